@@ -1,0 +1,440 @@
+#include "TimesCommand.h"
+
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "CalendarRows.h"
+#include "DateValue.h"
+#include "VbError.h"
+#include "clsPrayTime.h"
+#include "modDateLib.h"
+#include "modTimeZone.h"
+
+namespace nv {
+
+namespace {
+
+constexpr const char* kUsage = R"(Usage: noorvale-times [options]
+
+Prints the prayer calendar: one row per day with the date and the six times Fajr, Shurooq,
+Dhuhr, Asr, Maghrib and Isha, as the Noorvale main window shows them.
+
+Place:
+  --name TEXT            the place's name (shown in the header)
+  --lat DD:MMN|S         latitude in degrees and minutes, e.g. 30:23N or 33:52S
+  --lon DDD:MME|W        longitude in degrees and minutes, e.g. 91:00W or 151:12E
+  --alt N                altitude of the place (0 or more)
+  --tz H|auto            time-zone offset in whole hours east of Greenwich (-12 to 12), or
+                         auto for the system's offset now (daylight saving included)
+Method:
+  --method 0..5          0 Umm Al-Qura, Makkah; 1 World Islamic League; 2 Egyptian General
+                         Organization of Survey; 3 University Of Islamic Sciences, Karachi;
+                         4 Islamic Society Of North America (ISNA); 5 Custom / User Defined
+  --fajr-angle DEG       custom method: sun's depression at Fajr (0 = use --fajr-minutes)
+  --fajr-minutes MIN     custom method: minutes from Fajr to sunrise
+  --isha-angle DEG       custom method: sun's depression at Isha (0 = use --isha-minutes)
+  --isha-minutes MIN     custom method: minutes from sunset to Isha
+  --asr shafii|hanafi    Asr shadow ratio 1 (Shafi'i) or 2 (Hanafi)
+  --margin N             safety margin in minutes, 0 to 5
+Days:
+  --from YYYY-MM-DD      the start date (default today); 1900-01-01 to 2050-01-01
+  --days N               that many days from the start date
+  --view today|week|month|year
+                         the day, Sunday-to-Saturday week, month or year around the start
+                         date, as the main window's views (default week)
+Output:
+  --dates gregorian|hijri
+  --date-format F        mmm d ddd | d mmm ddd | d-mmm | Short Date | Medium Date | Long Date
+  --hijri-format F       mmm d ddd | d mmm ddd | d-mmm | d-m-yyyy | m/d/yyyy | Medium Date |
+                         Long Date | Both Date1
+  --time-format F        hh:mm xx/xx | Short Time | Medium Time | Long Time
+  --format text|csv|json json carries per day the date, the six times as seconds after
+                         midnight and the formatted texts
+  --help                 this text
+
+Without place options the place is Vellmore, LA (30:23N 91:00W) with the system's time zone,
+and the method is ISNA with the Shafi'i shadow ratio and a margin of 2 minutes.
+Exit status: 0 done, 2 a bad argument.
+)";
+
+struct BadArgument {
+    std::string text;
+};
+
+[[noreturn]] void bad(const std::string& option, const std::string& why) { throw BadArgument{option + ": " + why}; }
+
+bool parseInteger(const std::string& text, long& value) {
+    if (text.empty()) return false;
+    size_t used = 0;
+    try {
+        value = std::stol(text, &used, 10);
+    } catch (...) {
+        return false;
+    }
+    return used == text.size();
+}
+
+long integerArg(const std::string& option, const std::string& text, long lo, long hi) {
+    long v = 0;
+    if (!parseInteger(text, v)) bad(option, "'" + text + "' is not a whole number");
+    if (v < lo || v > hi)
+        bad(option, text + " is out of range (" + std::to_string(lo) + " to " + std::to_string(hi) + ")");
+    return v;
+}
+
+double numberArg(const std::string& option, const std::string& text, double lo, double hi) {
+    size_t used = 0;
+    double v = 0;
+    try {
+        v = std::stod(text, &used);
+    } catch (...) {
+        used = 0;
+    }
+    if (text.empty() || used != text.size() || !std::isfinite(v)) bad(option, "'" + text + "' is not a number");
+    if (v < lo || v > hi) bad(option, text + " is out of range");
+    return v;
+}
+
+// "30:23N", "30N", "-30:23", "30.5S": whole degrees, minutes and whether it lies on the negative
+// side (south or west).
+struct Angle {
+    int degrees = 0, minutes = 0;
+    bool negative = false;
+};
+
+Angle angleArg(const std::string& option, const std::string& text, char positive, char negative) {
+    std::string s = text;
+    Angle a;
+    const std::string expected = "expected degrees and minutes like 30:23" + std::string(1, positive);
+    if (!s.empty()) {
+        const char last = static_cast<char>(std::toupper(static_cast<unsigned char>(s.back())));
+        if (last == positive || last == negative) {
+            a.negative = last == negative;
+            s.pop_back();
+        }
+    }
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
+        if (s[0] == '-') a.negative = !a.negative;
+        s.erase(0, 1);
+    }
+    const size_t colon = s.find(':');
+    long degrees = 0, minutes = 0;
+    if (colon != std::string::npos) {
+        if (!parseInteger(s.substr(0, colon), degrees) || !parseInteger(s.substr(colon + 1), minutes) || degrees < 0)
+            bad(option, "'" + text + "': " + expected);
+        if (minutes < 0 || minutes > 59) bad(option, "'" + text + "': minutes must be 0 to 59");
+    } else if (s.find('.') != std::string::npos) {
+        const double v = numberArg(option, s, 0, 32767);
+        degrees = static_cast<long>(v);
+        minutes = std::lround((v - degrees) * 60);
+        if (minutes == 60) {
+            ++degrees;
+            minutes = 0;
+        }
+    } else if (!parseInteger(s, degrees) || degrees < 0) {
+        bad(option, "'" + text + "': " + expected);
+    }
+    if (degrees > 32767) bad(option, "'" + text + "' is out of range");
+    a.degrees = static_cast<int>(degrees);
+    a.minutes = static_cast<int>(minutes);
+    return a;
+}
+
+std::string choiceArg(const std::string& option, const std::string& text, const std::vector<std::string>& choices) {
+    for (const auto& c : choices) {
+        if (c.size() != text.size()) continue;
+        bool same = true;
+        for (size_t i = 0; i < c.size() && same; ++i)
+            same = std::tolower(static_cast<unsigned char>(c[i])) == std::tolower(static_cast<unsigned char>(text[i]));
+        if (same) return c;
+    }
+    std::string list;
+    for (const auto& c : choices) list += (list.empty() ? "" : ", ") + ("'" + c + "'");
+    bad(option, "'" + text + "' is not one of " + list);
+}
+
+template <size_t N>
+std::vector<std::string> listOf(const char* const (&entries)[N]) {
+    return std::vector<std::string>(entries, entries + N);
+}
+
+DateValue dateArg(const std::string& option, const std::string& text) {
+    int y = 0, m = 0, d = 0;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3 || text.size() != 10)
+        bad(option, "'" + text + "' is not a date like 2002-06-21");
+    const DateValue v = dateSerial(y, m, d);
+    const DateParts p = splitDate(v);
+    if (p.year != y || p.month != m || p.day != d) bad(option, "'" + text + "' is not a real date");
+    if (v < 2 || v > 54789) bad(option, text + " is outside 1900-01-01 to 2050-01-01");
+    return v;
+}
+
+std::string isoDate(DateValue d) {
+    const DateParts p = splitDate(d);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", p.year, p.month, p.day);
+    return buf;
+}
+
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out.push_back(static_cast<char>(c));
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string csvField(const std::string& s) {
+    if (s.find_first_of(",\"\n\r") == std::string::npos) return s;
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out.push_back(c);
+    }
+    return out + "\"";
+}
+
+std::string number(double v) {
+    char buf[32];
+    if (v == std::floor(v) && std::fabs(v) < 1e15) std::snprintf(buf, sizeof buf, "%.0f", v);
+    else std::snprintf(buf, sizeof buf, "%.17g", v);
+    return buf;
+}
+
+// Display width of a UTF-8 text: one column per code point.
+size_t width(const std::string& s) {
+    size_t w = 0;
+    for (unsigned char c : s) w += (c & 0xC0) != 0x80;
+    return w;
+}
+
+std::string angleText(int degrees, int minutes, bool negative, char pos, char neg) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%d:%02d%c", degrees, minutes, negative ? neg : pos);
+    return buf;
+}
+
+struct Row {
+    DateValue date;
+    int dayOfYear;
+    std::string day;
+    double seconds[6];
+    std::string times[6];
+};
+
+}  // namespace
+
+int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        std::map<std::string, std::string> opt;
+        static const std::vector<std::string> known = {
+            "--name", "--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
+            "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view", "--dates",
+            "--date-format", "--hijri-format", "--time-format", "--format"};
+        for (size_t i = 0; i < args.size(); ++i) {
+            std::string name = args[i], value;
+            if (name == "--help" || name == "-h") {
+                out << kUsage;
+                return 0;
+            }
+            const size_t eq = name.find('=');
+            const bool inlineValue = name.rfind("--", 0) == 0 && eq != std::string::npos;
+            if (inlineValue) {
+                value = name.substr(eq + 1);
+                name = name.substr(0, eq);
+            }
+            bool isKnown = false;
+            for (const auto& k : known) isKnown = isKnown || k == name;
+            if (!isKnown) bad(name, "unknown option (see --help)");
+            if (!inlineValue) {
+                if (i + 1 >= args.size()) bad(name, "needs a value");
+                value = args[++i];
+            }
+            if (opt.count(name)) bad(name, "given twice");
+            opt[name] = value;
+        }
+        auto has = [&](const char* k) { return opt.count(k) != 0; };
+
+        clsPrayTime pt;
+        auto setter = [&](const std::string& option, auto&& apply) {
+            try {
+                apply();
+            } catch (const VbError& e) {
+                bad(option, "'" + opt[option] + "': " + e.description());
+            }
+        };
+        if (has("--name")) pt.LocationName(opt["--name"]);
+        if (has("--lat")) {
+            const Angle a = angleArg("--lat", opt["--lat"], 'N', 'S');
+            setter("--lat", [&] {
+                pt.LatDegree(static_cast<int16_t>(a.degrees));
+                pt.LatMinute(static_cast<int16_t>(a.minutes));
+            });
+            pt.LatSouthOfEq(a.negative);
+        }
+        if (has("--lon")) {
+            const Angle a = angleArg("--lon", opt["--lon"], 'E', 'W');
+            setter("--lon", [&] {
+                pt.LonDegree(static_cast<int16_t>(a.degrees));
+                pt.LonMinute(static_cast<int16_t>(a.minutes));
+            });
+            pt.LonWestOfGW(a.negative);
+        }
+        if (has("--alt")) pt.Altitude(static_cast<int16_t>(integerArg("--alt", opt["--alt"], 0, 32767)));
+        if (!has("--tz") || opt["--tz"] == "auto") pt.GMTOffset(static_cast<int16_t>(GetUTCOffset() / 3600));
+        else pt.GMTOffset(static_cast<int16_t>(integerArg("--tz", opt["--tz"], -12, 12)));
+
+        const bool customValues =
+            has("--fajr-angle") || has("--fajr-minutes") || has("--isha-angle") || has("--isha-minutes");
+        int method = 4;
+        if (has("--method")) method = static_cast<int>(integerArg("--method", opt["--method"], 0, 5));
+        else if (customValues) method = kCustomMethod;
+        if (customValues && method != kCustomMethod)
+            bad("--method", std::to_string(method) + " is a preset; --fajr-* and --isha-* need --method 5");
+        ApplyCalcMethod(pt, method);
+        if (has("--fajr-angle")) pt.DawnTwilightAngle(numberArg("--fajr-angle", opt["--fajr-angle"], 0, 89));
+        if (has("--fajr-minutes")) pt.MinutesToSunrise(numberArg("--fajr-minutes", opt["--fajr-minutes"], 0, 1440));
+        if (has("--isha-angle")) pt.NightTwilightAngle(numberArg("--isha-angle", opt["--isha-angle"], 0, 89));
+        if (has("--isha-minutes"))
+            pt.MinutesAfterSunset(numberArg("--isha-minutes", opt["--isha-minutes"], 0, 1440));
+        if (has("--asr"))
+            pt.ShadowRatio(choiceArg("--asr", opt["--asr"], {"shafii", "hanafi"}) == "hanafi" ? 2 : 1);
+        if (has("--margin")) pt.MarginOfSafety(static_cast<int16_t>(integerArg("--margin", opt["--margin"], 0, 5)));
+
+        const DateValue start = has("--from") ? dateArg("--from", opt["--from"]) : today();
+        if (has("--days") && has("--view")) bad("--days", "give either --days or --view, not both");
+        DateValue first = start, last = start;
+        if (has("--days")) {
+            last = start + integerArg("--days", opt["--days"], 1, 54789) - 1;
+        } else {
+            static const std::vector<std::string> views = {"today", "week", "month", "year"};
+            const std::string view = has("--view") ? choiceArg("--view", opt["--view"], views) : "week";
+            int v = kViewWeek;
+            for (size_t i = 0; i < views.size(); ++i)
+                if (views[i] == view) v = static_cast<int>(i) + 1;
+            CalendarRange(v, start, first, last);
+        }
+        if (first < 2 || last > 54789)
+            bad(has("--days") ? "--days" : "--from", "the days reach outside 1900-01-01 to 2050-01-01");
+
+        const int dateStyle =
+            has("--dates") && choiceArg("--dates", opt["--dates"], {"gregorian", "hijri"}) == "hijri" ? kDateHijri
+                                                                                                   : kDateGregorian;
+        const std::string dateFormat =
+            has("--date-format") ? choiceArg("--date-format", opt["--date-format"], listOf(kGregorianDateFormats))
+                                 : kGregorianDateFormats[0];
+        const std::string hijriFormat =
+            has("--hijri-format") ? choiceArg("--hijri-format", opt["--hijri-format"], listOf(kHijriDateFormats))
+                                  : kHijriDateFormats[0];
+        const std::string timeFormat =
+            has("--time-format") ? choiceArg("--time-format", opt["--time-format"], listOf(kTimeFormats))
+                                 : kTimeFormats[0];
+        const std::string format = has("--format") ? choiceArg("--format", opt["--format"], {"text", "csv", "json"})
+                                                   : std::string("text");
+
+        std::vector<Row> rows;
+        for (DateValue d = first; d <= last; d += 1) {
+            pt.PrayerDate(d);
+            pt.Calculate();
+            Row r{d, DayOfYear(d), DayText(d, dateStyle, dateFormat, hijriFormat), {}, {}};
+            for (int p = 1; p <= 6; ++p) {
+                r.seconds[p - 1] = pt.StoredSeconds(p);
+                r.times[p - 1] = PeriodText(pt, p, timeFormat);
+            }
+            rows.push_back(std::move(r));
+        }
+
+        const std::string lat = angleText(pt.LatDegree(), pt.LatMinute(), pt.LatSouthOfEq(), 'N', 'S');
+        const std::string lon = angleText(pt.LonDegree(), pt.LonMinute(), pt.LonWestOfGW(), 'E', 'W');
+        if (format == "json") {
+            std::ostringstream o;
+            o << "{\n  \"location\": {\"name\": " << jsonString(pt.LocationName()) << ", \"latitude\": "
+              << jsonString(lat) << ", \"longitude\": " << jsonString(lon) << ", \"altitude\": " << pt.Altitude()
+              << ", \"gmtOffset\": " << pt.GMTOffset() << "},\n";
+            o << "  \"method\": {\"index\": " << method << ", \"name\": " << jsonString(kCalcMethods[method].name)
+              << ", \"fajrAngle\": " << number(pt.DawnTwilightAngle())
+              << ", \"fajrMinutes\": " << number(pt.MinutesToSunrise())
+              << ", \"ishaAngle\": " << number(pt.NightTwilightAngle())
+              << ", \"ishaMinutes\": " << number(pt.MinutesAfterSunset()) << ", \"asr\": \""
+              << (pt.ShadowRatio() == 2 ? "hanafi" : "shafii") << "\", \"margin\": " << pt.MarginOfSafety()
+              << "},\n";
+            o << "  \"periods\": [";
+            for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << jsonString(kPeriodNames[p]);
+            o << "],\n  \"days\": [";
+            for (size_t i = 0; i < rows.size(); ++i) {
+                const Row& r = rows[i];
+                o << (i ? ",\n" : "\n") << "    {\"date\": \"" << isoDate(r.date) << "\", \"dayOfYear\": " << r.dayOfYear
+                  << ", \"day\": " << jsonString(r.day) << ", \"seconds\": [";
+                for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << number(r.seconds[p]);
+                o << "], \"times\": [";
+                for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << jsonString(r.times[p]);
+                o << "]}";
+            }
+            o << "\n  ]\n}\n";
+            out << o.str();
+        } else if (format == "csv") {
+            out << "date,day";
+            for (const auto& n : kPeriodNames) out << ',' << n;
+            out << "\r\n";
+            for (const Row& r : rows) {
+                out << isoDate(r.date) << ',' << csvField(r.day);
+                for (const auto& t : r.times) out << ',' << csvField(t);
+                out << "\r\n";
+            }
+        } else {
+            out << pt.LocationName() << "  " << lat << " " << lon << "  GMT" << (pt.GMTOffset() >= 0 ? "+" : "")
+                << pt.GMTOffset() << "\n"
+                << kCalcMethods[method].name << ", " << (pt.ShadowRatio() == 2 ? "Hanafi" : "Shafi'i") << ", margin "
+                << pt.MarginOfSafety() << " min\n\n";
+            size_t widths[7] = {3, 0, 0, 0, 0, 0, 0};
+            for (int p = 0; p < 6; ++p) widths[p + 1] = width(kPeriodNames[p]);
+            for (const Row& r : rows) {
+                widths[0] = std::max(widths[0], width(r.day));
+                for (int p = 0; p < 6; ++p) widths[p + 1] = std::max(widths[p + 1], width(r.times[p]));
+            }
+            auto cell = [&](const std::string& s, size_t w, bool last) {
+                out << s;
+                if (!last) out << std::string(w - width(s) + 2, ' ');
+            };
+            cell("Day", widths[0], false);
+            for (int p = 0; p < 6; ++p) cell(kPeriodNames[p], widths[p + 1], p == 5);
+            out << "\n";
+            for (const Row& r : rows) {
+                cell(r.day, widths[0], false);
+                for (int p = 0; p < 6; ++p) cell(r.times[p], widths[p + 1], p == 5);
+                out << "\n";
+            }
+        }
+        return 0;
+    } catch (const BadArgument& e) {
+        err << "noorvale-times: " << e.text << "\n";
+        return 2;
+    } catch (const VbError& e) {
+        err << "noorvale-times: " << e.description() << " (" << e.source() << ")\n";
+        return 2;
+    } catch (const std::exception& e) {
+        err << "noorvale-times: " << e.what() << "\n";
+        return 2;
+    }
+}
+
+}  // namespace nv

@@ -1,0 +1,51 @@
+#include "CalendarRows.h"
+
+#include "FormatDate.h"
+#include "modDateLib.h"
+
+namespace nv {
+
+void CalendarRange(int view, DateValue startDate, DateValue& first, DateValue& last) {
+    switch (view) {
+    case kViewToday:
+        first = last = startDate;
+        break;
+    case kViewMonth:
+        first = FirstDayOfMonth(startDate);
+        last = LastDayOfMonth(startDate);
+        break;
+    case kViewYear:
+        first = FirstDayOfYear(startDate);
+        last = LastDayOfYear(startDate);
+        break;
+    default:
+        first = FirstDayOfWeek(startDate);
+        last = LastDayOfWeek(startDate);
+        break;
+    }
+}
+
+DateValue PeriodTime(const clsPrayTime& calculator, int period) {
+    DateValue t = 0;
+    switch (period) {
+    case 1: t = calculator.Dawn(); break;
+    case 2: t = calculator.Sunrise(); break;
+    case 3: t = calculator.Noon(); break;
+    case 4: t = calculator.Afternoon(); break;
+    case 5: t = calculator.Sunset(); break;
+    case 6: t = calculator.Night(); break;
+    default: break;
+    }
+    return t > 0 ? t : 0;
+}
+
+std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, const std::string& hijriFormat) {
+    if (dateStyle == kDateHijri) return FormatHijriDate(d, hijriFormat);
+    return FormatDate(d, dateFormat);
+}
+
+std::string PeriodText(const clsPrayTime& calculator, int period, const std::string& timeFormat) {
+    return FormatTimeText(PeriodTime(calculator, period), timeFormat);
+}
+
+}  // namespace nv

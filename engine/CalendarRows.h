@@ -1,0 +1,35 @@
+// What one row of the prayer calendar shows, shared by the main window, printing and
+// noorvale-times: the days a view covers, the text of the Day column and the six time texts.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "DateValue.h"
+#include "clsPrayTime.h"
+
+namespace nv {
+
+enum CalendarView : int { kViewToday = 1, kViewWeek = 2, kViewMonth = 3, kViewYear = 4 };
+enum DateStyle : int { kDateGregorian = 1, kDateHijri = 2 };
+
+// The default names of the six periods and their descriptive names (period 1 first).
+inline const std::array<std::string, 6> kPeriodNames = {"Fajr", "Shurooq", "Dhuhr", "Asr", "Maghrib", "Isha"};
+inline const std::array<std::string, 6> kPeriodDescriptions = {"Dawn", "Sunrise", "Noon", "Afternoon", "Sunset", "Night"};
+
+// The first and last day of a view around `startDate`: one day, Sunday to Saturday, the month
+// or the year; any other view number covers the week.
+void CalendarRange(int view, DateValue startDate, DateValue& first, DateValue& last);
+
+// The calculator's time of period 1..6 as a time of day; a time not above 0 or a period
+// outside 1..6 gives 0 (00:00).
+DateValue PeriodTime(const clsPrayTime& calculator, int period);
+
+// The Day column: the Hijri date in the Hijri format for date style 2, else the date in the
+// Gregorian format.
+std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, const std::string& hijriFormat);
+
+// A period's time in the time format.
+std::string PeriodText(const clsPrayTime& calculator, int period, const std::string& timeFormat);
+
+}  // namespace nv

@@ -1,0 +1,217 @@
+#include "clsPrayTime.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "VbConv.h"
+#include "VbError.h"
+#include "modAstoLib.h"
+#include "modDateLib.h"
+#include "modMathLib.h"
+
+namespace nv {
+
+namespace {
+
+constexpr const char* kSourcePrefix = "Noorvale.clsPrayTime.";
+constexpr const char* kFailure = "clsNoorvale component failure";
+
+template <class F>
+auto trapped(const char* procedure, F&& body) -> decltype(body()) {
+    return classTrap(kErrPrayTimeFailure, kSourcePrefix, procedure, kFailure, std::forward<F>(body));
+}
+
+[[noreturn]] void raiseCheck(int32_t number, const char* procedure, const char* description) {
+    throw VbError(number, std::string(kSourcePrefix) + procedure, description);
+}
+
+double TimeinSeconds(double hours) { return std::floor(hours * 3600); }
+
+}  // namespace
+
+clsPrayTime::clsPrayTime() {
+    Set2Vellmore();
+    dawn_ = sunrise_ = noon_ = afternoon_ = sunset_ = night_ = 0;
+}
+
+void clsPrayTime::PrayerDate(DateValue value) {
+    if (value < 2 || value > 54789) {
+        prayerDate_ = today();
+        raiseCheck(kErrPrayerDateInvalid, "PrayerDate", "Date is not valid");
+    }
+    prayerDate_ = value;
+}
+
+void clsPrayTime::LonDegree(int16_t value) {
+    if (value + intDiv(int64_t{lonMinute_}, 100) > 180) {
+        lonDegree_ = 180;
+        lonMinute_ = 0;
+        raiseCheck(kErrLongitudeInvalid, "LonDegree", "Longitude is not valid, must be less than 180");
+    }
+    lonDegree_ = value;
+}
+
+void clsPrayTime::LonMinute(int16_t value) {
+    if (intDiv(int64_t{value}, 100) + lonDegree_ > 180) {
+        lonDegree_ = 180;
+        lonMinute_ = 0;
+        raiseCheck(kErrLongitudeInvalid, "LonMinute", "Longitude is not valid, must be less than 180");
+    }
+    lonMinute_ = value;
+}
+
+void clsPrayTime::LatDegree(int16_t value) {
+    if (value + intDiv(int64_t{latMinute_}, 100) > 89.8) {
+        latDegree_ = 89;
+        latMinute_ = 1;
+        raiseCheck(kErrLatitudeInvalid, "LatDegree", "Latitude is not valid, must be less than 89.8");
+    }
+    latDegree_ = value;
+}
+
+void clsPrayTime::LatMinute(int16_t value) {
+    if (intDiv(int64_t{value}, 100) + latDegree_ > 89.8) {
+        latDegree_ = 89;
+        latMinute_ = 1;
+        raiseCheck(kErrLatitudeInvalid, "LatMinute", "Latitude is not valid, must be less than 89.8");
+    }
+    latMinute_ = value;
+}
+
+void clsPrayTime::ShadowRatio(int16_t value) {
+    if (value < 1 || value > 2) {
+        shadowRatio_ = 1;
+        raiseCheck(kErrShadowRatioInvalid, "ShadowRatio", "Shadow Ratio is not valid, must be between 1 and 2");
+    }
+    shadowRatio_ = value;
+}
+
+DateValue clsPrayTime::timeProperty(const char* name, double stored) const {
+    return trapped(name, [&] { return SecondsToTime(static_cast<float>(stored)); });
+}
+
+DateValue clsPrayTime::Dawn() const { return timeProperty("Dawn", dawn_); }
+DateValue clsPrayTime::Sunrise() const { return timeProperty("Sunrise", sunrise_); }
+DateValue clsPrayTime::Noon() const { return timeProperty("Noon", noon_); }
+DateValue clsPrayTime::Afternoon() const { return timeProperty("Afternoon", afternoon_); }
+DateValue clsPrayTime::Sunset() const { return timeProperty("Sunset", sunset_); }
+DateValue clsPrayTime::Night() const { return timeProperty("Night", night_); }
+
+double clsPrayTime::StoredSeconds(int period) const {
+    switch (period) {
+    case 1: return dawn_;
+    case 2: return sunrise_;
+    case 3: return noon_;
+    case 4: return afternoon_;
+    case 5: return sunset_;
+    case 6: return night_;
+    default: return 0;
+    }
+}
+
+bool clsPrayTime::Calculate() {
+    return trapped("Calculate", [&] {
+        double latitude = DegToRad(latDegree_ + latMinute_ / 60.0);
+        if (latSouthOfEq_) latitude = -latitude;
+        double longitude = DegToRad(lonDegree_ + lonMinute_ / 60.0);
+        if (lonWestOfGW_) longitude = -longitude;
+
+        const int16_t n = DayOfYear(prayerDate_);
+        const int days = IsLeapYear(narrow16(year(prayerDate_))) ? 366 : 365;
+        const double gamma = static_cast<double>(n - 1) / days * 6.28318530717958;
+        const double E = EquationOfTime(gamma);
+        const double delta = SunDeclination(gamma);
+        const double H0 = SunriseHourAngle(latitude, altitude_, delta);
+
+        const int16_t zone = mul16(gmtOffset_, 15);
+        const double L = (RadToDeg(longitude) - zone) * 4 / 60;
+
+        double R = 12 - H0 - L - E / 60;  // SunriseTime
+        if (R > 24) R = R - 24;
+        double S = H0 + 12 - L - E / 60;  // SunsetTime
+        if (S > 24) S = S - 24;
+        double N = (R + S) / 2;  // NoonTime
+        if (N > 24) N = N - 24;
+
+        double F = N - HourAngle(DegToRad(dawnTwilightAngle_), delta, latitude);  // DawnTime
+        if (F > 24) F = F - 24;
+        double I = N + HourAngle(DegToRad(nightTwilightAngle_), delta, latitude);  // NightTime
+        if (I > 24) I = I - 24;
+        const double t = std::fabs(std::tan(latitude - delta)) + shadowRatio_;
+        double A = N + HourAngle(-ArcCot(t), delta, latitude);  // AfternoonTime
+        if (A > 24) A = A - 24;
+
+        const int16_t M = mul16(marginOfSafety_, 60);
+        dawn_ = TimeinSeconds(F) - M;
+        sunrise_ = TimeinSeconds(R) - M;
+        noon_ = M + TimeinSeconds(N);
+        afternoon_ = M + TimeinSeconds(A);
+        sunset_ = M + TimeinSeconds(S);
+        night_ = M + TimeinSeconds(I);
+
+        if (dawnTwilightAngle_ == 0 && minutesToSunrise_ > 0) dawn_ = sunrise_ - minutesToSunrise_ * 60;
+        if (nightTwilightAngle_ == 0 && minutesAfterSunset_ > 0) night_ = sunset_ + minutesAfterSunset_ * 60;
+
+        return night_ > sunset_ && sunset_ > afternoon_ && afternoon_ > noon_ && noon_ > sunrise_ &&
+               sunrise_ > dawn_;
+    });
+}
+
+int32_t clsPrayTime::Set2Vellmore() {
+    return trapped("Set2Vellmore", [&] {
+        locationName_ = "Vellmore, LA -- USA";
+        lonDegree_ = 91;
+        lonMinute_ = 0;
+        lonWestOfGW_ = true;
+        latDegree_ = 30;
+        latMinute_ = 23;
+        latSouthOfEq_ = false;
+        altitude_ = 0;
+        prayerDate_ = today();
+        dawnTwilightAngle_ = 15;
+        nightTwilightAngle_ = 15;
+        minutesToSunrise_ = 0;
+        minutesAfterSunset_ = 0;
+        shadowRatio_ = 1;
+        marginOfSafety_ = 2;
+        return int32_t{0};
+    });
+}
+
+DateValue clsPrayTime::SecondsToTime(float seconds) const {
+    return trapped("SecondsToTime", [&] {
+        const double a = std::fabs(static_cast<double>(seconds));
+        const int64_t h = intDiv(a, 3600.0);
+        const int64_t m = intDiv(a - h * 3600.0, 60.0);
+        const int64_t x = static_cast<int64_t>(roundHalfEven(a - h * 3600.0 - m * 60.0));
+        return timeSerial(narrow32(h), narrow32(m), narrow32(x));
+    });
+}
+
+std::string clsPrayTime::SecondtoStrTime(float seconds, bool& ShowSeconds, bool& Use24Hour) const {
+    return trapped("SecondtoStrTime", [&] {
+        const double a = std::fabs(static_cast<double>(seconds));
+        int64_t h = intDiv(a, 3600.0);
+        const int64_t m = intDiv(a - h * 3600.0, 60.0);
+        const int64_t x = static_cast<int64_t>(roundHalfEven(a - h * 3600.0 - m * 60.0));
+        if (!Use24Hour && h > 12) h = h - 12;
+        char buf[48];
+        if (ShowSeconds)
+            std::snprintf(buf, sizeof buf, "%02lld:%02lld:%02lld", static_cast<long long>(h),
+                          static_cast<long long>(m), static_cast<long long>(x));
+        else
+            std::snprintf(buf, sizeof buf, "%02lld:%02lld", static_cast<long long>(h), static_cast<long long>(m));
+        return std::string(buf);
+    });
+}
+
+void ApplyCalcMethod(clsPrayTime& calculator, int index) {
+    if (index < 0 || index >= kCustomMethod) return;
+    const CalcMethodPreset& m = kCalcMethods[index];
+    calculator.DawnTwilightAngle(m.dawnTwilightAngle);
+    calculator.MinutesToSunrise(m.minutesToSunrise);
+    calculator.NightTwilightAngle(m.nightTwilightAngle);
+    calculator.MinutesAfterSunset(m.minutesAfterSunset);
+}
+
+}  // namespace nv

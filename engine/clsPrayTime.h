@@ -1,0 +1,112 @@
+// The prayer-time calculator: for one place, one method and one date it computes the six daily
+// times Dawn (Fajr), Sunrise (Shurooq), Noon (Dhuhr), Afternoon (Asr), Sunset (Maghrib) and
+// Night (Isha), kept as seconds after local midnight of the whole-hour offset GMTOffset.
+//
+// Errors are VbErrors: a validating setter stores its replacement value and raises its own
+// number; any other failure raises 0x80042AFD "clsNoorvale component failure".
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "DateValue.h"
+
+namespace nv {
+
+class clsPrayTime {
+public:
+    clsPrayTime();
+
+    DateValue PrayerDate() const { return prayerDate_; }
+    void PrayerDate(DateValue value);
+
+    // The six times as times of day (a count past 24 hours lands on the next day).
+    DateValue Dawn() const;
+    DateValue Sunrise() const;
+    DateValue Noon() const;
+    DateValue Afternoon() const;
+    DateValue Sunset() const;
+    DateValue Night() const;
+
+    // The stored seconds after midnight of period 1 (Dawn) to 6 (Night); 0 for any other number.
+    double StoredSeconds(int period) const;
+
+    const std::string& LocationName() const { return locationName_; }
+    void LocationName(const std::string& value) { locationName_ = value; }
+    int16_t LonDegree() const { return lonDegree_; }
+    void LonDegree(int16_t value);
+    int16_t LonMinute() const { return lonMinute_; }
+    void LonMinute(int16_t value);
+    bool LonWestOfGW() const { return lonWestOfGW_; }
+    void LonWestOfGW(bool value) { lonWestOfGW_ = value; }
+    int16_t LatDegree() const { return latDegree_; }
+    void LatDegree(int16_t value);
+    int16_t LatMinute() const { return latMinute_; }
+    void LatMinute(int16_t value);
+    bool LatSouthOfEq() const { return latSouthOfEq_; }
+    void LatSouthOfEq(bool value) { latSouthOfEq_ = value; }
+    int16_t Altitude() const { return altitude_; }
+    void Altitude(int16_t value) { altitude_ = value; }
+    int16_t GMTOffset() const { return gmtOffset_; }
+    void GMTOffset(int16_t value) { gmtOffset_ = value; }
+    double DawnTwilightAngle() const { return dawnTwilightAngle_; }
+    void DawnTwilightAngle(double value) { dawnTwilightAngle_ = value; }
+    double NightTwilightAngle() const { return nightTwilightAngle_; }
+    void NightTwilightAngle(double value) { nightTwilightAngle_ = value; }
+    double MinutesToSunrise() const { return minutesToSunrise_; }
+    void MinutesToSunrise(double value) { minutesToSunrise_ = value; }
+    double MinutesAfterSunset() const { return minutesAfterSunset_; }
+    void MinutesAfterSunset(double value) { minutesAfterSunset_ = value; }
+    int16_t ShadowRatio() const { return shadowRatio_; }
+    void ShadowRatio(int16_t value);
+    int16_t MarginOfSafety() const { return marginOfSafety_; }
+    void MarginOfSafety(int16_t value) { marginOfSafety_ = value; }
+
+    // Computes and stores the six times for PrayerDate; true when they come out in strictly
+    // increasing order.
+    bool Calculate();
+    // Writes the default place and method (Vellmore, ISNA angles, Shafi'i, margin 2, today).
+    int32_t Set2Vellmore();
+    std::string SecondtoStrTime(float seconds, bool& ShowSeconds, bool& Use24Hour) const;
+    DateValue SecondsToTime(float seconds) const;
+
+private:
+    DateValue timeProperty(const char* name, double stored) const;
+
+    double dawn_ = 0, sunrise_ = 0, noon_ = 0, afternoon_ = 0, sunset_ = 0, night_ = 0;
+    std::string locationName_;
+    int16_t lonDegree_ = 0, lonMinute_ = 0;
+    bool lonWestOfGW_ = false;
+    int16_t latDegree_ = 0, latMinute_ = 0;
+    bool latSouthOfEq_ = false;
+    int16_t altitude_ = 0, gmtOffset_ = 0;
+    double dawnTwilightAngle_ = 0, nightTwilightAngle_ = 0, minutesToSunrise_ = 0, minutesAfterSunset_ = 0;
+    int16_t shadowRatio_ = 1, marginOfSafety_ = 0;
+    DateValue prayerDate_ = 0;
+};
+
+// The calculation methods: named sets of the four twilight parameters, by their index.
+struct CalcMethodPreset {
+    const char* name;
+    double dawnTwilightAngle, minutesToSunrise, nightTwilightAngle, minutesAfterSunset;
+};
+inline constexpr int kCustomMethod = 5;
+inline constexpr CalcMethodPreset kCalcMethods[6] = {
+    {"Umm Al-Qura, Makkah", 19, 0, 0, 90},
+    {"World Islamic League", 18, 0, 17, 0},
+    {"Egyptian General Organization of Survey", 19.5, 0, 17.5, 0},
+    {"University Of Islamic Sciences, Karachi", 18, 0, 18, 0},
+    {"Islamic Society Of North America (ISNA)", 15, 0, 15, 0},
+    {"Custom / User Defined", 0, 0, 0, 0},  // the values the user entered
+};
+// Writes a preset's four parameters into the calculator; the custom method changes nothing.
+void ApplyCalcMethod(clsPrayTime& calculator, int index);
+
+// The error numbers the calculator raises.
+inline constexpr int32_t kErrPrayerDateInvalid = static_cast<int32_t>(0x80042AF9u);
+inline constexpr int32_t kErrLongitudeInvalid = static_cast<int32_t>(0x80042AFAu);
+inline constexpr int32_t kErrLatitudeInvalid = static_cast<int32_t>(0x80042AFBu);
+inline constexpr int32_t kErrShadowRatioInvalid = static_cast<int32_t>(0x80042AFCu);
+inline constexpr int32_t kErrPrayTimeFailure = static_cast<int32_t>(0x80042AFDu);
+
+}  // namespace nv

@@ -1,0 +1,80 @@
+#include "modHijri.h"
+
+#include <array>
+
+#include "VbConv.h"
+
+namespace nv {
+
+namespace {
+// Every intermediate value is a 32-bit integer: an overflow is an error, as for a 16-bit one.
+int32_t add32(int64_t a, int64_t b) { return narrow32(a + b); }
+int32_t sub32(int64_t a, int64_t b) { return narrow32(a - b); }
+int32_t mul32(int64_t a, int64_t b) { return narrow32(a * b); }
+int32_t div32(int64_t a, int64_t b) { return narrow32(intDiv(a, b)); }
+
+std::string upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+}  // namespace
+
+const std::string& HijriMonthName(int month) {
+    static const std::array<std::string, 12> names = {
+        "Muharram", "Safar",   "Rabi Awal", "Rabi Thani", "Jumada Awal",  "Jumada Thani",
+        "Rajab",    "Sha'ban", "Ramadan",   "Shawwal",    "Dhu'l-Qa'dah", "Dhu'l-Hijja"};
+    static const std::string error = "Error";
+    return month >= 1 && month <= 12 ? names[month - 1] : error;
+}
+
+std::string GregorianToHijri(int16_t& year, int16_t& month, int16_t& day) {
+    return JulianDayToHijri(JulianDayNumber(year, month, day, 1), year, month, day);
+}
+
+int32_t JulianDayNumber(int16_t y, int16_t m, int16_t d, int16_t calendar) {
+    const bool gregorian = calendar == 1 && (y > 1582 || (y == 1582 && m > 10) || (y == 1582 && m == 10 && d > 14));
+    if (!gregorian) return JulianCalendarDayNumber(y, m, d);
+    const int32_t a = div32(m - 14, 12);
+    return sub32(add32(sub32(add32(div32(mul32(1461, add32(add32(y, 4800), a)), 4),
+                                   div32(mul32(367, sub32(sub32(m, 2), mul32(12, a))), 12)),
+                             div32(mul32(3, div32(add32(add32(y, 4900), a), 100)), 4)),
+                       d),
+                 32075);
+}
+
+int32_t JulianCalendarDayNumber(int16_t y, int16_t m, int16_t d) {
+    return add32(add32(add32(sub32(mul32(367, y), div32(mul32(7, add32(add32(y, 5001), div32(m - 9, 7))), 4)),
+                             div32(mul32(275, m), 9)),
+                       d),
+                 1729777);
+}
+
+std::string JulianDayToHijri(int32_t julianDay, int16_t& year, int16_t& month, int16_t& day) {
+    int32_t l = add32(sub32(julianDay, 1948440), 10632);
+    const int32_t n = div32(sub32(l, 1), 10631);
+    l = add32(sub32(l, mul32(10631, n)), 354);
+    const int32_t j = add32(mul32(div32(sub32(10985, l), 5316), div32(mul32(50, l), 17719)),
+                            mul32(div32(l, 5670), div32(mul32(43, l), 15238)));
+    l = add32(sub32(sub32(l, mul32(div32(sub32(30, j), 15), div32(mul32(17719, j), 50))),
+                    mul32(div32(j, 16), div32(mul32(15238, j), 43))),
+              29);
+    month = narrow16(div32(mul32(24, l), 709));
+    day = narrow16(sub32(l, div32(mul16(709, month), 24)));
+    year = narrow16(sub32(add32(mul32(30, n), j), 30));
+    return HijriMonthName(month);
+}
+
+std::string HijriMonthAbbrev(const std::string& fullName, int32_t length) {
+    std::string text = fullName.substr(0, length < 0 ? 0 : static_cast<size_t>(length));
+    const std::string name = upper(fullName);
+    if (name == "RABI AWAL" && length < 7) text += " I";
+    else if (name == "RABI THANI" && length < 7) text += " II";
+    else if (name == "JUMADA AWAL" && length < 9) text += " I";
+    else if (name == "JUMADA THANI" && length < 9) text += " II";
+    else if (name == "DHU'L-QA'DAH" && length < 7) text += " Q";
+    else if (name == "DHU'L-HIJJA" && length < 7) text += " H";
+    return text;
+}
+
+}  // namespace nv

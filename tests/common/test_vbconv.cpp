@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "VbConv.h"
+#include "VbError.h"
+
+using namespace nv;
+
+TEST(VbConv, RoundsHalvesToEvenIntoSixteenAndThirtyTwoBits) {
+    EXPECT_EQ(toInt16(0.5), 0);
+    EXPECT_EQ(toInt16(1.5), 2);
+    EXPECT_EQ(toInt16(2.5), 2);
+    EXPECT_EQ(toInt16(-2.5), -2);
+    EXPECT_EQ(toInt16(-3.5), -4);
+    EXPECT_EQ(toInt16(2.500001), 3);
+    EXPECT_EQ(toInt16(32767.4), 32767);
+    EXPECT_EQ(toInt16(-32768.5), -32768);
+    EXPECT_EQ(toInt32(2147483647.0), 2147483647);
+    EXPECT_EQ(toInt32(-2147483648.0), static_cast<int32_t>(-2147483648LL));
+}
+
+TEST(VbConv, OutOfRangeIsOverflowErrorSix) {
+    for (double v : {32767.5, -32768.6, 40000.0, 1e300}) {
+        try {
+            toInt16(v);
+            FAIL() << v;
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.number(), 6);
+            EXPECT_EQ(e.description(), "Overflow");
+        }
+    }
+    EXPECT_THROW(toInt32(2147483647.5), VbError);
+    EXPECT_THROW(mul16(2185, 15), VbError);
+    EXPECT_EQ(mul16(2184, 15), 32760);
+    EXPECT_THROW(add16(32767, 1), VbError);
+    EXPECT_THROW(narrow16(-32769), VbError);
+}
+
+TEST(VbConv, IntegerDivisionTruncatesTowardZeroAfterRounding) {
+    EXPECT_EQ(intDiv(int64_t{7}, 2), 3);
+    EXPECT_EQ(intDiv(int64_t{-7}, 2), -3);
+    EXPECT_EQ(intDiv(int64_t{99}, 100), 0);
+    EXPECT_EQ(intDiv(int64_t{-199}, 100), -1);
+    EXPECT_EQ(intDiv(7.5, 2.0), 4);   // 7.5 rounds to 8
+    EXPECT_EQ(intDiv(6.5, 2.0), 3);   // 6.5 rounds to 6
+    try {
+        intDiv(int64_t{1}, 0);
+        FAIL();
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number(), 11);
+    }
+}
+
+TEST(VbConv, NumericValueOfTextIsItsLeadingNumber) {
+    EXPECT_EQ(val("12abc"), 12);
+    EXPECT_EQ(val("abc"), 0);
+    EXPECT_EQ(val(""), 0);
+    EXPECT_EQ(val("  -3.5 "), -3.5);
+    EXPECT_EQ(val("1 2 3"), 123);
+    EXPECT_EQ(val("1.5e2x"), 150);
+    EXPECT_EQ(val("2e"), 2);
+    EXPECT_EQ(val("&HFF"), 255);
+    EXPECT_EQ(val("&O17"), 15);
+    EXPECT_EQ(val("-"), 0);
+    EXPECT_EQ(val("1e999"), 0);
+}
+
+TEST(VbConv, NumberToTextPutsABlankBeforeNonNegative) {
+    EXPECT_EQ(str(1), " 1");
+    EXPECT_EQ(str(0), " 0");
+    EXPECT_EQ(str(-3), "-3");
+}
