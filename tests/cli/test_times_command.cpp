@@ -1,1 +1,153 @@
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "TimesCommand.h"
+#include "modTimeZone.h"
+
+using namespace nv;
+
+namespace {
+
+struct Result {
+    int code;
+    std::string out, err;
+};
+
+Result run(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = runTimesCommand(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// Runs the built program itself, standard error folded into the output.
+Result runProgram(const std::string& args) {
+    const std::string command = std::string(NOORVALE_BIN_DIR) + "/noorvale-times " + args + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buf{};
+    size_t n = 0;
+    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, ""};
+}
+
+int lines(const std::string& s) {
+    int n = 0;
+    for (char c : s) n += c == '\n';
+    return n;
+}
+
+}  // namespace
+
+TEST(TimesCommand, JsonCarriesTheStoredSecondsOfTheWorkedExample) {
+    const Result r = runProgram("--lat 30:23N --lon 91:00W --tz -6 --method 4 --from 2002-06-21 --days 1 --format json");
+    ASSERT_EQ(r.code, 0) << r.out;
+    EXPECT_NE(r.out.find("\"seconds\": [13267, 18001, 43639, 56620, 69037, 73771]"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"date\": \"2002-06-21\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"dayOfYear\": 172"), std::string::npos);
+    EXPECT_NE(r.out.find("\"times\": [\"03:41\", \"05:00\", \"12:07\", \"03:43\", \"07:10\", \"08:29\"]"),
+              std::string::npos);
+}
+
+TEST(TimesCommand, ViewsCoverTheMainWindowsRanges) {
+    const std::vector<std::string> base = {"--tz", "-6", "--format", "csv", "--from"};
+    auto rows = [&](const std::string& from, const std::string& view) {
+        auto args = base;
+        args.push_back(from);
+        args.push_back("--view");
+        args.push_back(view);
+        const Result r = run(args);
+        EXPECT_EQ(r.code, 0) << r.err;
+        return lines(r.out) - 1;  // less the header
+    };
+    EXPECT_EQ(rows("2002-06-21", "today"), 1);
+    EXPECT_EQ(rows("2002-06-21", "week"), 7);
+    EXPECT_EQ(rows("2004-02-10", "month"), 29);
+    EXPECT_EQ(rows("2004-07-01", "year"), 366);
+    const Result week = run({"--tz", "-6", "--format", "csv", "--from", "2002-06-19", "--view", "week"});
+    EXPECT_EQ(week.out.find("2002-06-16"), week.out.find('\n') + 1);  // starts on the Sunday
+}
+
+TEST(TimesCommand, MethodsAndFormatsChangeTheRows) {
+    const Result hanafi = run({"--tz", "-6", "--from", "2002-06-21", "--days", "1", "--asr", "hanafi",
+                               "--time-format", "Long Time", "--format", "json"});
+    ASSERT_EQ(hanafi.code, 0) << hanafi.err;
+    EXPECT_NE(hanafi.out.find("61274"), std::string::npos);
+    const Result umm = run({"--tz", "-6", "--from", "2002-06-21", "--days", "1", "--method", "0", "--format", "json"});
+    EXPECT_NE(umm.out.find("\"ishaMinutes\": 90"), std::string::npos);
+    EXPECT_NE(umm.out.find(", 74437]"), std::string::npos);  // Sunset 69037 + 5400
+    const Result custom = run({"--tz", "-6", "--from", "2002-06-21", "--days", "1", "--fajr-angle", "0",
+                               "--fajr-minutes", "90", "--margin", "0", "--format", "json"});
+    ASSERT_EQ(custom.code, 0) << custom.err;
+    EXPECT_NE(custom.out.find("[12721, 18121,"), std::string::npos) << custom.out;
+    const Result hijri = run({"--tz", "-6", "--from", "2002-06-21", "--days", "1", "--dates", "hijri",
+                              "--hijri-format", "d-m-yyyy", "--format", "csv"});
+    EXPECT_NE(hijri.out.find("2002-06-21,10-4-1423,"), std::string::npos) << hijri.out;
+}
+
+TEST(TimesCommand, TextTableHasAHeaderAndOneRowPerDay) {
+    const Result r = run({"--tz", "-6", "--from", "2002-06-21", "--days", "3", "--name", "Home"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_EQ(r.out.rfind("Home  30:23N 91:00W  GMT-6\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("Fajr"), std::string::npos);
+    EXPECT_NE(r.out.find("Isha\n"), std::string::npos);
+    EXPECT_EQ(lines(r.out), 7);
+}
+
+TEST(TimesCommand, AutomaticTimeZoneUsesTheSystemOffset) {
+    const TimeZoneSource previous = setTimeZoneSource([](TimeZoneInformation& i) {
+        i = {-330, 0, 0, 0};
+        return TIME_ZONE_ID_UNKNOWN;
+    });
+    const Result r = run({"--tz", "auto", "--days", "1", "--from", "2002-06-21", "--format", "json"});
+    setTimeZoneSource(previous);
+    EXPECT_NE(r.out.find("\"gmtOffset\": 5"), std::string::npos);
+}
+
+TEST(TimesCommand, BadArgumentsGiveOneLineAndStatusTwo) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--lat 95", "--lat"},
+        {"--lat 30:75N", "--lat"},
+        {"--lon 181:00E", "--lon"},
+        {"--lat abc", "--lat"},
+        {"--from 1899-12-31", "--from"},
+        {"--from 2050-01-02", "--from"},
+        {"--from 2002-02-30", "--from"},
+        {"--from tomorrow", "--from"},
+        {"--from 2049-12-30 --days 5", "--days"},
+        {"--format xml", "--format"},
+        {"--time-format hh:mm", "--time-format"},
+        {"--date-format 'yyyy'", "--date-format"},
+        {"--tz 1x", "--tz"},
+        {"--tz 13", "--tz"},
+        {"--method 6", "--method"},
+        {"--method 2 --fajr-angle 18", "--method"},
+        {"--margin 1e3", "--margin"},
+        {"--days 0", "--days"},
+        {"--days 3 --view week", "--days"},
+        {"--asr maliki", "--asr"},
+        {"--frobnicate", "--frobnicate"},
+        {"--lat", "--lat"},
+    };
+    for (const auto& [args, named] : cases) {
+        const Result r = runProgram(args);
+        EXPECT_EQ(r.code, 2) << args << "\n" << r.out;
+        EXPECT_EQ(lines(r.out), 1) << args << "\n" << r.out;
+        EXPECT_EQ(r.out.rfind("noorvale-times: " + named, 0), 0u) << args << "\n" << r.out;
+    }
+}
+
+TEST(TimesCommand, HelpDocumentsEveryOption) {
+    const Result r = run({"--help"});
+    EXPECT_EQ(r.code, 0);
+    for (const char* option : {"--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
+                               "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view",
+                               "--dates", "--date-format", "--hijri-format", "--time-format", "--format"})
+        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}

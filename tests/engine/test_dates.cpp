@@ -1,1 +1,144 @@
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "CalendarRows.h"
+#include "DateLocale.h"
+#include "FormatDate.h"
+#include "modDateLib.h"
+#include "support/FixedLocale.h"
+
+using namespace nv;
+
+namespace {
+const DateValue kFriday = dateSerial(2002, 6, 21);  // 10 Rabi Thani 1423
+}
+
+TEST(DateLib, LeapYearsAndDayOfYear) {
+    EXPECT_FALSE(IsLeapYear(1900));
+    EXPECT_TRUE(IsLeapYear(2000));
+    EXPECT_FALSE(IsLeapYear(2002));
+    EXPECT_TRUE(IsLeapYear(2004));
+    EXPECT_EQ(DayOfYear(dateSerial(2004, 12, 31)), 366);
+    EXPECT_EQ(DayOfYear(dateSerial(2002, 1, 1)), 1);
+    EXPECT_EQ(DayOfYear(kFriday), 172);
+    EXPECT_EQ(DayOfYear(kFriday + 0.5), 172);   // 172.5: halves go to the even neighbour
+    EXPECT_EQ(DayOfYear(kFriday + 0.75), 173);  // a late time of day moves it up
+}
+
+TEST(DateLib, WeekMonthAndYearBounds) {
+    const DateValue wednesday = dateSerial(2002, 6, 19);
+    EXPECT_EQ(FirstDayOfWeek(wednesday), dateSerial(2002, 6, 16));
+    EXPECT_EQ(LastDayOfWeek(wednesday), dateSerial(2002, 6, 22));
+    const DateValue sunday = dateSerial(2002, 6, 16), saturday = dateSerial(2002, 6, 22);
+    EXPECT_EQ(FirstDayOfWeek(sunday), sunday);
+    EXPECT_EQ(LastDayOfWeek(saturday), saturday);
+    EXPECT_EQ(FirstDayOfWeek(wednesday + 0.25), dateSerial(2002, 6, 16) + 0.25);  // time carried
+    EXPECT_EQ(LastDayOfMonth(dateSerial(2004, 2, 15)), dateSerial(2004, 2, 29));
+    EXPECT_EQ(LastDayOfMonth(dateSerial(2002, 12, 10)), dateSerial(2002, 12, 31));
+    EXPECT_EQ(FirstDayOfMonth(dateSerial(2002, 12, 10) + 0.7), dateSerial(2002, 12, 1));
+    EXPECT_EQ(FirstDayOfYear(kFriday), dateSerial(2002, 1, 1));
+    EXPECT_EQ(LastDayOfYear(kFriday), dateSerial(2002, 12, 31));
+}
+
+TEST(DateLib, CalendarViewRanges) {
+    DateValue first = 0, last = 0;
+    CalendarRange(kViewToday, kFriday, first, last);
+    EXPECT_EQ(first, kFriday);
+    EXPECT_EQ(last, kFriday);
+    CalendarRange(kViewWeek, dateSerial(2002, 6, 16), first, last);
+    EXPECT_EQ(first, dateSerial(2002, 6, 16));
+    EXPECT_EQ(last, dateSerial(2002, 6, 22));
+    CalendarRange(kViewWeek, dateSerial(2002, 6, 22), first, last);
+    EXPECT_EQ(first, dateSerial(2002, 6, 16));
+    CalendarRange(kViewMonth, dateSerial(2004, 2, 10), first, last);
+    EXPECT_EQ(last - first + 1, 29);
+    CalendarRange(kViewYear, dateSerial(2004, 7, 1), first, last);
+    EXPECT_EQ(last - first + 1, 366);
+    CalendarRange(9, kFriday, first, last);  // unknown views show the week
+    EXPECT_EQ(first, dateSerial(2002, 6, 16));
+}
+
+TEST(DateLib, TimeFormats) {
+    test::ScopedUsLocale us;
+    const DateValue t = timeSerial(17, 5, 9);
+    EXPECT_EQ(FormatTimeText(t, "hh:mm xx/xx"), "05:05");
+    EXPECT_EQ(FormatTimeText(t, "Short Time"), "17:05");
+    EXPECT_EQ(FormatTimeText(t, "Medium Time"), "05:05 PM");
+    EXPECT_EQ(FormatTimeText(t, "Long Time"), "5:05:09 PM");
+    EXPECT_EQ(FormatTimeText(timeSerial(12, 0, 0), "hh:mm xx/xx"), "12:00");
+    EXPECT_EQ(FormatTimeText(timeSerial(0, 5, 0), "hh:mm xx/xx"), "12:05");
+    EXPECT_EQ(FormatTimeText(timeSerial(13, 0, 0), "hh:mm xx/xx"), "01:00");
+    EXPECT_EQ(FormatTimeText(timeSerial(0, 30, 0), "hh:mm xx/xx"), "12:30");
+    EXPECT_EQ(FormatTimeText(timeSerial(5, 0, 59), "Short Time"), "05:00");  // no rounding to the minute
+    EXPECT_EQ(FormatTimeText(1 + timeSerial(0, 1, 0), "Short Time"), "00:01");  // past midnight
+}
+
+TEST(DateLib, GregorianDisplayFormats) {
+    test::ScopedUsLocale us;
+    EXPECT_EQ(FormatDate(kFriday, "mmm d ddd"), "Jun 21 Fri");
+    EXPECT_EQ(FormatDate(kFriday, "d mmm ddd"), "21 Jun Fri");
+    EXPECT_EQ(FormatDate(kFriday, "d-mmm"), "21-Jun");
+    EXPECT_EQ(FormatDate(kFriday, "Short Date"), "6/21/2002");
+    EXPECT_EQ(FormatDate(kFriday, "Medium Date"), "21-Jun-02");
+    EXPECT_EQ(FormatDate(kFriday, "Long Date"), "Friday, June 21, 2002");
+    EXPECT_EQ(FormatDate(kFriday, "long date"), "Friday, June 21, 2002");
+    EXPECT_EQ(FormatDate(kFriday + timeSerial(9, 7, 3), "yyyy-mm-dd hh:nn:ss"), "2002-06-21 09:07:03");
+    EXPECT_EQ(FormatDate(kFriday + timeSerial(9, 7, 3), "h:mm:ss a/p"), "9:07:03 a");
+    EXPECT_EQ(FormatDate(kFriday, "dddd \"the\" d\\t\\h"), "Friday the 21th");
+    EXPECT_EQ(FormatDate(kFriday, "General Date"), "6/21/2002");
+    EXPECT_EQ(FormatDate(kFriday + 0.5, "General Date"), "6/21/2002 12:00:00 PM");
+}
+
+TEST(DateLib, HijriLayouts) {
+    test::ScopedUsLocale us;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"mmm d ddd", "Rab II 10 Fri"},
+        {"d mmm ddd", "10 Rab II Fri"},
+        {"d-mmm", "10-Rab II"},
+        {"D-MMM", "10-Rab II"},
+        {"d-m-yyyy", "10-4-1423"},
+        {"m/d/yyyy", "4/10/1423"},
+        {"Medium Date", "10-Rab II-1423"},
+        {"Long Date", "Fri, Rabi Thani 10, 1423"},
+        {"Both Date1", "Jun 21/Rab II 10 - Fri"},
+        {"BOTH DATE1", "Jun 21/Rab II 10 - Fri"},
+        {"something else", "Fri, 10 Rabi Thani 1423"},
+    };
+    for (const auto& [format, want] : cases) EXPECT_EQ(FormatHijriDate(kFriday, format), want) << format;
+    // Sha'ban and Shawwal share their abbreviation.
+    EXPECT_EQ(FormatHijriDate(dateSerial(1900, 1, 1), "d-mmm"), "28-Sha");
+    EXPECT_EQ(FormatHijriDate(dateSerial(2002, 12, 6), "d-mmm"), "1-Sha");
+}
+
+TEST(DateLib, DayColumnFollowsTheDateStyle) {
+    test::ScopedUsLocale us;
+    EXPECT_EQ(DayText(kFriday, kDateGregorian, "mmm d ddd", "d-mmm"), "Jun 21 Fri");
+    EXPECT_EQ(DayText(kFriday, kDateHijri, "mmm d ddd", "d-mmm"), "10-Rab II");
+}
+
+TEST(DateLib, PosixLocaleLayoutsAreRewritten) {
+    EXPECT_EQ(patternFromStrftime("%m/%d/%y"), "mm/dd/yy");
+    EXPECT_EQ(patternFromStrftime("%I:%M:%S %p"), "hh:nn:ss AMPM");
+    EXPECT_EQ(patternFromStrftime("%d.%m.%Y"), "dd.mm.yyyy");
+    EXPECT_EQ(patternFromStrftime("%H時%M分"), "hh\"時\"nn\"分\"");
+    EXPECT_EQ(patternFromStrftime("%r"), "hh:nn:ss AMPM");
+}
+
+TEST(DateLib, SystemLocaleFollowsTheEnvironment) {
+    const char* saved = std::getenv("LC_ALL");
+    const std::string previous = saved ? saved : "";
+    setenv("LC_ALL", "C", 1);
+    const auto c = systemDateLocale();
+    if (saved) setenv("LC_ALL", previous.c_str(), 1);
+    else unsetenv("LC_ALL");
+    EXPECT_EQ(c->monthName(6, true), "Jun");
+    EXPECT_EQ(c->monthName(6, false), "June");
+    EXPECT_EQ(c->dayName(1, false), "Sunday");
+    EXPECT_EQ(c->amDesignator(), "AM");
+    auto old = setDateLocale(c);
+    EXPECT_EQ(FormatDate(kFriday, "Short Date"), "06/21/02");
+    EXPECT_EQ(FormatDate(timeSerial(17, 5, 9), "Long Time"), "17:05:09");
+    EXPECT_EQ(FormatDate(kFriday, "Long Date"), "Friday, June 21, 2002");
+    setDateLocale(old);
+}
