@@ -1,1 +1,55 @@
+// The engine's hot paths: one Calculate, a year of calendar rows, and the Hijri conversion.
 #include <benchmark/benchmark.h>
+
+#include "CalendarRows.h"
+#include "DateValue.h"
+#include "clsPrayTime.h"
+#include "modDateLib.h"
+#include "modHijri.h"
+
+using namespace nv;
+
+static void BM_Calculate(benchmark::State& state) {
+    clsPrayTime p;
+    p.GMTOffset(-6);
+    p.PrayerDate(dateSerial(2002, 6, 21));
+    for (auto _ : state) benchmark::DoNotOptimize(p.Calculate());
+}
+BENCHMARK(BM_Calculate);
+
+// What the main window's Year view does: 366 days, each a Calculate, the Day text and six times.
+static void BM_YearOfRows(benchmark::State& state) {
+    const bool hijri = state.range(0) == 1;
+    clsPrayTime p;
+    p.GMTOffset(-6);
+    DateValue first = 0, last = 0;
+    CalendarRange(kViewYear, dateSerial(2004, 6, 21), first, last);
+    size_t bytes = 0;
+    for (auto _ : state) {
+        for (DateValue d = first; d <= last; d += 1) {
+            p.PrayerDate(d);
+            p.Calculate();
+            std::string day = DayText(d, hijri ? kDateHijri : kDateGregorian, "mmm d ddd", "mmm d ddd");
+            bytes += day.size();
+            for (int period = 1; period <= 6; ++period) bytes += PeriodText(p, period, "hh:mm xx/xx").size();
+        }
+    }
+    benchmark::DoNotOptimize(bytes);
+}
+BENCHMARK(BM_YearOfRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+static void BM_GregorianToHijri(benchmark::State& state) {
+    int16_t day = 1;
+    for (auto _ : state) {
+        int16_t y = 2002, m = 6, d = day;
+        benchmark::DoNotOptimize(GregorianToHijri(y, m, d));
+        day = static_cast<int16_t>(day % 28 + 1);
+    }
+}
+BENCHMARK(BM_GregorianToHijri);
+
+static void BM_FormatHijriDate(benchmark::State& state) {
+    const DateValue d = dateSerial(2002, 6, 21);
+    for (auto _ : state) benchmark::DoNotOptimize(FormatHijriDate(d, "Long Date"));
+}
+BENCHMARK(BM_FormatHijriDate);

@@ -109,7 +109,9 @@ double val(std::string_view text) {
 }
 
 std::string str(int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0) text.insert(text.begin(), ' ');
+    return text;
 }
 
 }  // namespace nv
