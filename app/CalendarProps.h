@@ -1,0 +1,40 @@
+// The calendar settings the main window, printing and the Options dialog share: the view, the
+// date style, the three formats, the colour that marks today's row and the auto-resize flag,
+// kept under HKEY_CURRENT_USER\...\Noorvale\Options\PrayCalendar with the column widths under
+// its "Column" subkey (" 1" ... " 8", in twips).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace nv {
+
+struct CalendarProps {
+    int16_t view = 2;       // 1 Today, 2 Week, 3 Month, 4 Year
+    int16_t dateStyle = 1;  // 1 Gregorian, 2 Hijri
+    std::string dateFormat = "mmm d ddd";
+    std::string hijriFormat = "mmm d ddd";
+    std::string timeFormat = "hh:mm xx/xx";
+    int32_t markColor = 255;  // COLORREF of today's row
+    bool autoResize = true;
+};
+
+inline constexpr int kCalendarColumns = 8;
+inline constexpr int32_t kDefaultColumnWidth = 1250;
+
+// The program-wide record.
+CalendarProps& CalProp();
+
+std::string CalendarKey();  // ...\Options\PrayCalendar
+
+// Reads the record; a value outside its accepted range (a blank text) takes its default.
+void LoadCalProp(CalendarProps& props);
+// The stored "Gridlines" flag (0 or 1, default 0).
+bool LoadGridlines();
+// The stored width of column 1..8 in twips; outside 0..2000 it is 1250.
+int32_t LoadColumnWidth(int column);
+// Writes the record, the grid-lines flag and the column widths (twips, [0] is column 1).
+void SaveCalProp(const CalendarProps& props, bool gridlines, const std::array<int32_t, kCalendarColumns>& widths);
+
+}  // namespace nv

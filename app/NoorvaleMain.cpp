@@ -1,0 +1,175 @@
+#include "NoorvaleMain.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QHeaderView>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "App.h"
+#include "DaySchedule.h"
+#include "MExceptionHandler.h"
+#include "MsgBox.h"
+#include "VbError.h"
+#include "frmCompact.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+#include "modNoorvale.h"
+
+namespace nv {
+
+DateValue StartDate = 0;
+int32_t ViewMode = 0;
+
+namespace {
+
+QPointer<frmMain> mainWindow;
+QPointer<frmCompact> compactWindow;
+int lockFd = -1;
+int termPipe[2] = {-1, -1};
+
+void onTerm(int) {
+    const char c = 1;
+    ssize_t ignored = write(termPipe[1], &c, 1);
+    (void)ignored;
+}
+
+// SIGTERM (the desktop session ending) unloads the main window as a shutdown does: the settings
+// are saved and the program ends.
+void watchTermination() {
+    if (termPipe[0] >= 0) return;
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, termPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(termPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+        char c = 0;
+        ssize_t ignored = read(termPipe[0], &c, 1);
+        (void)ignored;
+        if (mainWindow) mainWindow->Form_Unload();
+        else QApplication::quit();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = onTerm;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &sa, nullptr);
+}
+
+void pump() { QApplication::processEvents(); }
+
+}  // namespace
+
+bool IsAlreadyRunning() {
+    if (lockFd >= 0) return false;  // this process holds the lock
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const QString folder = runtime && *runtime && QDir(runtime).exists() ? QString(runtime) : QDir::tempPath();
+    const QString file = folder + "/Noorvale-" + QString::number(getuid()) + ".lock";
+    const int fd = open(file.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return false;  // no lock can be had: let this copy run
+    // The kernel drops the lock when the process ends, however it ends.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return true;
+    }
+    lockFd = fd;
+    return false;
+}
+
+frmMain* MainWindow() { return mainWindow; }
+frmCompact* CompactWindow() { return compactWindow; }
+
+bool LoadProgram() {
+    resumeNext([] { InstallExceptionHandler(); });
+    resumeNext([] { setErrorBoxSink([](const std::string& text) { MsgBox(QString::fromStdString(text)); }); });
+    if (IsAlreadyRunning()) {
+        MsgBox("Program is already running", nullptr, "Noorvale");
+        return false;
+    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    resumeNext([] { watchTermination(); });
+    resumeNext([] { QApplication::setOverrideCursor(Qt::WaitCursor); });
+
+    QPointer<frmSplash> splash;
+    resumeNext([&] {
+        splash = new frmSplash;
+        splash->show();
+        pump();
+    });
+    resumeNext([] { StartDate = today(); });
+    resumeNext([] { InitPeriodNames(); });
+    resumeNext([] { LoadPeriodNames(); });
+    pump();
+    resumeNext([&] {
+        if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth / 4);
+    });
+    resumeNext([] { InitAlertKinds(); });
+    resumeNext([] { LoadLocation(); });
+    resumeNext([] { LoadMethod(); });
+    pump();
+    resumeNext([&] {
+        if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth / 2);
+    });
+    resumeNext([] { BuildDaySchedule(StartDate); });
+    resumeNext([] { compactWindow = new frmCompact; });
+    pump();
+    resumeNext([&] {
+        if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth * 3 / 4);
+    });
+    resumeNext([] {
+        mainWindow = new frmMain(compactWindow);
+        QObject::connect(mainWindow, &frmMain::unloaded, qApp, [] {
+            RemoveExceptionHandler();
+            QApplication::quit();
+        });
+        mainWindow->Form_Load();
+    });
+    pump();
+    resumeNext([&] {
+        if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth);
+    });
+    resumeNext([] {
+        if (ViewMode == 0 && mainWindow) {
+            mainWindow->picClock->Enabled(true);
+            mainWindow->SelNormalView(true);
+        } else if (ViewMode == 1 && compactWindow && mainWindow) {
+            mainWindow->SelCompactView(true);
+        }
+    });
+    resumeNext([&] {
+        if (splash) splash->close();
+    });
+    resumeNext([] { QApplication::restoreOverrideCursor(); });
+    resumeNext([] {
+        if (mainWindow) mainWindow->Check4Updates();
+    });
+    return mainWindow != nullptr;
+}
+
+int Main() {
+    if (!LoadProgram()) return 0;
+    return QApplication::exec();
+}
+
+void UnloadProgram() {
+    if (mainWindow) mainWindow->Form_Unload();
+    delete mainWindow;
+    delete compactWindow;
+}
+
+void AutoSizeColumns(QTreeWidget& list) {
+    const int count = list.columnCount();
+    for (int c = 1; c < count; ++c)
+        if (!list.isColumnHidden(c)) list.resizeColumnToContents(c);  // contents and header
+    if (count > 1) list.setColumnWidth(count - 1, list.sizeHintForColumn(count - 1));  // contents only
+    list.header()->resizeSection(0, 0);
+}
+
+}  // namespace nv

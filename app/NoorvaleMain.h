@@ -1,0 +1,45 @@
+// The program's start (Main) and the program-wide values it sets up: today's date and the view
+// in use. Main refuses a second copy, installs the fault handler, shows the splash window while
+// the settings and the windows load, shows the window the start-up view asks for, and offers
+// the update reminder.
+#pragma once
+
+#include <cstdint>
+
+#include "DateValue.h"
+
+class QTreeWidget;
+
+namespace nv {
+
+class frmMain;
+class frmCompact;
+
+// Today's date at start-up, renewed at each day roll-over: the day of the prayer schedule and
+// the anchor of the calendar views.
+extern DateValue StartDate;
+// The window in use: 0 the main window, 1 the compact window, 2 the tray icon only.
+extern int32_t ViewMode;
+
+// True when another Noorvale of this user is running. The first call takes a per-user lock
+// that lasts until the process ends; a crashed copy leaves no lock behind.
+bool IsAlreadyRunning();
+
+// The program's windows once Main has loaded them (null before, and in a refused second copy).
+frmMain* MainWindow();
+frmCompact* CompactWindow();
+
+// Everything Main does before the event loop: false when the program must end at once (a second
+// copy, or the windows could not be made).
+bool LoadProgram();
+// The program: returns the process's exit code. Runs the event loop until the main window is
+// unloaded (Exit, the update start, SIGTERM).
+int Main();
+// Unloads and deletes the windows LoadProgram made.
+void UnloadProgram();
+
+// Fits each visible column of a report list to its contents and header; the last one to its
+// contents only. The hidden first column keeps width 0.
+void AutoSizeColumns(QTreeWidget& list);
+
+}  // namespace nv

@@ -1,0 +1,841 @@
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFile>
+#include <QFrame>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <cmath>
+
+#include "App.h"
+#include "CalendarProps.h"
+#include "CalendarRows.h"
+#include "DaySchedule.h"
+#include "Clock.h"
+#include "ColorRef.h"
+#include "FormatDate.h"
+#include "NoorvaleMain.h"
+#include "QtPlacement.h"
+#include "VbError.h"
+#include "WindowPlacement.h"
+#include "frmAbout.h"
+#include "clsMMedia.h"
+#include "frmCompact.h"
+#include "frmSysTray.h"
+#include "modDateLib.h"
+#include "modNoorvale.h"
+#include "mXOR.h"
+#include "modRegistry.h"
+
+namespace nv {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+
+std::string systemKey(const char* control) { return std::string(kNoorvaleKey) + "\\System\\" + control; }
+std::string optionsKey(const char* control) { return std::string(kNoorvaleKey) + "\\Options\\" + control; }
+
+int32_t readLong(const std::string& key, const char* name, int32_t fallback) {
+    int32_t v = fallback;
+    resumeNext([&] { v = ReadRegValue(HKEY_CURRENT_USER, key, name, fallback).toLong(); });
+    return v;
+}
+
+// A 0/1 switch: any other value counts as 1.
+bool readSwitch(const std::string& key, const char* name) {
+    const int32_t v = readLong(key, name, 1);
+    return v == 0 ? false : true;
+}
+
+struct ToolButton {
+    const char* key;
+    const char* toolTip;
+};
+constexpr ToolButton kButtons[] = {
+    {"Print", "Print Calendar"},     {"Compact", "View Compact Mode"},
+    {"Date", "Change Date Style"},   {"Views", "Change View Type"},
+    {"Customize", "Customize"},      {"Options", "Options"},
+    {"Update", "Check for Program Updates"}, {"Help", "Display Help"},
+};
+
+// Scrambled when the program is built, so the clear text never stands in the executable.
+template <size_t N>
+struct ScrambledText {
+    char bytes[N]{};
+    constexpr ScrambledText(const char (&clear)[N]) {
+        for (size_t i = 0; i + 1 < N; ++i) bytes[i] = static_cast<char>(clear[i] ^ kScrambleKey);
+    }
+};
+constexpr ScrambledText kUpdateParameters("https://updates.noorvale.org/noorvale/update.ini,Noorvale,Noorvale,4");
+
+}  // namespace
+
+QIcon picture(const QString& key) {
+    const QString file = App::Path() + "/graphics/" + key + ".png";
+    return QFile::exists(file) ? QIcon(file) : QIcon();
+}
+
+QString& ClockPicturePath() {
+    static QString path;
+    return path;
+}
+
+std::string UpdateParameters() { return std::string(kUpdateParameters.bytes, sizeof kUpdateParameters.bytes - 1); }
+
+frmMain::frmMain(frmCompact* compact) : compact_(compact) {
+    setObjectName("frmMain");
+    setWindowTitle(App::Title());
+    askYesNo = [this](const QString& title, const QString& text) {
+        return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    };
+    startProgram = [](const QString& program, const QString& arguments) {
+        return QProcess::startDetached(program, QStringList{arguments});
+    };
+    beep = [] { QApplication::beep(); };
+    player_ = std::make_unique<clsMMedia>();
+    mainOn_ = picture("Main_ON");
+    mainOff_ = picture("Main_OFF");
+    buildMenus();
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    setCentralWidget(client_);
+    buildToolbar();
+    buildClientArea();
+    buildStatusBar();
+    tmrAlert = new QTimer(this);
+    tmrAlert->setObjectName("tmrAlert");
+    tmrAlert->setInterval(1000);
+    connect(tmrAlert, &QTimer::timeout, this, [this] { resumeNext([this] { tmrAlert_Timer(); }); });
+    if (compact_) {
+        connect(compact_, &frmCompact::closeRequested, this, [this] { SelCompactView(false); });
+        connect(compact_, &frmCompact::normalViewRequested, this, [this] { mnuViewNormal_Click(); });
+    }
+}
+
+frmMain::~frmMain() = default;
+
+QAction* frmMain::addEntry(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)()) {
+    auto* a = menu->addAction(caption);
+    a->setObjectName(name);
+    actions_[name] = a;
+    if (handler) connect(a, &QAction::triggered, this, [this, handler] { resumeNext([&] { (this->*handler)(); }); });
+    return a;
+}
+
+void frmMain::buildMenus() {
+    auto menu = [this](const char* name, const QString& caption) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        actions_[name] = m->menuAction();
+        return m;
+    };
+    auto separator = [this](QMenu* m, const char* name = nullptr) {
+        QAction* s = m->addSeparator();
+        if (name) {
+            s->setObjectName(name);
+            actions_[name] = s;
+        }
+    };
+
+    QMenu* file = menu("mnuFile", "&File");
+    addEntry(file, "mnuFilePrint", "&Print Calendar...", nullptr);
+    separator(file, "mnuFileBar4");
+    addEntry(file, "mnuFileClose", "&Close", &frmMain::mnuFileClose_Click);
+
+    QMenu* view = menu("mnuView", "&View");
+    addEntry(view, "mnuViewCompact", "Com&pact", &frmMain::mnuViewCompact_Click)->setCheckable(true);
+    addEntry(view, "mnuViewNormal", "&Normal", &frmMain::mnuViewNormal_Click)->setCheckable(true);
+    separator(view);
+    addEntry(view, "mnuViewToolbar", "&Toolbar", &frmMain::mnuViewToolbar_Click)->setCheckable(true);
+    addEntry(view, "mnuViewText", "Toolbar Te&xt", &frmMain::mnuViewText_Click)->setCheckable(true);
+    addEntry(view, "mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
+    separator(view);
+    addEntry(view, "mnuViewToday", "&Today", &frmMain::mnuViewToday_Click)->setCheckable(true);
+    addEntry(view, "mnuViewWeek", "&Week", &frmMain::mnuViewWeek_Click)->setCheckable(true);
+    addEntry(view, "mnuViewMonth", "&Month", &frmMain::mnuViewMonth_Click)->setCheckable(true);
+    addEntry(view, "mnuViewYear", "&Year", &frmMain::mnuViewYear_Click)->setCheckable(true);
+    separator(view);
+    addEntry(view, "mnuViewGrego", "&Gregorian Date", &frmMain::mnuViewGrego_Click)->setCheckable(true);
+    addEntry(view, "mnuViewHijri", "&Hijri Date", &frmMain::mnuViewHijri_Click)->setCheckable(true);
+    separator(view);
+    addEntry(view, "mnuViewRefresh", "&Refresh", &frmMain::mnuViewRefresh_Click);
+
+    QMenu* tools = menu("mnuTools", "&Tools");
+    addEntry(tools, "mnuToolsUpdates", "Check for &Updates...", &frmMain::mnuToolsUpdates_Click);
+    separator(tools, "mnuToolsBar1");
+    addEntry(tools, "mnuToolsCustomize", "&Customize...", nullptr);
+    addEntry(tools, "mnuToolsOptions", "&Options...", nullptr);
+
+    QMenu* help = menu("mnuHelp", "Help");
+    addEntry(help, "mnuHelpContents", "&Contents and Index...", nullptr);
+    separator(help);
+    QMenu* online = help->addMenu("Noorvale Online");
+    online->setObjectName("mnuHelpNV");
+    online->menuAction()->setObjectName("mnuHelpNV");
+    actions_["mnuHelpNV"] = online->menuAction();
+    addEntry(online, "mnuHelpHome", "&Noorvale Home Page...", nullptr);
+    separator(online);
+    addEntry(online, "mnuHelpNews", "&Product News...", nullptr);
+    addEntry(online, "mnuHelpLibrary", "&Download Library...", nullptr);
+    separator(online);
+    addEntry(online, "mnuHelpFAQ", "Frequently Asked &Questions...", nullptr);
+    addEntry(online, "mnuHelpSupport", "Online &Support...", nullptr);
+    separator(online);
+    addEntry(online, "mnuHelpORVEN", "&ORVEN Home Page...", nullptr);
+    separator(help);
+    addEntry(help, "mnuHelpAbout", "&About Noorvale...", &frmMain::mnuHelpAbout_Click);
+}
+
+void frmMain::buildToolbar() {
+    tlbMain = new QToolBar(client_);
+    tlbMain->setObjectName("tlbMain");
+    tlbMain->setMovable(false);
+    tlbMain->setIconSize(QSize(24, 24));
+    for (const ToolButton& b : kButtons) {
+        const QString key = b.key;
+        auto* a = new QAction(this);
+        a->setObjectName(QString("tlbMain") + key);
+        a->setData(key);
+        a->setToolTip(b.toolTip);
+        actions_["TLB:" + key.toUpper()] = a;
+        connect(a, &QAction::triggered, this, [this, key] { resumeNext([&] { tlbMain_ButtonClick(key); }); });
+        if (key == "Date" || key == "Views") {
+            auto* m = new QMenu(this);
+            const QStringList items = key == "Date" ? QStringList{"Gregorian", "Hijri"}
+                                                    : QStringList{"Today", "Week", "Month", "Year"};
+            for (const QString& item : items) {
+                QAction* sub = m->addAction(item);
+                sub->setData(item);
+                sub->setObjectName(QString("tlbMain") + key + item);
+                actions_["TLB:" + item.toUpper()] = sub;
+                connect(sub, &QAction::triggered, this,
+                        [this, item] { resumeNext([&] { tlbMain_ButtonMenuClick(item); }); });
+            }
+            a->setMenu(m);
+        }
+        tlbMain->addAction(a);
+        if (auto* button = qobject_cast<QToolButton*>(tlbMain->widgetForAction(a)))
+            if (a->menu()) button->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+}
+
+void frmMain::buildClientArea() {
+    tvwAlertMngr = new QTreeWidget(client_);
+    tvwAlertMngr->setObjectName("tvwAlertMngr");
+    tvwAlertMngr->setHeaderHidden(true);
+    tvwAlertMngr->resize(pixelsX(2400), pixelsY(2600));
+    connect(tvwAlertMngr, &QTreeWidget::itemDoubleClicked, this, [this] { resumeNext([&] { ToggleAlertNode(); }); });
+
+    auto splitter = [this](const char* name, Qt::CursorShape shape) {
+        auto* f = new QFrame(client_);
+        f->setObjectName(name);
+        f->setFrameShape(QFrame::NoFrame);
+        f->setAutoFillBackground(true);
+        f->setCursor(shape);
+        f->installEventFilter(this);
+        return f;
+    };
+    picHSplit = splitter("picHSplit", Qt::SizeVerCursor);
+    picHSplit->resize(pixelsX(2400), pixelsY(60));
+    picVSplit = splitter("picVSplit", Qt::SizeHorCursor);
+    picVSplit->resize(pixelsX(60), pixelsY(4000));
+
+    picClock = new Clock(client_);
+    picClock->setObjectName("picClock");
+    picClock->setToolTip("Current Time Clock");
+
+    tabPrayerCal = new QTabWidget(client_);
+    tabPrayerCal->setObjectName("tabPrayerCal");
+    auto* page = new QWidget;
+    tabPrayerCal->addTab(page, "Prayer Calendar");
+    lvwCalendar = new QTreeWidget(page);
+    lvwCalendar->setObjectName("lvwCalendar");
+    lvwCalendar->setRootIsDecorated(false);
+    lvwCalendar->setUniformRowHeights(true);
+    lvwCalendar->setItemsExpandable(false);
+    lvwCalendar->setAllColumnsShowFocus(true);
+    lvwCalendar->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvwCalendar->header()->setStretchLastSection(false);
+    lvwCalendar->header()->setSectionsMovable(false);
+}
+
+void frmMain::buildStatusBar() {
+    stbMain = new QStatusBar(client_);
+    stbMain->setObjectName("stbMain");
+    stbMain->setSizeGripEnabled(false);
+    auto add = [this](const QString& key, int stretch) {
+        auto* l = new QLabel(stbMain);
+        l->setObjectName("stbMain" + key);
+        l->setFrameShape(QFrame::StyledPanel);
+        l->setFrameShadow(QFrame::Sunken);
+        panels_[key.toUpper()] = l;
+        stbMain->addPermanentWidget(l, stretch);
+        return l;
+    };
+    add("Status", 1);
+    add("Location", 2)->installEventFilter(this);
+    add("Date", 0);
+    add("Time", 0);
+    UpdateStatusClock();
+}
+
+QAction* frmMain::action(const QString& name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QLabel* frmMain::panel(const QString& key) const {
+    const auto it = panels_.find(key.toUpper());
+    return it == panels_.end() ? nullptr : it->second;
+}
+
+double frmMain::twipsX(int pixels) const { return pixels * kTwipsPerInch / std::max(1, logicalDpiX()); }
+double frmMain::twipsY(int pixels) const { return pixels * kTwipsPerInch / std::max(1, logicalDpiY()); }
+int frmMain::pixelsX(double twips) const { return static_cast<int>(std::lround(twips * logicalDpiX() / kTwipsPerInch)); }
+int frmMain::pixelsY(double twips) const { return static_cast<int>(std::lround(twips * logicalDpiY() / kTwipsPerInch)); }
+
+// ---------------------------------------------------------------------------------------------
+// Load and unload
+
+void frmMain::Form_Load() {
+    resumeNext([&] { setWindowIcon(mainOn_); });
+    resumeNext([&] {
+        picHSplit->setFrameShape(QFrame::NoFrame);
+        picVSplit->setFrameShape(QFrame::NoFrame);
+    });
+    resumeNext([&] {
+        const QString chm = App::Path() + "/Noorvale.html";
+        if (QFile::exists(chm)) helpFile_ = chm;
+    });
+    resumeNext([&] { CreateSysTray(); });
+    resumeNext([&] { LoadSystemValues(); });
+    resumeNext([&] { LoadUpdateProp(); });
+    resumeNext([&] { LoadClockProp(); });
+    resumeNext([&] {
+        LoadCalProp(CalProp());
+        const bool grid = LoadGridlines();
+        lvwCalendar->setProperty("Gridlines", grid);
+        lvwCalendar->setStyleSheet(grid ? "QTreeView::item { border-right: 1px solid palette(mid); "
+                                          "border-bottom: 1px solid palette(mid); }"
+                                        : QString());
+    });
+    resumeNext([&] {
+        for (const ToolButton& b : kButtons) action("TLB:" + QString(b.key).toUpper())->setIcon(picture(b.key));
+        ArrangeControls();
+    });
+    resumeNext([&] { RedisplayCalendar(); });
+    resumeNext([&] { BuildAlertManager(); });
+    resumeNext([&] {
+        action("mnuViewHijri")->setChecked(CalProp().dateStyle == 2);
+        action("mnuViewGrego")->setChecked(CalProp().dateStyle != 2);
+    });
+    resumeNext([&] { tmrAlert->start(); });
+}
+
+void frmMain::LoadSystemValues() {
+    resumeNext([&] {
+        QtPlaceable form(*this);
+        std::string name = "frmMain";
+        LoadFormSize(form, name);
+        LoadFormPos(form, name);
+    });
+    resumeNext([&] {
+        QtPlaceable tree(*tvwAlertMngr);
+        std::string name = "tvwAlertMngr";
+        LoadCtlSize(tree, name);
+        LoadCtlPos(tree, name);
+    });
+    const bool toolbar = readSwitch(systemKey("tlbMain"), "Visible");
+    const bool text = readSwitch(systemKey("tlbMain"), "Text");
+    const bool status = readSwitch(systemKey("stbMain"), "Visible");
+    int32_t tab = readLong(systemKey("tabPrayerCal"), "ActiveTab", 0);
+    tlbMain->setVisible(toolbar);
+    action("mnuViewToolbar")->setChecked(toolbar);
+    action("mnuViewText")->setChecked(text);
+    action("mnuViewText")->setEnabled(toolbar);
+    ApplyToolbarText();
+    stbMain->setVisible(status);
+    action("mnuViewStatusBar")->setChecked(status);
+    if (tab > tabPrayerCal->count()) tab = 0;
+    tabPrayerCal->setCurrentIndex(std::clamp(tab, 0, tabPrayerCal->count() - 1));
+
+    const std::string startup = systemKey("Startup");
+    int32_t defaultView = readLong(startup, "DefaultView", 1);
+    if (defaultView < 0 || defaultView > 3) defaultView = 0;
+    if (defaultView == 3) {
+        const int32_t last = readLong(startup, "ViewMode", 1);
+        ViewMode = last >= 0 && last <= 2 ? last : 0;
+    } else {
+        ViewMode = defaultView;
+    }
+}
+
+void frmMain::LoadUpdateProp() {
+    const std::string startup = systemKey("Startup");
+    UpdateMode = readLong(startup, "UpdateMode", 14);
+    if (UpdateMode < 0 || UpdateMode > 90) UpdateMode = 14;
+    UpdateLast = readLong(startup, "UpdateLast", 0);
+    if (UpdateLast < 0) UpdateLast = 0;
+}
+
+void frmMain::LoadClockProp() {
+    const std::string key = optionsKey("picClock");
+    resumeNext([&] { picClock->BorderMode(0); });
+    resumeNext([&] { picClock->ShowNumbers(readSwitch(key, "ShowNumbers")); });
+    resumeNext([&] { picClock->ShowSeconds(readSwitch(key, "ShowSeconds")); });
+    resumeNext([&] {
+        const std::string fallback = (App::Path() + "/graphics/picclock.jpg").toStdString();
+        std::string file = fallback;
+        resumeNext([&] { file = ReadRegValue(HKEY_CURRENT_USER, key, "Picture", fallback).toText(); });
+        ClockPicturePath() = QString::fromStdString(file);
+        const QImage image(QString::fromStdString(file));
+        picClock->Picture(image);  // a missing file leaves the clock without a picture
+    });
+    resumeNext([&] {
+        int32_t back = readLong(key, "ColorBack", 0xFFFFFF);
+        if (back < 0) back = 0xFFFFFF;
+        picClock->ColorBack(back);
+    });
+    resumeNext([&] {
+        int32_t border = readLong(key, "ColorBorder", 0);
+        if (border < 0) border = 0;
+        picClock->ColorBorder(border);
+    });
+}
+
+void frmMain::Form_Unload() {
+    if (unloading_) return;
+    unloading_ = true;
+    resumeNext([&] { tmrAlert->stop(); });
+    resumeNext([&] {
+        delete m_frmSysTray;  // the icon leaves the tray first
+        m_frmSysTray = nullptr;
+    });
+    resumeNext([&] { player_->mmClose(); });
+    resumeNext([&] { WriteRegLong(HKEY_CURRENT_USER, systemKey("Startup"), "ViewMode", ViewMode); });
+    resumeNext([&] {
+        QtPlaceable form(*this);
+        std::string name = "frmMain";
+        SaveFormSize(form, name);
+        SaveFormPos(form, name);
+    });
+    resumeNext([&] {
+        QtPlaceable tree(*tvwAlertMngr);
+        std::string name = "tvwAlertMngr";
+        SaveCtlSize(tree, name);
+        SaveCtlPos(tree, name);
+    });
+    resumeNext([&] {
+        WriteRegLong(HKEY_CURRENT_USER, systemKey("tlbMain"), "Visible", action("mnuViewToolbar")->isChecked());
+        WriteRegLong(HKEY_CURRENT_USER, systemKey("tlbMain"), "Text", action("mnuViewText")->isChecked());
+        WriteRegLong(HKEY_CURRENT_USER, systemKey("stbMain"), "Visible", action("mnuViewStatusBar")->isChecked());
+        WriteRegLong(HKEY_CURRENT_USER, systemKey("tabPrayerCal"), "ActiveTab", tabPrayerCal->currentIndex());
+    });
+    resumeNext([&] { SaveUpdateProp(); });
+    resumeNext([&] { SaveClockProp(); });
+    resumeNext([&] { SaveCalProp(); });
+    resumeNext([&] {
+        if (compact_) compact_->Unload();
+    });
+    emit unloaded();
+}
+
+void frmMain::SaveUpdateProp() {
+    const std::string startup = systemKey("Startup");
+    WriteRegLong(HKEY_CURRENT_USER, startup, "UpdateMode", UpdateMode);
+    WriteRegLong(HKEY_CURRENT_USER, startup, "UpdateLast", UpdateLast);
+}
+
+void frmMain::SaveClockProp() {
+    const std::string key = optionsKey("picClock");
+    WriteRegLong(HKEY_CURRENT_USER, key, "ShowNumbers", picClock->ShowNumbers() ? 1 : 0);
+    WriteRegLong(HKEY_CURRENT_USER, key, "ShowSeconds", picClock->ShowSeconds() ? 1 : 0);
+    WriteRegString(HKEY_CURRENT_USER, key, "Picture", ClockPicturePath().toStdString());
+    WriteRegLong(HKEY_CURRENT_USER, key, "ColorBack", picClock->ColorBack());
+    WriteRegLong(HKEY_CURRENT_USER, key, "ColorBorder", picClock->ColorBorder());
+}
+
+void frmMain::SaveCalProp() {
+    std::array<int32_t, kCalendarColumns> widths{};
+    for (int c = 0; c < kCalendarColumns; ++c)
+        widths[c] = c < lvwCalendar->columnCount()
+                        ? static_cast<int32_t>(std::lround(twipsX(lvwCalendar->header()->sectionSize(c))))
+                        : kDefaultColumnWidth;
+    nv::SaveCalProp(CalProp(), lvwCalendar->property("Gridlines").toBool(), widths);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The calendar
+
+void frmMain::SetupColumns() {
+    lvwCalendar->clear();
+    QStringList headers{"ID", "Day"};
+    for (int p = 0; p < 6; ++p) headers << QString::fromStdString(PeriodNames[p]);
+    lvwCalendar->setColumnCount(kCalendarColumns);
+    lvwCalendar->setHeaderLabels(headers);
+    lvwCalendar->header()->setSectionResizeMode(QHeaderView::Interactive);
+    lvwCalendar->header()->setMinimumSectionSize(0);
+    for (int c = 0; c < kCalendarColumns; ++c) {
+        lvwCalendar->headerItem()->setTextAlignment(c, c < 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        lvwCalendar->setColumnWidth(c, c == 0 ? 0 : pixelsX(LoadColumnWidth(c + 1)));
+    }
+    lvwCalendar->setColumnHidden(0, true);
+}
+
+void frmMain::ShowCalendar(int view) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    panel("Status")->setText("Updating Calendar, Please wait...");
+    lvwCalendar->clear();
+    DateValue first = StartDate, last = StartDate;
+    CalendarRange(view, StartDate, first, last);
+    clsPrayTime& calculator = PrayTime();
+    lvwCalendar->setUpdatesEnabled(false);
+    for (DateValue d = first; d <= last; d += 1) {
+        resumeNext([&] { calculator.PrayerDate(d); });
+        resumeNext([&] { calculator.Calculate(); });
+        DispCalendarLine();
+        if (std::fmod(std::trunc(d), 20.0) == 0) {  // let the list show its progress
+            lvwCalendar->setUpdatesEnabled(true);
+            lvwCalendar->viewport()->repaint();
+            lvwCalendar->setUpdatesEnabled(false);
+            ++calendarRepaints_;
+        }
+    }
+    lvwCalendar->setUpdatesEnabled(true);
+    lvwCalendar->viewport()->update();
+    if (CalProp().autoResize) AutoSizeColumns();
+    resumeNext([&] { calculator.PrayerDate(StartDate); });
+    resumeNext([&] { calculator.Calculate(); });
+    QApplication::restoreOverrideCursor();
+    panel("Status")->clear();
+}
+
+void frmMain::DispCalendarLine() {
+    ErrorBoxTrap trap("Noorvale.frmMain.DispCalendarLine");
+    const clsPrayTime& calculator = PrayTime();
+    const DateValue d = calculator.PrayerDate();
+    QTreeWidgetItem* item = nullptr;
+    trap(1, [&] {
+        item = new QTreeWidgetItem(lvwCalendar);
+        item->setText(0, QString::number(DayOfYear(d)));
+    });
+    if (!item) return;
+    trap(2, [&] {
+        const CalendarProps& p = CalProp();
+        item->setText(1, QString::fromStdString(DayText(d, p.dateStyle, p.dateFormat, p.hijriFormat)));
+    });
+    for (int period = 1; period <= 6; ++period) {
+        trap(2 + period, [&] {
+            item->setText(1 + period, QString::fromStdString(PeriodText(calculator, period, CalProp().timeFormat)));
+            item->setTextAlignment(1 + period, Qt::AlignCenter);
+        });
+    }
+}
+
+// Today's row is the one whose date is today; the day number alone would also match a row of
+// another year in views that cross a new year.
+void frmMain::MarkToday() {
+    const QString today = QString::number(DayOfYear(StartDate));
+    DateValue first = StartDate, last = StartDate;
+    CalendarRange(CalProp().view, StartDate, first, last);
+    for (int row = 0; row < lvwCalendar->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = lvwCalendar->topLevelItem(row);
+        if (item->text(0) != today || first + row != StartDate) continue;
+        const QColor mark = colorFromRef(CalProp().markColor);
+        for (int c = 1; c < kCalendarColumns; ++c) item->setForeground(c, mark);
+        lvwCalendar->scrollToItem(item);
+        return;
+    }
+}
+
+void frmMain::AutoSizeColumns() { nv::AutoSizeColumns(*lvwCalendar); }
+
+void frmMain::RedisplayCalendar() {
+    SetupColumns();
+    switch (CalProp().view) {
+    case 1: mnuViewToday_Click(); break;
+    case 3: mnuViewMonth_Click(); break;
+    case 4: mnuViewYear_Click(); break;
+    default: mnuViewWeek_Click(); break;
+    }
+}
+
+void frmMain::SelectView(int view) {
+    static const char* names[] = {"mnuViewToday", "mnuViewWeek", "mnuViewMonth", "mnuViewYear"};
+    for (const char* n : names) action(n)->setChecked(false);
+    action(names[view - 1])->setChecked(true);
+    ShowCalendar(view);
+    MarkToday();
+    CalProp().view = static_cast<int16_t>(view);
+}
+
+void frmMain::SelectDateStyle(int style) {
+    CalProp().dateStyle = static_cast<int16_t>(style);
+    action("mnuViewGrego")->setChecked(false);
+    action("mnuViewHijri")->setChecked(false);
+    action(style == 2 ? "mnuViewHijri" : "mnuViewGrego")->setChecked(true);
+    ShowCalendar(CalProp().view);
+    MarkToday();
+}
+
+void frmMain::RefreshAll() {
+    resumeNext([&] { StartDate = today(); });
+    resumeNext([&] { BuildDaySchedule(StartDate); });
+    resumeNext([&] { ShowNextPrayer(FindNextPrayer(TruncToMinute(now())), "Next Prayer: "); });
+    resumeNext([&] { RedisplayCalendar(); });
+    resumeNext([&] { BuildAlertManager(); });
+}
+
+void frmMain::mnuViewRefresh_Click() { RefreshAll(); }
+
+// ---------------------------------------------------------------------------------------------
+// Views
+
+void frmMain::SelNormalView(bool show) {
+    ViewMode = show ? 0 : 2;
+    action("mnuViewNormal")->setChecked(show);
+    resumeNext([&] {
+        if (show) setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    });
+    picClock->Enabled(show);
+    setVisible(show);
+}
+
+void frmMain::SelCompactView(bool show) {
+    ViewMode = show ? 1 : 2;
+    action("mnuViewCompact")->setChecked(show);
+    if (!compact_) return;
+    compact_->picSmClock->Enabled(show);
+    compact_->setVisible(show);
+}
+
+void frmMain::mnuViewNormal_Click() {
+    SelCompactView(false);
+    SelNormalView(true);
+    activateWindow();
+}
+
+void frmMain::mnuViewCompact_Click() {
+    SelNormalView(false);
+    SelCompactView(true);
+    if (compact_) compact_->raise();
+}
+
+void frmMain::mnuFileClose_Click() { SelNormalView(false); }
+
+void frmMain::mnuViewToolbar_Click() {
+    const bool on = action("mnuViewToolbar")->isChecked();  // already inverted by the click
+    tlbMain->setVisible(on);
+    action("mnuViewText")->setEnabled(on);
+    ArrangeControls();
+}
+
+void frmMain::mnuViewText_Click() { ApplyToolbarText(); }
+
+void frmMain::ApplyToolbarText() {
+    const bool text = action("mnuViewText")->isChecked();
+    for (const ToolButton& b : kButtons) action("TLB:" + QString(b.key).toUpper())->setText(text ? b.key : "");
+    tlbMain->setToolButtonStyle(text ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+    tlbMain->adjustSize();
+}
+
+void frmMain::mnuViewStatusBar_Click() {
+    stbMain->setVisible(action("mnuViewStatusBar")->isChecked());
+    ArrangeControls();
+}
+
+void frmMain::tlbMain_ButtonClick(const QString& key) {
+    const QString k = key.toUpper();
+    if (k == "PRINT") action("mnuFilePrint")->trigger();
+    else if (k == "COMPACT") mnuViewCompact_Click();
+    else if (k == "DATE") SelectDateStyle(CalProp().dateStyle != 1 ? 1 : 2);
+    else if (k == "VIEWS") {
+        const int v = CalProp().view;
+        SelectView(v >= 1 && v <= 3 ? v + 1 : v == 4 ? 1 : 2);
+    } else if (k == "CUSTOMIZE") action("mnuToolsCustomize")->trigger();
+    else if (k == "OPTIONS") action("mnuToolsOptions")->trigger();
+    else if (k == "UPDATE") mnuToolsUpdates_Click();
+    else if (k == "HELP") action("mnuHelpContents")->trigger();
+}
+
+void frmMain::tlbMain_ButtonMenuClick(const QString& key) {
+    const QString k = key.toUpper();
+    if (k == "GREGORIAN") SelectDateStyle(1);
+    else if (k == "HIJRI") SelectDateStyle(2);
+    else if (k == "TODAY") SelectView(1);
+    else if (k == "MONTH") SelectView(3);
+    else if (k == "YEAR") SelectView(4);
+    else SelectView(2);
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout about(this);
+    about.exec();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Updates
+
+void frmMain::mnuToolsUpdates_Click() {
+    const QString path = App::Path() + "/Tarvo";
+    if (!QFile::exists(path)) return;
+    UpdateLast = DayOfYear(today());
+    resumeNext([&] { startProgram(path, QString::fromStdString(UpdateParameters())); });
+    Form_Unload();
+}
+
+void frmMain::Check4Updates() {
+    if (UpdateMode == 0) return;
+    if (UpdateLast + UpdateMode > DayOfYear(today())) return;
+    const QString text = QString::number(UpdateMode) + " days update reminder\r\n\r\n" +
+                         "Using your Internet connections Tarvo can connects to the\r\n" +
+                         "ORVEN site, checks for available updates, then downloads and\r\n" +
+                         "installs them automatically. This is the most efficient method\r\n" +
+                         "to update your Noorvale files,\r\n\r\n" + "Would you like to run Tarvo now?";
+    if (askYesNo("Noorvale message", text)) mnuToolsUpdates_Click();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The status bar's clock
+
+void frmMain::UpdateStatusClock() {
+    const DateValue t = now();
+    if (QLabel* d = panel("Date")) d->setText(QString::fromStdString(FormatDate(t, "Short Date")));
+    if (QLabel* l = panel("Time")) l->setText(QString::fromStdString(FormatDate(t, "Medium Time")));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Layout
+
+void frmMain::ArrangeControls() {
+    if (isMinimized()) return;
+    const double clientWidth = twipsX(client_->width()), clientHeight = twipsY(client_->height());
+    const bool toolbar = !tlbMain->isHidden(), status = !stbMain->isHidden();
+    if (toolbar) tlbMain->setGeometry(0, 0, client_->width(), tlbMain->sizeHint().height());
+    if (status) {
+        const int h = stbMain->sizeHint().height();
+        stbMain->setGeometry(0, client_->height() - h, client_->width(), h);
+    }
+    const double toolbarHeight = toolbar ? twipsY(tlbMain->height()) : 0;
+    const double statusHeight = status ? twipsY(stbMain->height()) : 0;
+
+    // Left column: the tree, the horizontal splitter and the clock.
+    const double top = toolbar ? toolbarHeight + 60 : 60;
+    const double bottom = status ? clientHeight - statusHeight - 50 : clientHeight - 50;
+    const double treeWidth = twipsX(tvwAlertMngr->width()), treeHeight = twipsY(tvwAlertMngr->height());
+    tvwAlertMngr->move(pixelsX(20), pixelsY(top));
+    const double splitTop = top + treeHeight;
+    picHSplit->setGeometry(pixelsX(20), pixelsY(splitTop), pixelsX(treeWidth), picHSplit->height());
+    const double clockTop = splitTop + twipsY(picHSplit->height());
+    picClock->setGeometry(pixelsX(3), pixelsY(clockTop), pixelsX(treeWidth),
+                          std::max(0, pixelsY(bottom - clockTop)));
+
+    // Right side: the tab control with the list, and the vertical splitter.
+    const double rightBottom = status ? clientHeight - statusHeight + 12 : clientHeight + 12;
+    const double tabTop = top + 100, tabLeft = treeWidth + 100;
+    const double tabWidth = clientWidth - tabLeft - 25, tabHeight = rightBottom - tabTop;
+    tabPrayerCal->setGeometry(pixelsX(tabLeft), pixelsY(tabTop), std::max(0, pixelsX(tabWidth)),
+                              std::max(0, pixelsY(tabHeight)));
+    picVSplit->setGeometry(pixelsX(20 + treeWidth), pixelsY(top), picVSplit->width(),
+                           std::max(0, pixelsY(rightBottom - top)));
+    lvwCalendar->setGeometry(0, 0, std::max(0, pixelsX(tabWidth - 250)), std::max(0, pixelsY(tabHeight - 600)));
+    if (toolbar) tlbMain->raise();
+    if (status) stbMain->raise();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    resumeNext([&] { ArrangeControls(); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Events
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (unloading_) {
+        event->accept();
+        return;
+    }
+    event->ignore();  // the close box only hides the window; the program stays in the tray
+    resumeNext([&] { SelNormalView(false); });
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panel("Location") && event->type() == QEvent::MouseButtonDblClick) {
+        action("mnuToolsCustomize")->trigger();
+        return true;
+    }
+    auto* splitter = qobject_cast<QFrame*>(watched);
+    if (splitter && (splitter == picHSplit || splitter == picVSplit)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (mouse->button() == Qt::LeftButton) {
+                dragging_ = true;
+                dragStart_ = mouse->position().toPoint();
+                splitterPressed(splitter);
+            }
+            return true;
+        case QEvent::MouseMove:
+            if (dragging_ && (mouse->buttons() & Qt::LeftButton))
+                splitterMoved(splitter, mouse->position().toPoint() - dragStart_);
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (dragging_ && mouse->button() == Qt::LeftButton) {
+                dragging_ = false;
+                splitterReleased(splitter);
+            }
+            return true;
+        default: break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::splitterPressed(QFrame* splitter) {
+    QPalette p = splitter->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    splitter->setPalette(p);
+}
+
+void frmMain::splitterMoved(QFrame* splitter, const QPoint& offset) {
+    if (splitter == picHSplit) splitter->move(splitter->x(), splitter->y() + offset.y());
+    else splitter->move(splitter->x() + offset.x(), splitter->y());
+}
+
+void frmMain::splitterReleased(QFrame* splitter) {
+    splitter->setPalette(QPalette());
+    const double clientWidth = twipsX(client_->width()), clientHeight = twipsY(client_->height());
+    if (splitter == picHSplit) {
+        const double limit = (!stbMain->isHidden() ? clientHeight - twipsY(stbMain->height()) : clientHeight) - 1000;
+        double t = twipsY(splitter->y());
+        t = std::max(1000.0, std::min(t, limit));
+        const double treeHeight = t - twipsY(tvwAlertMngr->y()) - 5;
+        if (treeHeight > 0) tvwAlertMngr->resize(tvwAlertMngr->width(), pixelsY(treeHeight));
+    } else {
+        double l = twipsX(splitter->x());
+        l = std::max(1000.0, std::min(l, clientWidth - 1000));
+        const double treeWidth = l - twipsX(tvwAlertMngr->x()) - 5;
+        if (treeWidth > 0) tvwAlertMngr->resize(pixelsX(treeWidth), tvwAlertMngr->height());
+    }
+    ArrangeControls();
+}
+
+}  // namespace nv

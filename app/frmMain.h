@@ -1,0 +1,203 @@
+// frmMain: Noorvale's main window. It shows the prayer calendar as a report list (one row per
+// day, one column per prayer period), the Alert Manager tree, the analog clock picClock, a
+// toolbar, the menus and a status bar, and it owns the alert timer. It is loaded once at
+// start-up and lives until the program ends; closing it only hides it.
+//
+// Every control carries its name as its objectName (tlbMain, tvwAlertMngr, picHSplit, picClock,
+// picVSplit, tabPrayerCal, lvwCalendar, stbMain; the menu entries mnuFile ... mnuHelpAbout).
+// The controls are laid out by ArrangeControls in twips of the client area, as they are stored.
+#pragma once
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "DateValue.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace nv {
+
+class Clock;
+class clsMMedia;
+class frmCompact;
+class frmSysTray;
+
+// A picture of the program's image lists by its key ("Main_ON", "BELL", "Print", ...): the
+// file graphics/<key>.png of the program folder; an empty icon when there is none.
+QIcon picture(const QString& key);
+
+// The main clock's picture file: program-wide, shared with the Options dialog.
+QString& ClockPicturePath();
+
+// The update utility's command line: the update information file's address, the product name,
+// the main program's file name and the field count, held scrambled; it is passed on as it is.
+std::string UpdateParameters();
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `compact` is the compact window the view commands switch to (it may be null).
+    explicit frmMain(frmCompact* compact = nullptr);
+    ~frmMain() override;
+
+    // The window's load: settings, tray, clock, calendar, Alert Manager, timer.
+    void Form_Load();
+    // The window's unload: saves its settings and releases what it owns; the program ends
+    // after it. Also run by SIGTERM and by the update start.
+    void Form_Unload();
+
+    void SelNormalView(bool show);
+    void SelCompactView(bool show);
+    void SaveCalProp();
+    void SaveClockProp();
+    void SaveUpdateProp();
+    // The update reminder, once per start.
+    void Check4Updates();
+    void mnuViewRefresh_Click();
+    void mnuViewNormal_Click();
+    void mnuViewCompact_Click();
+
+    // A menu entry or toolbar button by its control name ("mnuViewYear") or, for a toolbar
+    // button, its key in upper case ("TLB:VIEWS").
+    QAction* action(const QString& name) const;
+    // A status panel by its key, compared in upper case ("STATUS", "LOCATION", "DATE", "TIME").
+    QLabel* panel(const QString& key) const;
+
+    QToolBar* tlbMain = nullptr;
+    QTreeWidget* tvwAlertMngr = nullptr;
+    QFrame* picHSplit = nullptr;
+    Clock* picClock = nullptr;
+    QFrame* picVSplit = nullptr;
+    QTabWidget* tabPrayerCal = nullptr;
+    QTreeWidget* lvwCalendar = nullptr;
+    QStatusBar* stbMain = nullptr;
+    QTimer* tmrAlert = nullptr;
+    frmSysTray* m_frmSysTray = nullptr;
+    clsMMedia* player() const { return player_.get(); }
+
+    // The update reminder's values: days between reminders (0 = none) and the day of the year
+    // the update utility was last started.
+    int32_t UpdateMode = 14;
+    int32_t UpdateLast = 0;
+
+    // Seams for the commands that leave the window: the question boxes (true = Yes) and the
+    // start of another program. Tests replace them; the defaults show real boxes and start
+    // real processes.
+    std::function<bool(const QString& title, const QString& text)> askYesNo;
+    std::function<bool(const QString& program, const QString& arguments)> startProgram;
+    // The desktop's bell, rung for an alert when there is no sound device or no sound file.
+    std::function<void()> beep;
+
+    // Repaints of the calendar while it fills (one per 20th day number); read by tests.
+    int CalendarRepaints() const { return calendarRepaints_; }
+
+signals:
+    // The program ends after this (Exit, the update start, the session ending).
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildClientArea();
+    void buildStatusBar();
+    QAction* addEntry(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)());
+
+    void LoadSystemValues();
+    void LoadUpdateProp();
+    void LoadClockProp();
+    void ApplyToolbarText();
+
+    void ShowCalendar(int view);
+    void DispCalendarLine();
+    void MarkToday();
+    void SetupColumns();
+    void RedisplayCalendar();
+    void RefreshAll();
+    void ArrangeControls();
+    void SelectView(int view);
+    void SelectDateStyle(int style);
+    void AutoSizeColumns();
+    void UpdateStatusClock();
+
+    // The alert engine: the one-second tick and what it shows and plays.
+    void tmrAlert_Timer();
+    void ShowNextPrayer(int16_t k, const QString& prefix);
+    void BlinkAlert(int16_t k);
+    void FireAlert(int16_t k);
+    void PlayAlertSound(int16_t k);
+    void BuildAlertManager();
+    void ToggleAlertNode();
+    QString PrayerName(int16_t k) const;
+    void CreateSysTray();
+    void m_frmSysTray_SysTrayDoubleClick(int button);
+    void m_frmSysTray_SysTrayMouseDown(int button);
+    void m_frmSysTray_MenuClick(int32_t index, const QString& key);
+    void Exit();
+
+    void tlbMain_ButtonClick(const QString& key);
+    void tlbMain_ButtonMenuClick(const QString& key);
+    void mnuFileClose_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewText_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewToday_Click() { SelectView(1); }
+    void mnuViewWeek_Click() { SelectView(2); }
+    void mnuViewMonth_Click() { SelectView(3); }
+    void mnuViewYear_Click() { SelectView(4); }
+    void mnuViewGrego_Click() { SelectDateStyle(1); }
+    void mnuViewHijri_Click() { SelectDateStyle(2); }
+    void mnuToolsUpdates_Click();
+    void mnuHelpAbout_Click();
+
+    // Splitter dragging.
+    void splitterPressed(QFrame* splitter);
+    void splitterMoved(QFrame* splitter, const QPoint& offsetPixels);
+    void splitterReleased(QFrame* splitter);
+
+    // Lengths of the client area in twips.
+    double twipsX(int pixels) const;
+    double twipsY(int pixels) const;
+    int pixelsX(double twips) const;
+    int pixelsY(double twips) const;
+
+    QPointer<frmCompact> compact_;
+    std::unique_ptr<clsMMedia> player_;
+    QIcon mainOn_, mainOff_;
+    bool blinkPhase_ = false;
+    DateValue lastTick_ = 0;
+    int16_t currentPrayer_ = 0;
+    QWidget* client_ = nullptr;
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QLabel*> panels_;
+    QString helpFile_;
+    bool unloading_ = false;
+    bool dragging_ = false;
+    QPoint dragStart_;
+    int calendarRepaints_ = 0;
+};
+
+}  // namespace nv

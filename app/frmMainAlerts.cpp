@@ -1,0 +1,215 @@
+// The main window's alert engine: every second it shows which prayer comes next, and when a
+// prayer's minute arrives it plays that prayer's sound and makes the caption, the tray icon and
+// the compact window's message blink for the minute. Also the tray icon's menu and the Alert
+// Manager tree.
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTreeWidget>
+
+#include "App.h"
+#include "DaySchedule.h"
+#include "FormatDate.h"
+#include "NoorvaleMain.h"
+#include "VbError.h"
+#include "clsMMedia.h"
+#include "frmCompact.h"
+#include "frmMain.h"
+#include "frmSysTray.h"
+#include "MciPlayer.h"
+#include "modNoorvale.h"
+
+namespace nv {
+
+namespace {
+QString mediumTime(DateValue t) { return QString::fromStdString(FormatDate(t, "Medium Time")); }
+constexpr int kStopItem = 3;
+}  // namespace
+
+QString frmMain::PrayerName(int16_t k) const {
+    const int16_t period = AlertToPeriod(k);
+    return period >= 1 && period <= 6 ? QString::fromStdString(PeriodNames[period - 1]) : QString();
+}
+
+void frmMain::tmrAlert_Timer() {
+    const DateValue current = TruncToMinute(now());
+    const int16_t next = FindNextPrayer(current);
+    if (windowTitle().trimmed().isEmpty() || next != currentPrayer_)
+        resumeNext([&] { ShowNextPrayer(next, "Next Prayer: "); });
+    currentPrayer_ = next;
+    if (current < lastTick_ || dateOnly(now()) != StartDate) resumeNext([&] { RefreshAll(); });
+    lastTick_ = current;
+
+    int16_t fired = 0;
+    for (PrayerSlot& slot : DaySchedule) {
+        if (slot.Pending && slot.Time == current) {
+            slot.Pending = false;
+            fired = slot.Index;
+        }
+    }
+    if (fired != 0) {
+        resumeNext([&] { FireAlert(fired); });
+        currentPrayer_ = fired;
+    }
+    if (currentPrayer_ >= 1 && currentPrayer_ <= 5 && DaySchedule[currentPrayer_ - 1].Time == current)
+        resumeNext([&] { BlinkAlert(currentPrayer_); });
+    resumeNext([&] { UpdateStatusClock(); });
+}
+
+void frmMain::ShowNextPrayer(int16_t k, const QString& prefix) {
+    if (k < 1 || k > 6) return;
+    DateValue t = 0;
+    if (k <= 5) t = DaySchedule[k - 1].Time;
+    if (k == 6) {  // after Isha: tomorrow's Fajr
+        k = 1;
+        BuildDaySchedule(StartDate + 1);
+        t = DaySchedule[0].Time;
+        BuildDaySchedule(StartDate);
+        DaySchedule[4].Pending = false;
+    }
+    const QString text = PrayerName(k) + " at " + mediumTime(t);
+    resumeNext([&] { setWindowTitle(App::Title() + " - " + prefix + text); });
+    resumeNext([&] {
+        if (m_frmSysTray) {
+            m_frmSysTray->ToolTip(prefix + text);
+            m_frmSysTray->IconHandle(mainOn_);
+        }
+    });
+    resumeNext([&] {
+        if (compact_) compact_->lblMessage->setText(text);
+    });
+    resumeNext([&] { panel("Location")->setText("Current Location: " + QString::fromStdString(PrayTime().LocationName())); });
+}
+
+void frmMain::BlinkAlert(int16_t k) {
+    const QString name = PrayerName(k);
+    const QString longText = ("It is time for " + name + " prayer.").toUpper();
+    const QString shortText = (name + " now.").toUpper();
+    if (blinkPhase_) {
+        resumeNext([&] { setWindowTitle(isMinimized() ? shortText : longText); });
+        resumeNext([&] {
+            if (m_frmSysTray) {
+                m_frmSysTray->ToolTip(longText);
+                m_frmSysTray->IconHandle(mainOn_);
+            }
+        });
+        resumeNext([&] {
+            if (compact_) compact_->lblMessage->setText(shortText);
+        });
+    } else {
+        resumeNext([&] { setWindowTitle(QString()); });
+        resumeNext([&] {
+            if (m_frmSysTray) m_frmSysTray->IconHandle(mainOff_);
+        });
+        resumeNext([&] {
+            if (compact_) compact_->lblMessage->setText(QString());
+        });
+    }
+    blinkPhase_ = !blinkPhase_;
+}
+
+void frmMain::FireAlert(int16_t k) {
+    if (DaySchedule[k - 1].SoundAlert) PlayAlertSound(k);
+}
+
+void frmMain::PlayAlertSound(int16_t k) {
+    if (!HasSoundDevice()) {
+        beep();
+        return;
+    }
+    const std::string file = GetSoundFile(AlertToPeriod(k));
+    if (!QFile::exists(QString::fromStdString(file))) {
+        beep();
+        return;
+    }
+    player_->Filename(file);
+    player_->Wait(false);
+    player_->mmPlay();
+    if (QString::fromStdString(player_->Status()).toUpper() == "PLAYING" && m_frmSysTray)
+        m_frmSysTray->EnableMenuItem(kStopItem, true);
+}
+
+void frmMain::BuildAlertManager() {
+    AlertRecords switches{};
+    resumeNext([&] { LoadAlertSwitches(switches); });
+    for (int k = 0; k < 5; ++k) DaySchedule[k].SoundAlert = switches[k].sound;
+    tvwAlertMngr->clear();
+    auto* root = new QTreeWidgetItem(tvwAlertMngr, QStringList{"Alert Manager"});
+    root->setIcon(0, picture("BELL"));
+    root->setExpanded(true);
+    auto* kind = new QTreeWidgetItem(root, QStringList{QString::fromStdString(AlertKinds[0].name)});
+    kind->setIcon(0, picture(QString::fromStdString(AlertKinds[0].imageKey)));
+    for (int16_t k = 1; k <= 5; ++k) {
+        const PrayerSlot& slot = DaySchedule[k - 1];
+        auto* node = new QTreeWidgetItem(kind, QStringList{PrayerName(k) + " (" + mediumTime(slot.Time) + ")"});
+        node->setIcon(0, picture(slot.SoundAlert ? "GREEN" : "RED"));
+        node->setData(0, Qt::UserRole, k);
+    }
+    root->child(0)->setExpanded(true);
+}
+
+void frmMain::ToggleAlertNode() {
+    QTreeWidgetItem* node = tvwAlertMngr->currentItem();
+    if (!node) return;
+    const int k = node->data(0, Qt::UserRole).toInt();
+    if (k < 1 || k > 5 || !node->parent()) return;
+    if (node->parent()->text(0) != QString::fromStdString(AlertKinds[0].name)) return;
+    PrayerSlot& slot = DaySchedule[k - 1];
+    slot.SoundAlert = !slot.SoundAlert;
+    node->setIcon(0, picture(slot.SoundAlert ? "GREEN" : "RED"));
+    node->setText(0, slot.SoundAlert ? PrayerName(static_cast<int16_t>(k)) + " (" + mediumTime(slot.Time) + ")"
+                                     : PrayerName(static_cast<int16_t>(k)) + " - OFF");
+    tvwAlertMngr->scrollToItem(node);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The tray icon
+
+void frmMain::CreateSysTray() {
+    m_frmSysTray = new frmSysTray(this);
+    m_frmSysTray->AddMenuItem("&Normal", "Normal", true);
+    m_frmSysTray->AddMenuItem("&Compact", "Compact");
+    m_frmSysTray->AddMenuItem("-");
+    m_frmSysTray->AddMenuItem("&Stop Playback", "Stop");
+    m_frmSysTray->AddMenuItem("-");
+    m_frmSysTray->AddMenuItem("Check for &Updates", "Update");
+    m_frmSysTray->AddMenuItem("-");
+    m_frmSysTray->AddMenuItem("&Exit Noorvale", "Exit");
+    m_frmSysTray->ToolTip(App::Title());
+    m_frmSysTray->EnableMenuItem(kStopItem, false);
+    m_frmSysTray->IconHandle(mainOn_);
+    connect(m_frmSysTray, &frmSysTray::SysTrayDoubleClick, this,
+            [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayDoubleClick(b); }); });
+    connect(m_frmSysTray, &frmSysTray::SysTrayMouseDown, this,
+            [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayMouseDown(b); }); });
+    connect(m_frmSysTray, &frmSysTray::MenuClick, this,
+            [this](int32_t i, const QString& key) { resumeNext([&] { m_frmSysTray_MenuClick(i, key); }); });
+}
+
+void frmMain::m_frmSysTray_SysTrayDoubleClick(int) { mnuViewNormal_Click(); }
+
+void frmMain::m_frmSysTray_SysTrayMouseDown(int button) {
+    const bool playing = QString::fromStdString(player_->Status()).toUpper() == "PLAYING";
+    m_frmSysTray->EnableMenuItem(kStopItem, playing);
+    if (button == 2) m_frmSysTray->ShowMenu();
+}
+
+void frmMain::m_frmSysTray_MenuClick(int32_t, const QString& key) {
+    const QString k = key.toUpper();
+    if (k == "NORMAL") mnuViewNormal_Click();
+    else if (k == "COMPACT") mnuViewCompact_Click();
+    else if (k == "STOP") {
+        if (QString::fromStdString(player_->Status()).toUpper() == "PLAYING") {
+            player_->mmClose();
+            m_frmSysTray->EnableMenuItem(kStopItem, false);
+        }
+    } else if (k == "UPDATE") mnuToolsUpdates_Click();
+    else if (k == "EXIT") Exit();
+}
+
+void frmMain::Exit() {
+    if (askYesNo(App::Title(), "Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?"))
+        Form_Unload();
+}
+
+}  // namespace nv
