@@ -18,7 +18,7 @@
 #include "App.h"
 #include "DaySchedule.h"
 #include "MExceptionHandler.h"
-#include "MsgBox.h"
+#include "QtMsgBox.h"
 #include "VbError.h"
 #include "frmCompact.h"
 #include "frmMain.h"
@@ -88,9 +88,9 @@ frmCompact* CompactWindow() { return compactWindow; }
 
 bool LoadProgram() {
     resumeNext([] { InstallExceptionHandler(); });
-    resumeNext([] { setErrorBoxSink([](const std::string& text) { MsgBox(QString::fromStdString(text)); }); });
+    resumeNext([] { installMessageBoxes(); });
     if (IsAlreadyRunning()) {
-        MsgBox("Program is already running", nullptr, "Noorvale");
+        MsgBox("Program is already running", vbOKOnly, "Noorvale");
         return false;
     }
     QApplication::setQuitOnLastWindowClosed(false);
@@ -162,6 +162,8 @@ void UnloadProgram() {
     if (mainWindow) mainWindow->Form_Unload();
     delete mainWindow;
     delete compactWindow;
+    if (lockFd >= 0) close(lockFd);  // the program has ended: another copy may start
+    lockFd = -1;
 }
 
 void AutoSizeColumns(QTreeWidget& list) {

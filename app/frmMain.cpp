@@ -30,6 +30,7 @@
 #include "ColorRef.h"
 #include "FormatDate.h"
 #include "NoorvaleMain.h"
+#include "QtMsgBox.h"
 #include "QtPlacement.h"
 #include "VbError.h"
 #include "WindowPlacement.h"
@@ -101,12 +102,6 @@ std::string UpdateParameters() { return std::string(kUpdateParameters.bytes, siz
 frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     setObjectName("frmMain");
     setWindowTitle(App::Title());
-    askYesNo = [this](const QString& title, const QString& text) {
-        return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-    };
-    startProgram = [](const QString& program, const QString& arguments) {
-        return QProcess::startDetached(program, QStringList{arguments});
-    };
     beep = [] { QApplication::beep(); };
     player_ = std::make_unique<clsMMedia>();
     mainOn_ = picture("Main_ON");
@@ -697,7 +692,7 @@ void frmMain::mnuToolsUpdates_Click() {
     const QString path = App::Path() + "/Tarvo";
     if (!QFile::exists(path)) return;
     UpdateLast = DayOfYear(today());
-    resumeNext([&] { startProgram(path, QString::fromStdString(UpdateParameters())); });
+    resumeNext([&] { QProcess::startDetached(path, QStringList{QString::fromStdString(UpdateParameters())}); });
     Form_Unload();
 }
 
@@ -709,7 +704,7 @@ void frmMain::Check4Updates() {
                          "ORVEN site, checks for available updates, then downloads and\r\n" +
                          "installs them automatically. This is the most efficient method\r\n" +
                          "to update your Noorvale files,\r\n\r\n" + "Would you like to run Tarvo now?";
-    if (askYesNo("Noorvale message", text)) mnuToolsUpdates_Click();
+    if (MsgBox(text, vbYesNo | vbQuestion, "Noorvale message") == vbYes) mnuToolsUpdates_Click();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -99,13 +99,13 @@ public:
     int32_t UpdateMode = 14;
     int32_t UpdateLast = 0;
 
-    // Seams for the commands that leave the window: the question boxes (true = Yes) and the
-    // start of another program. Tests replace them; the defaults show real boxes and start
-    // real processes.
-    std::function<bool(const QString& title, const QString& text)> askYesNo;
-    std::function<bool(const QString& program, const QString& arguments)> startProgram;
     // The desktop's bell, rung for an alert when there is no sound device or no sound file.
     std::function<void()> beep;
+
+    // The alert timer's tick (every second while the program runs).
+    void tmrAlert_Timer();
+    // Double click in the Alert Manager: switches the selected prayer's sound for today.
+    void ToggleAlertNode();
 
     // Repaints of the calendar while it fills (one per 20th day number); read by tests.
     int CalendarRepaints() const { return calendarRepaints_; }
@@ -143,14 +143,12 @@ private:
     void AutoSizeColumns();
     void UpdateStatusClock();
 
-    // The alert engine: the one-second tick and what it shows and plays.
-    void tmrAlert_Timer();
+    // The alert engine: what it shows and plays.
     void ShowNextPrayer(int16_t k, const QString& prefix);
     void BlinkAlert(int16_t k);
     void FireAlert(int16_t k);
     void PlayAlertSound(int16_t k);
     void BuildAlertManager();
-    void ToggleAlertNode();
     QString PrayerName(int16_t k) const;
     void CreateSysTray();
     void m_frmSysTray_SysTrayDoubleClick(int button);

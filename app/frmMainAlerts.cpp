@@ -11,6 +11,7 @@
 #include "DaySchedule.h"
 #include "FormatDate.h"
 #include "NoorvaleMain.h"
+#include "QtMsgBox.h"
 #include "VbError.h"
 #include "clsMMedia.h"
 #include "frmCompact.h"
@@ -208,7 +209,8 @@ void frmMain::m_frmSysTray_MenuClick(int32_t, const QString& key) {
 }
 
 void frmMain::Exit() {
-    if (askYesNo(App::Title(), "Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?"))
+    if (MsgBox("Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?", vbYesNo | vbQuestion,
+               "Noorvale") == vbYes)
         Form_Unload();
 }
 

@@ -1,0 +1,61 @@
+// A whole Noorvale loaded in the test process: a temporary settings store and lock folder, a
+// fixed clock, time zone and locale, and every message box answered by the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "DateValue.h"
+#include "DateLocale.h"
+#include "MsgBox.h"
+#include "modTimeZone.h"
+
+namespace nv {
+class frmMain;
+class frmCompact;
+}  // namespace nv
+
+namespace nv::test {
+
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Stores a number or a text under HKEY_CURRENT_USER\Software\ORVEN\Software\Noorvale + `sub`.
+    void storeLong(const std::string& sub, const std::string& name, int32_t value);
+    void storeText(const std::string& sub, const std::string& name, const std::string& value);
+    int32_t storedLong(const std::string& sub, const std::string& name, int32_t fallback = -999);
+
+    // Sets the clock; the time of day defaults to 09:00.
+    void setClock(int y, int m, int d, int hh = 9, int mm = 0, int ss = 0);
+
+    // Loads the program as Main does (without the event loop); false for a refused copy.
+    bool load();
+    void unload();
+    frmMain& main();
+    frmCompact& compact();
+
+    struct Box {
+        std::string text;
+        int style;
+        std::string title;
+    };
+    std::vector<Box> boxes;  // every message box shown
+    int answer = 7;          // the answer to a Yes/No box (7 = No)
+    DateValue clock = 0;
+    std::string storeFile;
+    QTemporaryDir dir;
+
+private:
+    MsgBoxHandler previousBox_;
+    ClockSource previousClock_;
+    TimeZoneSource previousZone_;
+    std::shared_ptr<const DateLocale> previousLocale_;
+    bool loaded_ = false;
+};
+
+}  // namespace nv::test

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "AppFixture.h"
+#include "DaySchedule.h"
+#include "FormatDate.h"
+#include "NoorvaleMain.h"
+#include "clsMMedia.h"
+#include "clsPrayTime.h"
+#include "frmCompact.h"
+#include "frmMain.h"
+#include "frmSysTray.h"
+#include "modRegistry.h"
+
+using namespace nv;
+using nv::test::AppFixture;
+
+// Vellmore on Friday 21 June 2002 at UTC-6: Fajr 03:41, Dhuhr 12:07, Asr 15:43, Maghrib 19:10,
+// Isha 20:29 (margin 2 included).
+class AlertEngine : public AppFixture {
+protected:
+    void SetUp() override {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        AppFixture::SetUp();
+        storeLong("\\System\\Startup", "DefaultView", 0);
+        storeLong("\\System\\Startup", "UpdateMode", 0);
+    }
+    void startAt(int hh, int mm, int ss = 0) {
+        setClock(2002, 6, 21, hh, mm, ss);
+        ASSERT_TRUE(load());
+        main().beep = [this] { ++beeps; };
+    }
+    void tickAt(int hh, int mm, int ss = 0, int day = 21) {
+        setClock(2002, 6, day, hh, mm, ss);
+        main().tmrAlert_Timer();
+    }
+    QString caption() { return main().windowTitle(); }
+    frmSysTray& tray() { return *main().m_frmSysTray; }
+    int beeps = 0;
+};
+
+TEST_F(AlertEngine, AtStartTheNextPrayerIsShownAndPassedOnesNeverAlert) {
+    startAt(13, 0);
+    EXPECT_FALSE(DaySchedule[0].Pending);  // Fajr
+    EXPECT_FALSE(DaySchedule[1].Pending);  // Dhuhr
+    EXPECT_TRUE(DaySchedule[2].Pending);   // Asr
+    EXPECT_EQ(DaySchedule[2].Time, timeSerial(15, 43, 0));
+    tickAt(13, 0, 1);
+    EXPECT_EQ(caption(), "Noorvale - Next Prayer: Asr at 03:43 PM");
+    EXPECT_EQ(tray().ToolTip(), "Next Prayer: Asr at 03:43 PM");
+    EXPECT_EQ(compact().lblMessage->text(), "Asr at 03:43 PM");
+    EXPECT_EQ(main().panel("Location")->text(), "Current Location: Vellmore, LA -- USA");
+}
+
+TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
+    startAt(15, 42, 58);
+    tickAt(15, 42, 59);
+    EXPECT_EQ(main().player()->Status(), "");
+    tickAt(15, 43, 0);
+    EXPECT_EQ(main().player()->Status(), "playing");
+    EXPECT_TRUE(tray().mnuSysTray(3)->isEnabled());  // Stop Playback
+    EXPECT_EQ(beeps, 0);
+    EXPECT_FALSE(DaySchedule[2].Pending);
+
+    QStringList captions;
+    const int before = tray().IconChanges();
+    for (int s = 1; s <= 4; ++s) {
+        tickAt(15, 43, s);
+        captions << caption();
+    }
+    // The long text and an empty caption take turns (the empty one is refilled with the next
+    // prayer by the tick before it blinks again).
+    EXPECT_TRUE(captions.contains("IT IS TIME FOR ASR PRAYER."));
+    EXPECT_TRUE(captions.contains(""));
+    EXPECT_GE(tray().IconChanges() - before, 4);  // Main_ON and Main_OFF in turn
+    EXPECT_TRUE(compact().lblMessage->text() == "ASR NOW." || compact().lblMessage->text().isEmpty());
+
+    tickAt(15, 44, 0);
+    EXPECT_EQ(caption(), "Noorvale - Next Prayer: Maghrib at 07:10 PM");
+    tickAt(15, 44, 1);
+    EXPECT_EQ(main().player()->Status(), "playing");  // the alert plays on
+    // The tray's Stop Playback ends it.
+    tray().mnuSysTray(3)->trigger();
+    EXPECT_EQ(main().player()->Status(), "");
+    EXPECT_FALSE(tray().mnuSysTray(3)->isEnabled());
+}
+
+TEST_F(AlertEngine, MissingSoundFileBeeps) {
+    storeText("\\User\\Period\\4", "SoundFile", "/nonexistent/asr.wav");
+    startAt(15, 42);
+    tickAt(15, 43, 0);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(main().player()->Status(), "");
+}
+
+TEST_F(AlertEngine, AfterIshaTheNextPrayerIsTomorrowsFajr) {
+    clsPrayTime tomorrow;
+    tomorrow.GMTOffset(-6);
+    tomorrow.PrayerDate(dateSerial(2002, 6, 22));
+    tomorrow.Calculate();
+    startAt(21, 0);
+    tickAt(21, 0, 1);
+    const QString fajr = QString::fromStdString(FormatDate(TruncToMinute(tomorrow.Dawn()), "Medium Time"));
+    EXPECT_EQ(caption(), "Noorvale - Next Prayer: Fajr at " + fajr);
+    EXPECT_FALSE(DaySchedule[4].Pending);
+    EXPECT_EQ(StartDate, dateSerial(2002, 6, 21));  // the schedule is today's again
+}
+
+TEST_F(AlertEngine, TwoPrayersInOneMinuteOnlyTheLaterPlaysAndBlinks) {
+    startAt(15, 0);
+    DaySchedule[1].Time = DaySchedule[2].Time = timeSerial(15, 30, 0);
+    DaySchedule[1].Pending = DaySchedule[2].Pending = true;
+    DaySchedule[1].SoundAlert = true;
+    storeText("\\User\\Period\\3", "SoundFile", "/nonexistent/dhuhr.wav");  // would beep if played
+    tickAt(15, 30, 0);
+    EXPECT_FALSE(DaySchedule[1].Pending);
+    EXPECT_FALSE(DaySchedule[2].Pending);
+    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(main().player()->Status(), "playing");
+    tickAt(15, 30, 1);
+    tickAt(15, 30, 2);
+    EXPECT_TRUE(caption() == "IT IS TIME FOR ASR PRAYER." || caption().isEmpty());
+}
+
+TEST_F(AlertEngine, ClockSetBackOrMidnightRebuildsTheDay) {
+    startAt(15, 42);
+    tickAt(15, 43, 0);
+    EXPECT_FALSE(DaySchedule[2].Pending);
+    tickAt(14, 43, 0);  // the clock goes back an hour
+    EXPECT_TRUE(DaySchedule[2].Pending);
+    tickAt(23, 59, 59);
+    tickAt(0, 0, 1, 22);
+    EXPECT_EQ(StartDate, dateSerial(2002, 6, 22));
+    EXPECT_TRUE(DaySchedule[0].Pending);
+    EXPECT_EQ(main().lvwCalendar->topLevelItem(6)->text(1), "Jun 22 Sat");
+}
+
+TEST_F(AlertEngine, AlertManagerSwitchesASoundOffForTheDay) {
+    startAt(15, 0);
+    QTreeWidget* tree = main().tvwAlertMngr;
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    EXPECT_EQ(root->text(0), "Alert Manager");
+    QTreeWidgetItem* kind = root->child(0);
+    EXPECT_EQ(kind->text(0), "Sound Alert");
+    ASSERT_EQ(kind->childCount(), 5);
+    QTreeWidgetItem* asr = kind->child(2);
+    EXPECT_EQ(asr->text(0), "Asr (03:43 PM)");
+    tree->setCurrentItem(asr);
+    main().ToggleAlertNode();
+    EXPECT_EQ(asr->text(0), "Asr - OFF");
+    EXPECT_FALSE(DaySchedule[2].SoundAlert);
+    tickAt(15, 43, 0);
+    EXPECT_EQ(main().player()->Status(), "");  // no sound ...
+    EXPECT_EQ(beeps, 0);
+    tickAt(15, 43, 1);
+    tickAt(15, 43, 2);
+    EXPECT_TRUE(caption() == "IT IS TIME FOR ASR PRAYER." || caption().isEmpty());  // ... but it blinks
+    main().action("mnuViewRefresh")->trigger();  // the stored switch comes back
+    EXPECT_TRUE(DaySchedule[2].SoundAlert);
+}
+
+TEST_F(AlertEngine, TrayClicksAndMenu) {
+    startAt(10, 0);
+    main().SelNormalView(false);
+    EXPECT_EQ(tray().mnuSysTray(0)->text(), "&Normal");
+    EXPECT_EQ(tray().DefaultMenuIndex(), 0);
+    EXPECT_EQ(tray().mnuSysTray(7)->text(), "&Exit Noorvale");
+    EXPECT_FALSE(tray().mnuSysTray(3)->isEnabled());
+    tray().activate(QSystemTrayIcon::Trigger);  // a left click only refreshes Stop Playback
+    EXPECT_FALSE(tray().mnuPopup()->isVisible());
+    EXPECT_FALSE(main().isVisible());
+    tray().activate(QSystemTrayIcon::Context);  // the right button opens the menu
+    EXPECT_TRUE(tray().mnuPopup()->isVisible());
+    EXPECT_TRUE(tray().mnuPopup()->defaultAction() == tray().mnuSysTray(0));
+    tray().mnuPopup()->hide();
+    tray().activate(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(main().isVisible());
+    tray().mnuSysTray(1)->trigger();  // Compact
+    EXPECT_TRUE(compact().isVisible());
+    EXPECT_FALSE(main().isVisible());
+
+    const int changes = tray().IconChanges();
+    tray().IconHandle(tray().icon()->icon());
+    EXPECT_EQ(tray().IconChanges(), changes);  // the same icon again changes nothing
+
+    bool ended = false;
+    QObject::connect(&main(), &frmMain::unloaded, [&] { ended = true; });
+    answer = vbNo;
+    tray().mnuSysTray(7)->trigger();
+    EXPECT_FALSE(ended);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().text, "Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?");
+    EXPECT_EQ(boxes.back().title, "Noorvale");
+    answer = vbYes;
+    tray().mnuSysTray(7)->trigger();
+    EXPECT_TRUE(ended);
+}

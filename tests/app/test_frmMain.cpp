@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <cmath>
+
+#include "AppFixture.h"
+#include "CalendarProps.h"
+#include "NoorvaleMain.h"
+#include "frmCompact.h"
+#include "frmMain.h"
+
+using namespace nv;
+using nv::test::AppFixture;
+
+namespace {
+
+QStringList column(QTreeWidget* list, int c) {
+    QStringList out;
+    for (int r = 0; r < list->topLevelItemCount(); ++r) out << list->topLevelItem(r)->text(c);
+    return out;
+}
+
+int twips(const QWidget* w, int pixels) { return static_cast<int>(std::lround(pixels * 1440.0 / w->logicalDpiX())); }
+
+}  // namespace
+
+class MainWindow : public AppFixture {};
+
+TEST_F(MainWindow, FirstStartOnAnEmptyStoreOpensTheCompactWeekView) {
+    ASSERT_TRUE(load());
+    EXPECT_EQ(ViewMode, 1);
+    EXPECT_TRUE(compact().isVisible());
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_TRUE(main().action("mnuViewCompact")->isChecked());
+    EXPECT_EQ(CalProp().view, 2);
+    EXPECT_TRUE(main().action("mnuViewWeek")->isChecked());
+    EXPECT_TRUE(main().action("mnuViewGrego")->isChecked());
+    EXPECT_FALSE(main().tlbMain->isHidden());
+    EXPECT_EQ(main().action("TLB:PRINT")->text(), "Print");
+    EXPECT_FALSE(main().stbMain->isHidden());
+    // Friday 21 June 2002: Sunday 16 to Saturday 22, today's row in red.
+    EXPECT_EQ(column(main().lvwCalendar, 1),
+              QStringList({"Jun 16 Sun", "Jun 17 Mon", "Jun 18 Tue", "Jun 19 Wed", "Jun 20 Thu", "Jun 21 Fri",
+                           "Jun 22 Sat"}));
+    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(2), "03:41");
+    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->foreground(2).color(), QColor(255, 0, 0));
+    EXPECT_NE(main().lvwCalendar->topLevelItem(4)->foreground(2).color(), QColor(255, 0, 0));
+    EXPECT_EQ(main().lvwCalendar->headerItem()->text(2), "Fajr");
+    EXPECT_TRUE(main().lvwCalendar->isColumnHidden(0));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindow, MenusCarryTheirNamesAndCaptions) {
+    ASSERT_TRUE(load());
+    const std::vector<std::pair<const char*, const char*>> entries = {
+        {"mnuFile", "&File"},           {"mnuFilePrint", "&Print Calendar..."}, {"mnuFileClose", "&Close"},
+        {"mnuViewCompact", "Com&pact"}, {"mnuViewText", "Toolbar Te&xt"},       {"mnuViewHijri", "&Hijri Date"},
+        {"mnuToolsUpdates", "Check for &Updates..."}, {"mnuHelpNV", "Noorvale Online"},
+        {"mnuHelpORVEN", "&ORVEN Home Page..."},     {"mnuHelpAbout", "&About Noorvale..."}};
+    for (const auto& [name, caption] : entries) {
+        QAction* a = main().action(name);
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->text(), caption) << name;
+        EXPECT_EQ(a->objectName(), name);
+    }
+}
+
+TEST_F(MainWindow, YearViewOfALeapYearHas366Rows) {
+    setClock(2004, 3, 10);
+    ASSERT_TRUE(load());
+    const int before = main().CalendarRepaints();
+    main().action("mnuViewYear")->trigger();
+    EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 366);
+    EXPECT_EQ(main().lvwCalendar->topLevelItem(365)->text(0), "366");
+    int twentieths = 0;
+    for (int d = static_cast<int>(dateSerial(2004, 1, 1)); d <= static_cast<int>(dateSerial(2004, 12, 31)); ++d)
+        twentieths += d % 20 == 0;
+    EXPECT_EQ(main().CalendarRepaints() - before, twentieths);
+    EXPECT_EQ(CalProp().view, 4);
+    EXPECT_EQ(PrayTime().PrayerDate(), dateSerial(2004, 3, 10));  // back on today afterwards
+}
+
+TEST_F(MainWindow, WeekViewRunsSundayToSaturday) {
+    setClock(2002, 6, 16);  // a Sunday
+    ASSERT_TRUE(load());
+    EXPECT_EQ(column(main().lvwCalendar, 0).join(","), "167,168,169,170,171,172,173");
+    unload();
+    setClock(2002, 6, 22);  // a Saturday
+    ASSERT_TRUE(load());
+    EXPECT_EQ(column(main().lvwCalendar, 0).join(","), "167,168,169,170,171,172,173");
+}
+
+TEST_F(MainWindow, HijriDatesInTheChosenLayout) {
+    storeLong("\\Options\\PrayCalendar", "StyleID", 2);
+    storeText("\\Options\\PrayCalendar", "HijriFormat", "d-m-yyyy");
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(main().action("mnuViewHijri")->isChecked());
+    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(1), "10-4-1423");
+    main().action("mnuViewGrego")->trigger();
+    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(1), "Jun 21 Fri");
+    main().action("TLB:DATE")->trigger();  // the Date button switches to the other style
+    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(1), "10-4-1423");
+}
+
+TEST_F(MainWindow, StoredValuesOutOfRangeTakeTheirDefaults) {
+    storeLong("\\Options\\PrayCalendar", "ViewID", 7);
+    storeLong("\\Options\\PrayCalendar", "MarkColor", -1);
+    storeLong("\\Options\\PrayCalendar", "AutoResize", 0);
+    storeLong("\\Options\\PrayCalendar\\Column", " 3", 2500);
+    storeLong("\\Options\\PrayCalendar\\Column", " 4", 1800);
+    storeText("\\Options\\PrayCalendar", "TimeFormat", "   ");
+    ASSERT_TRUE(load());
+    EXPECT_EQ(CalProp().view, 2);
+    EXPECT_EQ(CalProp().markColor, 255);
+    EXPECT_EQ(CalProp().timeFormat, "hh:mm xx/xx");
+    EXPECT_NEAR(twips(&main(), main().lvwCalendar->columnWidth(3)), 1250, 15);
+    EXPECT_NEAR(twips(&main(), main().lvwCalendar->columnWidth(4)), 1800, 15);
+}
+
+TEST_F(MainWindow, StartUpViewFollowsDefaultViewAndTheLastView) {
+    storeLong("\\System\\Startup", "DefaultView", 3);
+    storeLong("\\System\\Startup", "ViewMode", 2);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(ViewMode, 2);  // tray only
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_FALSE(compact().isVisible());
+    unload();
+    storeLong("\\System\\Startup", "DefaultView", 9);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(ViewMode, 0);
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_FALSE(compact().isVisible());
+}
+
+TEST_F(MainWindow, SettingsWrittenAtUnloadComeBackAtTheNextLoad) {
+    storeLong("\\System\\Startup", "DefaultView", 3);
+    ASSERT_TRUE(load());
+    main().action("mnuViewNormal")->trigger();
+    main().action("mnuViewMonth")->trigger();
+    main().action("mnuViewText")->trigger();
+    main().action("mnuViewStatusBar")->trigger();
+    main().resize(900, 600);
+    unload();
+    EXPECT_EQ(storedLong("\\Options\\PrayCalendar", "ViewID"), 3);
+    EXPECT_EQ(storedLong("\\System\\Startup", "ViewMode"), 0);
+    EXPECT_EQ(storedLong("\\System\\tlbMain", "Text"), 0);
+    EXPECT_EQ(storedLong("\\System\\stbMain", "Visible"), 0);
+    EXPECT_EQ(storedLong("\\System\\tlbMain", "Visible"), 1);
+    EXPECT_NE(storedLong("\\System\\frmMain", "Width"), -999);
+    EXPECT_NE(storedLong("\\Options\\PrayCalendar\\Column", " 2"), -999);
+
+    ASSERT_TRUE(load());
+    EXPECT_EQ(ViewMode, 0);
+    EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 30);  // June
+    EXPECT_TRUE(main().action("mnuViewMonth")->isChecked());
+    EXPECT_FALSE(main().action("mnuViewText")->isChecked());
+    EXPECT_EQ(main().action("TLB:PRINT")->text(), "");
+    EXPECT_TRUE(main().stbMain->isHidden());
+    EXPECT_EQ(main().size(), QSize(900, 600));
+}
+
+TEST_F(MainWindow, TodayIsMarkedByItsDateNotByItsDayNumberPrefix) {
+    setClock(2003, 1, 3);  // day 3; the week starts on day 363 of 2002
+    ASSERT_TRUE(load());
+    QTreeWidget* list = main().lvwCalendar;
+    ASSERT_EQ(list->topLevelItem(0)->text(0), "363");
+    EXPECT_NE(list->topLevelItem(0)->foreground(2).color(), QColor(255, 0, 0));
+    EXPECT_EQ(list->topLevelItem(5)->text(0), "3");
+    EXPECT_EQ(list->topLevelItem(5)->foreground(2).color(), QColor(255, 0, 0));
+}
+
+TEST_F(MainWindow, ViewsButtonCyclesAndCloseBoxOnlyHides) {
+    storeLong("\\Options\\PrayCalendar", "ViewID", 4);
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    ASSERT_TRUE(load());
+    main().action("TLB:VIEWS")->trigger();
+    EXPECT_EQ(CalProp().view, 1);
+    EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 1);
+    main().action("TLB:VIEWS")->trigger();
+    EXPECT_EQ(CalProp().view, 2);
+    main().action("TLB:MONTH")->trigger();
+    EXPECT_EQ(CalProp().view, 3);
+
+    ASSERT_TRUE(main().isVisible());
+    EXPECT_FALSE(main().close());  // the close box is refused ...
+    EXPECT_FALSE(main().isVisible());  // ... and the window hides
+    EXPECT_EQ(ViewMode, 2);
+    EXPECT_TRUE(main().tmrAlert->isActive());  // the alerts go on
+}
+
+TEST_F(MainWindow, UpdateReminderAfterItsDays) {
+    storeLong("\\System\\Startup", "UpdateMode", 14);
+    storeLong("\\System\\Startup", "UpdateLast", 100);
+    setClock(2002, 4, 23);  // day 113
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(boxes.empty());
+    unload();
+    setClock(2002, 4, 24);  // day 114
+    ASSERT_TRUE(load());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Noorvale message");
+    EXPECT_EQ(boxes[0].style, vbYesNo | vbQuestion);
+    EXPECT_EQ(boxes[0].text.rfind("14 days update reminder\r\n\r\nUsing your Internet connections Tarvo", 0), 0u);
+    EXPECT_NE(boxes[0].text.find("to update your Noorvale files,\r\n\r\nWould you like to run Tarvo now?"),
+              std::string::npos);
+    unload();  // answered No: nothing changed, it asks again next time
+    EXPECT_EQ(storedLong("\\System\\Startup", "UpdateLast"), 100);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(boxes.size(), 2u);
+}
+
+TEST_F(MainWindow, UpdateStartRunsTarvoWithTheScrambledParametersAndEnds) {
+    // A program folder whose Tarvo writes down what it was given.
+    const QString folder = dir.path() + "/program";
+    QDir().mkpath(folder);
+    const QString record = dir.path() + "/tarvo-args";
+    QFile tarvo(folder + "/Tarvo");
+    ASSERT_TRUE(tarvo.open(QIODevice::WriteOnly));
+    tarvo.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + record + "'\n").toLocal8Bit());
+    tarvo.close();
+    tarvo.setPermissions(tarvo.permissions() | QFileDevice::ExeOwner);
+    App::setPath(folder);
+    ASSERT_TRUE(load());
+    bool ended = false;
+    QObject::connect(&main(), &frmMain::unloaded, [&] { ended = true; });
+    main().action("mnuToolsUpdates")->trigger();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(storedLong("\\System\\Startup", "UpdateLast"), 172);
+    for (int i = 0; i < 100 && !QFile::exists(record); ++i) QTest::qWait(20);
+    QFile got(record);
+    ASSERT_TRUE(got.open(QIODevice::ReadOnly));
+    const std::string args = got.readAll().toStdString();
+    EXPECT_EQ(args, UpdateParameters());
+    EXPECT_EQ(args.find("Noorvale"), std::string::npos);  // never in the clear
+    App::setPath(NOORVALE_BIN_DIR);
+}
+
+TEST_F(MainWindow, ASecondCopyIsRefusedWithoutTouchingTheStore) {
+    const std::string lock = (dir.path() + "/Noorvale-" + QString::number(getuid()) + ".lock").toStdString();
+    // Another copy of the program, for this test a process that holds the same lock.
+    const pid_t other = fork();
+    if (other == 0) {
+        execlp("flock", "flock", "-n", lock.c_str(), "sleep", "30", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    for (int i = 0; i < 100 && !QFile::exists(QString::fromStdString(lock)); ++i) QTest::qWait(10);
+    QTest::qWait(100);
+    EXPECT_FALSE(load());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Program is already running");
+    EXPECT_EQ(boxes[0].title, "Noorvale");
+    EXPECT_EQ(MainWindow(), nullptr);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(storeFile)));
+    // The other copy crashes: its lock goes with it.
+    kill(other, SIGKILL);
+    waitpid(other, nullptr, 0);
+    EXPECT_TRUE(load());
+}
