@@ -1,5 +1,9 @@
 #include "TimesCommand.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -11,7 +15,9 @@
 #include "DateValue.h"
 #include "VbError.h"
 #include "clsPrayTime.h"
+#include "RegistryStore.h"
 #include "modDateLib.h"
+#include "modNoorvale.h"
 #include "modTimeZone.h"
 
 namespace nv {
@@ -23,8 +29,17 @@ constexpr const char* kUsage = R"(Usage: noorvale-times [options]
 Prints the prayer calendar: one row per day with the date and the six times Fajr, Shurooq,
 Dhuhr, Asr, Maghrib and Isha, as the Noorvale main window shows them.
 
+The place, the method and the prayers' names are the ones stored by Noorvale (its Customize
+dialog), read from ~/.config/Noorvale/registry.reg ($XDG_CONFIG_HOME/Noorvale/registry.reg);
+on a first start, before anything is stored, the place is Vellmore, LA (30:23N 91:00W) with the
+system's time zone and the method is Custom with 15 degrees for Fajr and Isha, Shafi'i, a
+margin of 2 minutes. Each place or method option below replaces that one stored value.
+
+Settings:
+  --store FILE           read the settings from FILE instead of the user's store (never written)
 Place:
-  --name TEXT            the place's name (shown in the header)
+  --name TEXT            the place's name (shown in the header; "Unknown" when --lat or
+                         --lon is given without it)
   --lat DD:MMN|S         latitude in degrees and minutes, e.g. 30:23N or 33:52S
   --lon DDD:MME|W        longitude in degrees and minutes, e.g. 91:00W or 151:12E
   --alt N                altitude of the place (0 or more)
@@ -34,7 +49,8 @@ Method:
   --method 0..5          0 Umm Al-Qura, Makkah; 1 World Islamic League; 2 Egyptian General
                          Organization of Survey; 3 University Of Islamic Sciences, Karachi;
                          4 Islamic Society Of North America (ISNA); 5 Custom / User Defined
-  --fajr-angle DEG       custom method: sun's depression at Fajr (0 = use --fajr-minutes)
+  --fajr-angle DEG       custom method: sun's depression at Fajr (0 = use --fajr-minutes);
+                         the --fajr-* and --isha-* options alone mean --method 5
   --fajr-minutes MIN     custom method: minutes from Fajr to sunrise
   --isha-angle DEG       custom method: sun's depression at Isha (0 = use --isha-minutes)
   --isha-minutes MIN     custom method: minutes from sunset to Isha
@@ -56,8 +72,6 @@ Output:
                          midnight and the formatted texts
   --help                 this text
 
-Without place options the place is Vellmore, LA (30:23N 91:00W) with the system's time zone,
-and the method is ISNA with the Shafi'i shadow ratio and a margin of 2 minutes.
 Exit status: 0 done, 2 a bad argument.
 )";
 
@@ -249,7 +263,7 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
         static const std::vector<std::string> known = {
             "--name", "--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
             "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view", "--dates",
-            "--date-format", "--hijri-format", "--time-format", "--format"};
+            "--date-format", "--hijri-format", "--time-format", "--format", "--store"};
         for (size_t i = 0; i < args.size(); ++i) {
             std::string name = args[i], value;
             if (name == "--help" || name == "-h") {
@@ -274,7 +288,29 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
         }
         auto has = [&](const char* k) { return opt.count(k) != 0; };
 
-        clsPrayTime pt;
+        // The stored settings, as the main window loads them at start-up.
+        struct StoreChoice {
+            bool chosen = false;
+            std::string previous;
+            ~StoreChoice() {
+                if (chosen) RegistryStore::instance().setFile(previous);
+            }
+        } store;
+        if (has("--store")) {
+            const std::string& file = opt["--store"];
+            struct stat st {};
+            if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(file.c_str(), R_OK) != 0)
+                bad("--store", "'" + file + "' is not a readable file");
+            store.previous = RegistryStore::instance().setFile(file);
+            store.chosen = true;
+        }
+        InitPeriodNames();
+        LoadPeriodNames();
+        LoadLocation();
+        LoadMethod();
+        clsPrayTime pt = PrayTime();
+        const std::array<std::string, 6> names = PeriodNames;
+
         auto setter = [&](const std::string& option, auto&& apply) {
             try {
                 apply();
@@ -283,6 +319,7 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
             }
         };
         if (has("--name")) pt.LocationName(opt["--name"]);
+        else if (has("--lat") || has("--lon")) pt.LocationName("Unknown");
         if (has("--lat")) {
             const Angle a = angleArg("--lat", opt["--lat"], 'N', 'S');
             setter("--lat", [&] {
@@ -300,17 +337,19 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
             pt.LonWestOfGW(a.negative);
         }
         if (has("--alt")) pt.Altitude(static_cast<int16_t>(integerArg("--alt", opt["--alt"], 0, 32767)));
-        if (!has("--tz") || opt["--tz"] == "auto") pt.GMTOffset(static_cast<int16_t>(GetUTCOffset() / 3600));
-        else pt.GMTOffset(static_cast<int16_t>(integerArg("--tz", opt["--tz"], -12, 12)));
+        if (has("--tz")) {
+            if (opt["--tz"] == "auto") pt.GMTOffset(static_cast<int16_t>(GetUTCOffset() / 3600));
+            else pt.GMTOffset(static_cast<int16_t>(integerArg("--tz", opt["--tz"], -12, 12)));
+        }
 
         const bool customValues =
             has("--fajr-angle") || has("--fajr-minutes") || has("--isha-angle") || has("--isha-minutes");
-        int method = 4;
+        int method = CalcMethod;
         if (has("--method")) method = static_cast<int>(integerArg("--method", opt["--method"], 0, 5));
         else if (customValues) method = kCustomMethod;
         if (customValues && method != kCustomMethod)
             bad("--method", std::to_string(method) + " is a preset; --fajr-* and --isha-* need --method 5");
-        ApplyCalcMethod(pt, method);
+        if (has("--method")) ApplyCalcMethod(pt, method);
         if (has("--fajr-angle")) pt.DawnTwilightAngle(numberArg("--fajr-angle", opt["--fajr-angle"], 0, 89));
         if (has("--fajr-minutes")) pt.MinutesToSunrise(numberArg("--fajr-minutes", opt["--fajr-minutes"], 0, 1440));
         if (has("--isha-angle")) pt.NightTwilightAngle(numberArg("--isha-angle", opt["--isha-angle"], 0, 89));
@@ -378,7 +417,7 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
               << (pt.ShadowRatio() == 2 ? "hanafi" : "shafii") << "\", \"margin\": " << pt.MarginOfSafety()
               << "},\n";
             o << "  \"periods\": [";
-            for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << jsonString(kPeriodNames[p]);
+            for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << jsonString(names[p]);
             o << "],\n  \"days\": [";
             for (size_t i = 0; i < rows.size(); ++i) {
                 const Row& r = rows[i];
@@ -393,7 +432,7 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
             out << o.str();
         } else if (format == "csv") {
             out << "date,day";
-            for (const auto& n : kPeriodNames) out << ',' << n;
+            for (const auto& n : names) out << ',' << csvField(n);
             out << "\r\n";
             for (const Row& r : rows) {
                 out << isoDate(r.date) << ',' << csvField(r.day);
@@ -406,7 +445,7 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
                 << kCalcMethods[method].name << ", " << (pt.ShadowRatio() == 2 ? "Hanafi" : "Shafi'i") << ", margin "
                 << pt.MarginOfSafety() << " min\n\n";
             size_t widths[7] = {3, 0, 0, 0, 0, 0, 0};
-            for (int p = 0; p < 6; ++p) widths[p + 1] = width(kPeriodNames[p]);
+            for (int p = 0; p < 6; ++p) widths[p + 1] = width(names[p]);
             for (const Row& r : rows) {
                 widths[0] = std::max(widths[0], width(r.day));
                 for (int p = 0; p < 6; ++p) widths[p + 1] = std::max(widths[p + 1], width(r.times[p]));
@@ -416,7 +455,7 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
                 if (!last) out << std::string(w - width(s) + 2, ' ');
             };
             cell("Day", widths[0], false);
-            for (int p = 0; p < 6; ++p) cell(kPeriodNames[p], widths[p + 1], p == 5);
+            for (int p = 0; p < 6; ++p) cell(names[p], widths[p + 1], p == 5);
             out << "\n";
             for (const Row& r : rows) {
                 cell(r.day, widths[0], false);

@@ -1,5 +1,5 @@
-// noorvale-times: prints the prayer calendar rows the main window shows, for a place and method
-// given on the command line.
+// noorvale-times: prints the prayer calendar rows the main window shows, for the stored place
+// and method (or another store file) with any of them replaced from the command line.
 #pragma once
 
 #include <iosfwd>

@@ -5,10 +5,14 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
 #include <sstream>
 
 #include "TimesCommand.h"
+#include "modNoorvale.h"
 #include "modTimeZone.h"
+#include "support/TempHome.h"
 
 using namespace nv;
 
@@ -36,6 +40,17 @@ Result runProgram(const std::string& args) {
     const int status = pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, ""};
 }
+
+// Every case runs with a home of its own: an empty settings store unless the case fills it.
+class OwnHome : public ::testing::Environment {
+public:
+    void SetUp() override { home_ = std::make_unique<test::TempHome>(); }
+    void TearDown() override { home_.reset(); }
+
+private:
+    std::unique_ptr<test::TempHome> home_;
+};
+const auto* const ownHome = ::testing::AddGlobalTestEnvironment(new OwnHome);
 
 int lines(const std::string& s) {
     int n = 0;
@@ -148,6 +163,90 @@ TEST(TimesCommand, HelpDocumentsEveryOption) {
     EXPECT_EQ(r.code, 0);
     for (const char* option : {"--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
                                "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view",
-                               "--dates", "--date-format", "--hijri-format", "--time-format", "--format"})
+                               "--dates", "--date-format", "--hijri-format", "--time-format", "--format",
+                               "--store"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}
+
+namespace {
+
+// Stores London, the Egyptian method and a renamed Isha, as Noorvale's Customize dialog would.
+void storeLondon() {
+    clsPrayTime& pt = PrayTime();
+    pt.LocationName("London");
+    pt.LatMinute(30);
+    pt.LatDegree(51);
+    pt.LatSouthOfEq(false);
+    pt.LonMinute(7);
+    pt.LonDegree(0);
+    pt.LonWestOfGW(true);
+    pt.Altitude(11);
+    pt.GMTOffset(0);
+    TZMode = 1;
+    SaveLocation();
+    CalcMethod = 2;
+    ApplyCalcMethod(pt, 2);
+    SaveMethod();
+    InitPeriodNames();
+    PeriodNames = PeriodNameTable[0];
+    PeriodNames[5] = "Night prayer";
+    SavePeriodNames();
+}
+
+}  // namespace
+
+TEST(TimesCommand, WithoutPlaceOptionsItShowsTheStoredSettings) {
+    test::TempHome home;
+    storeLondon();
+    const Result text = runProgram("--from 2002-06-21 --days 1");
+    ASSERT_EQ(text.code, 0) << text.out;
+    EXPECT_EQ(text.out.rfind("London  51:30N 0:07W  GMT+0\n"
+                             "Egyptian General Organization of Survey, Shafi'i, margin 2 min\n",
+                             0),
+              0u)
+        << text.out;
+    EXPECT_NE(text.out.find("Maghrib  Night prayer\n"), std::string::npos) << text.out;
+
+    const Result json = run({"--from", "2002-06-21", "--days", "1", "--format", "json"});
+    EXPECT_NE(json.out.find("\"fajrAngle\": 20, \"fajrMinutes\": 0, \"ishaAngle\": 18"), std::string::npos)
+        << json.out;  // as stored, in whole degrees
+    EXPECT_NE(json.out.find("\"Maghrib\", \"Night prayer\"]"), std::string::npos);
+    const Result csv = run({"--from", "2002-06-21", "--days", "1", "--format", "csv"});
+    EXPECT_EQ(csv.out.rfind("date,day,Fajr,Shurooq,Dhuhr,Asr,Maghrib,Night prayer\r\n", 0), 0u) << csv.out;
+}
+
+TEST(TimesCommand, OptionsReplaceTheStoredValuesOneByOne) {
+    test::TempHome home;
+    storeLondon();
+    const Result r = run({"--lat", "30:23N", "--tz", "3", "--method", "4", "--from", "2002-06-21", "--days", "1"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Unknown  30:23N 0:07W  GMT+3\nIslamic Society Of North America (ISNA), Shafi'i", 0), 0u)
+        << r.out;
+    const Result custom = run({"--isha-minutes", "80", "--from", "2002-06-21", "--days", "1", "--format", "json"});
+    EXPECT_NE(custom.out.find("\"index\": 5, \"name\": \"Custom / User Defined\", \"fajrAngle\": 20"),
+              std::string::npos)
+        << custom.out;  // the other stored values stay
+}
+
+TEST(TimesCommand, StoreReadsAnotherFileAndNeverWritesIt) {
+    test::TempHome empty;
+    const std::string file = empty.dir() + "/elsewhere.reg";
+    {
+        test::TempHome london;
+        storeLondon();
+        std::filesystem::copy_file(london.storeFile(), file);
+    }
+    const auto before = std::filesystem::last_write_time(file);
+    const Result r = runProgram("--store " + file + " --from 2002-06-21 --days 1");
+    EXPECT_EQ(r.code, 0) << r.out;
+    EXPECT_EQ(r.out.rfind("London  51:30N 0:07W  GMT+0\n", 0), 0u) << r.out;
+    EXPECT_EQ(std::filesystem::last_write_time(file), before);
+    EXPECT_FALSE(std::filesystem::exists(empty.storeFile()));
+    // In this process too, the store goes back to the user's afterwards.
+    EXPECT_EQ(run({"--store", file, "--days", "1"}).code, 0);
+    EXPECT_EQ(RegistryStore::instance().file(), empty.storeFile());
+
+    const Result missing = runProgram("--store " + empty.dir() + "/nothing.reg");
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.out.rfind("noorvale-times: --store", 0), 0u) << missing.out;
 }

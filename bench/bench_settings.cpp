@@ -1,0 +1,77 @@
+// The settings store: a read from a store of 200 values (the file read once, then only checked
+// for a change on disk), and a write (the whole file written to a temporary file, flushed to the
+// disk and renamed over the store).
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "RegistryStore.h"
+#include "modRegistry.h"
+
+using namespace nv;
+
+namespace {
+
+// A store of 200 values in 20 keys, in a folder of its own for the life of the object.
+class BenchStore {
+public:
+    BenchStore() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "noorvale-bench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) std::abort();
+        dir_ = pattern;
+        RegistryStore::instance().setFile(dir_ + "/registry.reg");
+        RegTree tree;
+        for (int k = 0; k < 20; ++k) {
+            const std::string path = "HKEY_CURRENT_USER\\" + key(k);
+            RegKey& entry = tree.keys[path];
+            entry.path = path;
+            for (int v = 0; v < 10; ++v) {
+                const std::string name = "Value" + std::to_string(v);
+                entry.values.emplace_back(name, v % 2 ? RegData::dword(static_cast<uint32_t>(v * k))
+                                                      : RegData{REG_SZ, "text of " + name + " in key " + std::to_string(k)});
+            }
+        }
+        const std::string text = RegistryStore::serialize(tree);
+        FILE* f = std::fopen((dir_ + "/registry.reg").c_str(), "w");
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+    ~BenchStore() {
+        RegistryStore::instance().setFile("");
+        std::filesystem::remove_all(dir_);
+    }
+    static std::string key(int k) { return std::string(kNoorvaleKey) + "\\Bench\\Key" + std::to_string(k); }
+
+private:
+    std::string dir_;
+};
+
+void BM_ReadRegValue(benchmark::State& state) {
+    BenchStore store;
+    const std::string key = BenchStore::key(13);
+    for (auto _ : state) benchmark::DoNotOptimize(ReadRegValue(HKEY_CURRENT_USER, key, "Value7", 0).toLong());
+}
+BENCHMARK(BM_ReadRegValue);
+
+void BM_WriteRegLong(benchmark::State& state) {
+    BenchStore store;
+    const std::string key = BenchStore::key(5);
+    int32_t n = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(WriteRegLong(HKEY_CURRENT_USER, key, "Value3", ++n));
+}
+BENCHMARK(BM_WriteRegLong)->Unit(benchmark::kMicrosecond);
+
+// The first read after another process changed the file: the whole store is read again.
+void BM_ReadAfterAChangeOnDisk(benchmark::State& state) {
+    BenchStore store;
+    const std::string file = RegistryStore::instance().file();
+    for (auto _ : state) {
+        RegistryStore::instance().setFile(file);  // forgets what it read, as a change on disk does
+        benchmark::DoNotOptimize(ReadRegValue(HKEY_CURRENT_USER, BenchStore::key(13), "Value7", 0).toLong());
+    }
+}
+BENCHMARK(BM_ReadAfterAChangeOnDisk)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
