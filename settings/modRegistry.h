@@ -1,7 +1,8 @@
 // The registry: the settings store every part of Noorvale reads and writes its values through.
 // Keys are a root plus a subkey path with "\" separators; values are text (REG_SZ,
 // REG_EXPAND_SZ), 32-bit numbers (REG_DWORD) or of another type. The store lives per user in
-// one text file (see RegistryStore.h). Nothing here ever raises: a failed read gives the
+// one text file (see RegistryStore.h). The placement of windows and controls is kept through
+// it by WindowPlacement.h. Nothing here ever raises: a failed read gives the
 // caller's default, a failed write returns a non-zero status.
 #pragma once
 
@@ -22,8 +23,7 @@ inline constexpr const char* kNoorvaleKey = "Software\\ORVEN\\Software\\Noorvale
 class RegValue {
 public:
     RegValue() : v_(int32_t{0}) {}
-    RegValue(int32_t n) : v_(n) {}
-    RegValue(int n) : v_(static_cast<int32_t>(n)) {}
+    RegValue(int32_t n) : v_(n) {}  // int, int16_t and bool come here too
     RegValue(double d) : v_(d) {}
     RegValue(std::string s) : v_(std::move(s)) {}
     RegValue(const char* s) : v_(std::string(s)) {}

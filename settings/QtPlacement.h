@@ -1,0 +1,35 @@
+// The placement seam for a Qt widget: its geometry in pixels shown as twips through the logical
+// DPI of the widget's screen (twips = pixels x 1440 / DPI), the primary screen's size, the
+// widget's object name, and for a window its state. The position is that of the window's
+// frame (QWidget::pos/move), the size that of its contents (QWidget::size/resize).
+#pragma once
+
+#include "WindowPlacement.h"
+
+class QWidget;
+
+namespace nv {
+
+class QtPlaceable : public Placeable {
+public:
+    explicit QtPlaceable(QWidget& widget) : widget_(widget) {}
+    std::string name() const override;
+    double top() const override;
+    double left() const override;
+    double width() const override;
+    double height() const override;
+    void setTop(double twips) override;
+    void setLeft(double twips) override;
+    void setWidth(double twips) override;
+    void setHeight(double twips) override;
+    WindowState windowState() const override;
+    double screenWidth() const override;
+    double screenHeight() const override;
+
+private:
+    double dpiX() const;
+    double dpiY() const;
+    QWidget& widget_;
+};
+
+}  // namespace nv

@@ -1,0 +1,684 @@
+#include "RegistryStore.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <iostream>
+#include <set>
+
+namespace nv {
+
+namespace {
+
+constexpr const char* kCurrentUser = "HKEY_CURRENT_USER";
+constexpr size_t kMaxLine = 1 << 20;        // a longer line is damage, not a value
+constexpr size_t kMaxFile = 16u << 20;      // what is read of a file at most
+constexpr int kHexPerLine = 25;             // bytes per line of a written hex value
+
+char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+// The full path of a key: the root's name and the subkey's non-empty components.
+std::string fullPath(HKEY root, const std::string& subKey) {
+    if (root != HKEY_CURRENT_USER) return {};
+    std::string path = kCurrentUser;
+    size_t i = 0;
+    while (i <= subKey.size()) {
+        size_t j = subKey.find('\\', i);
+        if (j == std::string::npos) j = subKey.size();
+        if (j > i) path += "\\" + subKey.substr(i, j - i);
+        i = j + 1;
+    }
+    return path;
+}
+
+int32_t statusOf(int err) {
+    return err == EACCES || err == EPERM || err == EROFS ? ERROR_ACCESS_DENIED : ERROR_WRITE_FAULT;
+}
+
+bool writeAll(int fd, const std::string& data) {
+    size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Reads at most `limit` bytes of an open file; false on a read error.
+bool readAll(int fd, std::string& out, size_t limit, bool& cut) {
+    out.clear();
+    cut = false;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return true;
+        const size_t room = limit - out.size();
+        if (static_cast<size_t>(n) > room) {
+            out.append(buf, room);
+            cut = true;
+            return true;
+        }
+        out.append(buf, static_cast<size_t>(n));
+    }
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string baseName(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool makeFolders(const std::string& folder) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    const std::string parent = folderOf(folder);
+    if (parent != folder && !makeFolders(parent)) return false;
+    return ::mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST;
+}
+
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// ---- the text format ----
+
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '\\' || c == '"') out.push_back('\\');
+        out.push_back(c);
+    }
+    return out + "\"";
+}
+
+bool printable(const std::string& s) {
+    for (unsigned char c : s)
+        if (c < 0x20 || c == 0x7F) return false;
+    return true;
+}
+
+std::string hexData(uint32_t type, const std::string& bytes) {
+    std::string out = type == REG_BINARY ? "hex:" : "hex(" + [&] {
+        char b[16];
+        std::snprintf(b, sizeof b, "%x", type);
+        return std::string(b);
+    }() + "):";
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char b[4];
+        std::snprintf(b, sizeof b, "%02x", static_cast<unsigned char>(bytes[i]));
+        out += b;
+        if (i + 1 < bytes.size()) {
+            out += ',';
+            if ((i + 1) % kHexPerLine == 0) out += "\\\n  ";
+        }
+    }
+    return out;
+}
+
+std::string valueLine(const std::string& name, const RegData& d) {
+    std::string line = name.empty() ? "@" : quoted(name);
+    line += '=';
+    if (d.type == REG_SZ && printable(d.bytes)) {
+        line += quoted(d.bytes);
+    } else if (d.isDword()) {
+        char b[24];
+        std::snprintf(b, sizeof b, "dword:%08x", d.dwordValue());
+        line += b;
+    } else {
+        line += hexData(d.type, d.bytes);
+    }
+    return line + "\n";
+}
+
+// A quoted text starting at s[i] (the opening quote); on success i is past the closing quote.
+bool parseQuoted(const std::string& s, size_t& i, std::string& out) {
+    if (i >= s.size() || s[i] != '"') return false;
+    out.clear();
+    for (++i; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '\\') {
+            if (++i >= s.size()) return false;
+            out.push_back(s[i]);
+        } else if (c == '"') {
+            ++i;
+            return true;
+        } else {
+            out.push_back(c);
+        }
+    }
+    return false;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    c = lower(c);
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+bool parseHexBytes(const std::string& s, std::string& out) {
+    out.clear();
+    size_t i = 0;
+    auto skipBlanks = [&] {
+        while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    };
+    skipBlanks();
+    if (i == s.size()) return true;
+    for (;;) {
+        skipBlanks();
+        const int hi = i < s.size() ? hexDigit(s[i]) : -1;
+        const int lo = i + 1 < s.size() ? hexDigit(s[i + 1]) : -1;
+        if (hi < 0 || lo < 0) return false;
+        out.push_back(static_cast<char>(hi * 16 + lo));
+        i += 2;
+        skipBlanks();
+        if (i == s.size()) return true;
+        if (s[i] != ',') return false;
+        ++i;
+    }
+}
+
+// The data part of a value line: "text", dword:XXXXXXXX, hex:.., hex(N):..
+bool parseData(const std::string& s, RegData& d, std::string& why) {
+    if (!s.empty() && s[0] == '"') {
+        size_t i = 0;
+        if (!parseQuoted(s, i, d.bytes)) {
+            why = "the text has no closing quote";
+            return false;
+        }
+        while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+        if (i != s.size()) {
+            why = "something follows the text";
+            return false;
+        }
+        d.type = REG_SZ;
+        return true;
+    }
+    std::string head;
+    const size_t colon = s.find(':');
+    if (colon != std::string::npos) head = s.substr(0, colon);
+    for (char& c : head) c = lower(c);
+    const std::string rest = colon == std::string::npos ? std::string() : s.substr(colon + 1);
+    if (head == "dword") {
+        size_t end = rest.size();
+        while (end > 0 && (rest[end - 1] == ' ' || rest[end - 1] == '\t')) --end;
+        if (end == 0 || end > 8) {
+            why = "a dword needs 1 to 8 hex digits";
+            return false;
+        }
+        uint32_t v = 0;
+        for (size_t i = 0; i < end; ++i) {
+            const int h = hexDigit(rest[i]);
+            if (h < 0) {
+                why = "a dword needs 1 to 8 hex digits";
+                return false;
+            }
+            v = v * 16 + static_cast<uint32_t>(h);
+        }
+        d = RegData::dword(v);
+        return true;
+    }
+    uint32_t type = 0;
+    if (head == "hex") {
+        type = REG_BINARY;
+    } else if (head.size() > 5 && head.compare(0, 4, "hex(") == 0 && head.back() == ')') {
+        const std::string n = head.substr(4, head.size() - 5);
+        if (n.empty() || n.size() > 8) {
+            why = "unknown value type '" + head + "'";
+            return false;
+        }
+        for (char c : n) {
+            const int h = hexDigit(c);
+            if (h < 0) {
+                why = "unknown value type '" + head + "'";
+                return false;
+            }
+            type = type * 16 + static_cast<uint32_t>(h);
+        }
+    } else {
+        why = "unknown value type";
+        return false;
+    }
+    if (!parseHexBytes(rest, d.bytes)) {
+        why = "bad hex bytes";
+        return false;
+    }
+    d.type = type;
+    return true;
+}
+
+// A value line whose data is hex bytes (which may go on over several lines).
+bool isHexValue(const std::string& line) {
+    if (line.empty() || (line[0] != '"' && line[0] != '@')) return false;
+    size_t i = 1;
+    if (line[0] == '"') {
+        std::string name;
+        i = 0;
+        if (!parseQuoted(line, i, name)) return false;
+    }
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    if (i >= line.size() || line[i] != '=') return false;
+    ++i;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    return line.size() - i >= 3 && lower(line[i]) == 'h' && lower(line[i + 1]) == 'e' && lower(line[i + 2]) == 'x';
+}
+
+void trimRight(std::string& s) {
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.pop_back();
+}
+
+}  // namespace
+
+bool RegNameLess::operator()(const std::string& a, const std::string& b) const {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const char x = lower(a[i]), y = lower(b[i]);
+        if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    }
+    return a.size() < b.size();
+}
+
+bool sameRegName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
+const RegData* RegKey::find(const std::string& name) const {
+    for (const auto& [n, d] : values)
+        if (sameRegName(n, name)) return &d;
+    return nullptr;
+}
+
+// ---- parse and serialize ----
+
+std::string RegistryStore::serialize(const RegTree& tree) {
+    // A key is written when it holds values or when no other key lies under it, so that every
+    // key that exists comes back; the parents of a written key exist by implication.
+    std::set<std::string, RegNameLess> parents;
+    for (const auto& [path, key] : tree.keys)
+        for (size_t i = path.find('\\'); i != std::string::npos; i = path.find('\\', i + 1))
+            parents.insert(path.substr(0, i));
+    std::string out = "REGEDIT4\n; Noorvale settings, written by Noorvale.\n";
+    for (const auto& [path, key] : tree.keys) {
+        if (key.values.empty() && parents.count(path)) continue;
+        out += "\n[" + key.path + "]\n";
+        for (const auto& [name, data] : key.values) out += valueLine(name, data);
+    }
+    return out;
+}
+
+RegLoadReport RegistryStore::parse(const std::string& text, RegTree& tree) {
+    RegLoadReport report;
+    report.exists = true;
+    auto problem = [&](size_t lineNo, const std::string& why) {
+        if (report.badLines == 0) report.firstProblem = "line " + std::to_string(lineNo) + ": " + why;
+        ++report.badLines;
+        report.damaged = true;
+    };
+    if (text.find('\0') != std::string::npos) problem(1, "zero bytes in the file");
+
+    RegKey* key = nullptr;
+    size_t pos = 0, lineNo = 0;
+    bool headerSeen = false;
+    while (pos < text.size()) {
+        // One logical line: a value whose hex data ends in "\" goes on on the next line.
+        std::string line;
+        const size_t startNo = lineNo + 1;
+        bool tooLong = false;
+        for (;;) {
+            size_t end = text.find('\n', pos);
+            if (end == std::string::npos) end = text.size();
+            ++lineNo;
+            std::string part = text.substr(pos, end - pos);
+            pos = end + 1;
+            trimRight(part);
+            if (!line.empty()) {
+                size_t b = 0;
+                while (b < part.size() && (part[b] == ' ' || part[b] == '\t')) ++b;
+                part.erase(0, b);
+            }
+            if (line.size() + part.size() > kMaxLine) tooLong = true;
+            if (!tooLong) line += part;
+            if (tooLong || line.empty() || line.back() != '\\' || !isHexValue(line) || pos >= text.size()) break;
+            line.pop_back();
+        }
+        if (tooLong) {
+            problem(startNo, "a line longer than " + std::to_string(kMaxLine) + " characters");
+            continue;
+        }
+        size_t b = 0;
+        while (b < line.size() && (line[b] == ' ' || line[b] == '\t')) ++b;
+        line.erase(0, b);
+        if (line.empty() || line[0] == ';') continue;
+        if (!headerSeen) {
+            headerSeen = true;
+            if (line == "REGEDIT4" || line == "Windows Registry Editor Version 5.00") continue;
+        }
+        if (line[0] == '[') {
+            key = nullptr;
+            if (line.back() != ']') {
+                problem(startNo, "a key line without its closing ']'");
+                continue;
+            }
+            std::string path = line.substr(1, line.size() - 2);
+            const size_t slash = path.find('\\');
+            const std::string root = path.substr(0, slash);
+            if (!sameRegName(root, kCurrentUser)) {
+                problem(startNo, "a key outside HKEY_CURRENT_USER");
+                continue;
+            }
+            std::string normal = kCurrentUser;
+            if (slash != std::string::npos) normal = fullPath(HKEY_CURRENT_USER, path.substr(slash + 1));
+            auto [it, added] = tree.keys.try_emplace(normal);
+            if (added) it->second.path = normal;
+            key = &it->second;
+            continue;
+        }
+        std::string name;
+        size_t i = 0;
+        if (line[0] == '@') {
+            i = 1;
+        } else if (!parseQuoted(line, i, name)) {
+            problem(startNo, "not a key, a value or a comment");
+            continue;
+        }
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        if (i >= line.size() || line[i] != '=') {
+            problem(startNo, "a value without '='");
+            continue;
+        }
+        ++i;
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        RegData data;
+        std::string why;
+        if (!parseData(line.substr(i), data, why)) {
+            problem(startNo, why);
+            continue;
+        }
+        if (!key) {
+            problem(startNo, "a value outside any usable key");
+            continue;
+        }
+        bool replaced = false;
+        for (auto& [n, d] : key->values)
+            if (sameRegName(n, name)) {
+                d = data;
+                replaced = true;
+            }
+        if (!replaced) key->values.emplace_back(name, std::move(data));
+    }
+    return report;
+}
+
+// ---- the store ----
+
+RegistryStore& RegistryStore::instance() {
+    static RegistryStore store;
+    return store;
+}
+
+std::string RegistryStore::defaultFile() {
+    std::string base;
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && xdg[0] == '/') {
+        base = xdg;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (!home || !*home) {
+            const passwd* pw = ::getpwuid(::getuid());
+            home = pw ? pw->pw_dir : nullptr;
+        }
+        base = std::string(home && *home ? home : ".") + "/.config";
+    }
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    return base + "/Noorvale/registry.reg";
+}
+
+std::string RegistryStore::setFile(const std::string& path) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::string previous = std::move(chosenFile_);
+    chosenFile_ = path;
+    loaded_ = false;
+    return previous;
+}
+
+std::string RegistryStore::file() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return currentPathLocked();
+}
+
+std::string RegistryStore::currentPathLocked() { return chosenFile_.empty() ? defaultFile() : chosenFile_; }
+
+RegistryStore::FileStamp RegistryStore::stampOf(const std::string& path) {
+    FileStamp s;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return s;
+    s.exists = true;
+    s.dev = st.st_dev;
+    s.ino = st.st_ino;
+    s.size = st.st_size;
+    s.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return s;
+}
+
+void RegistryStore::refreshLocked() {
+    const std::string path = currentPathLocked();
+    if (loaded_ && path == loadedPath_ && stampOf(path) == loadedStamp_) return;
+
+    RegTree tree;
+    RegLoadReport report;
+    FileStamp stamp;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR) {  // there, but not readable: never overwrite it unseen
+            report.damaged = true;
+            report.firstProblem = std::string("cannot be read: ") + std::strerror(errno);
+            stamp = stampOf(path);
+        }
+    } else {
+        struct stat st {};
+        std::string text;
+        bool cut = false;
+        const bool ok = ::fstat(fd, &st) == 0 && readAll(fd, text, kMaxFile, cut);
+        const int readErr = errno;
+        ::close(fd);
+        if (ok) {
+            report = parse(text, tree);
+            if (cut) {
+                report.damaged = true;
+                ++report.badLines;
+                if (report.firstProblem.empty())
+                    report.firstProblem = "longer than " + std::to_string(kMaxFile) + " bytes";
+            }
+            stamp.exists = true;
+            stamp.dev = st.st_dev;
+            stamp.ino = st.st_ino;
+            stamp.size = st.st_size;
+            stamp.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        } else {
+            report.damaged = true;
+            report.firstProblem = std::string("cannot be read: ") + std::strerror(readErr);
+            stamp = stampOf(path);
+        }
+    }
+    tree_ = std::move(tree);
+    report_ = report;
+    loadedPath_ = path;
+    loadedStamp_ = stamp;
+    loaded_ = true;
+    damagedOnDisk_ = report.damaged;
+}
+
+std::optional<RegData> RegistryStore::query(HKEY root, const std::string& subKey, const std::string& name) {
+    if (root != HKEY_CURRENT_USER) return std::nullopt;
+    const std::string path = fullPath(root, subKey);
+    std::lock_guard<std::mutex> lock(mutex_);
+    refreshLocked();
+    const auto it = tree_.keys.find(path);
+    if (it == tree_.keys.end()) return std::nullopt;
+    const RegData* d = it->second.find(name);
+    if (!d) return std::nullopt;
+    return *d;
+}
+
+bool RegistryStore::keyExists(HKEY root, const std::string& subKey) {
+    if (root != HKEY_CURRENT_USER) return false;
+    const std::string path = fullPath(root, subKey);
+    std::lock_guard<std::mutex> lock(mutex_);
+    refreshLocked();
+    const auto it = tree_.keys.lower_bound(path);
+    if (it == tree_.keys.end()) return false;
+    if (sameRegName(it->first, path)) return true;
+    // A parent of a stored key exists too; its children sort after it.
+    for (auto j = it; j != tree_.keys.end(); ++j) {
+        if (j->first.size() > path.size() && j->first[path.size()] == '\\' &&
+            sameRegName(j->first.substr(0, path.size()), path))
+            return true;
+        if (!sameRegName(j->first.substr(0, std::min(j->first.size(), path.size())), path)) break;
+    }
+    return false;
+}
+
+RegLoadReport RegistryStore::lastLoad() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    refreshLocked();
+    return report_;
+}
+
+int32_t RegistryStore::set(HKEY root, const std::string& subKey, const std::string& name, const RegData& data) {
+    if (root == HKEY_LOCAL_MACHINE) return ERROR_ACCESS_DENIED;
+    if (root != HKEY_CURRENT_USER) return ERROR_INVALID_HANDLE;
+    const std::string keyPath = fullPath(root, subKey);
+    std::lock_guard<std::mutex> lock(mutex_);
+    const std::string path = currentPathLocked();
+    if (!makeFolders(folderOf(path))) return statusOf(errno);
+
+    // Between processes: one writer at a time, each starting from what the last one wrote.
+    const std::string lockPath = path + ".lock";
+    const int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lockFd >= 0)
+        while (::flock(lockFd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    refreshLocked();
+
+    int32_t status = ERROR_SUCCESS;
+    auto [it, added] = tree_.keys.try_emplace(keyPath);
+    if (added) it->second.path = keyPath;
+    RegKey& key = it->second;
+    bool same = false, replaced = false;
+    for (auto& [n, d] : key.values)
+        if (sameRegName(n, name)) {
+            same = d == data;
+            d = data;
+            replaced = true;
+        }
+    if (!replaced) key.values.emplace_back(name, data);
+    if (!same) status = writeLocked(path);
+    if (status != ERROR_SUCCESS) loaded_ = false;  // what is in memory is not what is stored
+
+    if (lockFd >= 0) ::close(lockFd);  // releases the lock
+    return status;
+}
+
+int32_t RegistryStore::writeLocked(const std::string& path) {
+    const std::string folder = folderOf(path);
+    const std::string base = baseName(path);
+
+    // A damaged file is copied aside, once, before anything replaces it.
+    if (damagedOnDisk_ && loadedStamp_.exists) {
+        const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (in < 0) return statusOf(errno);
+        std::string text;
+        bool cut = false;
+        const bool ok = readAll(in, text, SIZE_MAX, cut);
+        ::close(in);
+        if (!ok) return statusOf(errno);
+        char stamp[32];
+        const std::time_t t = std::time(nullptr);
+        std::tm tm{};
+        localtime_r(&t, &tm);
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
+        std::string copy = path + ".damaged-" + stamp;
+        int out = -1;
+        for (int n = 2; n < 1000; ++n) {
+            out = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            if (out >= 0 || errno != EEXIST) break;
+            copy = path + ".damaged-" + stamp + "-" + std::to_string(n);
+        }
+        if (out < 0) return statusOf(errno);
+        const bool written = writeAll(out, text) && ::fsync(out) == 0;
+        const int err = errno;
+        ::close(out);
+        if (!written) {
+            ::unlink(copy.c_str());
+            return statusOf(err);
+        }
+        std::cerr << "Noorvale: the settings file " << path << " was damaged (" << report_.firstProblem
+                  << "); what could be read is kept, and the damaged file is kept as " << copy << "\n";
+        damagedOnDisk_ = false;
+    }
+
+    // Temporary files left by writers that were killed before their rename.
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        const std::string prefix = base + ".";
+        while (const dirent* e = ::readdir(dir)) {
+            const std::string n = e->d_name;
+            if (n.size() <= prefix.size() + 4 || n.compare(0, prefix.size(), prefix) != 0 ||
+                n.compare(n.size() - 4, 4, ".tmp") != 0)
+                continue;
+            const std::string pid = n.substr(prefix.size(), n.size() - prefix.size() - 4);
+            if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9) continue;
+            const pid_t p = static_cast<pid_t>(std::stol(pid));
+            if (p != ::getpid() && ::kill(p, 0) != 0 && errno == ESRCH) ::unlink((folder + "/" + n).c_str());
+        }
+        ::closedir(dir);
+    }
+
+    const std::string temp = path + "." + std::to_string(::getpid()) + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return statusOf(errno);
+    const bool ok = writeAll(fd, serialize(tree_)) && ::fsync(fd) == 0;
+    int err = errno;
+    if (::close(fd) != 0 && ok) err = errno;
+    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+        if (ok) err = errno;
+        ::unlink(temp.c_str());
+        return statusOf(err);
+    }
+    syncFolder(folder);
+    loadedPath_ = path;
+    loadedStamp_ = stampOf(path);
+    report_ = RegLoadReport{true, false, 0, {}};
+    return ERROR_SUCCESS;
+}
+
+}  // namespace nv

@@ -1,0 +1,158 @@
+// The settings store behind modRegistry: keys (a root plus a "\"-separated subkey path) holding
+// typed values, kept per user in one text file in the regedit export style:
+//
+//   REGEDIT4
+//
+//   [HKEY_CURRENT_USER\Software\ORVEN\Software\Noorvale\User\Location]
+//   "Name"="Vellmore, LA -- USA"
+//   "TZMode"=dword:00000000
+//
+// The file is $XDG_CONFIG_HOME/Noorvale/registry.reg ($HOME/.config when XDG_CONFIG_HOME is not
+// set). It is read once and kept in memory; a read notices when the file changed on disk
+// (another process wrote it) and reads it again. Every change is written at once and
+// atomically: a temporary file in the same folder, flushed to the disk, then renamed over the
+// store, under a lock so that two processes never lose each other's writes. A kill at any
+// moment leaves either the old or the new file.
+//
+// A damaged file never stops the program: the lines that parse are used, the rest reads as
+// missing, and before the first write replaces it the damaged file is copied beside the store as
+// registry.reg.damaged-YYYYMMDD-HHMMSS. Only HKEY_CURRENT_USER is stored; HKEY_LOCAL_MACHINE
+// reads find nothing and writes to it fail.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "modRegistry.h"
+
+namespace nv {
+
+// The value types of the registry.
+enum RegType : uint32_t {
+    REG_NONE = 0,
+    REG_SZ = 1,
+    REG_EXPAND_SZ = 2,
+    REG_BINARY = 3,
+    REG_DWORD = 4,
+};
+
+// Status codes of a write (the platform's numbers).
+inline constexpr int32_t ERROR_SUCCESS = 0;
+inline constexpr int32_t ERROR_ACCESS_DENIED = 5;
+inline constexpr int32_t ERROR_INVALID_HANDLE = 6;
+inline constexpr int32_t ERROR_WRITE_FAULT = 29;
+
+// A stored value: its type and its bytes (text without any terminating zero unless one was
+// stored; a REG_DWORD is four bytes, least significant first).
+struct RegData {
+    uint32_t type = REG_NONE;
+    std::string bytes;
+    bool operator==(const RegData&) const = default;
+
+    static RegData dword(uint32_t value) {
+        RegData d{REG_DWORD, std::string(4, '\0')};
+        for (size_t i = 0; i < 4; ++i) d.bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        return d;
+    }
+    // A REG_DWORD of exactly four bytes.
+    bool isDword() const { return type == REG_DWORD && bytes.size() == 4; }
+    uint32_t dwordValue() const {
+        uint32_t v = 0;
+        for (size_t i = bytes.size(); i-- > 0;) v = (v << 8) | static_cast<unsigned char>(bytes[i]);
+        return v;
+    }
+};
+
+// Key paths and value names compare without regard to ASCII case, as in the registry.
+struct RegNameLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
+bool sameRegName(const std::string& a, const std::string& b);
+
+// One key: its full path as first written ("HKEY_CURRENT_USER\Software\...") and its values
+// in the order they were first set.
+struct RegKey {
+    std::string path;
+    std::vector<std::pair<std::string, RegData>> values;
+    const RegData* find(const std::string& name) const;
+};
+
+// Every key of the store by full path.
+struct RegTree {
+    std::map<std::string, RegKey, RegNameLess> keys;
+};
+
+// What reading the file found.
+struct RegLoadReport {
+    bool exists = false;     // the file was there and could be opened
+    bool damaged = false;    // some of it did not parse
+    int badLines = 0;        // lines (or wrapped values) that were passed over
+    std::string firstProblem;  // "line 12: ..." for the first of them
+};
+
+class RegistryStore {
+public:
+    // The one store of the process.
+    static RegistryStore& instance();
+
+    // Where the store lives unless setFile chose another file:
+    // $XDG_CONFIG_HOME/Noorvale/registry.reg, or $HOME/.config/Noorvale/registry.reg.
+    static std::string defaultFile();
+
+    // Points the store at another file (tests, noorvale-times --store); an empty path goes back
+    // to the default file. The next access reads the new file. Returns the previous choice.
+    std::string setFile(const std::string& path);
+    // The file in use now.
+    std::string file();
+
+    // The value, or nothing when the key or the value does not exist (HKEY_LOCAL_MACHINE: never).
+    std::optional<RegData> query(HKEY root, const std::string& subKey, const std::string& name);
+    bool keyExists(HKEY root, const std::string& subKey);
+    // Creates the key and its missing parents and sets the value, then writes the file.
+    // Returns ERROR_SUCCESS or a non-zero status; a value that is already stored as given
+    // is not written again.
+    int32_t set(HKEY root, const std::string& subKey, const std::string& name, const RegData& data);
+
+    // What the last reading of the file found.
+    RegLoadReport lastLoad();
+
+    // The file's text for a tree, and a tree from a file's text (what parses of it).
+    static std::string serialize(const RegTree& tree);
+    static RegLoadReport parse(const std::string& text, RegTree& tree);
+
+    RegistryStore(const RegistryStore&) = delete;
+    RegistryStore& operator=(const RegistryStore&) = delete;
+
+private:
+    RegistryStore() = default;
+    struct FileStamp {
+        bool exists = false;
+        dev_t dev = 0;
+        ino_t ino = 0;
+        off_t size = 0;
+        int64_t mtimeNs = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp stampOf(const std::string& path);
+    std::string currentPathLocked();
+    void refreshLocked();
+    int32_t writeLocked(const std::string& path);
+
+    std::mutex mutex_;
+    std::string chosenFile_;   // set by setFile; empty: the default file
+    std::string loadedPath_;   // the file the tree was read from
+    FileStamp loadedStamp_;
+    bool loaded_ = false;
+    bool damagedOnDisk_ = false;  // the file on disk (loadedStamp_) is damaged and not yet kept aside
+    RegLoadReport report_;
+    RegTree tree_;
+};
+
+}  // namespace nv

@@ -1,0 +1,99 @@
+#include "WindowPlacement.h"
+
+#include "VbConv.h"
+#include "VbError.h"
+#include "modRegistry.h"
+
+namespace nv {
+
+namespace {
+
+// Every statement of the routines may fail on its own; a failure leaves that step undone.
+template <class F>
+void step(F&& statement) {
+    resumeNext(std::forward<F>(statement));
+}
+
+const std::string& resolve(const Placeable& object, std::string& name) {
+    if (name.empty()) name = object.name();
+    return name;
+}
+
+double readDouble(const std::string& key, const char* value, double defaultValue) {
+    return ReadRegValue(HKEY_CURRENT_USER, key, value, RegValue(defaultValue)).toDouble();
+}
+
+void writeRounded(const std::string& key, const char* value, double twips) {
+    step([&] { WriteRegLong(HKEY_CURRENT_USER, key, value, toInt32(twips)); });
+}
+
+// Half of what is left of the screen, the operands rounded first: the centred coordinate.
+double centred(double screen, double size) { return static_cast<double>(intDiv(screen - size, 2.0)); }
+
+void loadSize(Placeable& object, std::string& name) {
+    const std::string key = PlacementKey(resolve(object, name));
+    double width = 0, height = 0;
+    step([&] { width = readDouble(key, "Width", object.width()); });
+    step([&] { height = readDouble(key, "Height", object.height()); });
+    if (width > 0) step([&] { object.setWidth(width); });
+    if (height > 0) step([&] { object.setHeight(height); });
+}
+
+void saveSize(const Placeable& object, std::string& name) {
+    const std::string key = PlacementKey(resolve(object, name));
+    writeRounded(key, "Width", object.width());
+    writeRounded(key, "Height", object.height());
+}
+
+void savePos(const Placeable& object, std::string& name) {
+    const std::string key = PlacementKey(resolve(object, name));
+    writeRounded(key, "Top", object.top());
+    writeRounded(key, "Left", object.left());
+}
+
+}  // namespace
+
+std::string PlacementKey(const std::string& name) { return std::string(kNoorvaleKey) + "\\System\\" + name; }
+
+void LoadFormPos(Placeable& form, std::string& name) {
+    const std::string key = PlacementKey(resolve(form, name));
+    const double screenW = form.screenWidth(), screenH = form.screenHeight();
+    step([&] { form.setTop(readDouble(key, "Top", (screenH - form.height()) / 2)); });
+    step([&] { form.setLeft(readDouble(key, "Left", centred(screenW, form.width()))); });
+    step([&] {
+        if (form.top() < 0 || form.top() > screenH - 1000) form.setTop(centred(screenH, form.height()));
+    });
+    step([&] {
+        if (form.left() < 0 || form.left() > screenW - 1000) form.setLeft(centred(screenW, form.width()));
+    });
+}
+
+void SaveFormPos(const Placeable& form, std::string& name) {
+    if (form.windowState() == WindowState::Normal) savePos(form, name);
+}
+
+void LoadFormSize(Placeable& form, std::string& name) { loadSize(form, name); }
+
+void SaveFormSize(const Placeable& form, std::string& name) {
+    if (form.windowState() == WindowState::Normal) saveSize(form, name);
+}
+
+void LoadCtlPos(Placeable& control, std::string& name) {
+    const std::string key = PlacementKey(resolve(control, name));
+    step([&] {
+        const int16_t top = ReadRegValue(HKEY_CURRENT_USER, key, "Top", 0).toInt();
+        if (top > 0 && top < control.screenHeight() - 1000) control.setTop(top);
+    });
+    step([&] {
+        const int16_t left = ReadRegValue(HKEY_CURRENT_USER, key, "Left", 0).toInt();
+        if (left > 0 && left < control.screenWidth() - 1000) control.setLeft(left);
+    });
+}
+
+void SaveCtlPos(const Placeable& control, std::string& name) { savePos(control, name); }
+
+void LoadCtlSize(Placeable& control, std::string& name) { loadSize(control, name); }
+
+void SaveCtlSize(const Placeable& control, std::string& name) { saveSize(control, name); }
+
+}  // namespace nv

@@ -1,0 +1,256 @@
+#include "modNoorvale.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+
+#include "CalendarRows.h"
+#include "VbConv.h"
+#include "VbError.h"
+#include "modRegistry.h"
+#include "modTimeZone.h"
+
+namespace nv {
+
+int16_t CalcMethod = 0;
+int32_t TZMode = 0;
+std::array<std::array<std::string, 6>, 2> PeriodNameTable;
+std::array<std::string, 6> PeriodNames;
+std::array<AlertKind, 1> AlertKinds;
+
+namespace {
+
+// A stored "LatDegree" or "LonDegree" that is absent reads as this, so that a stored 0 (a place
+// on the equator or the Greenwich meridian) is told apart from a missing value.
+constexpr int16_t kMissingDegree = -1;
+
+std::string locationKey() { return UserKey() + "Location"; }
+std::string methodKey() { return UserKey() + "Method"; }
+std::string periodKey(int period) { return UserKey() + "Period\\" + std::to_string(period); }
+
+// The stored number as a 16-bit integer (nearest, halves to even); the default when it is
+// absent or does not convert.
+int16_t readNumber(const std::string& key, const char* name, int16_t defaultValue) {
+    int16_t v = defaultValue;
+    resumeNext([&] { v = ReadRegValue(HKEY_CURRENT_USER, key, name, RegValue(int32_t{defaultValue})).toInt(); });
+    return v;
+}
+
+std::string readText(const std::string& key, const char* name, const std::string& defaultValue) {
+    std::string v = defaultValue;
+    resumeNext([&] { v = ReadRegValue(HKEY_CURRENT_USER, key, name, RegValue(defaultValue)).toText(); });
+    return v;
+}
+
+// The system's offset from Greenwich in whole hours, truncated toward zero.
+int16_t systemOffsetHours() {
+    int16_t hours = 0;
+    resumeNext([&] { hours = narrow16(intDiv(int64_t{GetUTCOffset()}, int64_t{3600})); });
+    return hours;
+}
+
+std::string trimBlanks(const std::string& s) {
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+void setLocationFallback(clsPrayTime& pt) {
+    pt.LocationName("Vellmore, LA -- USA");
+    // Minutes before degrees: each degree setter checks against the minutes already set.
+    resumeNext([&] { pt.LatMinute(23); });
+    resumeNext([&] { pt.LatDegree(30); });
+    pt.LatSouthOfEq(false);
+    resumeNext([&] { pt.LonMinute(0); });
+    resumeNext([&] { pt.LonDegree(91); });
+    pt.LonWestOfGW(true);
+    pt.Altitude(0);
+    pt.GMTOffset(systemOffsetHours());
+}
+
+void setMethodFallback(clsPrayTime& pt) {
+    pt.DawnTwilightAngle(15);
+    pt.MinutesToSunrise(0);
+    pt.NightTwilightAngle(15);
+    pt.MinutesAfterSunset(0);
+    resumeNext([&] { pt.ShadowRatio(1); });
+    pt.MarginOfSafety(2);
+}
+
+void writeLong(const std::string& key, const char* name, double value) {
+    resumeNext([&] { WriteRegLong(HKEY_CURRENT_USER, key, name, toInt32(value)); });
+}
+
+}  // namespace
+
+clsPrayTime& PrayTime() {
+    static clsPrayTime calculator;
+    return calculator;
+}
+
+std::string UserKey() { return std::string(kNoorvaleKey) + "\\User\\"; }
+
+void InitPeriodNames() {
+    PeriodNameTable[0] = kPeriodNames;
+    PeriodNameTable[1] = kPeriodDescriptions;
+}
+
+void LoadPeriodNames() {
+    for (int p = 1; p <= 6; ++p) PeriodNames[p - 1] = readText(periodKey(p), "Name", PeriodNameTable[0][p - 1]);
+}
+
+void SavePeriodNames() {
+    for (int p = 1; p <= 6; ++p)
+        resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, periodKey(p), "Name", PeriodNames[p - 1]); });
+}
+
+void InitAlertKinds() { AlertKinds[0] = AlertKind{"Sound Alert", "SPEAKER"}; }
+
+void LoadLocation() {
+    clsPrayTime& pt = PrayTime();
+    const std::string key = locationKey();
+    TZMode = 0;  // stays so when the fallback comes before "TZMode" is read
+
+    std::string name = trimBlanks(readText(key, "Name", ""));
+    pt.LocationName(name.empty() ? "Unknown" : name);
+
+    const int16_t latDegree = readNumber(key, "LatDegree", kMissingDegree);
+    if (latDegree < 0) return setLocationFallback(pt);
+    resumeNext([&] { pt.LatDegree(latDegree); });
+
+    int16_t latMinute = readNumber(key, "LatMinute", 0);
+    if (latMinute < 0) latMinute = 23;
+    resumeNext([&] { pt.LatMinute(latMinute); });
+
+    const int16_t south = readNumber(key, "LatSouthOfEq", -2);
+    if (south != 0 && south != 1) return setLocationFallback(pt);
+    pt.LatSouthOfEq(south == 1);
+
+    const int16_t lonDegree = readNumber(key, "LonDegree", kMissingDegree);
+    if (lonDegree < 0) return setLocationFallback(pt);
+    resumeNext([&] { pt.LonDegree(lonDegree); });
+
+    int16_t lonMinute = readNumber(key, "LonMinute", 0);
+    if (lonMinute < 0) lonMinute = 0;
+    resumeNext([&] { pt.LonMinute(lonMinute); });
+
+    const int16_t west = readNumber(key, "LonWestOfGW", -2);
+    if (west != 0 && west != 1) return setLocationFallback(pt);
+    pt.LonWestOfGW(west == 1);
+
+    const int16_t altitude = readNumber(key, "Altitude", 0);
+    pt.Altitude(altitude < 0 ? int16_t{0} : altitude);
+
+    const int16_t mode = readNumber(key, "TZMode", 0);
+    TZMode = mode == 0 || mode == 1 ? mode : 0;
+
+    const int16_t system = systemOffsetHours();
+    const int16_t offset = TZMode == 0 ? system : readNumber(key, "GMTOffset", system);
+    if (offset > -13 && offset < 13) {
+        pt.GMTOffset(offset);
+        return;
+    }
+    setLocationFallback(pt);
+}
+
+void SaveLocation() {
+    const clsPrayTime& pt = PrayTime();
+    const std::string key = locationKey();
+    resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, key, "Name", pt.LocationName()); });
+    writeLong(key, "TZMode", TZMode);
+    writeLong(key, "GMTOffset", pt.GMTOffset());
+    writeLong(key, "LatDegree", pt.LatDegree());
+    writeLong(key, "LatMinute", pt.LatMinute());
+    writeLong(key, "LatSouthOfEq", pt.LatSouthOfEq() ? 1 : 0);
+    writeLong(key, "LonDegree", pt.LonDegree());
+    writeLong(key, "LonMinute", pt.LonMinute());
+    writeLong(key, "LonWestOfGW", pt.LonWestOfGW() ? 1 : 0);
+    writeLong(key, "Altitude", pt.Altitude());
+}
+
+void LoadMethod() {
+    clsPrayTime& pt = PrayTime();
+    const std::string key = methodKey();
+
+    // A method number past the list is as unusable as a negative one.
+    const int16_t method = readNumber(key, "CalcMethod", kCustomMethod);
+    if (method < 0 || method > kCustomMethod) return setMethodFallback(pt);
+    CalcMethod = method;
+
+    const int16_t dawnAngle = readNumber(key, "DawnTwilightAngle", 15);
+    if (dawnAngle < 0) return setMethodFallback(pt);
+    pt.DawnTwilightAngle(dawnAngle);
+
+    auto notNegative = [](int16_t v) { return v < 0 ? int16_t{0} : v; };
+    pt.MinutesToSunrise(notNegative(readNumber(key, "MinutesToSunrise", 0)));
+    pt.NightTwilightAngle(notNegative(readNumber(key, "NightTwilightAngle", 15)));
+    pt.MinutesAfterSunset(notNegative(readNumber(key, "MinutesAfterSunset", 0)));
+
+    const int16_t ratio = readNumber(key, "ShadowRatio", 1);
+    resumeNext([&] { pt.ShadowRatio(ratio < 1 ? int16_t{1} : ratio); });
+
+    const int16_t margin = readNumber(key, "SafetyMinutes", 2);
+    pt.MarginOfSafety(margin < 0 || margin > 5 ? int16_t{2} : margin);
+}
+
+void SaveMethod() {
+    const clsPrayTime& pt = PrayTime();
+    const std::string key = methodKey();
+    writeLong(key, "CalcMethod", CalcMethod);
+    writeLong(key, "DawnTwilightAngle", pt.DawnTwilightAngle());
+    writeLong(key, "MinutesToSunrise", pt.MinutesToSunrise());
+    writeLong(key, "NightTwilightAngle", pt.NightTwilightAngle());
+    writeLong(key, "MinutesAfterSunset", pt.MinutesAfterSunset());
+    writeLong(key, "ShadowRatio", pt.ShadowRatio());
+    writeLong(key, "SafetyMinutes", pt.MarginOfSafety());
+}
+
+namespace {
+constexpr int16_t kAlertPeriods[] = {1, 3, 4, 5, 6};
+// The value name of alert kind 1's switch, as the number-to-text function writes 1: " 1".
+const std::string kSoundSwitch = str(1);
+}  // namespace
+
+void LoadAlertSwitches(AlertRecords& records) {
+    for (int16_t p : kAlertPeriods) {
+        int16_t v = readNumber(periodKey(p), kSoundSwitch.c_str(), 1);
+        if (v != 0 && v != 1) v = 1;
+        records[static_cast<size_t>(PeriodToAlert(p) - 1)].sound = v == 1;
+    }
+}
+
+void SaveAlertSwitches(const AlertRecords& records) {
+    for (int16_t p : kAlertPeriods)
+        writeLong(periodKey(p), kSoundSwitch.c_str(), records[static_cast<size_t>(PeriodToAlert(p) - 1)].sound ? 1 : 0);
+}
+
+std::string ProgramFolder() {
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return ".";
+    std::string path(buf, static_cast<size_t>(n));
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? std::string() : path.substr(0, slash);
+}
+
+std::string DefaultSoundFile() { return ProgramFolder() + "/Media/Nv_001.wav"; }
+
+std::string GetSoundFile(int16_t period) { return readText(periodKey(period), "SoundFile", DefaultSoundFile()); }
+
+void SaveSoundFile(int16_t period, const std::string& path) {
+    resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, periodKey(period), "SoundFile", path); });
+}
+
+int16_t AlertToPeriod(int16_t alert) { return alert == 1 ? int16_t{1} : static_cast<int16_t>(alert + 1); }
+
+int16_t PeriodToAlert(int16_t period) { return period < 2 ? period : static_cast<int16_t>(period - 1); }
+
+DateValue GetPeriodTime(int16_t period) {
+    DateValue t = 0;
+    resumeNext([&] { t = PeriodTime(PrayTime(), period); });
+    return t;
+}
+
+}  // namespace nv

@@ -1,0 +1,83 @@
+// The user's prayer settings under HKEY_CURRENT_USER\Software\ORVEN\Software\Noorvale\User\:
+// the place, the calculation method, the period names and each prayer's alert switch and sound;
+// and the program-wide tables and numbers that go with them. The loaders write straight into
+// the one shared calculator, PrayTime(); like every procedure here they never fail: what is
+// missing or out of range takes its default or the fallback.
+//
+// Layout of the subtree:
+//   User\Location   "Name" text, "TZMode", "GMTOffset", "LatDegree", "LatMinute",
+//                   "LatSouthOfEq" (1 south), "LonDegree", "LonMinute", "LonWestOfGW" (1 west),
+//                   "Altitude"
+//   User\Method     "CalcMethod", "DawnTwilightAngle", "MinutesToSunrise", "NightTwilightAngle",
+//                   "MinutesAfterSunset" (whole numbers), "ShadowRatio", "SafetyMinutes"
+//   User\Period\1 .. User\Period\6
+//                   "Name" text; for 1, 3, 4, 5, 6 also "SoundFile" text and " 1" (sound on = 1)
+//
+// Periods are numbered 1 (Fajr) to 6 (Isha); the alertable prayers 1 to 5 (all but Shurooq).
+// The arrays below are indexed from 0: period p at [p - 1], alert a at [a - 1].
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "DateValue.h"
+#include "clsPrayTime.h"
+
+namespace nv {
+
+// The calculator the whole program shares.
+clsPrayTime& PrayTime();
+
+// The index of the calculation method in kCalcMethods (0..5); starts at 0.
+extern int16_t CalcMethod;
+// 0: the time-zone offset comes from the system; 1: the user entered it. Starts at 0.
+extern int32_t TZMode;
+
+// [0][p - 1] the default custom name of period p, [1][p - 1] its descriptive name.
+extern std::array<std::array<std::string, 6>, 2> PeriodNameTable;
+// The user's names of the six periods, [p - 1].
+extern std::array<std::string, 6> PeriodNames;
+
+// The one alert kind: its name and the image key of its tree entry.
+struct AlertKind {
+    std::string name;
+    std::string imageKey;
+};
+extern std::array<AlertKind, 1> AlertKinds;
+
+// An alertable prayer's switches, one per alert kind (one kind: the sound).
+struct AlertRecord {
+    bool sound = false;
+};
+using AlertRecords = std::array<AlertRecord, 5>;  // [a - 1] for alert a = 1..5
+
+// The base key of the user's settings, with its trailing separator.
+std::string UserKey();
+
+void InitPeriodNames();
+void LoadPeriodNames();
+void SavePeriodNames();
+void InitAlertKinds();
+
+void LoadLocation();
+void SaveLocation();
+void LoadMethod();
+void SaveMethod();
+
+void LoadAlertSwitches(AlertRecords& records);
+void SaveAlertSwitches(const AlertRecords& records);
+std::string GetSoundFile(int16_t period);
+void SaveSoundFile(int16_t period, const std::string& path);
+
+// The folder of the running executable, without a trailing separator.
+std::string ProgramFolder();
+// The alert sound every prayer has until the user picks another.
+std::string DefaultSoundFile();
+
+int16_t AlertToPeriod(int16_t alert);
+int16_t PeriodToAlert(int16_t period);
+// The shared calculator's time of period 1..6 as a time of day (00:00 for anything else).
+DateValue GetPeriodTime(int16_t period);
+
+}  // namespace nv

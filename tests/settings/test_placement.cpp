@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "QtPlacement.h"
+#include "WindowPlacement.h"
+#include "modRegistry.h"
+#include "support/TempHome.h"
+
+using namespace nv;
+
+namespace {
+
+// An object at the placement seam: a screen of 15360 x 11520 twips (1024 x 768 pixels at 96 DPI).
+struct Box : Placeable {
+    std::string objectName = "frmMain";
+    double t = 0, l = 0, w = 6000, h = 4000;
+    WindowState state = WindowState::Normal;
+    std::string name() const override { return objectName; }
+    double top() const override { return t; }
+    double left() const override { return l; }
+    double width() const override { return w; }
+    double height() const override { return h; }
+    void setTop(double v) override { t = v; }
+    void setLeft(double v) override { l = v; }
+    void setWidth(double v) override { w = v; }
+    void setHeight(double v) override { h = v; }
+    WindowState windowState() const override { return state; }
+    double screenWidth() const override { return 15360; }
+    double screenHeight() const override { return 11520; }
+};
+
+RegValue stored(const std::string& name, const char* value) {
+    return ReadRegValue(HKEY_CURRENT_USER, PlacementKey(name), value, "none");
+}
+
+void store(const std::string& name, const char* value, int32_t v) {
+    WriteRegLong(HKEY_CURRENT_USER, PlacementKey(name), value, v);
+}
+
+}  // namespace
+
+TEST(Placement, AFormOpensCentredOnItsFirstRunAndWhereItWasAfterwards) {
+    test::TempHome home;
+    Box form;
+    std::string name = "frmMain";
+    LoadFormSize(form, name);
+    LoadFormPos(form, name);
+    EXPECT_EQ(form.t, 3760);  // (11520 - 4000) / 2
+    EXPECT_EQ(form.l, 4680);  // (15360 - 6000) \ 2
+    EXPECT_EQ(form.w, 6000);
+    EXPECT_EQ(form.h, 4000);
+
+    form.t = 1200.4;
+    form.l = 2500.6;
+    form.w = 7000;
+    form.h = 5000;
+    SaveFormPos(form, name);
+    SaveFormSize(form, name);
+    EXPECT_EQ(stored(name, "Top"), RegValue(1200));
+    EXPECT_EQ(stored(name, "Left"), RegValue(2501));
+    Box again;
+    LoadFormSize(again, name);
+    LoadFormPos(again, name);
+    EXPECT_EQ(again.t, 1200);
+    EXPECT_EQ(again.l, 2501);
+    EXPECT_EQ(again.w, 7000);
+    EXPECT_EQ(again.h, 5000);
+}
+
+TEST(Placement, AFormOffTheScreenComesBackPerCoordinate) {
+    test::TempHome home;
+    std::string name = "frmMain";
+    store(name, "Top", 500);
+    store(name, "Left", 15000);  // beyond the right edge less 1000
+    Box form;
+    LoadFormPos(form, name);
+    EXPECT_EQ(form.t, 500);
+    EXPECT_EQ(form.l, 4680);
+    store(name, "Top", -20);
+    store(name, "Left", 14360);  // exactly the screen width less 1000: still on screen
+    LoadFormPos(form, name);
+    EXPECT_EQ(form.t, 3760);
+    EXPECT_EQ(form.l, 14360);
+    store(name, "Top", 10521);
+    LoadFormPos(form, name);
+    EXPECT_EQ(form.t, 3760);
+}
+
+TEST(Placement, AMaximisedOrMinimisedFormLeavesTheNormalPlacement) {
+    test::TempHome home;
+    std::string name = "frmMain";
+    Box form;
+    form.t = 100;
+    form.l = 200;
+    SaveFormPos(form, name);
+    SaveFormSize(form, name);
+    for (WindowState s : {WindowState::Maximized, WindowState::Minimized}) {
+        form.state = s;
+        form.t = form.l = -60;
+        form.w = 15480;
+        form.h = 11640;
+        SaveFormPos(form, name);
+        SaveFormSize(form, name);
+        EXPECT_EQ(stored(name, "Top"), RegValue(100));
+        EXPECT_EQ(stored(name, "Left"), RegValue(200));
+        EXPECT_EQ(stored(name, "Width"), RegValue(6000));
+        EXPECT_EQ(stored(name, "Height"), RegValue(4000));
+    }
+}
+
+TEST(Placement, SizesOf0AreNotApplied) {
+    test::TempHome home;
+    std::string name = "frmMain";
+    store(name, "Width", 0);
+    store(name, "Height", -5);
+    Box form;
+    LoadFormSize(form, name);
+    EXPECT_EQ(form.w, 6000);
+    EXPECT_EQ(form.h, 4000);
+}
+
+TEST(Placement, ControlsMoveOnlyToStoredPositionsInsideTheScreen) {
+    test::TempHome home;
+    Box control;
+    control.objectName = "picClock";
+    control.t = 300;
+    control.l = 400;
+    control.w = 2000;
+    control.h = 2000;
+    std::string name = "picClock";
+    LoadCtlPos(control, name);  // first run: where it was designed
+    LoadCtlSize(control, name);
+    EXPECT_EQ(control.t, 300);
+    EXPECT_EQ(control.l, 400);
+    EXPECT_EQ(control.w, 2000);
+
+    store(name, "Top", 0);       // exactly 0 is not applied
+    store(name, "Left", 14500);  // too far right
+    LoadCtlPos(control, name);
+    EXPECT_EQ(control.t, 300);
+    EXPECT_EQ(control.l, 400);
+    store(name, "Top", 40000);  // not a 16-bit number: left as it is
+    store(name, "Left", 14359);
+    LoadCtlPos(control, name);
+    EXPECT_EQ(control.t, 300);
+    EXPECT_EQ(control.l, 14359);
+
+    // Controls are saved in any state.
+    control.state = WindowState::Maximized;
+    control.t = 77;
+    control.w = 2500;
+    SaveCtlPos(control, name);
+    SaveCtlSize(control, name);
+    Box other;
+    LoadCtlPos(other, name);
+    LoadCtlSize(other, name);
+    EXPECT_EQ(other.t, 77);
+    EXPECT_EQ(other.w, 2500);
+}
+
+TEST(Placement, AnEmptyNameIsTheObjectsOwn) {
+    test::TempHome home;
+    Box form;
+    form.objectName = "frmCompact";
+    form.t = 1440;
+    std::string name;
+    SaveFormPos(form, name);
+    EXPECT_EQ(name, "frmCompact");
+    EXPECT_EQ(stored("frmCompact", "Top"), RegValue(1440));
+    std::string loadName;
+    Box back;
+    back.objectName = "frmCompact";
+    LoadFormPos(back, loadName);
+    EXPECT_EQ(loadName, "frmCompact");
+    EXPECT_EQ(back.t, 1440);
+}
+
+// ---- the Qt adapter, on real widgets offscreen ----
+
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "test_settings";
+    static char* argv[] = {name, nullptr};
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
+}
+
+}  // namespace
+
+TEST(QtPlacement, WidgetsAreMeasuredInTwipsThroughTheScreensDpi) {
+    app();
+    test::TempHome home;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const double dpi = screen->logicalDotsPerInchX();
+    const QSize px = screen->geometry().size();
+
+    QWidget window;
+    window.setObjectName("frmMain");
+    window.resize(480, 320);
+    window.move(30, 40);
+    QtPlaceable placed(window);
+    EXPECT_EQ(placed.name(), "frmMain");
+    EXPECT_DOUBLE_EQ(placed.width(), 480 * 1440 / dpi);
+    EXPECT_DOUBLE_EQ(placed.top(), 40 * 1440 / screen->logicalDotsPerInchY());
+    EXPECT_DOUBLE_EQ(placed.screenWidth(), px.width() * 1440 / dpi);
+    EXPECT_DOUBLE_EQ(placed.screenHeight(), px.height() * 1440 / screen->logicalDotsPerInchY());
+
+    // Saved from one window, restored into another.
+    std::string name;
+    SaveFormPos(placed, name);
+    SaveFormSize(placed, name);
+    EXPECT_EQ(name, "frmMain");
+    QWidget next;
+    next.setObjectName("frmMain");
+    QtPlaceable nextPlaced(next);
+    LoadFormSize(nextPlaced, name);
+    LoadFormPos(nextPlaced, name);
+    EXPECT_EQ(next.size(), QSize(480, 320));
+    EXPECT_EQ(next.pos(), QPoint(30, 40));
+}
+
+TEST(QtPlacement, AFirstWindowIsCentredAndAMaximisedOneIsNotSaved) {
+    app();
+    test::TempHome home;
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    QWidget window;
+    window.setObjectName("frmMain");
+    window.resize(400, 300);
+    QtPlaceable placed(window);
+    std::string name;
+    LoadFormPos(placed, name);
+    EXPECT_NEAR(window.x(), (screen.width() - 400) / 2.0, 1);
+    EXPECT_NEAR(window.y(), (screen.height() - 300) / 2.0, 1);
+    SaveFormPos(placed, name);
+    const RegValue top = stored("frmMain", "Top");
+
+    window.show();
+    window.showMaximized();
+    QApplication::processEvents();
+    ASSERT_EQ(placed.windowState(), WindowState::Maximized);
+    window.move(0, 0);
+    SaveFormPos(placed, name);
+    EXPECT_EQ(stored("frmMain", "Top"), top);
+}
+
+TEST(QtPlacement, AControlMovesInsideItsWindow) {
+    app();
+    test::TempHome home;
+    QWidget window;
+    QWidget clock(&window);
+    clock.setObjectName("picClock");
+    clock.setGeometry(10, 10, 100, 100);
+    QtPlaceable placed(clock);
+    EXPECT_EQ(placed.windowState(), WindowState::Normal);
+    std::string name;
+    store("picClock", "Top", static_cast<int32_t>(std::lround(placed.top() * 5)));
+    store("picClock", "Left", static_cast<int32_t>(std::lround(placed.left() * 3)));
+    LoadCtlPos(placed, name);
+    EXPECT_EQ(name, "picClock");
+    EXPECT_EQ(clock.pos(), QPoint(30, 50));
+    EXPECT_EQ(clock.size(), QSize(100, 100));
+}

@@ -1,0 +1,310 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "RegistryStore.h"
+#include "VbError.h"
+#include "modRegistry.h"
+#include "support/TempHome.h"
+
+using namespace nv;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kKey = std::string(kNoorvaleKey) + "\\User\\Location";
+
+void writeFile(const std::string& path, const std::string& text) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> filesBeside(const std::string& store) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(fs::path(store).parent_path())) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+RegValue read(const std::string& name, const RegValue& def, const std::string& key = kKey) {
+    return ReadRegValue(HKEY_CURRENT_USER, key, name, def);
+}
+
+}  // namespace
+
+TEST(RegValue, ConvertsAsTheCallersDo) {
+    EXPECT_EQ(RegValue("12abc").toLong(), 12);
+    EXPECT_EQ(RegValue(" 7").toInt(), 7);
+    EXPECT_EQ(RegValue("abc").toInt(), 0);
+    EXPECT_EQ(RegValue(2.5).toInt(), 2);  // halves to even
+    EXPECT_EQ(RegValue(-5).toText(), "-5");
+    EXPECT_EQ(RegValue(1.5).toText(), "1.5");
+    EXPECT_EQ(RegValue(40000).toLong(), 40000);
+    EXPECT_THROW(RegValue(40000).toInt(), VbError);
+    EXPECT_THROW(RegValue("1e10").toLong(), VbError);
+    EXPECT_EQ(TrimNull(std::string("ab\0cd", 5)), "ab");
+    EXPECT_EQ(TrimNull("abc"), "abc");
+}
+
+TEST(Registry, MissingValuesGiveTheDefaultWithItsType) {
+    test::TempHome home;
+    EXPECT_EQ(read("Name", RegValue(0)), RegValue(0));
+    EXPECT_TRUE(read("Name", RegValue(0)).isNumber());
+    EXPECT_EQ(read("Name", RegValue("")), RegValue(""));
+    EXPECT_TRUE(read("Name", RegValue("")).isText());
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "Other", 1);
+    EXPECT_EQ(read("Name", RegValue("x")), RegValue("x"));  // key there, value not
+    EXPECT_FALSE(fs::exists(home.storeFile() + ".damaged"));
+}
+
+TEST(Registry, AWriteCreatesTheWholePathAndReadsBackWithTheStoredType) {
+    test::TempHome home;
+    const std::string deep = std::string(kNoorvaleKey) + "\\Options\\Compact";
+    EXPECT_FALSE(RegistryStore::instance().keyExists(HKEY_CURRENT_USER, deep));
+    EXPECT_EQ(WriteRegString(HKEY_CURRENT_USER, deep, "Caption", "Noorvale"), ERROR_SUCCESS);
+    EXPECT_EQ(WriteRegLong(HKEY_CURRENT_USER, deep, "Top", -120), ERROR_SUCCESS);
+    EXPECT_TRUE(RegistryStore::instance().keyExists(HKEY_CURRENT_USER, deep));
+    EXPECT_TRUE(RegistryStore::instance().keyExists(HKEY_CURRENT_USER, std::string(kNoorvaleKey) + "\\Options"));
+    EXPECT_TRUE(RegistryStore::instance().keyExists(HKEY_CURRENT_USER, "Software\\ORVEN"));
+    EXPECT_FALSE(RegistryStore::instance().keyExists(HKEY_CURRENT_USER, "Software\\ORV"));
+
+    // The stored type wins over the default's.
+    EXPECT_EQ(read("Top", RegValue(""), deep), RegValue(-120));
+    EXPECT_EQ(read("Caption", RegValue(0), deep), RegValue("Noorvale"));
+    // Names of keys and values are not case-sensitive.
+    EXPECT_EQ(read("CAPTION", RegValue(0), "software\\orven\\SOFTWARE\\noorvale\\options\\compact"),
+              RegValue("Noorvale"));
+    // Rewriting replaces, an empty text is a value.
+    WriteRegString(HKEY_CURRENT_USER, deep, "caption", "");
+    EXPECT_EQ(read("Caption", RegValue("x"), deep), RegValue(""));
+    WriteRegString(HKEY_CURRENT_USER, deep, "Top", "text now");
+    EXPECT_EQ(read("Top", RegValue(0), deep), RegValue("text now"));
+}
+
+TEST(Registry, TextsLoseTrailingBlanksAndStopAtTheirFirstZero) {
+    test::TempHome home;
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Blanks", "Mecca  ");
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Zero", std::string("Abu\0Dhabi", 9));
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Quoted", "say \"salam\" \\ C:\\Media");
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Lines", "one\ntwo");
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Utf8", "Đakovo — Ürümqi");
+    RegistryStore::instance().setFile(home.storeFile());  // read again from the disk
+    EXPECT_EQ(read("Blanks", RegValue("")), RegValue("Mecca"));
+    EXPECT_EQ(read("Zero", RegValue("")), RegValue("Abu"));
+    EXPECT_EQ(read("Quoted", RegValue("")), RegValue("say \"salam\" \\ C:\\Media"));
+    EXPECT_EQ(read("Lines", RegValue("")), RegValue("one\ntwo"));
+    EXPECT_EQ(read("Utf8", RegValue("")), RegValue("Đakovo — Ürümqi"));
+    EXPECT_FALSE(RegistryStore::instance().lastLoad().damaged);
+}
+
+TEST(Registry, TheFileIsARegeditExportUnderTheConfigFolder) {
+    test::TempHome home;
+    EXPECT_EQ(RegistryStore::instance().file(), home.dir() + "/.config/Noorvale/registry.reg");
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Name", "Vellmore, LA -- USA");
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "TZMode", 0);
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "GMTOffset", -6);
+    WriteRegString(HKEY_CURRENT_USER, std::string(kNoorvaleKey) + "\\User\\Period\\1", "SoundFile", "C:\\a \"b\"");
+    EXPECT_EQ(readFile(home.storeFile()),
+              "REGEDIT4\n"
+              "; Noorvale settings, written by Noorvale.\n"
+              "\n"
+              "[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\User\\Location]\n"
+              "\"Name\"=\"Vellmore, LA -- USA\"\n"
+              "\"TZMode\"=dword:00000000\n"
+              "\"GMTOffset\"=dword:fffffffa\n"
+              "\n"
+              "[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\User\\Period\\1]\n"
+              "\"SoundFile\"=\"C:\\\\a \\\"b\\\"\"\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(home.storeFile().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+    // Without XDG_CONFIG_HOME (or with a relative one) the folder is ~/.config.
+    ::setenv("XDG_CONFIG_HOME", "relative/dir", 1);
+    EXPECT_EQ(RegistryStore::defaultFile(), home.dir() + "/.config/Noorvale/registry.reg");
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(RegistryStore::defaultFile(), home.dir() + "/.config/Noorvale/registry.reg");
+    ::setenv("XDG_CONFIG_HOME", (home.dir() + "/xdg/").c_str(), 1);
+    EXPECT_EQ(RegistryStore::defaultFile(), home.dir() + "/xdg/Noorvale/registry.reg");
+}
+
+TEST(Registry, ReadsTheOtherTypesOfAHandWrittenFile) {
+    test::TempHome home;
+    writeFile(home.storeFile(),
+              "Windows Registry Editor Version 5.00\r\n\r\n"
+              "; a comment\r\n"
+              "[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\User\\Location]\r\n"
+              "\"NoZero\"=hex(1):41,62,63\r\n"
+              "\"Expand\"=hex(2):25,48,4f,4d,45,25,00\r\n"
+              "\"Binary\"=hex:01,02\r\n"
+              "\"Multi\"=hex(7):61,00,00\r\n"
+              "\"Wrapped\"=hex(1):4c,6f,6e,\\\r\n"
+              "  67\r\n"
+              "\"Short\"=dword:7\r\n"
+              "\"Dword4\"=hex(4):10,00,00,00\r\n"
+              "\"Dword2\"=hex(4):10,00\r\n"
+              "@=\"default value\"\r\n"
+              "\"twice\"=dword:1\r\n"
+              "\"TWICE\"=dword:2\r\n");
+    EXPECT_EQ(read("NoZero", RegValue("")), RegValue("Abc"));
+    EXPECT_EQ(read("Expand", RegValue("")), RegValue("%HOME%"));  // no expansion
+    EXPECT_EQ(read("Binary", RegValue("none")), RegValue("none"));
+    EXPECT_EQ(read("Multi", RegValue("none")), RegValue("none"));
+    EXPECT_EQ(read("Wrapped", RegValue("")), RegValue("Long"));
+    EXPECT_EQ(read("Short", RegValue(0)), RegValue(7));
+    EXPECT_EQ(read("Dword4", RegValue(0)), RegValue(16));
+    EXPECT_EQ(read("Dword2", RegValue(-1)), RegValue(-1));
+    EXPECT_EQ(read("", RegValue("")), RegValue("default value"));
+    EXPECT_EQ(read("Twice", RegValue(0)), RegValue(2));
+    EXPECT_FALSE(RegistryStore::instance().lastLoad().damaged) << RegistryStore::instance().lastLoad().firstProblem;
+
+    // Written again, every value keeps its type and bytes.
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "New", 1);
+    RegTree tree;
+    EXPECT_FALSE(RegistryStore::parse(readFile(home.storeFile()), tree).damaged);
+    const RegKey& key = tree.keys.begin()->second;
+    EXPECT_EQ(*key.find("Binary"), (RegData{REG_BINARY, "\x01\x02"}));
+    EXPECT_EQ(*key.find("Multi"), (RegData{7, std::string("a\0\0", 3)}));
+    EXPECT_EQ(*key.find("Expand"), (RegData{REG_EXPAND_SZ, std::string("%HOME%\0", 7)}));
+    EXPECT_EQ(read("Wrapped", RegValue("")), RegValue("Long"));
+}
+
+TEST(Registry, LocalMachineFindsNothing) {
+    test::TempHome home;
+    writeFile(home.storeFile(),
+              "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Shared Tools\\MSINFO]\n\"Path\"=\"msinfo32\"\n");
+    EXPECT_EQ(ReadRegValue(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Shared Tools\\MSINFO", "Path", ""), RegValue(""));
+    EXPECT_NE(WriteRegString(HKEY_LOCAL_MACHINE, "Software\\X", "Path", "x"), ERROR_SUCCESS);
+    EXPECT_NE(WriteRegLong(0x80000003u, "Software\\X", "N", 1), ERROR_SUCCESS);
+}
+
+TEST(Registry, SeesAndKeepsWhatAnotherProcessWrote) {
+    test::TempHome home;
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "Mine", 1);
+    EXPECT_EQ(read("Mine", RegValue(0)), RegValue(1));
+    // Another program replaces the file (as our own writes do, by a rename).
+    const std::string other = home.storeFile() + ".other";
+    writeFile(other, readFile(home.storeFile()) + "\"Theirs\"=dword:00000002\n");
+    fs::rename(other, home.storeFile());
+    EXPECT_EQ(read("Theirs", RegValue(0)), RegValue(2));
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "Mine", 3);
+    const std::string text = readFile(home.storeFile());
+    EXPECT_NE(text.find("\"Theirs\"=dword:00000002"), std::string::npos);
+    EXPECT_NE(text.find("\"Mine\"=dword:00000003"), std::string::npos);
+    // Removed behind our back: reads find nothing, the next write starts a new file.
+    fs::remove(home.storeFile());
+    EXPECT_EQ(read("Mine", RegValue(0)), RegValue(0));
+}
+
+TEST(Registry, LeavesNoTemporaryFilesAndClearsThoseOfDeadWriters) {
+    test::TempHome home;
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 1);
+    // A writer killed before its rename left its temporary file; pid 999999999 is not running.
+    writeFile(home.storeFile() + ".999999999.tmp", "REGEDIT4\n[HKEY_CURRENT_USER\\");
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 2);
+    EXPECT_EQ(filesBeside(home.storeFile()), (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
+}
+
+TEST(Registry, AWriteThatCannotReachTheDiskFailsQuietly) {
+    test::TempHome home;
+    writeFile(home.dir() + "/blocker", "a file where the folder should be");
+    RegistryStore::instance().setFile(home.dir() + "/blocker/registry.reg");
+    EXPECT_NE(WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 1), ERROR_SUCCESS);
+    EXPECT_NE(WriteRegString(HKEY_CURRENT_USER, kKey, "B", "x"), ERROR_SUCCESS);
+    EXPECT_EQ(read("A", RegValue(0)), RegValue(0));  // not kept in memory either
+}
+
+// ---- damaged files ----
+
+namespace {
+
+const std::string kGood =
+    "REGEDIT4\n\n"
+    "[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\User\\Location]\n"
+    "\"Name\"=\"Accra\"\n"
+    "\"LatDegree\"=dword:00000005\n";
+
+struct Damage {
+    const char* what;
+    std::string text;
+};
+
+std::vector<std::string> damagedCopies(const std::string& store) {
+    std::vector<std::string> out;
+    for (const auto& n : filesBeside(store))
+        if (n.rfind("registry.reg.damaged-", 0) == 0) out.push_back(fs::path(store).parent_path() / n);
+    return out;
+}
+
+}  // namespace
+
+TEST(RegistryDamage, WhatParsesIsUsedAndTheDamagedFileIsKeptBeforeAWrite) {
+    const std::vector<Damage> damages = {
+        {"garbage bytes", kGood + std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe garbage", 22) + "\n\"Altitude\"=dword:00000064\n"},
+        {"a cut line", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=dwo"},
+        {"a cut text", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=\"12"},
+        {"an unknown type", kGood + "\"LonDegree\"=qword:0000000000000001\n\"Altitude\"=dword:00000064\n"},
+        {"a cut key", kGood + "\"Altitude\"=dword:00000064\n[HKEY_CURRENT_USER\\Software\\ORV"},
+        {"a huge line", kGood + "\"LonDegree\"=\"" + std::string(3u << 20, 'x') + "\"\n\"Altitude\"=dword:00000064\n"},
+        {"a bad dword", kGood + "\"LonDegree\"=dword:123456789\n\"Altitude\"=dword:00000064\n"},
+        {"a broken hex value", kGood + "\"LonDegree\"=hex(4):1z,00\n\"Altitude\"=dword:00000064\n"},
+    };
+    for (const Damage& d : damages) {
+        SCOPED_TRACE(d.what);
+        test::TempHome home;
+        writeFile(home.storeFile(), d.text);
+        EXPECT_EQ(read("Name", RegValue("")), RegValue("Accra"));
+        EXPECT_EQ(read("LatDegree", RegValue(-1)), RegValue(5));
+        EXPECT_EQ(read("LonDegree", RegValue(-1)), RegValue(-1));  // lost: the default
+        const RegLoadReport report = RegistryStore::instance().lastLoad();
+        EXPECT_TRUE(report.damaged);
+        EXPECT_FALSE(report.firstProblem.empty());
+        EXPECT_EQ(read("Altitude", RegValue(0)), RegValue(100));  // after the damage, or before a cut
+        EXPECT_TRUE(damagedCopies(home.storeFile()).empty());  // reading alone changes nothing
+
+        // The first write keeps the damaged file, byte for byte, beside the store.
+        EXPECT_EQ(WriteRegLong(HKEY_CURRENT_USER, kKey, "LonDegree", 7), ERROR_SUCCESS);
+        WriteRegLong(HKEY_CURRENT_USER, kKey, "LonMinute", 8);
+        const auto copies = damagedCopies(home.storeFile());
+        ASSERT_EQ(copies.size(), 1u);
+        EXPECT_EQ(readFile(copies[0]), d.text);
+        // The new file is whole and holds what was read plus the new values.
+        RegistryStore::instance().setFile(home.storeFile());
+        EXPECT_FALSE(RegistryStore::instance().lastLoad().damaged);
+        EXPECT_EQ(read("Name", RegValue("")), RegValue("Accra"));
+        EXPECT_EQ(read("LonDegree", RegValue(-1)), RegValue(7));
+        EXPECT_EQ(read("LonMinute", RegValue(-1)), RegValue(8));
+    }
+}
+
+TEST(RegistryDamage, AFileThatIsNotTextAtAllReadsAsEmpty) {
+    test::TempHome home;
+    std::string noise(64 * 1024, '\0');
+    for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 2654435761u) >> 13);
+    writeFile(home.storeFile(), noise);
+    EXPECT_EQ(read("Name", RegValue("none")), RegValue("none"));
+    EXPECT_TRUE(RegistryStore::instance().lastLoad().damaged);
+    EXPECT_EQ(WriteRegString(HKEY_CURRENT_USER, kKey, "Name", "Quito"), ERROR_SUCCESS);
+    ASSERT_EQ(damagedCopies(home.storeFile()).size(), 1u);
+    EXPECT_EQ(readFile(damagedCopies(home.storeFile())[0]), noise);
+    EXPECT_EQ(read("Name", RegValue("")), RegValue("Quito"));
+}
+
+TEST(RegistryDamage, AFolderWhereTheFileShouldBeIsNeverReplaced) {
+    test::TempHome home;
+    fs::create_directories(home.storeFile());
+    EXPECT_EQ(read("Name", RegValue("none")), RegValue("none"));
+    EXPECT_NE(WriteRegString(HKEY_CURRENT_USER, kKey, "Name", "x"), ERROR_SUCCESS);
+    EXPECT_TRUE(fs::is_directory(home.storeFile()));
+}

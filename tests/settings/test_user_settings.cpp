@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "CalendarRows.h"
+#include "RegistryStore.h"
+#include "modNoorvale.h"
+#include "modRegistry.h"
+#include "modTimeZone.h"
+#include "support/TempHome.h"
+
+using namespace nv;
+
+namespace {
+
+const std::string kLocation = std::string(kNoorvaleKey) + "\\User\\Location";
+const std::string kMethod = std::string(kNoorvaleKey) + "\\User\\Method";
+
+// A fresh run of the program on the same store: new tables and calculator, the file read again,
+// the system six hours behind Greenwich.
+class UserSettings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousZone_ = setTimeZoneSource([](TimeZoneInformation& i) {
+            i = {360, 0, 0, 0};
+            return TIME_ZONE_ID_UNKNOWN;
+        });
+        restart();
+    }
+    void TearDown() override { setTimeZoneSource(previousZone_); }
+
+    void restart() {
+        PrayTime() = clsPrayTime();
+        setPlace("not loaded", 1, 1, true, 1, 1, false);  // nothing like the fallback
+        PrayTime().Altitude(9);
+        PrayTime().GMTOffset(3);
+        CalcMethod = 0;
+        TZMode = 0;
+        PeriodNames = {};
+        RegistryStore::instance().setFile(home_.storeFile());
+        InitPeriodNames();
+        LoadPeriodNames();
+        InitAlertKinds();
+        LoadLocation();
+        LoadMethod();
+    }
+
+    static void expectVellmore() {
+        const clsPrayTime& pt = PrayTime();
+        EXPECT_EQ(pt.LocationName(), "Vellmore, LA -- USA");
+        EXPECT_EQ(pt.LatDegree(), 30);
+        EXPECT_EQ(pt.LatMinute(), 23);
+        EXPECT_FALSE(pt.LatSouthOfEq());
+        EXPECT_EQ(pt.LonDegree(), 91);
+        EXPECT_EQ(pt.LonMinute(), 0);
+        EXPECT_TRUE(pt.LonWestOfGW());
+        EXPECT_EQ(pt.Altitude(), 0);
+        EXPECT_EQ(pt.GMTOffset(), -6);
+    }
+
+    static void setPlace(const char* name, int latD, int latM, bool south, int lonD, int lonM, bool west) {
+        clsPrayTime& pt = PrayTime();
+        pt.LocationName(name);
+        pt.LatMinute(static_cast<int16_t>(latM));
+        pt.LatDegree(static_cast<int16_t>(latD));
+        pt.LatSouthOfEq(south);
+        pt.LonMinute(static_cast<int16_t>(lonM));
+        pt.LonDegree(static_cast<int16_t>(lonD));
+        pt.LonWestOfGW(west);
+    }
+
+    test::TempHome home_;
+    TimeZoneSource previousZone_;
+};
+
+}  // namespace
+
+TEST_F(UserSettings, FirstStartOnAnEmptyStore) {
+    expectVellmore();
+    EXPECT_EQ(TZMode, 0);
+    const clsPrayTime& pt = PrayTime();
+    EXPECT_EQ(CalcMethod, 5);
+    EXPECT_EQ(pt.DawnTwilightAngle(), 15);
+    EXPECT_EQ(pt.NightTwilightAngle(), 15);
+    EXPECT_EQ(pt.MinutesToSunrise(), 0);
+    EXPECT_EQ(pt.MinutesAfterSunset(), 0);
+    EXPECT_EQ(pt.ShadowRatio(), 1);
+    EXPECT_EQ(pt.MarginOfSafety(), 2);
+    EXPECT_EQ(PeriodNames, (std::array<std::string, 6>{"Fajr", "Shurooq", "Dhuhr", "Asr", "Maghrib", "Isha"}));
+    EXPECT_EQ(PeriodNameTable[1][5], "Night");
+    EXPECT_EQ(AlertKinds[0].name, "Sound Alert");
+    EXPECT_EQ(AlertKinds[0].imageKey, "SPEAKER");
+
+    AlertRecords alerts;
+    LoadAlertSwitches(alerts);
+    for (const AlertRecord& a : alerts) EXPECT_TRUE(a.sound);
+    const std::string folder = std::filesystem::canonical("/proc/self/exe").parent_path();
+    EXPECT_EQ(ProgramFolder(), folder);
+    for (int16_t a = 1; a <= 5; ++a) EXPECT_EQ(GetSoundFile(AlertToPeriod(a)), folder + "/Media/Nv_001.wav");
+    // Loading wrote nothing.
+    EXPECT_FALSE(std::filesystem::exists(home_.storeFile()));
+}
+
+TEST_F(UserSettings, PlacesOnTheEquatorAndTheMeridianSurviveARestart) {
+    struct Place {
+        const char* name;
+        int latD, latM;
+        bool south;
+        int lonD, lonM;
+        bool west;
+    };
+    for (const Place& p : {Place{"London", 51, 30, false, 0, 7, true}, Place{"Quito", 0, 13, true, 78, 30, true},
+                           Place{"Null Island", 0, 0, false, 0, 0, false}}) {
+        SCOPED_TRACE(p.name);
+        setPlace(p.name, p.latD, p.latM, p.south, p.lonD, p.lonM, p.west);
+        PrayTime().Altitude(35);
+        PrayTime().GMTOffset(0);
+        TZMode = 1;
+        SaveLocation();
+        restart();
+        const clsPrayTime& pt = PrayTime();
+        EXPECT_EQ(pt.LocationName(), p.name);
+        EXPECT_EQ(pt.LatDegree(), p.latD);
+        EXPECT_EQ(pt.LatMinute(), p.latM);
+        EXPECT_EQ(pt.LatSouthOfEq(), p.south);
+        EXPECT_EQ(pt.LonDegree(), p.lonD);
+        EXPECT_EQ(pt.LonMinute(), p.lonM);
+        EXPECT_EQ(pt.LonWestOfGW(), p.west);
+        EXPECT_EQ(pt.Altitude(), 35);
+        EXPECT_EQ(pt.GMTOffset(), 0);
+        EXPECT_EQ(TZMode, 1);
+    }
+    // A missing or negative degree still takes the fallback, for either coordinate.
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "LonDegree", -3);
+    restart();
+    expectVellmore();
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "LonDegree", 0);
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "LatDegree", 100000);  // does not convert: as missing
+    restart();
+    expectVellmore();
+}
+
+TEST_F(UserSettings, AnOffsetOf13InManualModeReplacesTheWholeLocation) {
+    for (int offset : {13, -13}) {
+        setPlace("Auckland", 36, 51, true, 174, 46, false);
+        PrayTime().GMTOffset(12);
+        TZMode = 1;
+        SaveLocation();
+        WriteRegLong(HKEY_CURRENT_USER, kLocation, "GMTOffset", offset);
+        restart();
+        expectVellmore();  // the offset is the system's
+        EXPECT_EQ(TZMode, 1);
+    }
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "GMTOffset", 12);
+    restart();
+    EXPECT_EQ(PrayTime().LocationName(), "Auckland");
+    EXPECT_EQ(PrayTime().GMTOffset(), 12);
+}
+
+TEST_F(UserSettings, TimeZoneModeOtherThan0Or1IsAutomatic) {
+    setPlace("Dubai", 25, 16, false, 55, 18, false);
+    PrayTime().GMTOffset(4);
+    TZMode = 1;
+    SaveLocation();
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "TZMode", 7);
+    restart();
+    EXPECT_EQ(TZMode, 0);
+    EXPECT_EQ(PrayTime().LocationName(), "Dubai");
+    EXPECT_EQ(PrayTime().GMTOffset(), -6);  // the stored 4 is ignored
+
+    // A blank name reads as "Unknown"; a bad hemisphere flag is the fallback.
+    WriteRegString(HKEY_CURRENT_USER, kLocation, "Name", "   ");
+    restart();
+    EXPECT_EQ(PrayTime().LocationName(), "Unknown");
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "LatSouthOfEq", 2);
+    restart();
+    expectVellmore();
+}
+
+TEST_F(UserSettings, LocationChecksReplaceBadValues) {
+    setPlace("Hilltop", 40, 10, false, 20, 5, false);
+    TZMode = 1;
+    PrayTime().GMTOffset(1);
+    SaveLocation();
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "LatMinute", -1);
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "LonMinute", -1);
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "Altitude", -50);
+    restart();
+    EXPECT_EQ(PrayTime().LatMinute(), 23);
+    EXPECT_EQ(PrayTime().LonMinute(), 0);
+    EXPECT_EQ(PrayTime().Altitude(), 0);
+    EXPECT_EQ(PrayTime().LocationName(), "Hilltop");
+    // A latitude the calculator refuses leaves its replacement, and loading goes on.
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "LatDegree", 95);
+    WriteRegLong(HKEY_CURRENT_USER, kLocation, "LatMinute", 0);
+    restart();
+    EXPECT_EQ(PrayTime().LatDegree(), 89);
+    EXPECT_EQ(PrayTime().LonDegree(), 20);
+    EXPECT_EQ(PrayTime().GMTOffset(), 1);
+}
+
+TEST_F(UserSettings, MethodsComeBackAfterARestart) {
+    // The Egyptian preset's 19.5 and 17.5 are stored as whole degrees: 20 and 18.
+    ApplyCalcMethod(PrayTime(), 2);
+    CalcMethod = 2;
+    SaveMethod();
+    restart();
+    EXPECT_EQ(CalcMethod, 2);
+    EXPECT_EQ(PrayTime().DawnTwilightAngle(), 20);
+    EXPECT_EQ(PrayTime().NightTwilightAngle(), 18);
+
+    // Umm Al-Qura: Isha 90 minutes after sunset.
+    ApplyCalcMethod(PrayTime(), 0);
+    CalcMethod = 0;
+    PrayTime().ShadowRatio(2);
+    PrayTime().MarginOfSafety(0);
+    SaveMethod();
+    restart();
+    EXPECT_EQ(CalcMethod, 0);
+    EXPECT_EQ(PrayTime().DawnTwilightAngle(), 19);
+    EXPECT_EQ(PrayTime().NightTwilightAngle(), 0);
+    EXPECT_EQ(PrayTime().MinutesAfterSunset(), 90);
+    EXPECT_EQ(PrayTime().ShadowRatio(), 2);
+    EXPECT_EQ(PrayTime().MarginOfSafety(), 0);
+
+    // Custom: Fajr by minutes.
+    CalcMethod = 5;
+    PrayTime().DawnTwilightAngle(0);
+    PrayTime().MinutesToSunrise(75);
+    SaveMethod();
+    restart();
+    EXPECT_EQ(CalcMethod, 5);
+    EXPECT_EQ(PrayTime().DawnTwilightAngle(), 0);
+    EXPECT_EQ(PrayTime().MinutesToSunrise(), 75);
+}
+
+TEST_F(UserSettings, MethodChecksReplaceBadValues) {
+    auto marginFor = [&](int stored) {
+        WriteRegLong(HKEY_CURRENT_USER, kMethod, "SafetyMinutes", stored);
+        restart();
+        return PrayTime().MarginOfSafety();
+    };
+    EXPECT_EQ(marginFor(6), 2);
+    EXPECT_EQ(marginFor(-1), 2);
+    EXPECT_EQ(marginFor(0), 0);
+    EXPECT_EQ(marginFor(5), 5);
+
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "ShadowRatio", 0);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "MinutesAfterSunset", -5);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "NightTwilightAngle", -1);
+    restart();
+    EXPECT_EQ(PrayTime().ShadowRatio(), 1);
+    EXPECT_EQ(PrayTime().MinutesAfterSunset(), 0);
+    EXPECT_EQ(PrayTime().NightTwilightAngle(), 0);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "ShadowRatio", 3);  // refused by the calculator: 1
+    restart();
+    EXPECT_EQ(PrayTime().ShadowRatio(), 1);
+
+    // A negative Fajr angle, or a method that is not in the list, is the fallback; the method
+    // number keeps what it had.
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "DawnTwilightAngle", 18);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "MinutesToSunrise", 30);
+    for (int method : {-1, 6}) {
+        WriteRegLong(HKEY_CURRENT_USER, kMethod, "CalcMethod", method);
+        restart();
+        EXPECT_EQ(CalcMethod, 0);
+        EXPECT_EQ(PrayTime().DawnTwilightAngle(), 15);
+        EXPECT_EQ(PrayTime().MinutesToSunrise(), 0);
+        EXPECT_EQ(PrayTime().MarginOfSafety(), 2);
+    }
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "CalcMethod", 3);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "DawnTwilightAngle", -18);
+    restart();
+    EXPECT_EQ(CalcMethod, 3);
+    EXPECT_EQ(PrayTime().DawnTwilightAngle(), 15);
+    EXPECT_EQ(PrayTime().MinutesToSunrise(), 0);
+}
+
+TEST_F(UserSettings, PeriodNamesAlertSwitchesAndSoundsAreKept) {
+    PeriodNames[5] = "Night prayer";
+    PeriodNames[1] = "Sunrise (no prayer)";
+    SavePeriodNames();
+    AlertRecords alerts;
+    for (AlertRecord& a : alerts) a.sound = true;
+    alerts[2].sound = false;  // Asr
+    SaveAlertSwitches(alerts);
+    SaveSoundFile(AlertToPeriod(5), "/home/me/adhan.ogg");
+    restart();
+    EXPECT_EQ(PeriodNames[5], "Night prayer");
+    EXPECT_EQ(PeriodNames[1], "Sunrise (no prayer)");
+    EXPECT_EQ(PeriodNames[0], "Fajr");
+    AlertRecords loaded;
+    LoadAlertSwitches(loaded);
+    for (int a = 0; a < 5; ++a) EXPECT_EQ(loaded[static_cast<size_t>(a)].sound, a != 2) << a;
+    EXPECT_EQ(GetSoundFile(6), "/home/me/adhan.ogg");
+    EXPECT_EQ(GetSoundFile(5), DefaultSoundFile());
+
+    // The switch is the value " 1" of periods 1, 3, 4, 5, 6; Shurooq has only its name.
+    std::ifstream in(home_.storeFile());
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_NE(text.str().find("\\User\\Period\\4]\n\"Name\"=\"Asr\"\n\" 1\"=dword:00000000\n"), std::string::npos)
+        << text.str();
+    EXPECT_NE(text.str().find("\\User\\Period\\2]\n\"Name\"=\"Sunrise (no prayer)\"\n\n"), std::string::npos);
+
+    // A switch other than 0 or 1 is on.
+    WriteRegLong(HKEY_CURRENT_USER, std::string(kNoorvaleKey) + "\\User\\Period\\4", " 1", 7);
+    LoadAlertSwitches(loaded);
+    EXPECT_TRUE(loaded[2].sound);
+}
+
+TEST_F(UserSettings, AlertsAndPeriodsMapOntoEachOther) {
+    const int16_t periods[] = {1, 3, 4, 5, 6};
+    for (int16_t a = 1; a <= 5; ++a) {
+        EXPECT_EQ(AlertToPeriod(a), periods[a - 1]);
+        EXPECT_EQ(PeriodToAlert(periods[a - 1]), a);
+    }
+    EXPECT_EQ(PeriodToAlert(2), 1);  // Shurooq has no alert of its own
+    PrayTime().PrayerDate(37428);    // 2002-06-21
+    PrayTime().GMTOffset(-6);
+    PrayTime().Calculate();
+    EXPECT_EQ(GetPeriodTime(1), PrayTime().Dawn());
+    EXPECT_EQ(GetPeriodTime(6), PrayTime().Night());
+    EXPECT_GT(GetPeriodTime(6), GetPeriodTime(5));
+    EXPECT_EQ(GetPeriodTime(0), 0);
+    EXPECT_EQ(GetPeriodTime(7), 0);
+}
