@@ -88,15 +88,24 @@ QImage clockFace(int size) {
     return img;
 }
 
-QImage pushPin(bool pressed) {
-    const int s = 32;
-    QImage img(s, s, QImage::Format_ARGB32);
+// A 32-pixel button face, light grey (darker when pressed), that any bar colour sets off.
+constexpr int kButton = 32;
+QImage buttonFace(bool pressed) {
+    QImage img(kButton, kButton, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
     p.setBrush(pressed ? QColor(0xd8, 0xd8, 0xd8) : QColor(0xf4, 0xf4, 0xf4));
-    p.drawRoundedRect(QRectF(1.5, 1.5, s - 3, s - 3), 5, 5);
+    p.drawRoundedRect(QRectF(1.5, 1.5, kButton - 3, kButton - 3), 5, 5);
+    return img;
+}
+
+QImage pushPin(bool pressed) {
+    QImage img = buttonFace(pressed);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int s = kButton;
     p.translate(s / 2.0, s / 2.0);
     if (!pressed) p.rotate(45);  // a released pin lies on its side
     // Needle, then the head.
@@ -111,14 +120,9 @@ QImage pushPin(bool pressed) {
 }
 
 QImage closeCross() {
-    const int s = 32;
-    QImage img(s, s, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
+    QImage img = buttonFace(false);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
-    p.setBrush(QColor(0xf4, 0xf4, 0xf4));
-    p.drawRoundedRect(QRectF(1.5, 1.5, s - 3, s - 3), 5, 5);
     p.setPen(QPen(QColor(0x30, 0x30, 0x30), 3.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(10, 10), QPointF(22, 22));
     p.drawLine(QPointF(22, 10), QPointF(10, 22));
