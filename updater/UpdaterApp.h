@@ -1,0 +1,33 @@
+// What the update library knows about the program it runs in: the name that error sources,
+// the default user agent and the HTTP agent name carry ("Tarvo"), and the program's folder.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+#include "DateValue.h"
+
+namespace nv {
+
+// The executable's name without extension; "Tarvo" unless the program says otherwise. The spec
+// writes sources as the executable's name + ".CIniFile" and so on; a test program keeps "Tarvo"
+// so that sources read as they will in the shipped program.
+const std::string& AppName();
+void SetAppName(std::string name);
+
+// The folder of the running executable, ending in "/".
+std::string ExeFolder();
+
+// A moment as a local date value, to the second (the fraction of the second is dropped).
+DateValue LocalDateFromTime(time_t t);
+
+// Text compared without regard to case (ASCII letters).
+bool EqualsNoCase(std::string_view a, std::string_view b);
+std::string LowerAscii(std::string_view s);
+
+// Surrounding blanks (spaces only) removed, as the platform's Trim does.
+std::string TrimBlanks(std::string_view s);
+
+}  // namespace nv

@@ -1,0 +1,45 @@
+#include "modCallback.h"
+
+#include <filesystem>
+
+#include "cCabFile.h"
+
+namespace nv {
+
+namespace {
+cCabFile* registered = nullptr;
+}
+
+std::string fFixPath(const std::string& path) {
+    if (path.empty() || path.back() == '/') return path;
+    return path + "/";
+}
+
+void fSplitFile(const std::string& fullName, std::string& folder, std::string& file) {
+    const size_t at = fullName.find_last_of("/\\");
+    if (at == std::string::npos) {
+        folder.clear();
+        file = fullName;
+    } else {
+        folder = fullName.substr(0, at + 1);
+        file = fullName.substr(at + 1);
+    }
+}
+
+bool fMakePath(const std::string& folder) {
+    if (folder.empty()) return false;
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);  // errors are ignored: the result says it
+    return std::filesystem::is_directory(folder, ec);
+}
+
+void SetCabFile(cCabFile* cabFile) { registered = cabFile; }
+
+cCabFile* RegisteredCabFile() { return registered; }
+
+uint32_t CabinetCallback(uint32_t context, uint32_t notification, void* param1, void* param2) {
+    if (!registered) return 0;
+    return registered->CabCallBack(context, notification, param1, param2);
+}
+
+}  // namespace nv
