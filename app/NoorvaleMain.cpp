@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "App.h"
+#include "Clock.h"
 #include "DaySchedule.h"
 #include "MExceptionHandler.h"
 #include "QtMsgBox.h"
@@ -88,9 +89,8 @@ frmCompact* CompactWindow() { return compactWindow; }
 
 bool LoadProgram() {
     resumeNext([] { InstallExceptionHandler(); });
-    resumeNext([] { installMessageBoxes(); });
     if (IsAlreadyRunning()) {
-        MsgBox("Program is already running", vbOKOnly, "Noorvale");
+        MsgBox(std::string("Program is already running"), vbOKOnly, std::string("Noorvale"));
         return false;
     }
     QApplication::setQuitOnLastWindowClosed(false);
@@ -170,7 +170,8 @@ void AutoSizeColumns(QTreeWidget& list) {
     const int count = list.columnCount();
     for (int c = 1; c < count; ++c)
         if (!list.isColumnHidden(c)) list.resizeColumnToContents(c);  // contents and header
-    if (count > 1) list.setColumnWidth(count - 1, list.sizeHintForColumn(count - 1));  // contents only
+    if (count > 1)  // the last one: contents only
+        list.setColumnWidth(count - 1, static_cast<QAbstractItemView&>(list).sizeHintForColumn(count - 1));
     list.header()->resizeSection(0, 0);
 }
 

@@ -88,7 +88,7 @@ constexpr ScrambledText kUpdateParameters("https://updates.noorvale.org/noorvale
 }  // namespace
 
 QIcon picture(const QString& key) {
-    const QString file = App::Path() + "/graphics/" + key + ".png";
+    const QString file = QString::fromStdString(ProgramFolder()) + "/graphics/" + key + ".png";
     return QFile::exists(file) ? QIcon(file) : QIcon();
 }
 
@@ -235,7 +235,7 @@ void frmMain::buildClientArea() {
     tvwAlertMngr = new QTreeWidget(client_);
     tvwAlertMngr->setObjectName("tvwAlertMngr");
     tvwAlertMngr->setHeaderHidden(true);
-    tvwAlertMngr->resize(pixelsX(2400), pixelsY(2600));
+    tvwAlertMngr->resize(pixelsX(3100), pixelsY(2600));
     connect(tvwAlertMngr, &QTreeWidget::itemDoubleClicked, this, [this] { resumeNext([&] { ToggleAlertNode(); }); });
 
     auto splitter = [this](const char* name, Qt::CursorShape shape) {
@@ -248,7 +248,7 @@ void frmMain::buildClientArea() {
         return f;
     };
     picHSplit = splitter("picHSplit", Qt::SizeVerCursor);
-    picHSplit->resize(pixelsX(2400), pixelsY(60));
+    picHSplit->resize(pixelsX(3100), pixelsY(60));
     picVSplit = splitter("picVSplit", Qt::SizeHorCursor);
     picVSplit->resize(pixelsX(60), pixelsY(4000));
 
@@ -316,7 +316,7 @@ void frmMain::Form_Load() {
         picVSplit->setFrameShape(QFrame::NoFrame);
     });
     resumeNext([&] {
-        const QString chm = App::Path() + "/Noorvale.html";
+        const QString chm = QString::fromStdString(ProgramFolder()) + "/Noorvale.html";
         if (QFile::exists(chm)) helpFile_ = chm;
     });
     resumeNext([&] { CreateSysTray(); });
@@ -396,7 +396,7 @@ void frmMain::LoadClockProp() {
     resumeNext([&] { picClock->ShowNumbers(readSwitch(key, "ShowNumbers")); });
     resumeNext([&] { picClock->ShowSeconds(readSwitch(key, "ShowSeconds")); });
     resumeNext([&] {
-        const std::string fallback = (App::Path() + "/graphics/picclock.jpg").toStdString();
+        const std::string fallback = (QString::fromStdString(ProgramFolder()) + "/graphics/picclock.jpg").toStdString();
         std::string file = fallback;
         resumeNext([&] { file = ReadRegValue(HKEY_CURRENT_USER, key, "Picture", fallback).toText(); });
         ClockPicturePath() = QString::fromStdString(file);
@@ -689,7 +689,7 @@ void frmMain::mnuHelpAbout_Click() {
 // Updates
 
 void frmMain::mnuToolsUpdates_Click() {
-    const QString path = App::Path() + "/Tarvo";
+    const QString path = QString::fromStdString(ProgramFolder()) + "/Tarvo";
     if (!QFile::exists(path)) return;
     UpdateLast = DayOfYear(today());
     resumeNext([&] { QProcess::startDetached(path, QStringList{QString::fromStdString(UpdateParameters())}); });
@@ -704,7 +704,7 @@ void frmMain::Check4Updates() {
                          "ORVEN site, checks for available updates, then downloads and\r\n" +
                          "installs them automatically. This is the most efficient method\r\n" +
                          "to update your Noorvale files,\r\n\r\n" + "Would you like to run Tarvo now?";
-    if (MsgBox(text, vbYesNo | vbQuestion, "Noorvale message") == vbYes) mnuToolsUpdates_Click();
+    if (MsgBox(text, vbYesNo | vbQuestion, QStringLiteral("Noorvale message")) == vbYes) mnuToolsUpdates_Click();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -209,8 +209,8 @@ void frmMain::m_frmSysTray_MenuClick(int32_t, const QString& key) {
 }
 
 void frmMain::Exit() {
-    if (MsgBox("Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?", vbYesNo | vbQuestion,
-               "Noorvale") == vbYes)
+    if (MsgBox(std::string("Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?"),
+               vbYesNo | vbQuestion, std::string("Noorvale")) == vbYes)
         Form_Unload();
 }
 

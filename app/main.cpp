@@ -2,9 +2,11 @@
 #include <QApplication>
 
 #include "NoorvaleMain.h"
+#include "QtMsgBox.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Noorvale");
+    nv::installMessageBoxes();
     return nv::Main();
 }

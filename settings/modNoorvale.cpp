@@ -225,7 +225,17 @@ void SaveAlertSwitches(const AlertRecords& records) {
         writeLong(periodKey(p), kSoundSwitch.c_str(), records[static_cast<size_t>(PeriodToAlert(p) - 1)].sound ? 1 : 0);
 }
 
+namespace {
+std::string& chosenProgramFolder() {
+    static std::string folder;
+    return folder;
+}
+}  // namespace
+
+void setProgramFolder(const std::string& folder) { chosenProgramFolder() = folder; }
+
 std::string ProgramFolder() {
+    if (!chosenProgramFolder().empty()) return chosenProgramFolder();
     char buf[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
     if (n <= 0) return ".";

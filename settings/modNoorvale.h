@@ -70,8 +70,11 @@ void SaveAlertSwitches(const AlertRecords& records);
 std::string GetSoundFile(int16_t period);
 void SaveSoundFile(int16_t period, const std::string& path);
 
-// The folder of the running executable, without a trailing separator.
+// The program folder (where graphics/, Media/, the help and the other programs live): the folder
+// of the running executable, without a trailing separator, unless another was set (tests and
+// tools that run from elsewhere point it at the built program folder; empty goes back).
 std::string ProgramFolder();
+void setProgramFolder(const std::string& folder);
 // The alert sound every prayer has until the user picks another.
 std::string DefaultSoundFile();
 

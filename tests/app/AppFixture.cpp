@@ -6,6 +6,7 @@
 #include "NoorvaleMain.h"
 #include "RegistryStore.h"
 #include "frmMain.h"
+#include "modNoorvale.h"
 #include "modRegistry.h"
 #include "support/FixedLocale.h"
 
@@ -16,7 +17,7 @@ void AppFixture::SetUp() {
     storeFile = (dir.path() + "/registry.reg").toStdString();
     RegistryStore::instance().setFile(storeFile);
     setenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit().constData(), 1);
-    App::setPath(NOORVALE_BIN_DIR);
+    setProgramFolder(NOORVALE_BIN_DIR);
     previousBox_ = setMsgBoxHandler([this](const std::string& text, int style, const std::string& title) {
         boxes.push_back({text, style, title});
         return (style & 7) == vbYesNo ? answer : int{vbOK};

@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QPixmap>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <cmath>
@@ -18,6 +21,7 @@
 #include "NoorvaleMain.h"
 #include "frmCompact.h"
 #include "frmMain.h"
+#include "modNoorvale.h"
 
 using namespace nv;
 using nv::test::AppFixture;
@@ -34,9 +38,9 @@ int twips(const QWidget* w, int pixels) { return static_cast<int>(std::lround(pi
 
 }  // namespace
 
-class MainWindow : public AppFixture {};
+class MainWindowTest : public AppFixture {};
 
-TEST_F(MainWindow, FirstStartOnAnEmptyStoreOpensTheCompactWeekView) {
+TEST_F(MainWindowTest, FirstStartOnAnEmptyStoreOpensTheCompactWeekView) {
     ASSERT_TRUE(load());
     EXPECT_EQ(ViewMode, 1);
     EXPECT_TRUE(compact().isVisible());
@@ -57,10 +61,12 @@ TEST_F(MainWindow, FirstStartOnAnEmptyStoreOpensTheCompactWeekView) {
     EXPECT_NE(main().lvwCalendar->topLevelItem(4)->foreground(2).color(), QColor(255, 0, 0));
     EXPECT_EQ(main().lvwCalendar->headerItem()->text(2), "Fajr");
     EXPECT_TRUE(main().lvwCalendar->isColumnHidden(0));
-    EXPECT_TRUE(boxes.empty());
+    // Nothing has started the update utility yet, so the reminder asks once.
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text.rfind("14 days update reminder", 0), 0u);
 }
 
-TEST_F(MainWindow, MenusCarryTheirNamesAndCaptions) {
+TEST_F(MainWindowTest, MenusCarryTheirNamesAndCaptions) {
     ASSERT_TRUE(load());
     const std::vector<std::pair<const char*, const char*>> entries = {
         {"mnuFile", "&File"},           {"mnuFilePrint", "&Print Calendar..."}, {"mnuFileClose", "&Close"},
@@ -75,7 +81,7 @@ TEST_F(MainWindow, MenusCarryTheirNamesAndCaptions) {
     }
 }
 
-TEST_F(MainWindow, YearViewOfALeapYearHas366Rows) {
+TEST_F(MainWindowTest, YearViewOfALeapYearHas366Rows) {
     setClock(2004, 3, 10);
     ASSERT_TRUE(load());
     const int before = main().CalendarRepaints();
@@ -90,7 +96,7 @@ TEST_F(MainWindow, YearViewOfALeapYearHas366Rows) {
     EXPECT_EQ(PrayTime().PrayerDate(), dateSerial(2004, 3, 10));  // back on today afterwards
 }
 
-TEST_F(MainWindow, WeekViewRunsSundayToSaturday) {
+TEST_F(MainWindowTest, WeekViewRunsSundayToSaturday) {
     setClock(2002, 6, 16);  // a Sunday
     ASSERT_TRUE(load());
     EXPECT_EQ(column(main().lvwCalendar, 0).join(","), "167,168,169,170,171,172,173");
@@ -100,7 +106,7 @@ TEST_F(MainWindow, WeekViewRunsSundayToSaturday) {
     EXPECT_EQ(column(main().lvwCalendar, 0).join(","), "167,168,169,170,171,172,173");
 }
 
-TEST_F(MainWindow, HijriDatesInTheChosenLayout) {
+TEST_F(MainWindowTest, HijriDatesInTheChosenLayout) {
     storeLong("\\Options\\PrayCalendar", "StyleID", 2);
     storeText("\\Options\\PrayCalendar", "HijriFormat", "d-m-yyyy");
     ASSERT_TRUE(load());
@@ -112,7 +118,7 @@ TEST_F(MainWindow, HijriDatesInTheChosenLayout) {
     EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(1), "10-4-1423");
 }
 
-TEST_F(MainWindow, StoredValuesOutOfRangeTakeTheirDefaults) {
+TEST_F(MainWindowTest, StoredValuesOutOfRangeTakeTheirDefaults) {
     storeLong("\\Options\\PrayCalendar", "ViewID", 7);
     storeLong("\\Options\\PrayCalendar", "MarkColor", -1);
     storeLong("\\Options\\PrayCalendar", "AutoResize", 0);
@@ -123,11 +129,11 @@ TEST_F(MainWindow, StoredValuesOutOfRangeTakeTheirDefaults) {
     EXPECT_EQ(CalProp().view, 2);
     EXPECT_EQ(CalProp().markColor, 255);
     EXPECT_EQ(CalProp().timeFormat, "hh:mm xx/xx");
-    EXPECT_NEAR(twips(&main(), main().lvwCalendar->columnWidth(3)), 1250, 15);
-    EXPECT_NEAR(twips(&main(), main().lvwCalendar->columnWidth(4)), 1800, 15);
+    EXPECT_NEAR(twips(&main(), main().lvwCalendar->columnWidth(2)), 1250, 15);  // column " 3"
+    EXPECT_NEAR(twips(&main(), main().lvwCalendar->columnWidth(3)), 1800, 15);  // column " 4"
 }
 
-TEST_F(MainWindow, StartUpViewFollowsDefaultViewAndTheLastView) {
+TEST_F(MainWindowTest, StartUpViewFollowsDefaultViewAndTheLastView) {
     storeLong("\\System\\Startup", "DefaultView", 3);
     storeLong("\\System\\Startup", "ViewMode", 2);
     ASSERT_TRUE(load());
@@ -142,7 +148,7 @@ TEST_F(MainWindow, StartUpViewFollowsDefaultViewAndTheLastView) {
     EXPECT_FALSE(compact().isVisible());
 }
 
-TEST_F(MainWindow, SettingsWrittenAtUnloadComeBackAtTheNextLoad) {
+TEST_F(MainWindowTest, SettingsWrittenAtUnloadComeBackAtTheNextLoad) {
     storeLong("\\System\\Startup", "DefaultView", 3);
     ASSERT_TRUE(load());
     main().action("mnuViewNormal")->trigger();
@@ -169,7 +175,7 @@ TEST_F(MainWindow, SettingsWrittenAtUnloadComeBackAtTheNextLoad) {
     EXPECT_EQ(main().size(), QSize(900, 600));
 }
 
-TEST_F(MainWindow, TodayIsMarkedByItsDateNotByItsDayNumberPrefix) {
+TEST_F(MainWindowTest, TodayIsMarkedByItsDateNotByItsDayNumberPrefix) {
     setClock(2003, 1, 3);  // day 3; the week starts on day 363 of 2002
     ASSERT_TRUE(load());
     QTreeWidget* list = main().lvwCalendar;
@@ -179,7 +185,7 @@ TEST_F(MainWindow, TodayIsMarkedByItsDateNotByItsDayNumberPrefix) {
     EXPECT_EQ(list->topLevelItem(5)->foreground(2).color(), QColor(255, 0, 0));
 }
 
-TEST_F(MainWindow, ViewsButtonCyclesAndCloseBoxOnlyHides) {
+TEST_F(MainWindowTest, ViewsButtonCyclesAndCloseBoxOnlyHides) {
     storeLong("\\Options\\PrayCalendar", "ViewID", 4);
     storeLong("\\System\\Startup", "DefaultView", 0);
     ASSERT_TRUE(load());
@@ -198,7 +204,7 @@ TEST_F(MainWindow, ViewsButtonCyclesAndCloseBoxOnlyHides) {
     EXPECT_TRUE(main().tmrAlert->isActive());  // the alerts go on
 }
 
-TEST_F(MainWindow, UpdateReminderAfterItsDays) {
+TEST_F(MainWindowTest, UpdateReminderAfterItsDays) {
     storeLong("\\System\\Startup", "UpdateMode", 14);
     storeLong("\\System\\Startup", "UpdateLast", 100);
     setClock(2002, 4, 23);  // day 113
@@ -219,7 +225,7 @@ TEST_F(MainWindow, UpdateReminderAfterItsDays) {
     EXPECT_EQ(boxes.size(), 2u);
 }
 
-TEST_F(MainWindow, UpdateStartRunsTarvoWithTheScrambledParametersAndEnds) {
+TEST_F(MainWindowTest, UpdateStartRunsTarvoWithTheScrambledParametersAndEnds) {
     // A program folder whose Tarvo writes down what it was given.
     const QString folder = dir.path() + "/program";
     QDir().mkpath(folder);
@@ -229,7 +235,7 @@ TEST_F(MainWindow, UpdateStartRunsTarvoWithTheScrambledParametersAndEnds) {
     tarvo.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + record + "'\n").toLocal8Bit());
     tarvo.close();
     tarvo.setPermissions(tarvo.permissions() | QFileDevice::ExeOwner);
-    App::setPath(folder);
+    setProgramFolder(folder.toStdString());
     ASSERT_TRUE(load());
     bool ended = false;
     QObject::connect(&main(), &frmMain::unloaded, [&] { ended = true; });
@@ -242,14 +248,15 @@ TEST_F(MainWindow, UpdateStartRunsTarvoWithTheScrambledParametersAndEnds) {
     const std::string args = got.readAll().toStdString();
     EXPECT_EQ(args, UpdateParameters());
     EXPECT_EQ(args.find("Noorvale"), std::string::npos);  // never in the clear
-    App::setPath(NOORVALE_BIN_DIR);
+    setProgramFolder(NOORVALE_BIN_DIR);
 }
 
-TEST_F(MainWindow, ASecondCopyIsRefusedWithoutTouchingTheStore) {
+TEST_F(MainWindowTest, ASecondCopyIsRefusedWithoutTouchingTheStore) {
     const std::string lock = (dir.path() + "/Noorvale-" + QString::number(getuid()) + ".lock").toStdString();
     // Another copy of the program, for this test a process that holds the same lock.
     const pid_t other = fork();
     if (other == 0) {
+        setpgid(0, 0);
         execlp("flock", "flock", "-n", lock.c_str(), "sleep", "30", static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -262,7 +269,27 @@ TEST_F(MainWindow, ASecondCopyIsRefusedWithoutTouchingTheStore) {
     EXPECT_EQ(MainWindow(), nullptr);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(storeFile)));
     // The other copy crashes: its lock goes with it.
-    kill(other, SIGKILL);
+    kill(-other, SIGKILL);
     waitpid(other, nullptr, 0);
     EXPECT_TRUE(load());
+}
+
+// Pictures of the main window for the eye (written to the build's screenshots/ folder).
+TEST_F(MainWindowTest, ScreenshotsOfTheMainWindow) {
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    storeLong("\\System\\Startup", "UpdateMode", 0);
+    setClock(2002, 6, 21, 13, 0);
+    ASSERT_TRUE(load());
+    main().resize(1000, 560);
+    main().tmrAlert_Timer();
+    const QString folder = QString(NOORVALE_BIN_DIR) + "/../screenshots";
+    QDir().mkpath(folder);
+    QTest::qWait(50);
+    const QPixmap week = main().grab();
+    EXPECT_FALSE(week.isNull());
+    EXPECT_TRUE(week.save(folder + "/main-week.png"));
+    main().action("mnuViewMonth")->trigger();
+    main().action("mnuViewHijri")->trigger();
+    QTest::qWait(50);
+    EXPECT_TRUE(main().grab().save(folder + "/main-month-hijri.png"));
 }
