@@ -20,7 +20,7 @@
 // reads find nothing and writes to it fail.
 #pragma once
 
-#include <sys/types.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <map>
@@ -82,6 +82,8 @@ struct RegKey {
     std::string path;
     std::vector<std::pair<std::string, RegData>> values;
     const RegData* find(const std::string& name) const;
+    // Sets a value, new or replaced; false when it already held just that.
+    bool set(const std::string& name, const RegData& data);
 };
 
 // Every key of the store by full path.
@@ -140,6 +142,7 @@ private:
         int64_t mtimeNs = 0;
         bool operator==(const FileStamp&) const = default;
     };
+    static FileStamp stampOf(const struct stat& st);
     static FileStamp stampOf(const std::string& path);
     std::string currentPathLocked();
     void refreshLocked();

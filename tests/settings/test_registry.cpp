@@ -235,6 +235,8 @@ const std::string kGood =
     "\"Name\"=\"Accra\"\n"
     "\"LatDegree\"=dword:00000005\n";
 
+constexpr char kGarbage[] = "\x89PNG\r\n\x1a\n\0\0\xff\xfe garbage";
+
 struct Damage {
     const char* what;
     std::string text;
@@ -251,7 +253,7 @@ std::vector<std::string> damagedCopies(const std::string& store) {
 
 TEST(RegistryDamage, WhatParsesIsUsedAndTheDamagedFileIsKeptBeforeAWrite) {
     const std::vector<Damage> damages = {
-        {"garbage bytes", kGood + std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe garbage", 22) + "\n\"Altitude\"=dword:00000064\n"},
+        {"garbage bytes", kGood + std::string(kGarbage, sizeof kGarbage - 1) + "\n\"Altitude\"=dword:00000064\n"},
         {"a cut line", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=dwo"},
         {"a cut text", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=\"12"},
         {"an unknown type", kGood + "\"LonDegree\"=qword:0000000000000001\n\"Altitude\"=dword:00000064\n"},
