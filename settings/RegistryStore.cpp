@@ -464,6 +464,7 @@ RegistryStore::FileStamp RegistryStore::stampOf(const std::string& path) {
 }
 
 void RegistryStore::refreshLocked() {
+    if (batchDirty_) return;  // what a batch set is not on the disk yet
     const std::string path = currentPathLocked();
     if (loaded_ && path == loadedPath_ && stampOf(path) == loadedStamp_) return;
 
@@ -545,24 +546,52 @@ int32_t RegistryStore::set(HKEY root, const std::string& subKey, const std::stri
     if (root != HKEY_CURRENT_USER) return ERROR_INVALID_HANDLE;
     const std::string keyPath = fullPath(root, subKey);
     std::lock_guard<std::mutex> lock(mutex_);
-    const std::string path = currentPathLocked();
-    if (!makeFolders(folderOf(path))) return statusOf(errno);
+    if (!holding_) {
+        // Between processes: one writer at a time, each starting from what the last one wrote.
+        heldPath_ = currentPathLocked();
+        if (!makeFolders(folderOf(heldPath_))) return statusOf(errno);
+        lockFd_ = ::open((heldPath_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (lockFd_ >= 0)
+            while (::flock(lockFd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        holding_ = true;
+        refreshLocked();
+    }
 
-    // Between processes: one writer at a time, each starting from what the last one wrote.
-    const std::string lockPath = path + ".lock";
-    const int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lockFd >= 0)
-        while (::flock(lockFd, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    refreshLocked();
-
-    int32_t status = ERROR_SUCCESS;
     auto [it, added] = tree_.keys.try_emplace(keyPath);
     if (added) it->second.path = keyPath;
-    if (it->second.set(name, data)) status = writeLocked(path);
+    const bool changed = it->second.set(name, data);
+    if (batchDepth_ > 0) {
+        batchDirty_ = batchDirty_ || changed;
+        return ERROR_SUCCESS;
+    }
+    const int32_t status = changed ? writeLocked(heldPath_) : ERROR_SUCCESS;
     if (status != ERROR_SUCCESS) loaded_ = false;  // what is in memory is not what is stored
+    releaseLockLocked();
+    return status;
+}
 
-    if (lockFd >= 0) ::close(lockFd);  // releases the lock
+void RegistryStore::releaseLockLocked() {
+    if (lockFd_ >= 0) ::close(lockFd_);  // releases the lock
+    lockFd_ = -1;
+    holding_ = false;
+}
+
+void RegistryStore::beginBatch() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++batchDepth_;
+}
+
+int32_t RegistryStore::endBatch() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return ERROR_SUCCESS;
+    int32_t status = ERROR_SUCCESS;
+    if (batchDirty_) {
+        batchDirty_ = false;
+        status = writeLocked(heldPath_);
+        if (status != ERROR_SUCCESS) loaded_ = false;
+    }
+    if (holding_) releaseLockLocked();
     return status;
 }
 

@@ -207,6 +207,31 @@ TEST(Registry, SeesAndKeepsWhatAnotherProcessWrote) {
     EXPECT_EQ(read("Mine", RegValue(0)), RegValue(0));
 }
 
+TEST(Registry, ABatchReachesTheDiskOnceWhenItEnds) {
+    test::TempHome home;
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 1);
+    const std::string before = readFile(home.storeFile());
+    {
+        RegBatch batch;
+        WriteRegLong(HKEY_CURRENT_USER, kKey, "B", 2);
+        {
+            RegBatch inner;
+            WriteRegString(HKEY_CURRENT_USER, kKey, "C", "three");
+        }
+        WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 4);
+        EXPECT_EQ(readFile(home.storeFile()), before);  // nothing written yet
+        EXPECT_EQ(read("B", RegValue(0)), RegValue(2));   // but this process sees it
+        EXPECT_EQ(read("A", RegValue(0)), RegValue(4));
+    }
+    RegistryStore::instance().setFile(home.storeFile());
+    EXPECT_EQ(read("A", RegValue(0)), RegValue(4));
+    EXPECT_EQ(read("B", RegValue(0)), RegValue(2));
+    EXPECT_EQ(read("C", RegValue("")), RegValue("three"));
+    // After the batch every write goes straight to the disk again.
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "D", 5);
+    EXPECT_NE(readFile(home.storeFile()).find("\"D\"=dword:00000005"), std::string::npos);
+}
+
 TEST(Registry, LeavesNoTemporaryFilesAndClearsThoseOfDeadWriters) {
     test::TempHome home;
     WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 1);
