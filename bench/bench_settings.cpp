@@ -1,6 +1,6 @@
 // The settings store: a read from a store of 200 values (the file read once, then only checked
-// for a change on disk), and a write (the whole file written to a temporary file, flushed to the
-// disk and renamed over the store).
+// for a change on disk), a write (the whole file written to a temporary file, flushed to the
+// disk and renamed over the store), and a save of the ten location values in one batch.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "RegistryStore.h"
+#include "modNoorvale.h"
 #include "modRegistry.h"
 
 using namespace nv;
@@ -62,6 +63,28 @@ void BM_WriteRegLong(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(WriteRegLong(HKEY_CURRENT_USER, key, "Value3", ++n));
 }
 BENCHMARK(BM_WriteRegLong)->Unit(benchmark::kMicrosecond);
+
+// The Customize dialog's OK for a new place: all ten location values, written in one batch.
+void BM_SaveLocation(benchmark::State& state) {
+    BenchStore store;
+    clsPrayTime& pt = PrayTime();
+    int16_t n = 0;
+    for (auto _ : state) {
+        ++n;
+        pt.LocationName("Place " + std::to_string(n));
+        TZMode = n % 2;
+        pt.GMTOffset(static_cast<int16_t>(n % 12));
+        pt.LatMinute(static_cast<int16_t>(n % 60));
+        pt.LatDegree(static_cast<int16_t>(n % 80));
+        pt.LatSouthOfEq(n % 2);
+        pt.LonMinute(static_cast<int16_t>(n % 59));
+        pt.LonDegree(static_cast<int16_t>(n % 170));
+        pt.LonWestOfGW(n % 3);
+        pt.Altitude(n);
+        SaveLocation();
+    }
+}
+BENCHMARK(BM_SaveLocation)->Unit(benchmark::kMicrosecond);
 
 // The first read after another process changed the file: the whole store is read again.
 void BM_ReadAfterAChangeOnDisk(benchmark::State& state) {

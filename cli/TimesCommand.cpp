@@ -13,9 +13,9 @@
 
 #include "CalendarRows.h"
 #include "DateValue.h"
+#include "RegistryStore.h"
 #include "VbError.h"
 #include "clsPrayTime.h"
-#include "RegistryStore.h"
 #include "modDateLib.h"
 #include "modNoorvale.h"
 #include "modTimeZone.h"

@@ -57,4 +57,28 @@ double QtPlaceable::screenHeight() const {
     return s ? twips(s->geometry().height(), dpiY()) : 0;
 }
 
+namespace {
+template <void (*Routine)(Placeable&, std::string&)>
+void onWidget(QWidget& widget, const std::string& name) {
+    QtPlaceable placed(widget);
+    std::string n = name;
+    Routine(placed, n);
+}
+template <void (*Routine)(const Placeable&, std::string&)>
+void fromWidget(QWidget& widget, const std::string& name) {
+    const QtPlaceable placed(widget);
+    std::string n = name;
+    Routine(placed, n);
+}
+}  // namespace
+
+void LoadFormPos(QWidget& form, const std::string& name) { onWidget<LoadFormPos>(form, name); }
+void SaveFormPos(QWidget& form, const std::string& name) { fromWidget<SaveFormPos>(form, name); }
+void LoadFormSize(QWidget& form, const std::string& name) { onWidget<LoadFormSize>(form, name); }
+void SaveFormSize(QWidget& form, const std::string& name) { fromWidget<SaveFormSize>(form, name); }
+void LoadCtlPos(QWidget& control, const std::string& name) { onWidget<LoadCtlPos>(control, name); }
+void SaveCtlPos(QWidget& control, const std::string& name) { fromWidget<SaveCtlPos>(control, name); }
+void LoadCtlSize(QWidget& control, const std::string& name) { onWidget<LoadCtlSize>(control, name); }
+void SaveCtlSize(QWidget& control, const std::string& name) { fromWidget<SaveCtlSize>(control, name); }
+
 }  // namespace nv

@@ -32,4 +32,15 @@ private:
     QWidget& widget_;
 };
 
+// The placement routines for a widget: under `name`, or under its object name when `name` is
+// empty (LoadFormPos(*this), SaveFormSize(*this, "frmMain")).
+void LoadFormPos(QWidget& form, const std::string& name = {});
+void SaveFormPos(QWidget& form, const std::string& name = {});
+void LoadFormSize(QWidget& form, const std::string& name = {});
+void SaveFormSize(QWidget& form, const std::string& name = {});
+void LoadCtlPos(QWidget& control, const std::string& name = {});
+void SaveCtlPos(QWidget& control, const std::string& name = {});
+void LoadCtlSize(QWidget& control, const std::string& name = {});
+void SaveCtlSize(QWidget& control, const std::string& name = {});
+
 }  // namespace nv

@@ -176,26 +176,39 @@ int hexDigit(char c) {
     return -1;
 }
 
+size_t skipBlanks(const std::string& s, size_t i) {
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    return i;
+}
+
+// A number of 1 to 8 hex digits.
+bool parseHexNumber(const std::string& digits, uint32_t& v) {
+    if (digits.empty() || digits.size() > 8) return false;
+    v = 0;
+    for (char c : digits) {
+        const int h = hexDigit(c);
+        if (h < 0) return false;
+        v = v * 16 + static_cast<uint32_t>(h);
+    }
+    return true;
+}
+
+// Bytes as comma-separated pairs of hex digits ("41,62,63"); none at all is an empty value.
 bool parseHexBytes(const std::string& s, std::string& out) {
     out.clear();
-    size_t i = 0;
-    auto skipBlanks = [&] {
-        while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
-    };
-    skipBlanks();
-    if (i == s.size()) return true;
-    for (;;) {
-        skipBlanks();
-        const int hi = i < s.size() ? hexDigit(s[i]) : -1;
+    size_t i = skipBlanks(s, 0);
+    while (i < s.size()) {
+        const int hi = hexDigit(s[i]);
         const int lo = i + 1 < s.size() ? hexDigit(s[i + 1]) : -1;
         if (hi < 0 || lo < 0) return false;
         out.push_back(static_cast<char>(hi * 16 + lo));
-        i += 2;
-        skipBlanks();
-        if (i == s.size()) return true;
+        i = skipBlanks(s, i + 2);
+        if (i == s.size()) break;
         if (s[i] != ',') return false;
-        ++i;
+        i = skipBlanks(s, i + 1);
+        if (i == s.size()) return false;  // a comma with nothing after it
     }
+    return true;
 }
 
 // The data part of a value line: "text", dword:XXXXXXXX, hex:.., hex(N):..
@@ -206,56 +219,32 @@ bool parseData(const std::string& s, RegData& d, std::string& why) {
             why = "the text has no closing quote";
             return false;
         }
-        while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
-        if (i != s.size()) {
+        if (skipBlanks(s, i) != s.size()) {
             why = "something follows the text";
             return false;
         }
         d.type = REG_SZ;
         return true;
     }
-    std::string head;
     const size_t colon = s.find(':');
-    if (colon != std::string::npos) head = s.substr(0, colon);
+    std::string head = s.substr(0, colon);
     for (char& c : head) c = lower(c);
-    const std::string rest = colon == std::string::npos ? std::string() : s.substr(colon + 1);
-    if (head == "dword") {
-        size_t end = rest.size();
-        while (end > 0 && (rest[end - 1] == ' ' || rest[end - 1] == '\t')) --end;
-        if (end == 0 || end > 8) {
+    std::string rest = colon == std::string::npos ? std::string() : s.substr(colon + 1);
+    if (colon != std::string::npos && head == "dword") {
+        while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t')) rest.pop_back();
+        uint32_t v = 0;
+        if (!parseHexNumber(rest, v)) {
             why = "a dword needs 1 to 8 hex digits";
             return false;
-        }
-        uint32_t v = 0;
-        for (size_t i = 0; i < end; ++i) {
-            const int h = hexDigit(rest[i]);
-            if (h < 0) {
-                why = "a dword needs 1 to 8 hex digits";
-                return false;
-            }
-            v = v * 16 + static_cast<uint32_t>(h);
         }
         d = RegData::dword(v);
         return true;
     }
-    uint32_t type = 0;
-    if (head == "hex") {
-        type = REG_BINARY;
-    } else if (head.size() > 5 && head.compare(0, 4, "hex(") == 0 && head.back() == ')') {
-        const std::string n = head.substr(4, head.size() - 5);
-        if (n.empty() || n.size() > 8) {
-            why = "unknown value type '" + head + "'";
-            return false;
-        }
-        for (char c : n) {
-            const int h = hexDigit(c);
-            if (h < 0) {
-                why = "unknown value type '" + head + "'";
-                return false;
-            }
-            type = type * 16 + static_cast<uint32_t>(h);
-        }
-    } else {
+    uint32_t type = REG_BINARY;
+    const bool hex = colon != std::string::npos &&
+                     (head == "hex" || (head.size() > 5 && head.compare(0, 4, "hex(") == 0 && head.back() == ')' &&
+                                        parseHexNumber(head.substr(4, head.size() - 5), type)));
+    if (!hex) {
         why = "unknown value type";
         return false;
     }
@@ -269,17 +258,12 @@ bool parseData(const std::string& s, RegData& d, std::string& why) {
 
 // A value line whose data is hex bytes (which may go on over several lines).
 bool isHexValue(const std::string& line) {
-    if (line.empty() || (line[0] != '"' && line[0] != '@')) return false;
-    size_t i = 1;
-    if (line[0] == '"') {
-        std::string name;
-        i = 0;
-        if (!parseQuoted(line, i, name)) return false;
-    }
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    size_t i = 0;
+    std::string name;
+    if (line.empty() || (line[0] == '@' ? (i = 1, false) : !parseQuoted(line, i, name))) return false;
+    i = skipBlanks(line, i);
     if (i >= line.size() || line[i] != '=') return false;
-    ++i;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    i = skipBlanks(line, i + 1);
     return line.size() - i >= 3 && lower(line[i]) == 'h' && lower(line[i + 1]) == 'e' && lower(line[i + 2]) == 'x';
 }
 
@@ -309,6 +293,17 @@ const RegData* RegKey::find(const std::string& name) const {
     for (const auto& [n, d] : values)
         if (sameRegName(n, name)) return &d;
     return nullptr;
+}
+
+bool RegKey::set(const std::string& name, const RegData& data) {
+    for (auto& [n, d] : values)
+        if (sameRegName(n, name)) {
+            if (d == data) return false;
+            d = data;
+            return true;
+        }
+    values.emplace_back(name, data);
+    return true;
 }
 
 // ---- parse and serialize ----
@@ -354,11 +349,7 @@ RegLoadReport RegistryStore::parse(const std::string& text, RegTree& tree) {
             std::string part = text.substr(pos, end - pos);
             pos = end + 1;
             trimRight(part);
-            if (!line.empty()) {
-                size_t b = 0;
-                while (b < part.size() && (part[b] == ' ' || part[b] == '\t')) ++b;
-                part.erase(0, b);
-            }
+            if (!line.empty()) part.erase(0, skipBlanks(part, 0));
             if (line.size() + part.size() > kMaxLine) tooLong = true;
             if (!tooLong) line += part;
             if (tooLong || line.empty() || line.back() != '\\' || !isHexValue(line) || pos >= text.size()) break;
@@ -368,9 +359,7 @@ RegLoadReport RegistryStore::parse(const std::string& text, RegTree& tree) {
             problem(startNo, "a line longer than " + std::to_string(kMaxLine) + " characters");
             continue;
         }
-        size_t b = 0;
-        while (b < line.size() && (line[b] == ' ' || line[b] == '\t')) ++b;
-        line.erase(0, b);
+        line.erase(0, skipBlanks(line, 0));
         if (line.empty() || line[0] == ';') continue;
         if (!headerSeen) {
             headerSeen = true;
@@ -404,13 +393,12 @@ RegLoadReport RegistryStore::parse(const std::string& text, RegTree& tree) {
             problem(startNo, "not a key, a value or a comment");
             continue;
         }
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        i = skipBlanks(line, i);
         if (i >= line.size() || line[i] != '=') {
             problem(startNo, "a value without '='");
             continue;
         }
-        ++i;
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        i = skipBlanks(line, i + 1);
         RegData data;
         std::string why;
         if (!parseData(line.substr(i), data, why)) {
@@ -421,13 +409,7 @@ RegLoadReport RegistryStore::parse(const std::string& text, RegTree& tree) {
             problem(startNo, "a value outside any usable key");
             continue;
         }
-        bool replaced = false;
-        for (auto& [n, d] : key->values)
-            if (sameRegName(n, name)) {
-                d = data;
-                replaced = true;
-            }
-        if (!replaced) key->values.emplace_back(name, std::move(data));
+        key->set(name, data);
     }
     return report;
 }
@@ -471,19 +453,18 @@ std::string RegistryStore::file() {
 
 std::string RegistryStore::currentPathLocked() { return chosenFile_.empty() ? defaultFile() : chosenFile_; }
 
+RegistryStore::FileStamp RegistryStore::stampOf(const struct stat& st) {
+    return FileStamp{true, st.st_dev, st.st_ino, st.st_size,
+                     static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 RegistryStore::FileStamp RegistryStore::stampOf(const std::string& path) {
-    FileStamp s;
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return s;
-    s.exists = true;
-    s.dev = st.st_dev;
-    s.ino = st.st_ino;
-    s.size = st.st_size;
-    s.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    return s;
+    return ::stat(path.c_str(), &st) == 0 ? stampOf(st) : FileStamp{};
 }
 
 void RegistryStore::refreshLocked() {
+    if (batchDirty_) return;  // what a batch set is not on the disk yet
     const std::string path = currentPathLocked();
     if (loaded_ && path == loadedPath_ && stampOf(path) == loadedStamp_) return;
 
@@ -512,11 +493,7 @@ void RegistryStore::refreshLocked() {
                 if (report.firstProblem.empty())
                     report.firstProblem = "longer than " + std::to_string(kMaxFile) + " bytes";
             }
-            stamp.exists = true;
-            stamp.dev = st.st_dev;
-            stamp.ino = st.st_ino;
-            stamp.size = st.st_size;
-            stamp.mtimeNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+            stamp = stampOf(st);
         } else {
             report.damaged = true;
             report.firstProblem = std::string("cannot be read: ") + std::strerror(readErr);
@@ -548,15 +525,12 @@ bool RegistryStore::keyExists(HKEY root, const std::string& subKey) {
     const std::string path = fullPath(root, subKey);
     std::lock_guard<std::mutex> lock(mutex_);
     refreshLocked();
-    const auto it = tree_.keys.lower_bound(path);
-    if (it == tree_.keys.end()) return false;
-    if (sameRegName(it->first, path)) return true;
-    // A parent of a stored key exists too; its children sort after it.
-    for (auto j = it; j != tree_.keys.end(); ++j) {
-        if (j->first.size() > path.size() && j->first[path.size()] == '\\' &&
-            sameRegName(j->first.substr(0, path.size()), path))
-            return true;
-        if (!sameRegName(j->first.substr(0, std::min(j->first.size(), path.size())), path)) break;
+    // The key itself, or a key under it (its parents exist by implication); both sort from
+    // `path` on, among the keys that begin with it.
+    for (auto it = tree_.keys.lower_bound(path); it != tree_.keys.end(); ++it) {
+        const std::string& k = it->first;
+        if (k.size() < path.size() || !sameRegName(k.substr(0, path.size()), path)) break;
+        if (k.size() == path.size() || k[path.size()] == '\\') return true;
     }
     return false;
 }
@@ -572,33 +546,52 @@ int32_t RegistryStore::set(HKEY root, const std::string& subKey, const std::stri
     if (root != HKEY_CURRENT_USER) return ERROR_INVALID_HANDLE;
     const std::string keyPath = fullPath(root, subKey);
     std::lock_guard<std::mutex> lock(mutex_);
-    const std::string path = currentPathLocked();
-    if (!makeFolders(folderOf(path))) return statusOf(errno);
+    if (!holding_) {
+        // Between processes: one writer at a time, each starting from what the last one wrote.
+        heldPath_ = currentPathLocked();
+        if (!makeFolders(folderOf(heldPath_))) return statusOf(errno);
+        lockFd_ = ::open((heldPath_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (lockFd_ >= 0)
+            while (::flock(lockFd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        holding_ = true;
+        refreshLocked();
+    }
 
-    // Between processes: one writer at a time, each starting from what the last one wrote.
-    const std::string lockPath = path + ".lock";
-    const int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lockFd >= 0)
-        while (::flock(lockFd, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    refreshLocked();
-
-    int32_t status = ERROR_SUCCESS;
     auto [it, added] = tree_.keys.try_emplace(keyPath);
     if (added) it->second.path = keyPath;
-    RegKey& key = it->second;
-    bool same = false, replaced = false;
-    for (auto& [n, d] : key.values)
-        if (sameRegName(n, name)) {
-            same = d == data;
-            d = data;
-            replaced = true;
-        }
-    if (!replaced) key.values.emplace_back(name, data);
-    if (!same) status = writeLocked(path);
+    const bool changed = it->second.set(name, data);
+    if (batchDepth_ > 0) {
+        batchDirty_ = batchDirty_ || changed;
+        return ERROR_SUCCESS;
+    }
+    const int32_t status = changed ? writeLocked(heldPath_) : ERROR_SUCCESS;
     if (status != ERROR_SUCCESS) loaded_ = false;  // what is in memory is not what is stored
+    releaseLockLocked();
+    return status;
+}
 
-    if (lockFd >= 0) ::close(lockFd);  // releases the lock
+void RegistryStore::releaseLockLocked() {
+    if (lockFd_ >= 0) ::close(lockFd_);  // releases the lock
+    lockFd_ = -1;
+    holding_ = false;
+}
+
+void RegistryStore::beginBatch() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++batchDepth_;
+}
+
+int32_t RegistryStore::endBatch() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return ERROR_SUCCESS;
+    int32_t status = ERROR_SUCCESS;
+    if (batchDirty_) {
+        batchDirty_ = false;
+        status = writeLocked(heldPath_);
+        if (status != ERROR_SUCCESS) loaded_ = false;
+    }
+    if (holding_) releaseLockLocked();
     return status;
 }
 

@@ -9,10 +9,10 @@
 //
 // The file is $XDG_CONFIG_HOME/Noorvale/registry.reg ($HOME/.config when XDG_CONFIG_HOME is not
 // set). It is read once and kept in memory; a read notices when the file changed on disk
-// (another process wrote it) and reads it again. Every change is written at once and
-// atomically: a temporary file in the same folder, flushed to the disk, then renamed over the
-// store, under a lock so that two processes never lose each other's writes. A kill at any
-// moment leaves either the old or the new file.
+// (another process wrote it) and reads it again. Every change is written at once (or, inside a
+// RegBatch, when the batch ends) and atomically: a temporary file in the same folder, flushed
+// to the disk, then renamed over the store, under a lock so that two processes never lose each
+// other's writes. A kill at any moment leaves either the old or the new file.
 //
 // A damaged file never stops the program: the lines that parse are used, the rest reads as
 // missing, and before the first write replaces it the damaged file is copied beside the store as
@@ -20,7 +20,7 @@
 // reads find nothing and writes to it fail.
 #pragma once
 
-#include <sys/types.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <map>
@@ -82,6 +82,8 @@ struct RegKey {
     std::string path;
     std::vector<std::pair<std::string, RegData>> values;
     const RegData* find(const std::string& name) const;
+    // Sets a value, new or replaced; false when it already held just that.
+    bool set(const std::string& name, const RegData& data);
 };
 
 // Every key of the store by full path.
@@ -120,6 +122,12 @@ public:
     // is not written again.
     int32_t set(HKEY root, const std::string& subKey, const std::string& name, const RegData& data);
 
+    // Groups the writes of one save (a dialog's OK, a window closing): until the outermost
+    // batch ends, set() changes only what is in memory, and other processes' writers wait;
+    // then the file is written once, atomically. Use it through RegBatch.
+    void beginBatch();
+    int32_t endBatch();
+
     // What the last reading of the file found.
     RegLoadReport lastLoad();
 
@@ -140,10 +148,12 @@ private:
         int64_t mtimeNs = 0;
         bool operator==(const FileStamp&) const = default;
     };
+    static FileStamp stampOf(const struct stat& st);
     static FileStamp stampOf(const std::string& path);
     std::string currentPathLocked();
     void refreshLocked();
     int32_t writeLocked(const std::string& path);
+    void releaseLockLocked();
 
     std::mutex mutex_;
     std::string chosenFile_;   // set by setFile; empty: the default file
@@ -153,6 +163,21 @@ private:
     bool damagedOnDisk_ = false;  // the file on disk (loadedStamp_) is damaged and not yet kept aside
     RegLoadReport report_;
     RegTree tree_;
+    // The writers' lock (a lock file beside the store), held through one write or one batch.
+    bool holding_ = false;
+    int lockFd_ = -1;
+    std::string heldPath_;
+    int batchDepth_ = 0;
+    bool batchDirty_ = false;  // a batch changed something not yet written
+};
+
+// While it lives, the store's writes wait, and reach the disk together when it ends.
+class RegBatch {
+public:
+    RegBatch() { RegistryStore::instance().beginBatch(); }
+    ~RegBatch() { RegistryStore::instance().endBatch(); }
+    RegBatch(const RegBatch&) = delete;
+    RegBatch& operator=(const RegBatch&) = delete;
 };
 
 }  // namespace nv

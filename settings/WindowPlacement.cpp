@@ -1,5 +1,6 @@
 #include "WindowPlacement.h"
 
+#include "RegistryStore.h"
 #include "VbConv.h"
 #include "VbError.h"
 #include "modRegistry.h"
@@ -40,12 +41,14 @@ void loadSize(Placeable& object, std::string& name) {
 }
 
 void saveSize(const Placeable& object, std::string& name) {
+    RegBatch batch;
     const std::string key = PlacementKey(resolve(object, name));
     writeRounded(key, "Width", object.width());
     writeRounded(key, "Height", object.height());
 }
 
 void savePos(const Placeable& object, std::string& name) {
+    RegBatch batch;
     const std::string key = PlacementKey(resolve(object, name));
     writeRounded(key, "Top", object.top());
     writeRounded(key, "Left", object.left());

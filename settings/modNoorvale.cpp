@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "CalendarRows.h"
+#include "RegistryStore.h"
 #include "VbConv.h"
 #include "VbError.h"
 #include "modRegistry.h"
@@ -101,6 +102,7 @@ void LoadPeriodNames() {
 }
 
 void SavePeriodNames() {
+    RegBatch batch;
     for (int p = 1; p <= 6; ++p)
         resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, periodKey(p), "Name", PeriodNames[p - 1]); });
 }
@@ -155,6 +157,7 @@ void LoadLocation() {
 }
 
 void SaveLocation() {
+    RegBatch batch;
     const clsPrayTime& pt = PrayTime();
     const std::string key = locationKey();
     resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, key, "Name", pt.LocationName()); });
@@ -195,6 +198,7 @@ void LoadMethod() {
 }
 
 void SaveMethod() {
+    RegBatch batch;
     const clsPrayTime& pt = PrayTime();
     const std::string key = methodKey();
     writeLong(key, "CalcMethod", CalcMethod);
@@ -221,6 +225,7 @@ void LoadAlertSwitches(AlertRecords& records) {
 }
 
 void SaveAlertSwitches(const AlertRecords& records) {
+    RegBatch batch;
     for (int16_t p : kAlertPeriods)
         writeLong(periodKey(p), kSoundSwitch.c_str(), records[static_cast<size_t>(PeriodToAlert(p) - 1)].sound ? 1 : 0);
 }

@@ -234,21 +234,22 @@ TEST(QtPlacement, AFirstWindowIsCentredAndAMaximisedOneIsNotSaved) {
     QWidget window;
     window.setObjectName("frmMain");
     window.resize(400, 300);
-    QtPlaceable placed(window);
-    std::string name;
-    LoadFormPos(placed, name);
+    LoadFormPos(window);  // under its object name
     EXPECT_NEAR(window.x(), (screen.width() - 400) / 2.0, 1);
     EXPECT_NEAR(window.y(), (screen.height() - 300) / 2.0, 1);
-    SaveFormPos(placed, name);
+    SaveFormPos(window);
     const RegValue top = stored("frmMain", "Top");
+    EXPECT_TRUE(top.isNumber());
 
     window.show();
     window.showMaximized();
     QApplication::processEvents();
-    ASSERT_EQ(placed.windowState(), WindowState::Maximized);
+    ASSERT_EQ(QtPlaceable(window).windowState(), WindowState::Maximized);
     window.move(0, 0);
-    SaveFormPos(placed, name);
+    SaveFormPos(window);
+    SaveFormSize(window, "frmMain");
     EXPECT_EQ(stored("frmMain", "Top"), top);
+    EXPECT_EQ(stored("frmMain", "Width"), RegValue("none"));
 }
 
 TEST(QtPlacement, AControlMovesInsideItsWindow) {
@@ -266,5 +267,10 @@ TEST(QtPlacement, AControlMovesInsideItsWindow) {
     LoadCtlPos(placed, name);
     EXPECT_EQ(name, "picClock");
     EXPECT_EQ(clock.pos(), QPoint(30, 50));
+    clock.move(40, 60);
+    SaveCtlPos(clock);
+    clock.move(0, 0);
+    LoadCtlPos(clock, "picClock");
+    EXPECT_EQ(clock.pos(), QPoint(40, 60));
     EXPECT_EQ(clock.size(), QSize(100, 100));
 }

@@ -207,6 +207,31 @@ TEST(Registry, SeesAndKeepsWhatAnotherProcessWrote) {
     EXPECT_EQ(read("Mine", RegValue(0)), RegValue(0));
 }
 
+TEST(Registry, ABatchReachesTheDiskOnceWhenItEnds) {
+    test::TempHome home;
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 1);
+    const std::string before = readFile(home.storeFile());
+    {
+        RegBatch batch;
+        WriteRegLong(HKEY_CURRENT_USER, kKey, "B", 2);
+        {
+            RegBatch inner;
+            WriteRegString(HKEY_CURRENT_USER, kKey, "C", "three");
+        }
+        WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 4);
+        EXPECT_EQ(readFile(home.storeFile()), before);  // nothing written yet
+        EXPECT_EQ(read("B", RegValue(0)), RegValue(2));   // but this process sees it
+        EXPECT_EQ(read("A", RegValue(0)), RegValue(4));
+    }
+    RegistryStore::instance().setFile(home.storeFile());
+    EXPECT_EQ(read("A", RegValue(0)), RegValue(4));
+    EXPECT_EQ(read("B", RegValue(0)), RegValue(2));
+    EXPECT_EQ(read("C", RegValue("")), RegValue("three"));
+    // After the batch every write goes straight to the disk again.
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "D", 5);
+    EXPECT_NE(readFile(home.storeFile()).find("\"D\"=dword:00000005"), std::string::npos);
+}
+
 TEST(Registry, LeavesNoTemporaryFilesAndClearsThoseOfDeadWriters) {
     test::TempHome home;
     WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 1);
@@ -235,6 +260,8 @@ const std::string kGood =
     "\"Name\"=\"Accra\"\n"
     "\"LatDegree\"=dword:00000005\n";
 
+constexpr char kGarbage[] = "\x89PNG\r\n\x1a\n\0\0\xff\xfe garbage";
+
 struct Damage {
     const char* what;
     std::string text;
@@ -251,7 +278,7 @@ std::vector<std::string> damagedCopies(const std::string& store) {
 
 TEST(RegistryDamage, WhatParsesIsUsedAndTheDamagedFileIsKeptBeforeAWrite) {
     const std::vector<Damage> damages = {
-        {"garbage bytes", kGood + std::string("\x89PNG\r\n\x1a\n\0\0\xff\xfe garbage", 22) + "\n\"Altitude\"=dword:00000064\n"},
+        {"garbage bytes", kGood + std::string(kGarbage, sizeof kGarbage - 1) + "\n\"Altitude\"=dword:00000064\n"},
         {"a cut line", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=dwo"},
         {"a cut text", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=\"12"},
         {"an unknown type", kGood + "\"LonDegree\"=qword:0000000000000001\n\"Altitude\"=dword:00000064\n"},
