@@ -1,8 +1,8 @@
 #include "VbError.h"
 
-#include <iostream>
-#include <mutex>
 #include <new>
+
+#include "MsgBox.h"
 
 namespace nv {
 
@@ -47,28 +47,8 @@ std::string errorBoxText(const VbError& error, const std::string& where, int lin
     return error.description() + "\n" + "in " + where + " " + "at line " + std::to_string(line);
 }
 
-namespace {
-std::mutex sinkMutex;
-MessageSink& sink() {
-    static MessageSink s = [](const std::string& text) { std::cerr << text << std::endl; };
-    return s;
-}
-}  // namespace
-
-MessageSink setErrorBoxSink(MessageSink newSink) {
-    std::lock_guard<std::mutex> lock(sinkMutex);
-    MessageSink old = sink();
-    sink() = std::move(newSink);
-    return old;
-}
-
 void showErrorBox(const VbError& error, const std::string& where, int line) {
-    MessageSink s;
-    {
-        std::lock_guard<std::mutex> lock(sinkMutex);
-        s = sink();
-    }
-    if (s) s(errorBoxText(error, where, line));
+    MsgBox(errorBoxText(error, where, line), vbOKOnly);
 }
 
 }  // namespace nv

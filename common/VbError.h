@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -62,10 +61,7 @@ bool resumeNext(F&& statement) noexcept {
 // "in Program.module.procedure at line N".
 std::string errorBoxText(const VbError& error, const std::string& where, int line);
 
-// Where mode-2 boxes go: the windowed programs install a real message box, tests capture the
-// text, and the default writes to standard error. Returns the previous sink.
-using MessageSink = std::function<void(const std::string& text)>;
-MessageSink setErrorBoxSink(MessageSink sink);
+// Shows the mode-2 box (OK button, the program's title) through MsgBox.
 void showErrorBox(const VbError& error, const std::string& where, int line);
 
 // A procedure in mode 2: each statement runs through the trap with its line number; a failure

@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "App.h"
-#include "MsgBox.h"
+#include "QtMsgBox.h"
 #include "RegistryStore.h"
 #include "VbError.h"
 
@@ -129,7 +129,7 @@ void frmAbout::StartSysInfo() {
         }
         if (!path.empty()) started = QProcess::startDetached(QString::fromStdString(path), {});
     });
-    if (!started) MsgBox(QString::fromLatin1(kUnavailable), this);
+    if (!started) MsgBox(QString::fromLatin1(kUnavailable), vbOKOnly);
 }
 
 bool frmAbout::GetKeyValue(HKEY KeyRoot, const std::string& KeyName, const std::string& SubKeyRef, std::string& KeyVal) {

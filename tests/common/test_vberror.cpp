@@ -2,20 +2,26 @@
 
 #include <stdexcept>
 
+#include "MsgBox.h"
 #include "VbError.h"
 
 using namespace nv;
 
 TEST(VbError, MessageBoxModeReportsAndGoesOn) {
     std::vector<std::string> shown;
-    const MessageSink previous = setErrorBoxSink([&](const std::string& t) { shown.push_back(t); });
+    const MsgBoxHandler previous = setMsgBoxHandler([&](const std::string& t, int style, const std::string& title) {
+        EXPECT_EQ(style, vbOKOnly);
+        EXPECT_EQ(title, "Noorvale");
+        shown.push_back(t);
+        return int{vbOK};
+    });
     ErrorBoxTrap trap("Noorvale.frmMain.DispCalendarLine");
     int reached = 0;
     trap(1, [&] { ++reached; });
     trap(2, [&] { raiseError(kErrOverflow, "Noorvale"); });
     trap(3, [&] { throw std::runtime_error("bad thing"); });
     trap(4, [&] { ++reached; });
-    setErrorBoxSink(previous);
+    setMsgBoxHandler(previous);
     EXPECT_EQ(reached, 2);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0], "Overflow\nin Noorvale.frmMain.DispCalendarLine at line 2");

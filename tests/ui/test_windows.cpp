@@ -54,10 +54,14 @@ TEST(About, ShowsTitleAndVersion) {
 TEST(About, SystemInformationIsUnavailableHere) {
     test::TempHome home;
     QStringList shown;
-    const MsgBoxSink previous = setMsgBoxSink([&](const QString& text, const QString& title) { shown << title + ": " + text; });
+    const MsgBoxHandler previous = setMsgBoxHandler([&](const std::string& text, int style, const std::string& title) {
+        shown << QString::fromStdString(title + ": " + text);
+        EXPECT_EQ(style, vbOKOnly);
+        return int{vbOK};
+    });
     frmAbout about;
     about.cmdSysInfo->click();
-    setMsgBoxSink(previous);
+    setMsgBoxHandler(previous);
     EXPECT_EQ(shown, QStringList{QStringLiteral("Noorvale: System Information Is Unavailable At This Time")});
 }
 
