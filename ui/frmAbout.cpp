@@ -129,7 +129,7 @@ void frmAbout::StartSysInfo() {
         }
         if (!path.empty()) started = QProcess::startDetached(QString::fromStdString(path), {});
     });
-    if (!started) MsgBox(QString::fromLatin1(kUnavailable), vbOKOnly | vbInformation);
+    if (!started) MsgBox(QString::fromLatin1(kUnavailable), vbOKOnly);
 }
 
 bool frmAbout::GetKeyValue(HKEY KeyRoot, const std::string& KeyName, const std::string& SubKeyRef, std::string& KeyVal) {

@@ -54,8 +54,9 @@ TEST(About, ShowsTitleAndVersion) {
 TEST(About, SystemInformationIsUnavailableHere) {
     test::TempHome home;
     QStringList shown;
-    const MsgBoxHandler previous = setMsgBoxHandler([&](const std::string& text, int, const std::string& title) {
+    const MsgBoxHandler previous = setMsgBoxHandler([&](const std::string& text, int style, const std::string& title) {
         shown << QString::fromStdString(title + ": " + text);
+        EXPECT_EQ(style, vbOKOnly);
         return int{vbOK};
     });
     frmAbout about;
