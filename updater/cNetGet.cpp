@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <mutex>
 
@@ -122,17 +123,34 @@ struct Transfer {
         return size * n;
     }
 
+    // An error raised by the caller's functions (status window, event pump) must not cross
+    // libcurl: it ends the transfer and is raised again once libcurl has returned.
+    std::exception_ptr error;
+    void rethrow() const {
+        if (error) std::rethrow_exception(error);
+    }
+
     static size_t onBody(char* data, size_t size, size_t n, void* self) {
         auto* t = static_cast<Transfer*>(self);
         t->bodyBytes += size * n;
         t->lastActivity = std::chrono::steady_clock::now();
-        if (t->sink && !t->sink(data, size * n)) return 0;
+        try {
+            if (t->sink && !t->sink(data, size * n)) return 0;
+        } catch (...) {
+            t->error = std::current_exception();
+            return 0;
+        }
         return size * n;
     }
 
     static int onProgress(void* self, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off_t) {
         auto* t = static_cast<Transfer*>(self);
-        if (t->pump) t->pump();
+        try {
+            if (t->pump) t->pump();
+        } catch (...) {
+            t->error = std::current_exception();
+            return 1;
+        }
         const auto now = std::chrono::steady_clock::now();
         if (dlnow != t->lastNow) {
             t->lastNow = dlnow;
@@ -281,6 +299,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
                 return true;
             };
             const CURLcode rc = t.result(curl_easy_perform(easy.get()));
+            t.rethrow();
             long osErrno = 0;
             curl_easy_getinfo(easy.get(), CURLINFO_OS_ERRNO, &osErrno);
             if (!fileError.empty()) throw VbError(kErrInvalidCall, "", fileError);
@@ -481,6 +500,7 @@ bool cNetGet::OpenProbe(const std::string& url) {
     if (!easy) return false;
     curl_easy_setopt(easy.get(), CURLOPT_NOBODY, 1L);  // opening is enough: no body is read
     const CURLcode rc = t.result(curl_easy_perform(easy.get()));
+    t.rethrow();
     return t.opened(rc);
 }
 

@@ -139,6 +139,15 @@ TEST_F(NetGetTest, AFileThatCannotBeOpenedIsARunTimeError) {
     EXPECT_EQ(busy.back(), false);
 }
 
+TEST_F(NetGetTest, AnErrorInTheStatusWindowEndsTheReadAsARunTimeError) {
+    net.SetStatusWindow([](const std::string& t) {
+        if (t.rfind("Reading", 0) == 0) raiseError(kErrOutOfMemory, "window");
+    });
+    EXPECT_FALSE(net.ReadUrl(server.url("/5000")));
+    EXPECT_EQ(net.GetLastError(), "Out of memory");
+    EXPECT_EQ(busy.back(), false);
+}
+
 TEST_F(NetGetTest, ParseHtmlAddsEachTargetOnce) {
     server.setPage("/links.htm",
                    "<html><a href=\"a.htm\">one</a>\r\n<A HREF=\"a.htm#x\">two</A><a href=\"b\n.htm\">3</a></html>");
