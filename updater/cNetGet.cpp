@@ -88,7 +88,6 @@ std::string fileErrorText(int err) {
 
 // One transfer of ReadUrl or TryTheWire.
 struct Transfer {
-    cNetGet* owner = nullptr;
     std::function<void()> pump;
     // Headers: whether a final response's headers have come in full.
     long status = 0;
@@ -258,12 +257,11 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
         }
         char errorBuffer[CURL_ERROR_SIZE] = {};
         Transfer t;
-        t.owner = this;
         t.pump = eventPump_;
         auto headers = reloadHeaders();
         auto easy = openEasy(Url, t, headers.get(), connectTimeoutMs_, stallMs_, errorBuffer);
         if (easy) {
-            rawHtml_.clear();
+            std::string page;  // becomes the raw HTML once the URL has opened
             uint64_t total = 0;
             std::string block;
             block.reserve(kBlock);
@@ -281,7 +279,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
                         return false;
                     }
                 } else {
-                    rawHtml_.append(data, n);
+                    page.append(data, n);
                 }
                 return true;
             };
@@ -307,6 +305,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
                 lastCode_ = winInetCode(rc, osErrno);
                 CheckError();
             } else {
+                rawHtml_.clear();
                 // The last, short read, then the read of nothing that ends the loop.
                 if (!block.empty() && !deliver(block.data(), block.size())) throw VbError(kErrInvalidCall, "", fileError);
                 if (rc != CURLE_OK) {
@@ -316,6 +315,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
                     lastCode_ = 0;
                 }
                 deliver(nullptr, 0);
+                rawHtml_ = std::move(page);
                 if (file) {
                     FILE* f = file.release();
                     if (std::fclose(f) != 0) throw VbError(kErrInvalidCall, "", fileErrorText(errno));
@@ -324,6 +324,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
             }
         } else {
             lastCode_ = 12001;  // no handle
+            CheckError();
         }
         SetStatus("Ready");
         Busy(false);

@@ -90,8 +90,12 @@ TEST_F(NetGetTest, AClosedPortFailsToConnect) {
     EXPECT_FALSE(net.ReadUrl(url, dir / "x.ini"));
     EXPECT_EQ(net.GetLastError(), "The attempt to connect to the server failed.");
     EXPECT_EQ(net.LastErrorCode(), 12029);
+    // A URL that does not open leaves the page read before.
+    ASSERT_TRUE(net.ReadUrl(server.url("/404")));
+    EXPECT_FALSE(net.ReadUrl(url));
+    EXPECT_EQ(net.GetRawHTML(), "<html><body>404 Not Found</body></html>");
     EXPECT_EQ(statuses.back(), "Ready");
-    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+    EXPECT_EQ(busy.back(), false);
 }
 
 TEST_F(NetGetTest, AServerThatNeverAnswersTimesOutWithinTheLimit) {
