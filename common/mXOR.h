@@ -1,4 +1,4 @@
-// The string scrambler of Part 7.8, shared by Noorvale, Tarvo and Quenlo: each character's code
+// The string scrambler shared by Noorvale, Tarvo and Quenlo: each character's code
 // is XORed with one fixed 8-bit key, so scrambling twice gives the text back and the scrambled
 // form of a concatenation is the concatenation of the scrambled forms.
 //

@@ -11,9 +11,9 @@
 
 namespace nv {
 
-// The executable's name without extension; "Tarvo" unless the program says otherwise. The spec
-// writes sources as the executable's name + ".CIniFile" and so on; a test program keeps "Tarvo"
-// so that sources read as they will in the shipped program.
+// The executable's name without extension; "Tarvo" unless the program says otherwise. Error
+// sources read as this name + ".CIniFile" and so on; a test program keeps "Tarvo" so that sources
+// read as they will in the shipped program.
 const std::string& AppName();
 void SetAppName(std::string name);
 

@@ -1,4 +1,4 @@
-// Part 7.4: Microsoft cabinet (CAB) files, read and extracted with libmspack: count the files,
+// Microsoft cabinet (CAB) files, read and extracted with libmspack: count the files,
 // tell whether the cabinet holds a file, extract one or all of them, describe the contents as
 // XML. The iteration follows the platform's notification sequence: for each file in the cabinet
 // a file-in-cabinet notification (answers abort, extract, skip), and for each file extracted a

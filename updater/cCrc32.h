@@ -1,4 +1,4 @@
-// Part 7.6: the CRC-32 with which the update utility authenticates cabinets and files. With its
+// The CRC-32 with which the update utility authenticates cabinets and files. With its
 // default parameters it is the standard reflected CRC-32 (ISO-HDLC, zlib, ZIP).
 //
 // Errors: a failure in construction or in Value raises 0x80042B5D "CCrc32 component failure",
@@ -33,7 +33,7 @@ public:
     uint32_t Checksum() const noexcept { return ~register_; }
 
 private:
-    // table_[0] is the table of the spec; the other seven let AddString take eight bytes a step
+    // table_[0] is the classic byte-at-a-time table; the other seven let AddString take eight bytes a step
     // (the same register as one byte at a time, only faster).
     std::array<std::array<uint32_t, 256>, 8> table_{};
     uint32_t register_ = 0;

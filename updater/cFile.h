@@ -1,4 +1,4 @@
-// Part 7.7: one file named by a full path, with its attributes, times, size, name parts and text
+// One file named by a full path, with its attributes, times, size, name parts and text
 // contents, and copy, move, delete and compare.
 //
 // Paths are disk paths with "/" separators. Existence is a directory search: the path exists

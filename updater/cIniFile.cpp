@@ -27,7 +27,7 @@ std::string source() { return AppName() + ".CIniFile"; }
 
 template <class F>
 auto trapped(const char* procedure, F&& body) -> decltype(body()) {
-    (void)procedure;  // the spec gives one source for every procedure of the class
+    (void)procedure;  // every procedure of the class raises with the one class source
     return classTrap(kErrIniFailure, source(), "", "CIniFile component failure", std::forward<F>(body));
 }
 

@@ -1,4 +1,4 @@
-// Part 7.5: one INI file, read and written with the Windows INI rules by our own reader and
+// One INI file, read and written with the Windows INI rules by our own reader and
 // writer (there are no private-profile functions on this platform):
 // - "[name]" starts a section; "key=value" lines belong to the section above them; section and
 //   key names are matched without regard to case; the first section and the first key of a name
@@ -43,7 +43,7 @@ public:
     bool DeleteKey(const std::string& Section, const std::string& Key);
     bool DeleteSection(const std::string& Section);
     // Replaces `Keys` by the key names of the section in file order and returns their number.
-    // (The spec's 1-based array: its index 1 is element 0 here.)
+    // (The platform's 1-based array: its index 1 is element 0 here.)
     int32_t EnumerateAllKeys(const std::string& Section, std::vector<std::string>& Keys);
     int32_t EnumerateAllSections(std::vector<std::string>& Sections);
     int16_t GetNumericValue(const std::string& Section, const std::string& Key);

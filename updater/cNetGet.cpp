@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <mutex>
 
@@ -87,7 +88,6 @@ std::string fileErrorText(int err) {
 
 // One transfer of ReadUrl or TryTheWire.
 struct Transfer {
-    cNetGet* owner = nullptr;
     std::function<void()> pump;
     // Headers: whether a final response's headers have come in full.
     long status = 0;
@@ -122,17 +122,34 @@ struct Transfer {
         return size * n;
     }
 
+    // An error raised by the caller's functions (status window, event pump) must not cross
+    // libcurl: it ends the transfer and is raised again once libcurl has returned.
+    std::exception_ptr error;
+    void rethrow() const {
+        if (error) std::rethrow_exception(error);
+    }
+
     static size_t onBody(char* data, size_t size, size_t n, void* self) {
         auto* t = static_cast<Transfer*>(self);
         t->bodyBytes += size * n;
         t->lastActivity = std::chrono::steady_clock::now();
-        if (t->sink && !t->sink(data, size * n)) return 0;
+        try {
+            if (t->sink && !t->sink(data, size * n)) return 0;
+        } catch (...) {
+            t->error = std::current_exception();
+            return 0;
+        }
         return size * n;
     }
 
     static int onProgress(void* self, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off_t) {
         auto* t = static_cast<Transfer*>(self);
-        if (t->pump) t->pump();
+        try {
+            if (t->pump) t->pump();
+        } catch (...) {
+            t->error = std::current_exception();
+            return 1;
+        }
         const auto now = std::chrono::steady_clock::now();
         if (dlnow != t->lastNow) {
             t->lastNow = dlnow;
@@ -240,12 +257,11 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
         }
         char errorBuffer[CURL_ERROR_SIZE] = {};
         Transfer t;
-        t.owner = this;
         t.pump = eventPump_;
         auto headers = reloadHeaders();
         auto easy = openEasy(Url, t, headers.get(), connectTimeoutMs_, stallMs_, errorBuffer);
         if (easy) {
-            rawHtml_.clear();
+            std::string page;  // becomes the raw HTML once the URL has opened
             uint64_t total = 0;
             std::string block;
             block.reserve(kBlock);
@@ -263,7 +279,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
                         return false;
                     }
                 } else {
-                    rawHtml_.append(data, n);
+                    page.append(data, n);
                 }
                 return true;
             };
@@ -281,6 +297,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
                 return true;
             };
             const CURLcode rc = t.result(curl_easy_perform(easy.get()));
+            t.rethrow();
             long osErrno = 0;
             curl_easy_getinfo(easy.get(), CURLINFO_OS_ERRNO, &osErrno);
             if (!fileError.empty()) throw VbError(kErrInvalidCall, "", fileError);
@@ -288,6 +305,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
                 lastCode_ = winInetCode(rc, osErrno);
                 CheckError();
             } else {
+                rawHtml_.clear();
                 // The last, short read, then the read of nothing that ends the loop.
                 if (!block.empty() && !deliver(block.data(), block.size())) throw VbError(kErrInvalidCall, "", fileError);
                 if (rc != CURLE_OK) {
@@ -297,6 +315,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
                     lastCode_ = 0;
                 }
                 deliver(nullptr, 0);
+                rawHtml_ = std::move(page);
                 if (file) {
                     FILE* f = file.release();
                     if (std::fclose(f) != 0) throw VbError(kErrInvalidCall, "", fileErrorText(errno));
@@ -305,6 +324,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
             }
         } else {
             lastCode_ = 12001;  // no handle
+            CheckError();
         }
         SetStatus("Ready");
         Busy(false);
@@ -481,6 +501,7 @@ bool cNetGet::OpenProbe(const std::string& url) {
     if (!easy) return false;
     curl_easy_setopt(easy.get(), CURLOPT_NOBODY, 1L);  // opening is enough: no body is read
     const CURLcode rc = t.result(curl_easy_perform(easy.get()));
+    t.rethrow();
     return t.opened(rc);
 }
 

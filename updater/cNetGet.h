@@ -1,9 +1,9 @@
-// Part 7.2: the Internet session of the update utility, over libcurl: whether and how the
+// The Internet session of the update utility, over libcurl: whether and how the
 // machine is connected, reading a URL into memory or into a file with progress texts, scanning
 // the page read for tokens, and the platform's Internet error codes and sentences.
 //
 // libcurl's failures are reported with the platform's (WinINet) codes, so GetLastError reads as
-// the spec's sentences: name not resolved 12007, time-out 12002, connect failed 12029,
+// the platform's sentences: name not resolved 12007, time-out 12002, connect failed 12029,
 // malformed URL 12005, unsupported scheme 12006, connection closed 12030 or reset 12031,
 // cancelled 12017, anything else 12004 (internal error). A server that stops answering ends the
 // read with 12002 after the stall limit (SetTimeouts); none can hang the caller for longer.

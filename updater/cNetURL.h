@@ -1,4 +1,4 @@
-// Part 7.3: a URL split into its parts, changed part by part and built again; combining a base
+// A URL split into its parts, changed part by part and built again; combining a base
 // URL with a relative one; the canonical form of a URL. The splitting, combining and
 // canonicalizing run on libcurl's URL parser.
 //
@@ -48,7 +48,7 @@ class cNetURL {
 public:
     int32_t Scheme() const { return scheme_; }
     void Scheme(int32_t value) { scheme_ = value; }
-    std::string HostHame() const;  // sic: the spec's name of the host-name property
+    std::string HostHame() const;  // sic: the property's historical name
     void HostHame(const std::string& value);
     int32_t Port() const { return port_; }
     void Port(int32_t value) { port_ = value; }

@@ -1,4 +1,4 @@
-// Part 7.4, module modCallback: the plain callback of the cabinet iteration, which forwards each
+// Module modCallback: the plain callback of the cabinet iteration, which forwards each
 // notification to the one cCabFile object currently working, and path helpers.
 //
 // Disk paths use "/". fSplitFile also splits the names inside a cabinet, which use "\".

@@ -11,6 +11,7 @@
 #include "cCabFile.h"
 #include "support/CabWriter.h"
 #include "support/Gcab.h"
+#include "support/Raised.h"
 #include "support/TempDir.h"
 
 using namespace nv;
@@ -19,16 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-template <class F>
-VbError caught(F&& f) {
-    try {
-        f();
-    } catch (const VbError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error raised";
-    return VbError(0, "", "");
-}
 
 std::string randomText(size_t n, unsigned seed) {
     std::mt19937 rng(seed);
@@ -277,7 +268,7 @@ TEST(CabFile, ALinkInsideTheOutputFolderDoesNotLeadOut) {
     writeFile(sandbox / "l.cab", makeStoredCabinet({{"link\\planted.txt", "x"}, {"file-link.txt", "y"}}));
     cCabFile cab;
     cab.CabName(sandbox / "l.cab");
-    const VbError e = caught([&] { cab.Extract("", sandbox / "out"); });
+    const VbError e = raised([&] { cab.Extract("", sandbox / "out"); });
     EXPECT_EQ(e.number(), 5);  // the link named as a file is not followed: access denied
     EXPECT_EQ(cab.Refused(), (std::vector<std::string>{"link\\planted.txt"}));
     EXPECT_TRUE(fs::is_empty(sandbox / "outside"));
@@ -290,34 +281,34 @@ TEST(CabFile, DamagedCabinetsRaiseInvalidData) {
 
     writeFile(fx.dir / "garbage.cab", randomBytes(4000, 9));
     cab.CabName(fx.dir / "garbage.cab");
-    VbError e = caught([&] { cab.FileCount(); });
+    VbError e = raised([&] { cab.FileCount(); });
     EXPECT_EQ(e.number(), 13);
     EXPECT_EQ(e.source(), "CabFile");
     EXPECT_EQ(e.description(), "Invalid data.");
-    e = caught([&] { cab.GetInfo("readme.txt"); });
+    e = raised([&] { cab.GetInfo("readme.txt"); });
     EXPECT_EQ(e.number(), 13);
     EXPECT_EQ(e.source(), "CabFile.GetInfo");
-    e = caught([&] { cab.GetXML(""); });
+    e = raised([&] { cab.GetXML(""); });
     EXPECT_EQ(e.source(), "CabFile.GetXML");
 
     // Cut inside the file list: nothing can be read.
     writeFile(fx.dir / "head.cab", good.substr(0, 60));
     cab.CabName(fx.dir / "head.cab");
-    e = caught([&] { cab.FileCount(); });
+    e = raised([&] { cab.FileCount(); });
     EXPECT_EQ(e.number(), 13);
 
     // Cut inside the data: the list reads, the extraction fails and leaves no half file.
     writeFile(fx.dir / "half.cab", good.substr(0, good.size() / 2));
     cab.CabName(fx.dir / "half.cab");
     EXPECT_EQ(cab.FileCount(), 5);
-    e = caught([&] { cab.Extract("", fx.dir / "half-out"); });
+    e = raised([&] { cab.Extract("", fx.dir / "half-out"); });
     EXPECT_EQ(e.number(), 13);
     EXPECT_EQ(e.description(), "Invalid data.");
     EXPECT_FALSE(exists(fx.dir / "half-out/sub/Nv_001.wav"));
 
     writeFile(fx.dir / "empty.cab", "");
     cab.CabName(fx.dir / "empty.cab");
-    EXPECT_EQ(caught([&] { cab.FileCount(); }).number(), 13);
+    EXPECT_EQ(raised([&] { cab.FileCount(); }).number(), 13);
 }
 
 TEST(CabFile, ADataChecksumErrorIsACyclicRedundancyError) {
@@ -329,7 +320,7 @@ TEST(CabFile, ADataChecksumErrorIsACyclicRedundancyError) {
     writeFile(dir / "c.cab", cab);
     cCabFile f;
     f.CabName(dir / "c.cab");
-    const VbError e = caught([&] { f.Extract("", dir / "out"); });
+    const VbError e = raised([&] { f.Extract("", dir / "out"); });
     EXPECT_EQ(e.number(), 23);
     EXPECT_EQ(e.description(), "Data error (cyclic redundancy check).");
 }
@@ -337,20 +328,20 @@ TEST(CabFile, ADataChecksumErrorIsACyclicRedundancyError) {
 TEST(CabFile, MissingCabinetAndMissingName) {
     TempDir dir;
     cCabFile cab;
-    VbError e = caught([&] { cab.FileCount(); });
+    VbError e = raised([&] { cab.FileCount(); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x800407A4u);
     EXPECT_EQ(e.source(), "CabFile");
     EXPECT_EQ(e.description(), "You must set the CabName property before taking any action on the CabFile object.");
-    e = caught([&] { cab.GetInfo("x"); });
+    e = raised([&] { cab.GetInfo("x"); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x800407A4u);
     EXPECT_EQ(e.source(), "CabFile.GetInfo");
 
     cab.CabName(dir / "none.cab");
-    e = caught([&] { cab.Extract(); });
+    e = raised([&] { cab.Extract(); });
     EXPECT_EQ(e.number(), 2);
     EXPECT_EQ(e.description(), "The system cannot find the file specified.");
     cab.CabName(dir.path());
-    EXPECT_EQ(caught([&] { cab.FileCount(); }).number(), 5);
+    EXPECT_EQ(raised([&] { cab.FileCount(); }).number(), 5);
 }
 
 TEST(CabFile, AnEventHandlerErrorComesOutOfTheCallback) {
@@ -359,11 +350,11 @@ TEST(CabFile, AnEventHandlerErrorComesOutOfTheCallback) {
     cCabFile cab;
     cab.CabName(dir / "e.cab");
     cab.AfterExtract = [](const std::string&) { raiseError(kErrOverflow, "handler"); };
-    const VbError e = caught([&] { cab.Extract("", dir / "out"); });
+    const VbError e = raised([&] { cab.Extract("", dir / "out"); });
     EXPECT_EQ(e.number(), kErrOverflow);
     EXPECT_EQ(e.source(), "CabFile.CabCallBack");
     cab.FileFound = [](const std::string&, DateValue, int32_t, const std::string&) { throw std::runtime_error("x"); };
-    const VbError e2 = caught([&] { cab.GetInfo("a.txt"); });
+    const VbError e2 = raised([&] { cab.GetInfo("a.txt"); });
     EXPECT_EQ(e2.source(), "CabFile.GetInfo");
 }
 

@@ -9,7 +9,7 @@
 using namespace nv;
 
 namespace {
-// The spec's algorithm, one byte at a time.
+// The classic algorithm, one byte at a time.
 uint32_t referenceCrc(const std::string& s, uint32_t seed = 0xEDB88320u, uint32_t pre = 0xFFFFFFFFu) {
     uint32_t table[256];
     for (uint32_t n = 0; n < 256; ++n) {

@@ -7,41 +7,29 @@
 
 #include "UpdaterApp.h"
 #include "cFile.h"
+#include "support/Raised.h"
 #include "support/TempDir.h"
 
 using namespace nv;
 using namespace nv::test;
 
-namespace {
-template <class F>
-VbError caught(F&& f) {
-    try {
-        f();
-    } catch (const VbError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error raised";
-    return VbError(0, "", "");
-}
-}  // namespace
-
 TEST(CFile, ChecksRaiseTheirNumbersWithTheClassSource) {
     cFile f;
-    VbError e = caught([&] { f.Size(); });
+    VbError e = raised([&] { f.Size(); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC1u);
     EXPECT_EQ(e.source(), "Tarvo.CFile");
     EXPECT_EQ(e.description(), "Object not properly initialized. Set the PathFileName property to a non-empty value first");
 
-    e = caught([&] { f.Init(""); });
+    e = raised([&] { f.Init(""); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC2u);
     EXPECT_EQ(e.description(), "Invalid file name");
 
     f.PathFileName("/nonexistent-noorvale/x.txt");
-    e = caught([&] { f.LastWriteTime(); });
+    e = raised([&] { f.LastWriteTime(); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC3u);
     EXPECT_EQ(e.description(), "File not found");
     EXPECT_FALSE(f.Exists());
-    e = caught([&] { f.Copy(""); });  // P, N, X in this order: N first here
+    e = raised([&] { f.Copy(""); });  // P, N, X in this order: N first here
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC2u);
 }
 
@@ -58,11 +46,11 @@ TEST(CFile, CopyReplacesAnExistingTargetAndAMissingSourceCopiesNothing) {
 
     cFile missing;
     missing.Init(dir / "missing.txt");
-    const VbError e = caught([&] { missing.Copy(dir / "b.txt"); });
+    const VbError e = raised([&] { missing.Copy(dir / "b.txt"); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC3u);
     EXPECT_EQ(readFile(dir / "b.txt"), "new");
 
-    const VbError e2 = caught([&] { f.Copy(dir / "no-such-folder/x.txt"); });
+    const VbError e2 = raised([&] { f.Copy(dir / "no-such-folder/x.txt"); });
     EXPECT_EQ(static_cast<uint32_t>(e2.number()), 0x80042BC4u);
     EXPECT_EQ(e2.description(), "File copy failed");
 }
@@ -75,7 +63,7 @@ TEST(CFile, DeleteOfAReadOnlyFileFails) {
     f.Init(dir / "ro.txt");
     EXPECT_TRUE(f.ReadOnly());
     EXPECT_EQ(f.Attributes() & kAttrReadOnly, kAttrReadOnly);
-    const VbError e = caught([&] { f.Delete(); });
+    const VbError e = raised([&] { f.Delete(); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC6u);
     EXPECT_EQ(e.description(), "File delete failed");
     EXPECT_TRUE(f.Exists());
@@ -105,7 +93,7 @@ TEST(CFile, IdenticalWithComparesInBlocks) {
     EXPECT_FALSE(f.IdenticalWith(dir / "b.bin"));
     writeFile(dir / "c.bin", data.substr(1));
     EXPECT_FALSE(f.IdenticalWith(dir / "c.bin"));
-    const VbError e = caught([&] { f.IdenticalWith(dir / "none.bin"); });
+    const VbError e = raised([&] { f.IdenticalWith(dir / "none.bin"); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC3u);
 }
 
@@ -188,7 +176,7 @@ TEST(CFile, MoveRenamesButNeverReplacesAndKeepsThePath) {
     writeFile(dir / "taken.txt", "t");
     cFile f;
     f.Init(dir / "m.txt");
-    const VbError e = caught([&] { f.Move(dir / "taken.txt"); });
+    const VbError e = raised([&] { f.Move(dir / "taken.txt"); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC5u);
     EXPECT_EQ(readFile(dir / "taken.txt"), "t");
     f.Move(dir / "moved.txt");
@@ -204,7 +192,7 @@ TEST(CFile, AFileTooLargeForThe32BitSizeIsAComponentFailure) {
     if (::truncate(path.c_str(), int64_t{3} << 30) != 0) GTEST_SKIP() << "no sparse files here";
     cFile f;
     f.Init(path);
-    const VbError e = caught([&] { f.Size(); });
+    const VbError e = raised([&] { f.Size(); });
     EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC7u);
     EXPECT_EQ(e.description(), "CFile component failure");
     EXPECT_EQ(e.source(), "Tarvo.CFile");

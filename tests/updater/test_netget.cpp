@@ -90,8 +90,12 @@ TEST_F(NetGetTest, AClosedPortFailsToConnect) {
     EXPECT_FALSE(net.ReadUrl(url, dir / "x.ini"));
     EXPECT_EQ(net.GetLastError(), "The attempt to connect to the server failed.");
     EXPECT_EQ(net.LastErrorCode(), 12029);
+    // A URL that does not open leaves the page read before.
+    ASSERT_TRUE(net.ReadUrl(server.url("/404")));
+    EXPECT_FALSE(net.ReadUrl(url));
+    EXPECT_EQ(net.GetRawHTML(), "<html><body>404 Not Found</body></html>");
     EXPECT_EQ(statuses.back(), "Ready");
-    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+    EXPECT_EQ(busy.back(), false);
 }
 
 TEST_F(NetGetTest, AServerThatNeverAnswersTimesOutWithinTheLimit) {
@@ -136,6 +140,15 @@ TEST_F(NetGetTest, AFileThatCannotBeOpenedIsARunTimeError) {
     TempDir dir;
     EXPECT_FALSE(net.ReadUrl(server.url("/5000"), dir / "no/such/folder.bin"));
     EXPECT_EQ(net.GetLastError(), "Path not found");
+    EXPECT_EQ(busy.back(), false);
+}
+
+TEST_F(NetGetTest, AnErrorInTheStatusWindowEndsTheReadAsARunTimeError) {
+    net.SetStatusWindow([](const std::string& t) {
+        if (t.rfind("Reading", 0) == 0) raiseError(kErrOutOfMemory, "window");
+    });
+    EXPECT_FALSE(net.ReadUrl(server.url("/5000")));
+    EXPECT_EQ(net.GetLastError(), "Out of memory");
     EXPECT_EQ(busy.back(), false);
 }
 
