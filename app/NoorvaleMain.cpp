@@ -125,6 +125,10 @@ bool LoadProgram() {
     });
     resumeNext([] {
         mainWindow = new frmMain(compactWindow);
+        QObject::connect(mainWindow, &frmMain::compactReloaded, qApp, [](frmCompact* old, frmCompact* fresh) {
+            compactWindow = fresh;
+            old->deleteLater();
+        });
         QObject::connect(mainWindow, &frmMain::unloaded, qApp, [] {
             RemoveExceptionHandler();
             QApplication::quit();

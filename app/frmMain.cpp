@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -38,7 +39,13 @@
 #include "clsMMedia.h"
 #include "frmCompact.h"
 #include "frmSysTray.h"
+#include "PrintCalLVW.h"
+#include "Pickers.h"
+#include "frmCustomize.h"
+#include "frmOptions.h"
 #include "modDateLib.h"
+#include "modHelp.h"
+#include "modInternet.h"
 #include "modNoorvale.h"
 #include "mXOR.h"
 #include "modRegistry.h"
@@ -83,7 +90,18 @@ struct ScrambledText {
         for (size_t i = 0; i + 1 < N; ++i) bytes[i] = static_cast<char>(clear[i] ^ kScrambleKey);
     }
 };
-constexpr ScrambledText kUpdateParameters("https://updates.noorvale.org/noorvale/update.ini,Noorvale,Noorvale,4");
+// The update information file's address is the maker's, given when the program is built.
+constexpr ScrambledText kUpdateParameters(NOORVALE_UPDATE_URL ",Noorvale,Noorvale,4");
+
+struct HelpLink {
+    const char* entry;
+    const char* address;
+};
+constexpr HelpLink kHelpPages[] = {
+    {"mnuHelpHome", NOORVALE_PRODUCT_PAGE}, {"mnuHelpNews", NOORVALE_NEWS_PAGE},
+    {"mnuHelpLibrary", NOORVALE_LIBRARY_PAGE}, {"mnuHelpFAQ", NOORVALE_FAQ_PAGE},
+    {"mnuHelpSupport", NOORVALE_SUPPORT_PAGE}, {"mnuHelpORVEN", NOORVALE_HOME_PAGE},
+};
 
 }  // namespace
 
@@ -98,6 +116,16 @@ QString& ClockPicturePath() {
 }
 
 std::string UpdateParameters() { return std::string(kUpdateParameters.bytes, sizeof kUpdateParameters.bytes - 1); }
+
+QString HelpPage(const QString& entry) {
+    for (const HelpLink& link : kHelpPages)
+        if (entry == link.entry) return link.address;
+    return {};
+}
+
+int32_t LastUpdateDay(int32_t updateLast, int32_t todayNumber, int32_t daysLastYear) {
+    return updateLast > todayNumber ? updateLast - daysLastYear : updateLast;
+}
 
 frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     setObjectName("frmMain");
@@ -117,10 +145,14 @@ frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     tmrAlert->setObjectName("tmrAlert");
     tmrAlert->setInterval(1000);
     connect(tmrAlert, &QTimer::timeout, this, [this] { resumeNext([this] { tmrAlert_Timer(); }); });
-    if (compact_) {
-        connect(compact_, &frmCompact::closeRequested, this, [this] { SelCompactView(false); });
-        connect(compact_, &frmCompact::normalViewRequested, this, [this] { mnuViewNormal_Click(); });
-    }
+    AttachCompact(compact);
+}
+
+void frmMain::AttachCompact(frmCompact* compact) {
+    compact_ = compact;
+    if (!compact_) return;
+    connect(compact_, &frmCompact::closeRequested, this, [this] { SelCompactView(false); });
+    connect(compact_, &frmCompact::normalViewRequested, this, [this] { mnuViewNormal_Click(); });
 }
 
 frmMain::~frmMain() = default;
@@ -150,7 +182,7 @@ void frmMain::buildMenus() {
     };
 
     QMenu* file = menu("mnuFile", "&File");
-    addEntry(file, "mnuFilePrint", "&Print Calendar...", nullptr);
+    addEntry(file, "mnuFilePrint", "&Print Calendar...", &frmMain::mnuFilePrint_Click);
     separator(file, "mnuFileBar4");
     addEntry(file, "mnuFileClose", "&Close", &frmMain::mnuFileClose_Click);
 
@@ -175,11 +207,11 @@ void frmMain::buildMenus() {
     QMenu* tools = menu("mnuTools", "&Tools");
     addEntry(tools, "mnuToolsUpdates", "Check for &Updates...", &frmMain::mnuToolsUpdates_Click);
     separator(tools, "mnuToolsBar1");
-    addEntry(tools, "mnuToolsCustomize", "&Customize...", nullptr);
-    addEntry(tools, "mnuToolsOptions", "&Options...", nullptr);
+    addEntry(tools, "mnuToolsCustomize", "&Customize...", &frmMain::mnuToolsCustomize_Click);
+    addEntry(tools, "mnuToolsOptions", "&Options...", &frmMain::mnuToolsOptions_Click);
 
     QMenu* help = menu("mnuHelp", "Help");
-    addEntry(help, "mnuHelpContents", "&Contents and Index...", nullptr);
+    addEntry(help, "mnuHelpContents", "&Contents and Index...", &frmMain::mnuHelpContents_Click);
     separator(help);
     QMenu* online = help->addMenu("Noorvale Online");
     online->setObjectName("mnuHelpNV");
@@ -196,6 +228,10 @@ void frmMain::buildMenus() {
     addEntry(online, "mnuHelpORVEN", "&ORVEN Home Page...", nullptr);
     separator(help);
     addEntry(help, "mnuHelpAbout", "&About Noorvale...", &frmMain::mnuHelpAbout_Click);
+    for (const HelpLink& link : kHelpPages) {
+        const QString entry = link.entry;
+        connect(action(entry), &QAction::triggered, this, [this, entry] { resumeNext([&] { mnuHelpPage_Click(entry); }); });
+    }
 }
 
 void frmMain::buildToolbar() {
@@ -325,11 +361,7 @@ void frmMain::Form_Load() {
     resumeNext([&] { LoadClockProp(); });
     resumeNext([&] {
         LoadCalProp(CalProp());
-        const bool grid = LoadGridlines();
-        lvwCalendar->setProperty("Gridlines", grid);
-        lvwCalendar->setStyleSheet(grid ? "QTreeView::item { border-right: 1px solid palette(mid); "
-                                          "border-bottom: 1px solid palette(mid); }"
-                                        : QString());
+        Gridlines(LoadGridlines());
     });
     resumeNext([&] {
         for (const ToolButton& b : kButtons) action("TLB:" + QString(b.key).toUpper())->setIcon(picture(b.key));
@@ -419,6 +451,10 @@ void frmMain::Form_Unload() {
     if (unloading_) return;
     unloading_ = true;
     resumeNext([&] { tmrAlert->stop(); });
+    resumeNext([&] {
+        if (options_) options_->reject();
+        if (customize_) customize_->reject();
+    });
     resumeNext([&] {
         delete m_frmSysTray;  // the icon leaves the tray first
         m_frmSysTray = nullptr;
@@ -680,6 +716,61 @@ void frmMain::tlbMain_ButtonMenuClick(const QString& key) {
     else SelectView(2);
 }
 
+bool frmMain::Gridlines() const { return lvwCalendar->property("Gridlines").toBool(); }
+
+void frmMain::Gridlines(bool on) {
+    lvwCalendar->setProperty("Gridlines", on);
+    lvwCalendar->setStyleSheet(on ? "QTreeView::item { border-right: 1px solid palette(mid); "
+                                    "border-bottom: 1px solid palette(mid); }"
+                                  : QString());
+}
+
+void frmMain::mnuFilePrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    resumeNext([&] { ShowPrinter(this, printer); });  // a cancel does not stop the printing
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    panel("Status")->setText("Printing Calendar, Please wait...");
+    QFont font(QStringLiteral("Arial"));  // or the closest installed face
+    font.setPointSize(10);
+    resumeNext([&] { PrintCalLVW(printer, font, *lvwCalendar, panel("Status"), CalProp().view == 4); });
+    panel("Status")->clear();
+    QApplication::restoreOverrideCursor();
+}
+
+void frmMain::mnuToolsCustomize_Click() {
+    if (customize_) return;  // one at a time
+    frmCustomize dialog(*this);
+    customize_ = &dialog;
+    dialog.exec();
+}
+
+void frmMain::mnuToolsOptions_Click() {
+    if (options_) return;
+    frmOptions dialog(*this);
+    options_ = &dialog;
+    dialog.exec();
+}
+
+void frmMain::mnuHelpContents_Click() {
+    if (!helpFile_.isEmpty() && QFile::exists(helpFile_)) ShowHelp(helpFile_, QString());
+}
+
+void frmMain::mnuHelpPage_Click(const QString& entry) { OpenURL(this, HelpPage(entry), SW_SHOW); }
+
+frmCompact* frmMain::Compact() { return compact_; }
+frmCustomize* frmMain::CustomizeDialog() const { return customize_; }
+frmOptions* frmMain::OptionsDialog() const { return options_; }
+
+void frmMain::ReloadCompact() {
+    frmCompact* old = compact_;
+    if (!old) return;
+    old->Unload();
+    auto* fresh = new frmCompact;
+    AttachCompact(fresh);
+    emit compactReloaded(old, fresh);
+    if (ViewMode == 1) SelCompactView(true);
+}
+
 void frmMain::mnuHelpAbout_Click() {
     frmAbout about(this);
     about.exec();
@@ -696,9 +787,12 @@ void frmMain::mnuToolsUpdates_Click() {
     Form_Unload();
 }
 
+// A reminder due just after a new year counts the last start in the old year's days.
 void frmMain::Check4Updates() {
     if (UpdateMode == 0) return;
-    if (UpdateLast + UpdateMode > DayOfYear(today())) return;
+    const int32_t day = DayOfYear(today());
+    const int32_t last = LastUpdateDay(UpdateLast, day, IsLeapYear(static_cast<int16_t>(year(today()) - 1)) ? 366 : 365);
+    if (last + UpdateMode > day) return;
     const QString text = QString::number(UpdateMode) + " days update reminder\r\n\r\n" +
                          "Using your Internet connections Tarvo can connects to the\r\n" +
                          "ORVEN site, checks for available updates, then downloads and\r\n" +

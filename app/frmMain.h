@@ -20,6 +20,7 @@
 #include <string>
 
 #include "DateValue.h"
+#include "DialogOwner.h"
 
 class QAction;
 class QFrame;
@@ -38,6 +39,8 @@ namespace nv {
 class Clock;
 class clsMMedia;
 class frmCompact;
+class frmCustomize;
+class frmOptions;
 class frmSysTray;
 
 // A picture of the program's image lists by its key ("Main_ON", "BELL", "Print", ...): the
@@ -51,7 +54,15 @@ QString& ClockPicturePath();
 // the main program's file name and the field count, held scrambled; it is passed on as it is.
 std::string UpdateParameters();
 
-class frmMain : public QMainWindow {
+// The maker's pages the Help menu opens, by the menu entry's name ("mnuHelpHome" ...); empty for
+// any other name.
+QString HelpPage(const QString& entry);
+
+// The day number UpdateLast stands for, seen from today's day number: a day number above today's
+// is a day of the year before (of `daysLastYear` days), so it comes out at or below 0.
+int32_t LastUpdateDay(int32_t updateLast, int32_t todayNumber, int32_t daysLastYear);
+
+class frmMain : public QMainWindow, public DialogOwner {
     Q_OBJECT
 
 public:
@@ -67,12 +78,12 @@ public:
 
     void SelNormalView(bool show);
     void SelCompactView(bool show);
-    void SaveCalProp();
-    void SaveClockProp();
-    void SaveUpdateProp();
+    void SaveCalProp() override;
+    void SaveClockProp() override;
+    void SaveUpdateProp() override;
     // The update reminder, once per start.
     void Check4Updates();
-    void mnuViewRefresh_Click();
+    void mnuViewRefresh_Click() override;
     void mnuViewNormal_Click();
     void mnuViewCompact_Click();
 
@@ -107,12 +118,30 @@ public:
     // Double click in the Alert Manager: switches the selected prayer's sound for today.
     void ToggleAlertNode();
 
+    // What the dialogs use of the main window.
+    QWidget* OwnerWindow() override { return this; }
+    QIcon TreeImage(const QString& key) const override { return picture(key); }
+    Clock& MainClock() override { return *picClock; }
+    QString& MainClockPicture() override { return ClockPicturePath(); }
+    frmCompact* Compact() override;
+    void ReloadCompact() override;
+    int32_t UpdateDays() const override { return UpdateMode; }
+    void UpdateDays(int32_t days) override { UpdateMode = days; }
+    bool Gridlines() const override;
+    void Gridlines(bool on) override;
+
+    // The dialogs while they are open (null otherwise).
+    frmCustomize* CustomizeDialog() const;
+    frmOptions* OptionsDialog() const;
+
     // Repaints of the calendar while it fills (one per 20th day number); read by tests.
     int CalendarRepaints() const { return calendarRepaints_; }
 
 signals:
     // The program ends after this (Exit, the update start, the session ending).
     void unloaded();
+    // The compact window was unloaded and loaded again as `fresh`; `old` is to be deleted.
+    void compactReloaded(frmCompact* old, frmCompact* fresh);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -168,8 +197,14 @@ private:
     void mnuViewYear_Click() { SelectView(4); }
     void mnuViewGrego_Click() { SelectDateStyle(1); }
     void mnuViewHijri_Click() { SelectDateStyle(2); }
+    void mnuFilePrint_Click();
     void mnuToolsUpdates_Click();
+    void mnuToolsCustomize_Click();
+    void mnuToolsOptions_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpPage_Click(const QString& entry);
     void mnuHelpAbout_Click();
+    void AttachCompact(frmCompact* compact);
 
     // Splitter dragging.
     void splitterPressed(QFrame* splitter);
@@ -183,6 +218,8 @@ private:
     int pixelsY(double twips) const;
 
     QPointer<frmCompact> compact_;
+    QPointer<frmCustomize> customize_;
+    QPointer<frmOptions> options_;
     std::unique_ptr<clsMMedia> player_;
     QIcon mainOn_, mainOff_;
     bool blinkPhase_ = false;

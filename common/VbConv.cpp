@@ -108,6 +108,31 @@ double val(std::string_view text) {
     return std::isfinite(v) ? v : 0;
 }
 
+double cdbl(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    bool digits = false, point = false;
+    for (; i < text.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(text[i]))) digits = true;
+        else if (text[i] == '.' && !point) point = true;
+        else break;
+    }
+    if (digits && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        const size_t start = j;
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
+        if (j > start) i = j;
+    }
+    if (!digits || i != text.size()) raiseError(kErrTypeMismatch, kSource);
+    const double v = std::strtod(std::string(text).c_str(), nullptr);
+    if (!std::isfinite(v)) overflow();
+    return v;
+}
+
 std::string str(int64_t value) {
     std::string text = std::to_string(value);
     if (value >= 0) text.insert(text.begin(), ' ');

@@ -35,6 +35,11 @@ int64_t intDiv(double a, double b);
 // "abc" and "" give 0.
 double val(std::string_view text);
 
+// The number a whole text holds, as the platform's text-to-number conversion reads it: blanks
+// around it are allowed, then a sign, digits with at most one decimal point and an exponent.
+// An empty text or any other character raises Type mismatch (13): "12abc" and "-" are errors.
+double cdbl(std::string_view text);
+
 // A number written as the platform's number-to-text does: a blank before a non-negative
 // number, a minus sign before a negative one (" 1", "-3").
 std::string str(int64_t value);

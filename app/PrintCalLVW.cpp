@@ -1,0 +1,161 @@
+#include "PrintCalLVW.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTreeWidget>
+#include <cmath>
+#include <vector>
+
+#include "TwipsPrinter.h"
+#include "VbConv.h"
+#include "VbError.h"
+#include "modDateLib.h"
+#include "modNoorvale.h"
+
+namespace nv {
+
+namespace {
+
+constexpr double kColumnGap = 200;      // added to each column; the inset of the texts
+constexpr double kSeparatorInset = 100;  // the first separator from the table's left edge
+constexpr double kTitleTop = 500;
+constexpr double kTableTop = 1600;
+constexpr double kRowPitch = 1.2;  // rows advance by the text height times this
+constexpr int kMonths = 12;
+
+void printCentred(TwipsPrinter& printer, const QString& text) {
+    printer.CurrentX = static_cast<double>(intDiv(roundHalfEven(printer.ScaleWidth() - printer.TextWidth(text)), 2.0));
+    printer.Print(text);
+}
+
+// The text shortened until it is narrower than `width`.
+QString fit(const TwipsPrinter& printer, QString text, double width) {
+    while (!text.isEmpty() && printer.TextWidth(text) >= width) text.chop(1);
+    return text;
+}
+
+const QTreeWidgetItem& row(const QTreeWidget& list, int n) {
+    const QTreeWidgetItem* item = n >= 1 ? list.topLevelItem(n - 1) : nullptr;
+    if (!item) raiseError(9, "Noorvale", "Subscript out of range");
+    return *item;
+}
+
+}  // namespace
+
+void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& list, QLabel* statusPanel,
+                 bool wholeYear) {
+    TwipsPrinter printer(printerDevice, font);
+    int line = 0;
+    try {
+        line = 1;
+        printer.StartDoc();
+        const int nCols = list.columnCount();
+        std::vector<double> colW(static_cast<size_t>(std::max(nCols, 1)) + 1, 0.0);  // [1..nCols]
+        line = 2;
+        printer.FontBold(false);
+        const double lineH = printer.TextHeight("X");
+
+        line = 3;
+        const QTreeWidgetItem* header = list.headerItem();
+        for (int c = 2; c <= nCols; ++c) colW[c] = std::max(colW[c], printer.TextWidth(header->text(c - 1)));
+        for (int n = 0; n < list.topLevelItemCount(); ++n) {
+            const QTreeWidgetItem* item = list.topLevelItem(n);
+            for (int i = 1; i <= nCols - 1; ++i) colW[i + 1] = std::max(colW[i + 1], printer.TextWidth(item->text(i)));
+        }
+
+        line = 4;
+        int16_t totalW = 0;
+        for (int c = 2; c <= nCols; ++c) {
+            colW[c] += kColumnGap;
+            totalW = add16(totalW, toInt16(colW[c]));
+        }
+
+        const clsPrayTime& pt = PrayTime();
+        const int pages = wholeYear ? kMonths : 1;
+        for (int p = 1; p <= pages; ++p) {
+            line = 5;
+            if (statusPanel)
+                statusPanel->setText("Printing Calendar, Page: " + QString::number(p) + " of " + QString::number(pages));
+
+            line = 6;  // the header block
+            printer.FontBold(true);
+            printer.CurrentX = 0;
+            printer.CurrentY = kTitleTop;
+            printCentred(printer, "Prayer Schedule for " + QString::fromStdString(pt.LocationName()).trimmed());
+            printCentred(printer, "Latitude = " + QString::number(pt.LatDegree()) + "` " +
+                                      QString::number(pt.LatMinute()) + "`` " +
+                                      (pt.LatSouthOfEq() ? "South " : "North ") + "Longitude = " +
+                                      QString::number(pt.LonDegree()) + "` " + QString::number(pt.LonMinute()) +
+                                      "`` " + (pt.LonWestOfGW() ? "West " : "East "));
+            printCentred(printer, "Time Zone = GMT " + QString::number(pt.GMTOffset()));
+            printer.FontBold(false);
+            printer.CurrentX = 0;
+            printer.CurrentY = kTableTop;
+
+            line = 7;  // the rows of this page
+            int first = 1, last = list.topLevelItemCount();
+            if (wholeYear) {
+                const DateValue d = dateSerial(year(today()), p, 1);
+                first = DayOfYear(FirstDayOfMonth(d));
+                last = DayOfYear(LastDayOfMonth(d));
+            }
+
+            line = 8;
+            const double left = static_cast<double>(intDiv(roundHalfEven(printer.ScaleWidth() - totalW), 2.0));
+            const double y0 = printer.CurrentY;
+
+            line = 9;  // the column headers
+            printer.CurrentY = y0 + kColumnGap;
+            double x = left + kColumnGap;
+            for (int c = 2; c <= nCols; ++c) {
+                printer.CurrentX = x;
+                printer.Print(fit(printer, header->text(c - 1), colW[c]), false);
+                x += colW[c];
+            }
+            const double right = x + kColumnGap;
+            printer.Print(QString());
+
+            line = 10;
+            const double halfLine = static_cast<double>(intDiv(roundHalfEven(lineH), 2.0));
+            double yRow = printer.CurrentY + halfLine;
+            printer.Line(left, yRow, right, yRow);
+            yRow += halfLine;
+
+            line = 11;
+            for (int n = first; n <= last; ++n) {
+                const QTreeWidgetItem& item = row(list, n);
+                x = left + kColumnGap;
+                printer.CurrentY = yRow;
+                for (int i = 1; i <= nCols - 1; ++i) {
+                    printer.CurrentX = x;
+                    printer.Print(fit(printer, item.text(i), colW[i + 1]), false);
+                    x += colW[i + 1];
+                }
+                yRow += lineH * kRowPitch;
+            }
+
+            line = 12;  // the frame and the column separators
+            const double yEnd = yRow;
+            printer.Line(left, y0, right, y0);
+            printer.Line(left, yEnd, right, yEnd);
+            printer.Line(left, y0, left, yEnd);
+            printer.Line(right, y0, right, yEnd);
+            x = left + kSeparatorInset;
+            for (int c = 2; c <= nCols - 1; ++c) {
+                x += colW[c];
+                printer.Line(x, y0, x, yEnd);
+            }
+
+            line = 13;
+            if (wholeYear && p != kMonths) printer.NewPage();
+            QApplication::processEvents();
+        }
+        line = 14;
+        printer.EndDoc();
+    } catch (...) {
+        showErrorBox(currentError(), "Noorvale.modNoorvale.PrintCalLVW", line);
+        printer.KillDoc();  // a half-printed calendar is not sent to the printer
+    }
+}
+
+}  // namespace nv

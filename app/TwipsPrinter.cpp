@@ -1,0 +1,78 @@
+#include "TwipsPrinter.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+
+#include "VbError.h"
+
+namespace nv {
+
+namespace {
+constexpr double kTwipsPerInch = 1440;
+constexpr double kTwipsPerPoint = 20;
+}  // namespace
+
+TwipsPrinter::TwipsPrinter(QPrinter& printer, const QFont& font) : printer_(printer), font_(font) {
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10;
+    font_.setPixelSize(static_cast<int>(points * kTwipsPerPoint));
+}
+
+TwipsPrinter::~TwipsPrinter() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void TwipsPrinter::StartDoc() {
+    if (!painter_.begin(&printer_)) raiseError(kErrPrinter, "Noorvale", "Printer error");
+    const double scale = printer_.resolution() / kTwipsPerInch;
+    painter_.scale(scale, scale);
+    painter_.setFont(font_);
+    painter_.setPen(QPen(Qt::black, 0));
+    CurrentX = CurrentY = 0;
+}
+
+double TwipsPrinter::ScaleWidth() const {
+    return printer_.pageLayout().paintRectPixels(printer_.resolution()).width() * kTwipsPerInch / printer_.resolution();
+}
+
+void TwipsPrinter::FontBold(bool bold) {
+    font_.setBold(bold);
+    if (painter_.isActive()) painter_.setFont(font_);
+}
+
+double TwipsPrinter::TextWidth(const QString& text) const { return QFontMetricsF(font_).horizontalAdvance(text); }
+
+double TwipsPrinter::TextHeight(const QString&) const { return QFontMetricsF(font_).height(); }
+
+void TwipsPrinter::Print(const QString& text, bool endLine) {
+    if (!painter_.isActive()) raiseError(kErrPrinter, "Noorvale", "Printer error");
+    const QFontMetricsF metrics(font_);
+    painter_.drawText(QPointF(CurrentX, CurrentY + metrics.ascent()), text);
+    if (endLine) {
+        CurrentX = 0;
+        CurrentY += metrics.height();
+    } else {
+        CurrentX += metrics.horizontalAdvance(text);
+    }
+}
+
+void TwipsPrinter::Line(double x1, double y1, double x2, double y2) {
+    if (!painter_.isActive()) raiseError(kErrPrinter, "Noorvale", "Printer error");
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void TwipsPrinter::NewPage() {
+    if (!printer_.newPage()) raiseError(kErrPrinter, "Noorvale", "Printer error");
+    CurrentX = CurrentY = 0;
+}
+
+void TwipsPrinter::EndDoc() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void TwipsPrinter::KillDoc() {
+    if (!painter_.isActive()) return;
+    printer_.abort();
+    painter_.end();
+}
+
+}  // namespace nv

@@ -1,0 +1,544 @@
+#include "frmCustomize.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "CalendarRows.h"
+#include "DialogOwner.h"
+#include "Pickers.h"
+#include "QtMsgBox.h"
+#include "VbConv.h"
+#include "VbError.h"
+#include "modInternet.h"
+#include "modMathLib.h"
+#include "modTimeZone.h"
+
+namespace nv {
+
+namespace {
+
+const char* const kSoundFilter = "All Supported Files|*.wav|Windows Wave Files (*.wav)|*.wav|All Files |*.*";
+const char* const kTimeZones[] = {"Automatic (Windows)", "Manual"};
+
+QLineEdit* textBox(const char* name, QWidget* parent, const QString& text = QString()) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QRadioButton* option(const char* name, const QString& caption, QWidget* parent) {
+    auto* o = new QRadioButton(caption, parent);
+    o->setObjectName(name);
+    return o;
+}
+
+QGroupBox* frame(const QString& caption, QWidget* parent, const char* name = nullptr) {
+    auto* f = new QGroupBox(caption, parent);
+    if (name) f->setObjectName(name);
+    return f;
+}
+
+// A twilight value as the shortest text of its number: 19 shows "19", 19.5 shows "19.5".
+QString numberText(double v) { return QString::number(v, 'g', 15); }
+
+std::string text(const QLineEdit* box) { return box->text().toStdString(); }
+
+}  // namespace
+
+frmCustomize::frmCustomize(DialogOwner& owner) : QDialog(owner.OwnerWindow()), owner_(owner) {
+    setObjectName("frmCustomize");
+    setWindowTitle("Customize");
+    setModal(true);
+
+    tabCustomize = new QTabWidget(this);
+    tabCustomize->setObjectName("tabCustomize");
+    buildPeriodsTab();
+    buildLocationTab();
+    buildMethodTab();
+    buildAlertsTab();
+
+    cmdOK = new QPushButton("OK", this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton("Cancel", this);
+    cmdCancel->setObjectName("cmdCancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabCustomize);
+    layout->addLayout(buttons);
+
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lstPeriods, &QListWidget::currentRowChanged, this, [this] { resumeNext([&] { lstPeriods_Click(); }); });
+    connect(txtPeriodName, &QLineEdit::textChanged, this, [this] { resumeNext([&] { txtPeriodName_Change(); }); });
+    connect(cboTimeZone, &QComboBox::currentIndexChanged, this, [this] { resumeNext([&] { cboTimeZone_Click(); }); });
+    connect(cboCalcMethod, &QComboBox::currentIndexChanged, this,
+            [this] { resumeNext([&] { cboCalcMethod_Click(); }); });
+    for (QLineEdit* box : {txtLatDegree, txtLatMinute, txtLonDegree, txtLonMinute, txtSafetyMin})
+        connect(box, &QLineEdit::textChanged, this, [this, box] { resumeNext([&] { ZeroRule(box); }); });
+    const std::pair<QLineEdit*, QLineEdit*> pairs[] = {{txtDawnAngle, txtDawnMin}, {txtDawnMin, txtDawnAngle},
+                                                       {txtNightAngle, txtNightMin}, {txtNightMin, txtNightAngle}};
+    for (const auto& [box, partner] : pairs)
+        connect(box, &QLineEdit::textChanged, this,
+                [this, box = box, partner = partner] { resumeNext([&] { PairRule(box, partner); }); });
+    connect(treAlerts, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* node) { resumeNext([&] { treAlerts_NodeClick(node); }); });
+    connect(treAlerts, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* node) { resumeNext([&] { treAlerts_NodeClick(node); }); });
+    connect(treAlerts, &QTreeWidget::itemDoubleClicked, this, [this] { resumeNext([&] { treAlerts_DblClick(); }); });
+    connect(cmdSound, &QPushButton::clicked, this, [this] { cmdSound_Click(); });
+
+    // Only digits and Backspace may be typed into the number boxes; the margin is checked as
+    // the focus leaves it; the two find links open on a click.
+    for (QLineEdit* box : {txtLatDegree, txtLatMinute, txtLonDegree, txtLonMinute, txtDawnAngle, txtDawnMin,
+                           txtNightAngle, txtNightMin, txtSafetyMin, txtGMT})
+        box->installEventFilter(this);
+    lblUSAFind->installEventFilter(this);
+    lblWorldFind->installEventFilter(this);
+
+    Form_Load();
+}
+
+void frmCustomize::buildPeriodsTab() {
+    auto* page = new QWidget;
+    auto* fra = frame(" Periods/Prayers List ", page, "fraPeriodNames");
+    lstPeriods = new QListWidget(fra);
+    lstPeriods->setObjectName("lstPeriods");
+    txtPeriodName = textBox("txtPeriodName", fra, "Select a Period from the List");
+    auto* grid = new QVBoxLayout(fra);
+    grid->addWidget(lstPeriods);
+    grid->addWidget(new QLabel("Period/Prayer Name", fra));
+    grid->addWidget(txtPeriodName);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(fra);
+    tabCustomize->addTab(page, "&Period Names");
+}
+
+void frmCustomize::buildLocationTab() {
+    auto* page = new QWidget;
+    auto* fra = frame(" Current Location ", page, "fraLocation");
+    txtLocName = textBox("txtLocName", fra);
+
+    auto* lat = frame(" Latitude ", fra);
+    txtLatDegree = textBox("txtLatDegree", lat);
+    txtLatMinute = textBox("txtLatMinute", lat);
+    optLatNorth = option("optLatNorth", "&North", lat);
+    optLatSouth = option("optLatSouth", "&South", lat);
+    auto* latGrid = new QGridLayout(lat);
+    latGrid->addWidget(new QLabel("Degree", lat), 0, 0);
+    latGrid->addWidget(txtLatDegree, 0, 1);
+    latGrid->addWidget(new QLabel("Minute", lat), 1, 0);
+    latGrid->addWidget(txtLatMinute, 1, 1);
+    latGrid->addWidget(new QLabel("Equator", lat), 0, 2);
+    latGrid->addWidget(optLatNorth, 0, 3);
+    latGrid->addWidget(optLatSouth, 1, 3);
+
+    auto* lon = frame(" Longitude ", fra);
+    txtLonDegree = textBox("txtLonDegree", lon);
+    txtLonMinute = textBox("txtLonMinute", lon);
+    optLonEast = option("optLonEast", "&East", lon);
+    optLonWest = option("optLonWest", "&West", lon);
+    auto* lonGrid = new QGridLayout(lon);
+    lonGrid->addWidget(new QLabel("Degree", lon), 0, 0);
+    lonGrid->addWidget(txtLonDegree, 0, 1);
+    lonGrid->addWidget(new QLabel("Minute", lon), 1, 0);
+    lonGrid->addWidget(txtLonMinute, 1, 1);
+    lonGrid->addWidget(new QLabel("Greenwich", lon), 0, 2);
+    lonGrid->addWidget(optLonEast, 0, 3);
+    lonGrid->addWidget(optLonWest, 1, 3);
+
+    txtAltitude = textBox("txtAltitude", fra, "0");
+    cboTimeZone = new QComboBox(fra);
+    cboTimeZone->setObjectName("cboTimeZone");
+    cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    txtGMT = textBox("txtGMT", fra, "0");
+    txtGMT->setToolTip("Time Difference (GMT)");
+    auto link = [fra](const char* name, const QString& caption) {
+        auto* l = new QLabel("<a href=\"#\">" + caption + "</a>", fra);
+        l->setObjectName(name);
+        l->setCursor(Qt::PointingHandCursor);
+        l->setTextInteractionFlags(Qt::NoTextInteraction);
+        return l;
+    };
+    lblUSAFind = link("lblUSAFind", "USA");
+    lblWorldFind = link("lblWorldFind", "World");
+
+    auto* grid = new QGridLayout(fra);
+    grid->addWidget(new QLabel("Location Name", fra), 0, 0);
+    grid->addWidget(txtLocName, 0, 1, 1, 3);
+    grid->addWidget(lat, 1, 0, 1, 2);
+    grid->addWidget(lon, 1, 2, 1, 2);
+    grid->addWidget(new QLabel("Altitude", fra), 2, 0);
+    grid->addWidget(txtAltitude, 2, 1);
+    grid->addWidget(new QLabel("Time Zone", fra), 3, 0);
+    grid->addWidget(cboTimeZone, 3, 1);
+    grid->addWidget(new QLabel("GMT Offset", fra), 3, 2);
+    grid->addWidget(txtGMT, 3, 3);
+    auto* find = new QHBoxLayout;
+    find->addWidget(new QLabel("Not Sure!, Find it Online", fra));
+    find->addWidget(lblUSAFind);
+    find->addWidget(lblWorldFind);
+    find->addStretch();
+    grid->addLayout(find, 4, 0, 1, 4);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(fra);
+    layout->addStretch();
+    tabCustomize->addTab(page, "&Location");
+}
+
+void frmCustomize::buildMethodTab() {
+    auto* page = new QWidget;
+    cboCalcMethod = new QComboBox(page);
+    cboCalcMethod->setObjectName("cboCalcMethod");
+
+    auto pair = [page](const QString& caption, QLineEdit*& angle, const char* angleName, QLineEdit*& minutes,
+                       const char* minutesName, const QString& minutesCaption) {
+        auto* f = frame(caption, page);
+        angle = textBox(angleName, f);
+        minutes = textBox(minutesName, f);
+        auto* form = new QFormLayout(f);
+        form->addRow("Angle of the Sun", angle);
+        form->addRow(minutesCaption, minutes);
+        return f;
+    };
+    QGroupBox* dawn = pair(" Dawn/Fajr ", txtDawnAngle, "txtDawnAngle", txtDawnMin, "txtDawnMin", "Minutes before Sunrise");
+    QGroupBox* night =
+        pair(" Night/Isha ", txtNightAngle, "txtNightAngle", txtNightMin, "txtNightMin", "Minutes After Sunset");
+
+    auto* asr = frame(" Asr / Afternoon ", page);
+    optShafi = option("optShafi", "&Shafi`i", asr);
+    optHanafi = option("optHanafi", "&Hanafi", asr);
+    auto* asrRow = new QHBoxLayout(asr);
+    asrRow->addWidget(new QLabel("Juristic Method", asr));
+    asrRow->addWidget(optShafi);
+    asrRow->addWidget(optHanafi);
+    asrRow->addStretch();
+
+    txtSafetyMin = textBox("txtSafetyMin", page);
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(new QLabel("Select a Method", page), 0, 0);
+    grid->addWidget(cboCalcMethod, 0, 1);
+    grid->addWidget(dawn, 1, 0);
+    grid->addWidget(night, 1, 1);
+    grid->addWidget(asr, 2, 0, 1, 2);
+    auto* margin = new QHBoxLayout;
+    margin->addWidget(new QLabel("Margin of Safety Minutes", page));
+    margin->addWidget(txtSafetyMin);
+    margin->addStretch();
+    grid->addLayout(margin, 3, 0, 1, 2);
+    grid->setRowStretch(4, 1);
+    tabCustomize->addTab(page, "&Calculation Method");
+}
+
+void frmCustomize::buildAlertsTab() {
+    auto* page = new QWidget;
+    auto* fra = frame(" Daily Defaults ", page);
+    treAlerts = new QTreeWidget(fra);
+    treAlerts->setObjectName("treAlerts");
+    treAlerts->setHeaderHidden(true);
+    fraAlertProp = frame(QString(), fra, "fraAlertProp");
+    cmdSound = new QPushButton("Chan&ge...", fraAlertProp);
+    cmdSound->setObjectName("cmdSound");
+    auto* prop = new QHBoxLayout(fraAlertProp);
+    prop->addStretch();
+    prop->addWidget(cmdSound);
+    auto* inner = new QVBoxLayout(fra);
+    inner->addWidget(treAlerts);
+    inner->addWidget(fraAlertProp);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(fra);
+    tabCustomize->addTab(page, "&Alert Manager");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Load
+
+void frmCustomize::Form_Load() {
+    clsPrayTime& pt = PrayTime();
+    resumeNext([&] {
+        adjustSize();
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    });
+    resumeNext([&] {
+        tabCustomize->setCurrentIndex(0);
+        txtPeriodName->setEnabled(false);
+    });
+
+    // Period names.
+    resumeNext([&] {
+        lstPeriods->clear();
+        for (int p = 0; p < 6; ++p) {
+            periods_[p][0] = QString::fromStdString(PeriodNameTable[1][p]);
+            periods_[p][1] = QString::fromStdString(PeriodNames[p]);
+            lstPeriods->addItem(periods_[p][0]);
+        }
+        lstPeriods->setCurrentRow(-1);
+    });
+
+    // Location.
+    resumeNext([&] { txtLocName->setText(QString::fromStdString(pt.LocationName())); });
+    resumeNext([&] {
+        if (TZMode != 0 && TZMode != 1) TZMode = 0;
+        {
+            const QSignalBlocker block(cboTimeZone);
+            cboTimeZone->clear();
+            for (const char* zone : kTimeZones) cboTimeZone->addItem(zone);
+            cboTimeZone->setCurrentIndex(TZMode);
+        }
+        cboTimeZone_Click();
+    });
+    resumeNext([&] { txtGMT->setText(QString::number(pt.GMTOffset())); });
+    resumeNext([&] { txtGMT->setEnabled(TZMode != 0); });
+    resumeNext([&] { txtLonDegree->setText(QString::number(pt.LonDegree())); });
+    resumeNext([&] { txtLonMinute->setText(QString::number(pt.LonMinute())); });
+    resumeNext([&] { (pt.LonWestOfGW() ? optLonWest : optLonEast)->setChecked(true); });
+    resumeNext([&] { txtLatDegree->setText(QString::number(pt.LatDegree())); });
+    resumeNext([&] { txtLatMinute->setText(QString::number(pt.LatMinute())); });
+    resumeNext([&] { (pt.LatSouthOfEq() ? optLatSouth : optLatNorth)->setChecked(true); });
+    resumeNext([&] { txtAltitude->setText(QString::number(pt.Altitude())); });
+
+    // Method.
+    resumeNext([&] {
+        {
+            const QSignalBlocker block(cboCalcMethod);
+            cboCalcMethod->clear();
+            for (const CalcMethodPreset& m : kCalcMethods) cboCalcMethod->addItem(m.name);
+            cboCalcMethod->setCurrentIndex(CalcMethod);
+        }
+        cboCalcMethod_Click();
+    });
+    resumeNext([&] { cboCalcMethod_Click(); });
+    resumeNext([&] { txtSafetyMin->setText(QString::number(pt.MarginOfSafety())); });
+    resumeNext([&] { (pt.ShadowRatio() == 2 ? optHanafi : optShafi)->setChecked(true); });
+    resumeNext([&] { txtDawnAngle->setText(numberText(pt.DawnTwilightAngle())); });
+    resumeNext([&] { txtDawnMin->setText(numberText(pt.MinutesToSunrise())); });
+    resumeNext([&] { txtNightAngle->setText(numberText(pt.NightTwilightAngle())); });
+    resumeNext([&] { txtNightMin->setText(numberText(pt.MinutesAfterSunset())); });
+
+    // Alerts.
+    for (int16_t a = 1; a <= 5; ++a)
+        resumeNext([&] { sounds_[a - 1] = QString::fromStdString(GetSoundFile(AlertToPeriod(a))); });
+    resumeNext([&] { LoadAlertSwitches(switches_); });
+    resumeNext([&] { BuildAlertTree(); });
+    fraAlertProp->hide();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Handlers
+
+void frmCustomize::lstPeriods_Click() {
+    const int row = lstPeriods->currentRow();
+    if (row < 0 || row >= 6) return;
+    txtPeriodName->setText(periods_[row][1]);
+    txtPeriodName->setEnabled(true);
+}
+
+void frmCustomize::txtPeriodName_Change() {
+    const int row = lstPeriods->currentRow();
+    if (row < 0 || row >= 6) return;
+    if (!txtPeriodName->text().trimmed().isEmpty()) periods_[row][1] = txtPeriodName->text();
+}
+
+void frmCustomize::cboTimeZone_Click() {
+    const int index = cboTimeZone->currentIndex();
+    txtGMT->setEnabled(index != 0);
+    if (index == 0) txtGMT->setText(QString::number(intDiv(int64_t{GetUTCOffset()}, int64_t{3600})));
+}
+
+void frmCustomize::cboCalcMethod_Click() {
+    const int index = cboCalcMethod->currentIndex();
+    for (QLineEdit* box : {txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin}) box->setEnabled(false);
+    if (index >= 0 && index < kCustomMethod) {
+        // Each text runs its box's change rule, as the user's typing would.
+        const CalcMethodPreset& m = kCalcMethods[index];
+        txtDawnAngle->setText(numberText(m.dawnTwilightAngle));
+        txtDawnMin->setText(numberText(m.minutesToSunrise));
+        txtNightAngle->setText(numberText(m.nightTwilightAngle));
+        txtNightMin->setText(numberText(m.minutesAfterSunset));
+    } else {
+        txtDawnAngle->setEnabled(true);
+        PairRule(txtDawnAngle, txtDawnMin);
+        txtNightAngle->setEnabled(true);
+        txtNightMin->setEnabled(true);
+    }
+}
+
+// A degree, minute or margin box whose value is 0 (or no number) reads "0".
+void frmCustomize::ZeroRule(QLineEdit* box) {
+    if (val(text(box)) == 0 && box->text() != "0") SetZero(box);
+}
+
+// The "0" stands selected, so the next digit typed replaces it.
+void frmCustomize::SetZero(QLineEdit* box) {
+    box->setText("0");
+    box->selectAll();
+}
+
+// A twilight angle of 0 hands the time over to the minutes, and minutes of 0 to the angle.
+void frmCustomize::PairRule(QLineEdit* box, QLineEdit* partner) {
+    if (val(text(box)) == 0) {
+        partner->setEnabled(true);
+        if (box->text() != "0") SetZero(box);
+    } else {
+        partner->setEnabled(false);
+    }
+}
+
+void frmCustomize::txtSafetyMin_Validate() {
+    const double v = val(text(txtSafetyMin));
+    if (v < 0 || v > 5) {
+        MsgBox(QStringLiteral("Value must be between 0 and 5, please try again."), vbInformation);
+        txtSafetyMin->setText("2");
+    }
+}
+
+bool frmCustomize::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        // Only characters are filtered; moving, deleting and the dialog's keys pass.
+        if (typed.size() == 1 && (typed[0].isPrint() || typed[0] == QChar(8)) &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            const char16_t c = typed[0].unicode();
+            auto* box = static_cast<QLineEdit*>(watched);
+            bool pass = c < 0x80 && IsNumericKey(static_cast<int16_t>(c));
+            if (watched == txtGMT && c == '-')
+                pass = box->text().isEmpty() || box->selectedText() == box->text();
+            if (!pass) return true;
+        }
+    } else if (event->type() == QEvent::FocusOut && watched == txtSafetyMin) {
+        resumeNext([&] { txtSafetyMin_Validate(); });
+    } else if (event->type() == QEvent::MouseButtonRelease && (watched == lblUSAFind || watched == lblWorldFind)) {
+        OpenURL(this, watched == lblUSAFind ? kUSAFindURL : kWorldFindURL, SW_SHOW);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The alert tree
+
+QString frmCustomize::AlertNodeText(int alert) const {
+    const int p = AlertToPeriod(static_cast<int16_t>(alert)) - 1;
+    const QString name = periods_[p][0] + " / " + periods_[p][1];
+    return switches_[alert - 1].sound ? name + " - " + sounds_[alert - 1] : name + " - OFF";
+}
+
+void frmCustomize::BuildAlertTree() {
+    treAlerts->clear();
+    auto* root = new QTreeWidgetItem(treAlerts, QStringList{"Installed Alerts"});
+    root->setIcon(0, owner_.TreeImage("BELL"));
+    root->setExpanded(true);
+    const AlertKind& kindRow = AlertKinds[0];
+    auto* kind = new QTreeWidgetItem(root, QStringList{QString::fromStdString(kindRow.name)});
+    kind->setIcon(0, owner_.TreeImage(QString::fromStdString(kindRow.imageKey)));
+    for (int a = 1; a <= 5; ++a) {
+        auto* node = new QTreeWidgetItem(kind, QStringList{AlertNodeText(a)});
+        node->setIcon(0, owner_.TreeImage(switches_[a - 1].sound ? "GREEN" : "RED"));
+        node->setData(0, Qt::UserRole, a);
+    }
+    root->child(0)->setExpanded(true);
+}
+
+void frmCustomize::treAlerts_NodeClick(QTreeWidgetItem* node) {
+    if (!node) return;
+    const int tag = node->data(0, Qt::UserRole).toInt();
+    if (tag < 1 || tag > 5) {
+        fraAlertProp->hide();
+        return;
+    }
+    fraAlertProp->show();
+    // The prayer's kind is its parent's: the one kind of the table (any other name counts as it).
+    cmdSound->setEnabled(switches_[tag - 1].sound);
+}
+
+void frmCustomize::treAlerts_DblClick() {
+    QTreeWidgetItem* node = treAlerts->currentItem();
+    if (!node) return;
+    const int tag = node->data(0, Qt::UserRole).toInt();
+    if (tag < 1 || tag > 5) return;
+    switches_[tag - 1].sound = !switches_[tag - 1].sound;
+    node->setText(0, AlertNodeText(tag));
+    node->setIcon(0, owner_.TreeImage(switches_[tag - 1].sound ? "GREEN" : "RED"));
+    cmdSound->setEnabled(switches_[tag - 1].sound);
+}
+
+void frmCustomize::cmdSound_Click() {
+    QTreeWidgetItem* node = treAlerts->currentItem();
+    const int tag = node ? node->data(0, Qt::UserRole).toInt() : 0;
+    if (tag < 1 || tag > 5) return;  // no prayer selected
+    const QString file = ShowOpen(this, kSoundFilter);
+    if (!file.trimmed().isEmpty()) sounds_[tag - 1] = file;
+    const int p = AlertToPeriod(static_cast<int16_t>(tag)) - 1;
+    node->setText(0, periods_[p][0] + " / " + periods_[p][1] + " - " + sounds_[tag - 1]);
+    if (treAlerts->isVisible()) treAlerts->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// OK
+
+void frmCustomize::cmdOK_Click() {
+    // A margin still being typed is checked as if the focus had left it.
+    resumeNext([&] { txtSafetyMin_Validate(); });
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    clsPrayTime& pt = PrayTime();
+
+    resumeNext([&] {
+        for (int p = 0; p < 6; ++p) PeriodNames[p] = periods_[p][1].toStdString();
+        SavePeriodNames();
+    });
+
+    resumeNext([&] { pt.LocationName(text(txtLocName)); });
+    resumeNext([&] { pt.Altitude(toInt16(cdbl(text(txtAltitude)))); });
+    resumeNext([&] { TZMode = cboTimeZone->currentIndex(); });
+    resumeNext([&] {
+        if (TZMode != 0) pt.GMTOffset(toInt16(cdbl(text(txtGMT))));
+        else pt.GMTOffset(narrow16(intDiv(int64_t{GetUTCOffset()}, int64_t{3600})));
+    });
+    resumeNext([&] { pt.LonDegree(toInt16(val(text(txtLonDegree)))); });
+    resumeNext([&] { pt.LonMinute(toInt16(val(text(txtLonMinute)))); });
+    resumeNext([&] { pt.LonWestOfGW(optLonWest->isChecked()); });
+    resumeNext([&] { pt.LatDegree(toInt16(val(text(txtLatDegree)))); });
+    resumeNext([&] { pt.LatMinute(toInt16(val(text(txtLatMinute)))); });
+    resumeNext([&] { pt.LatSouthOfEq(optLatSouth->isChecked()); });
+    resumeNext([&] { SaveLocation(); });
+
+    resumeNext([&] { CalcMethod = static_cast<int16_t>(cboCalcMethod->currentIndex()); });
+    resumeNext([&] { pt.MarginOfSafety(toInt16(cdbl(text(txtSafetyMin)))); });
+    resumeNext([&] { pt.ShadowRatio(optHanafi->isChecked() ? 2 : 1); });
+    resumeNext([&] { pt.DawnTwilightAngle(cdbl(text(txtDawnAngle))); });
+    resumeNext([&] { pt.MinutesToSunrise(cdbl(text(txtDawnMin))); });
+    resumeNext([&] { pt.NightTwilightAngle(cdbl(text(txtNightAngle))); });
+    resumeNext([&] { pt.MinutesAfterSunset(cdbl(text(txtNightMin))); });
+    resumeNext([&] { SaveMethod(); });
+
+    for (int16_t a = 1; a <= 5; ++a)
+        resumeNext([&] { SaveSoundFile(AlertToPeriod(a), sounds_[a - 1].toStdString()); });
+    resumeNext([&] { SaveAlertSwitches(switches_); });
+
+    resumeNext([&] { owner_.mnuViewRefresh_Click(); });
+    QApplication::restoreOverrideCursor();
+    accept();
+}
+
+}  // namespace nv

@@ -1,0 +1,108 @@
+// frmCustomize: the modal "Customize" dialog in which the user sets what the prayer times depend
+// on: the place, the calculation method with its twilight angles and minutes, the Asr juristic
+// method and the margin of safety, the names of the six periods, and each prayer's sound alert.
+// It works on copies; only OK writes them into the shared calculator and the settings, and then
+// refreshes the main window. Cancel or closing the window discards them.
+//
+// Every control carries its name as its objectName (tabCustomize, lstPeriods, txtPeriodName,
+// txtLocName, txtLatDegree ... cboTimeZone, txtGMT, lblUSAFind, lblWorldFind, cboCalcMethod,
+// txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin, optShafi, optHanafi, txtSafetyMin,
+// treAlerts, fraAlertProp, cmdSound, cmdOK, cmdCancel).
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <string>
+
+#include "modNoorvale.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace nv {
+
+class DialogOwner;
+
+// The two find links: a gazetteer of places in the United States and a table of the
+// coordinates of world cities.
+inline constexpr const char* kUSAFindURL = "https://edits.nationalmap.gov/apps/gaz-domestic/public/search/names";
+inline constexpr const char* kWorldFindURL = "https://en.wikipedia.org/wiki/List_of_cities_by_latitude";
+
+class frmCustomize : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmCustomize(DialogOwner& owner);
+
+    QTabWidget* tabCustomize = nullptr;
+    QListWidget* lstPeriods = nullptr;
+    QLineEdit* txtPeriodName = nullptr;
+    QLineEdit* txtLocName = nullptr;
+    QLineEdit* txtLatDegree = nullptr;
+    QLineEdit* txtLatMinute = nullptr;
+    QRadioButton* optLatNorth = nullptr;
+    QRadioButton* optLatSouth = nullptr;
+    QLineEdit* txtLonDegree = nullptr;
+    QLineEdit* txtLonMinute = nullptr;
+    QRadioButton* optLonEast = nullptr;
+    QRadioButton* optLonWest = nullptr;
+    QLineEdit* txtAltitude = nullptr;
+    QComboBox* cboTimeZone = nullptr;
+    QLineEdit* txtGMT = nullptr;
+    QLabel* lblUSAFind = nullptr;
+    QLabel* lblWorldFind = nullptr;
+    QComboBox* cboCalcMethod = nullptr;
+    QLineEdit* txtDawnAngle = nullptr;
+    QLineEdit* txtDawnMin = nullptr;
+    QLineEdit* txtNightAngle = nullptr;
+    QLineEdit* txtNightMin = nullptr;
+    QRadioButton* optShafi = nullptr;
+    QRadioButton* optHanafi = nullptr;
+    QLineEdit* txtSafetyMin = nullptr;
+    QTreeWidget* treAlerts = nullptr;
+    QGroupBox* fraAlertProp = nullptr;
+    QPushButton* cmdSound = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildPeriodsTab();
+    void buildLocationTab();
+    void buildMethodTab();
+    void buildAlertsTab();
+
+    void Form_Load();
+    void cmdOK_Click();
+    void lstPeriods_Click();
+    void txtPeriodName_Change();
+    void cboTimeZone_Click();
+    void cboCalcMethod_Click();
+    void ZeroRule(QLineEdit* box);
+    void SetZero(QLineEdit* box);
+    void PairRule(QLineEdit* box, QLineEdit* partner);
+    void txtSafetyMin_Validate();
+    void BuildAlertTree();
+    QString AlertNodeText(int alert) const;
+    void treAlerts_NodeClick(QTreeWidgetItem* node);
+    void treAlerts_DblClick();
+    void cmdSound_Click();
+
+    DialogOwner& owner_;
+    // Column 0: the descriptive name of period p; column 1: the user's name ([p - 1]).
+    std::array<std::array<QString, 2>, 6> periods_;
+    AlertRecords switches_{};
+    std::array<QString, 5> sounds_;  // [a - 1]
+};
+
+}  // namespace nv

@@ -1,0 +1,158 @@
+// The printed calendar, printed to PDF files and read back with poppler's pdfinfo and pdftotext.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTreeWidget>
+
+#include "AppFixture.h"
+#include "NoorvaleMain.h"
+#include "Pickers.h"
+#include "PrintCalLVW.h"
+#include "frmMain.h"
+#include "modNoorvale.h"
+
+using namespace nv;
+using nv::test::AppFixture;
+
+namespace {
+
+QString run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pageCount(const QString& pdf) {
+    const QRegularExpressionMatch m = QRegularExpression(R"(Pages:\s+(\d+))").match(run("pdfinfo", {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString pageText(const QString& pdf, int page) {
+    return run("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+}
+
+}  // namespace
+
+class PrintTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        storeLong("\\System\\Startup", "UpdateMode", 0);
+        pdf = dir.path() + "/calendar.pdf";
+        previous_ = setPrinterPicker([this](QWidget*, QPrinter& printer) {
+            ++dialogs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return false;  // even a cancelled dialog prints
+        });
+    }
+    void TearDown() override {
+        setPrinterPicker(previous_);
+        AppFixture::TearDown();
+    }
+    QString pdf;
+    int dialogs = 0;
+
+private:
+    PrinterPicker previous_;
+};
+
+TEST_F(PrintTest, WeekViewPrintsOnePageWithTheHeaderBlockAndTheRows) {
+    ASSERT_TRUE(load());
+    main().action("mnuFilePrint")->trigger();
+    EXPECT_EQ(dialogs, 1);
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(pageCount(pdf), 1);
+    const QString text = pageText(pdf, 1);
+    const clsPrayTime& pt = PrayTime();
+    EXPECT_TRUE(text.contains("Prayer Schedule for " + QString::fromStdString(pt.LocationName()).trimmed())) << text.toStdString();
+    const QString latitude = QString("Latitude = %1` %2`` %3 Longitude = %4` %5`` %6")
+                                 .arg(pt.LatDegree()).arg(pt.LatMinute()).arg(pt.LatSouthOfEq() ? "South" : "North")
+                                 .arg(pt.LonDegree()).arg(pt.LonMinute()).arg(pt.LonWestOfGW() ? "West" : "East");
+    EXPECT_TRUE(text.simplified().contains(latitude)) << text.toStdString();
+    EXPECT_TRUE(text.contains("Time Zone = GMT " + QString::number(pt.GMTOffset())));
+    EXPECT_TRUE(QRegularExpression(R"(Day\s+Fajr\s+Shurooq\s+Dhuhr\s+Asr\s+Maghrib\s+Isha)").match(text).hasMatch());
+    // Each row as the list shows it, the day number left out.
+    QTreeWidget* list = main().lvwCalendar;
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        QStringList cells;
+        for (int c = 1; c < 8; ++c) cells << QRegularExpression::escape(list->topLevelItem(r)->text(c));
+        EXPECT_TRUE(QRegularExpression(cells.join(R"(\s+)")).match(text).hasMatch()) << r;
+    }
+    EXPECT_FALSE(text.contains(" 167 "));
+    EXPECT_EQ(main().panel("Status")->text(), "");
+}
+
+TEST_F(PrintTest, YearViewPrintsTwelveMonthlyPagesWithALeapFebruary) {
+    setClock(2004, 7, 1);
+    storeLong("\\Options\\PrayCalendar", "ViewID", 4);
+    ASSERT_TRUE(load());
+    main().action("TLB:PRINT")->trigger();
+    EXPECT_EQ(pageCount(pdf), 12);
+    auto rows = [&](int page, const QString& month) {
+        return int(pageText(pdf, page).count(QRegularExpression("\\b" + month + " \\d+ \\w{3}\\b")));
+    };
+    EXPECT_EQ(rows(1, "Jan"), 31);
+    EXPECT_EQ(rows(2, "Feb"), 29);
+    EXPECT_TRUE(pageText(pdf, 2).contains("Feb 29 Sun"));
+    EXPECT_EQ(rows(2, "Mar"), 0);
+    EXPECT_EQ(rows(3, "Mar"), 31);
+    EXPECT_EQ(rows(12, "Dec"), 31);
+    EXPECT_TRUE(pageText(pdf, 12).contains("Prayer Schedule for"));
+}
+
+TEST_F(PrintTest, FebruaryOfAnOrdinaryYearHas28Rows) {
+    setClock(2003, 7, 1);
+    storeLong("\\Options\\PrayCalendar", "ViewID", 4);
+    ASSERT_TRUE(load());
+    main().action("mnuFilePrint")->trigger();
+    EXPECT_EQ(pageCount(pdf), 12);
+    EXPECT_EQ(pageText(pdf, 2).count(QRegularExpression(R"(\bFeb \d+ \w{3}\b)")), 28);
+    EXPECT_TRUE(pageText(pdf, 3).contains("Mar 1 Sat"));
+}
+
+TEST_F(PrintTest, APrinterThatCannotPrintIsReportedAndTheStatusCleared) {
+    pdf = dir.path() + "/no/such/folder/calendar.pdf";
+    ASSERT_TRUE(load());
+    main().action("mnuFilePrint")->trigger();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Printer error\nin Noorvale.modNoorvale.PrintCalLVW at line 1");
+    EXPECT_EQ(boxes[0].style, vbOKOnly);
+    EXPECT_EQ(main().panel("Status")->text(), "");
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(PrintTest, AOneColumnListPrintsTheHeaderAndAnEmptyFrame) {
+    ASSERT_TRUE(load());
+    QTreeWidget list;
+    list.setColumnCount(1);
+    list.setHeaderLabels({"ID"});
+    new QTreeWidgetItem(&list, QStringList{"1"});
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QLabel status;
+    PrintCalLVW(printer, QFont("Arial", 10), list, &status, false);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(pageCount(pdf), 1);
+    const QString text = pageText(pdf, 1);
+    EXPECT_TRUE(text.contains("Time Zone = GMT"));
+    EXPECT_FALSE(text.contains(QRegularExpression(R"(\b1\b)")));
+    EXPECT_EQ(status.text(), "Printing Calendar, Page: 1 of 1");
+}
+
+// A printed page rendered to PNG for the eye (in the build's screenshots/ folder).
+TEST_F(PrintTest, RenderedPageForTheEye) {
+    storeLong("\\Options\\PrayCalendar", "ViewID", 3);
+    ASSERT_TRUE(load());
+    main().action("mnuFilePrint")->trigger();
+    const QString out = QString(NOORVALE_BIN_DIR) + "/../screenshots/printed-month";
+    run("pdftoppm", {"-png", "-r", "60", "-singlefile", pdf, out});
+    EXPECT_TRUE(QFile::exists(out + ".png"));
+}

@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "AppFixture.h"
+#include "CalendarProps.h"
+#include "Clock.h"
+#include "DialogRunner.h"
+#include "NoorvaleMain.h"
+#include "frmCompact.h"
+#include "frmMain.h"
+#include "frmCustomize.h"
+#include "frmOptions.h"
+#include "modNoorvale.h"
+
+using namespace nv;
+using nv::test::AppFixture;
+
+namespace {
+
+void retype(QLineEdit* box, const QString& keys) {
+    box->selectAll();
+    QTest::keyClicks(box, keys);
+}
+
+}  // namespace
+
+class OptionsTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        storeLong("\\System\\Startup", "UpdateLast", 170);
+    }
+    void TearDown() override {
+        dlg.reset();
+        AppFixture::TearDown();
+    }
+    frmOptions& open() {
+        if (!MainWindow()) {
+            EXPECT_TRUE(load());
+        }
+        dlg = std::make_unique<frmOptions>(main());
+        dlg->show();
+        return *dlg;
+    }
+    std::unique_ptr<frmOptions> dlg;
+};
+
+TEST_F(OptionsTest, SeekArrayFindsTheFirstExactEntry) {
+    const QStringList a{"Top", "Bottom", "top", "Bottom"};
+    EXPECT_EQ(frmOptions::SeekArray(a, "Bottom"), 1);
+    EXPECT_EQ(frmOptions::SeekArray(a, "top"), 2);
+    EXPECT_EQ(frmOptions::SeekArray(a, "TOP"), -1);
+    EXPECT_EQ(frmOptions::SeekArray({}, "Top"), -1);
+}
+
+TEST_F(OptionsTest, StartupViewFromDefaultView) {
+    frmOptions& d = open();
+    EXPECT_EQ(d.windowTitle(), "Options");
+    ASSERT_EQ(d.tabOptions->count(), 4);
+    EXPECT_EQ(d.tabOptions->tabText(3), "Compact &View");
+    EXPECT_EQ(d.cboView->count(), 4);
+    EXPECT_EQ(d.cboView->currentText(), "Compact View");  // none stored
+    dlg.reset();
+    storeLong("\\System\\Startup", "DefaultView", 7);
+    open();
+    EXPECT_EQ(dlg->cboView->currentText(), "Normal View");
+    dlg->cboView->setCurrentIndex(3);
+    dlg->cmdOK->click();
+    EXPECT_EQ(storedLong("\\System\\Startup", "DefaultView"), 3);
+}
+
+TEST_F(OptionsTest, UpdateDaysOffShowFourteenGreyedAndComeBackWithTheReminder) {
+    storeLong("\\System\\Startup", "UpdateMode", 0);
+    frmOptions& d = open();
+    EXPECT_TRUE(d.optUpdDisable->isChecked());
+    EXPECT_FALSE(d.txtUpdDays->isEnabled());
+    EXPECT_EQ(d.txtUpdDays->text(), "14");
+    d.optUpdReminder->click();
+    EXPECT_TRUE(d.txtUpdDays->isEnabled());
+    EXPECT_EQ(d.txtUpdDays->text(), "14");
+    d.cmdOK->click();
+    EXPECT_EQ(main().UpdateMode, 14);
+    EXPECT_EQ(storedLong("\\System\\Startup", "UpdateMode"), 14);
+}
+
+TEST_F(OptionsTest, UpdateDaysAboveNinetyAreAnsweredWithTheMessage) {
+    frmOptions& d = open();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    d.txtUpdDays->setFocus();
+    retype(d.txtUpdDays, "9a0");  // letters cannot be typed
+    EXPECT_EQ(d.txtUpdDays->text(), "90");
+    d.cboView->setFocus();
+    EXPECT_TRUE(boxes.empty());
+    d.txtUpdDays->setFocus();
+    retype(d.txtUpdDays, "120");
+    d.cboView->setFocus();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "The number of days can not exceed 90 days");
+    EXPECT_EQ(boxes[0].style, vbInformation);
+    EXPECT_EQ(d.txtUpdDays->text(), "14");
+    retype(d.txtUpdDays, "30");
+    d.optUpdDisable->click();
+    d.cmdOK->click();
+    EXPECT_EQ(main().UpdateMode, 0);  // "No thanks" wins over the days
+    EXPECT_EQ(storedLong("\\System\\Startup", "UpdateMode"), 0);
+}
+
+TEST_F(OptionsTest, UnknownStoredFormatSelectsTheFirstEntryAndOkStoresIt) {
+    storeText("\\Options\\PrayCalendar", "DateFormat", "yyyy/mm/dd");
+    storeText("\\Options\\PrayCalendar", "TimeFormat", "Long Time");
+    frmOptions& d = open();
+    EXPECT_EQ(d.cboDate->count(), 6);
+    EXPECT_EQ(d.cboHijri->count(), 8);
+    EXPECT_EQ(d.cboDate->currentIndex(), 0);
+    EXPECT_EQ(d.cboDate->itemText(0), "Jun 21 Fri");
+    EXPECT_EQ(d.cboTime->currentIndex(), 3);
+    EXPECT_EQ(d.cboHijri->itemText(3), "10-4-1423");
+    d.cboHijri->setCurrentIndex(3);
+    d.chkGridlines->setChecked(true);
+    d.chkAutoResize->setChecked(false);
+    d.cmdOK->click();
+    EXPECT_EQ(CalProp().dateFormat, "mmm d ddd");
+    EXPECT_EQ(CalProp().hijriFormat, "d-m-yyyy");
+    EXPECT_FALSE(CalProp().autoResize);
+    EXPECT_TRUE(main().Gridlines());
+    dlg.reset();
+    unload();
+    ASSERT_TRUE(load());
+    EXPECT_EQ(CalProp().dateFormat, "mmm d ddd");
+    EXPECT_TRUE(main().Gridlines());
+}
+
+TEST_F(OptionsTest, ColourPickersChangeTheirOwnSwatchAndACancelKeepsIt) {
+    frmOptions& d = open();
+    nv::test::ScopedPickers pickers;
+    const int32_t mark = frmOptions::SwatchColor(d.picMarkColor);
+    EXPECT_EQ(mark, 255);
+    d.cmdColorPicker->click();  // cancelled
+    EXPECT_EQ(frmOptions::SwatchColor(d.picMarkColor), 255);
+    ASSERT_EQ(pickers.colorStarts.size(), 1u);
+    EXPECT_EQ(pickers.colorStarts[0], 255);
+
+    const int32_t back = frmOptions::SwatchColor(d.picCompactBack);
+    pickers.colors = {0x00AA00, 0x123456};
+    d.cmdCompactHand->click();
+    d.cmdColorPicker->click();
+    EXPECT_EQ(frmOptions::SwatchColor(d.picCompactBorder), 0x00AA00);
+    EXPECT_EQ(frmOptions::SwatchColor(d.picCompactBack), back);
+    d.cmdOK->click();
+    EXPECT_EQ(CalProp().markColor, 0x123456);
+    EXPECT_EQ(compact().picSmClock->ColorBorder(), 0x00AA00);
+    EXPECT_EQ(compact().picSmClock->ColorBack(), back);
+    EXPECT_EQ(storedLong("\\Options\\Compact\\picSmClock", "ColorBorder"), 0x00AA00);
+    EXPECT_EQ(storedLong("\\Options\\PrayCalendar", "MarkColor"), 0x123456);
+}
+
+TEST_F(OptionsTest, ClockPicturesAndSwitchesReachTheClocks) {
+    const QString face = dir.path() + "/face.png";
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::yellow);
+    ASSERT_TRUE(image.save(face));
+    frmOptions& d = open();
+    EXPECT_EQ(d.txtNormalPic->text(), ClockPicturePath());
+    nv::test::ScopedPickers pickers;
+    pickers.files = {face, ""};
+    d.cmdNormalPic->click();
+    EXPECT_EQ(d.txtNormalPic->text(), face);
+    d.cmdCompactPic->click();  // cancelled: the box keeps its text
+    EXPECT_EQ(d.txtCompactPic->text(), SmClockPicturePath());
+    ASSERT_EQ(pickers.filters.size(), 2u);
+    EXPECT_TRUE(pickers.filters[0].startsWith("All Supported Files|*.bmp;*.jpg;*.gif;*.wmf;*.emf;*.jpe|"));
+    d.txtCompactPic->setText(dir.path() + "/missing.jpg");
+    d.chkNormalNumbers->setChecked(false);
+    d.chkCompactBorders->setChecked(true);
+    d.cmdOK->click();
+
+    EXPECT_EQ(ClockPicturePath(), face);
+    EXPECT_EQ(main().picClock->Picture().pixelColor(0, 0), QColor(Qt::yellow));
+    EXPECT_FALSE(main().picClock->ShowNumbers());
+    EXPECT_EQ(storedLong("\\Options\\picClock", "ShowNumbers"), 1 - 1);
+    // A missing file: no picture, the path kept.
+    EXPECT_TRUE(compact().picSmClock->Picture().isNull());
+    EXPECT_EQ(SmClockPicturePath(), dir.path() + "/missing.jpg");
+    EXPECT_TRUE(compact().picSmClock->ShowBorder());
+}
+
+TEST_F(OptionsTest, BottomMovesTheCompactBarAndSurvivesARestart) {
+    frmOptions& d = open();
+    EXPECT_EQ(d.cboPosition->currentText(), "Top");
+    frmCompact* before = CompactWindow();
+    ASSERT_TRUE(before->isVisible());
+    d.cboPosition->setCurrentIndex(1);
+    d.cmdOK->click();
+    frmCompact* after = CompactWindow();
+    EXPECT_NE(after, before);  // loaded again from the saved values
+    EXPECT_GT(after->fraControl->y(), 0);
+    EXPECT_TRUE(after->isVisible());
+    EXPECT_EQ(main().Compact(), after);
+    dlg.reset();
+    unload();
+    ASSERT_TRUE(load());
+    EXPECT_GT(compact().fraControl->y(), 0);
+    open();
+    EXPECT_EQ(dlg->cboPosition->currentText(), "Bottom");
+}
+
+TEST_F(OptionsTest, CancelChangesNothing) {
+    frmOptions& d = open();
+    nv::test::ScopedPickers pickers;
+    pickers.colors = {0x00FF00};
+    d.cmdNormalBack->click();
+    d.cboView->setCurrentIndex(2);
+    d.cboTime->setCurrentIndex(2);
+    d.optUpdDisable->click();
+    d.cboPosition->setCurrentIndex(1);
+    const int32_t back = main().picClock->ColorBack();
+    d.cmdCancel->click();
+    EXPECT_EQ(main().picClock->ColorBack(), back);
+    EXPECT_EQ(CalProp().timeFormat, "hh:mm xx/xx");
+    EXPECT_EQ(main().UpdateMode, 14);
+    EXPECT_EQ(compact().fraControl->y(), 0);
+    EXPECT_EQ(storedLong("\\System\\Startup", "DefaultView"), -999);
+}
+
+TEST_F(OptionsTest, MenuAndToolbarOpenItModally) {
+    ASSERT_TRUE(load());
+    int opened = 0;
+    for (const char* name : {"mnuToolsOptions", "TLB:OPTIONS"}) {
+        QTimer::singleShot(0, [&] {
+            frmOptions* d = main().OptionsDialog();
+            ASSERT_NE(d, nullptr);
+            EXPECT_TRUE(d->isModal());
+            ++opened;
+            d->cmdCancel->click();
+        });
+        main().action(name)->trigger();
+    }
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(main().OptionsDialog(), nullptr);
+}
+
+// Pictures of every tab of both dialogs for the eye (written to the build's screenshots/ folder).
+TEST_F(OptionsTest, ScreenshotsOfTheDialogs) {
+    const QString folder = QString(NOORVALE_BIN_DIR) + "/../screenshots";
+    QDir().mkpath(folder);
+    frmOptions& d = open();
+    for (int t = 0; t < d.tabOptions->count(); ++t) {
+        d.tabOptions->setCurrentIndex(t);
+        QTest::qWait(20);
+        EXPECT_TRUE(d.grab().save(folder + QString("/options-%1.png").arg(t)));
+    }
+    d.reject();
+    frmCustomize customize(main());
+    customize.show();
+    for (int t = 0; t < customize.tabCustomize->count(); ++t) {
+        customize.tabCustomize->setCurrentIndex(t);
+        if (t == 3) customize.treAlerts->setCurrentItem(customize.treAlerts->topLevelItem(0)->child(0)->child(1));
+        QTest::qWait(20);
+        EXPECT_TRUE(customize.grab().save(folder + QString("/customize-%1.png").arg(t)));
+    }
+}

@@ -1,0 +1,18 @@
+// Opens the program's help manual (an HTML file) in the desktop's viewer for it.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace nv {
+
+// The help path as the help viewer takes it: the file as given when `windowName` is empty;
+// otherwise the file and the window name, each without blanks around it, joined by ">".
+QString HelpPath(const QString& helpFile, const QString& windowName);
+
+// Opens the help file at its first page, or at the topic `context` (the page's anchor
+// "context-N"). Nothing is reported: a missing file or viewer shows nothing.
+void ShowHelp(const QString& helpFile, const QString& windowName, std::optional<int32_t> context = std::nullopt);
+
+}  // namespace nv
