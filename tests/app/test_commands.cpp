@@ -88,3 +88,18 @@ TEST_F(CommandsTest, ReminderDueJustAfterANewYearIsShownOnTime) {
     unload();
     EXPECT_EQ(storedLong("\\System\\Startup", "UpdateLast"), 360);  // No keeps the stored day
 }
+
+TEST_F(CommandsTest, WithoutTarvoCheckForUpdatesDoesNothing) {
+    setProgramFolder((dir.path() + "/empty").toStdString());
+    storeLong("\\System\\Startup", "UpdateLast", 100);
+    ASSERT_TRUE(load());
+    bool ended = false;
+    QObject::connect(&main(), &frmMain::unloaded, [&] { ended = true; });
+    main().action("mnuToolsUpdates")->trigger();
+    main().action("TLB:UPDATE")->trigger();
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(main().UpdateLast, 100);
+    unload();
+    setProgramFolder(NOORVALE_BIN_DIR);
+}

@@ -69,3 +69,18 @@ TEST(VbConv, NumberToTextPutsABlankBeforeNonNegative) {
     EXPECT_EQ(str(0), " 0");
     EXPECT_EQ(str(-3), "-3");
 }
+
+TEST(VbConv, WholeTextNumberOrTypeMismatch) {
+    EXPECT_EQ(cdbl("19.5"), 19.5);
+    EXPECT_EQ(cdbl("  -6 "), -6);
+    EXPECT_EQ(cdbl("1e3"), 1000);
+    EXPECT_EQ(cdbl(".5"), 0.5);
+    for (const char* bad : {"", "  ", "-", ".", "12abc", "1 2", "abc", "1e", "0x10", "inf"}) {
+        try {
+            cdbl(bad);
+            ADD_FAILURE() << bad;
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.number(), kErrTypeMismatch) << bad;
+        }
+    }
+}
