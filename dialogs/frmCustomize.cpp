@@ -169,7 +169,8 @@ void frmCustomize::buildLocationTab() {
     txtAltitude = textBox("txtAltitude", fra, "0");
     cboTimeZone = new QComboBox(fra);
     cboTimeZone->setObjectName("cboTimeZone");
-    cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cboTimeZone->setMinimumContentsLength(19);
+    cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     txtGMT = textBox("txtGMT", fra, "0");
     txtGMT->setToolTip("Time Difference (GMT)");
     auto link = [fra](const char* name, const QString& caption) {

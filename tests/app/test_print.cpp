@@ -153,6 +153,6 @@ TEST_F(PrintTest, RenderedPageForTheEye) {
     ASSERT_TRUE(load());
     main().action("mnuFilePrint")->trigger();
     const QString out = QString(NOORVALE_BIN_DIR) + "/../screenshots/printed-month";
-    run("pdftoppm", {"-png", "-r", "60", "-singlefile", pdf, out});
+    run("pdftoppm", {"-png", "-r", "75", "-singlefile", pdf, out});
     EXPECT_TRUE(QFile::exists(out + ".png"));
 }
