@@ -21,12 +21,12 @@
 
 #include "CalendarRows.h"
 #include "DialogOwner.h"
+#include "KeyFilter.h"
 #include "Pickers.h"
 #include "QtMsgBox.h"
 #include "VbConv.h"
 #include "VbError.h"
 #include "modInternet.h"
-#include "modMathLib.h"
 #include "modTimeZone.h"
 
 namespace nv {
@@ -51,6 +51,27 @@ QRadioButton* option(const char* name, const QString& caption, QWidget* parent) 
 QGroupBox* frame(const QString& caption, QWidget* parent, const char* name = nullptr) {
     auto* f = new QGroupBox(caption, parent);
     if (name) f->setObjectName(name);
+    return f;
+}
+
+// A frame of degrees, minutes and the two sides of the reference line.
+QGroupBox* coordinateFrame(QWidget* parent, const QString& caption, const QString& reference, QLineEdit*& degree,
+                           const char* degreeName, QLineEdit*& minute, const char* minuteName, QRadioButton*& first,
+                           const char* firstName, const QString& firstCaption, QRadioButton*& second,
+                           const char* secondName, const QString& secondCaption) {
+    auto* f = frame(caption, parent);
+    degree = textBox(degreeName, f);
+    minute = textBox(minuteName, f);
+    first = option(firstName, firstCaption, f);
+    second = option(secondName, secondCaption, f);
+    auto* grid = new QGridLayout(f);
+    grid->addWidget(new QLabel("Degree", f), 0, 0);
+    grid->addWidget(degree, 0, 1);
+    grid->addWidget(new QLabel("Minute", f), 1, 0);
+    grid->addWidget(minute, 1, 1);
+    grid->addWidget(new QLabel(reference, f), 0, 2);
+    grid->addWidget(first, 0, 3);
+    grid->addWidget(second, 1, 3);
     return f;
 }
 
@@ -138,33 +159,12 @@ void frmCustomize::buildLocationTab() {
     auto* fra = frame(" Current Location ", page, "fraLocation");
     txtLocName = textBox("txtLocName", fra);
 
-    auto* lat = frame(" Latitude ", fra);
-    txtLatDegree = textBox("txtLatDegree", lat);
-    txtLatMinute = textBox("txtLatMinute", lat);
-    optLatNorth = option("optLatNorth", "&North", lat);
-    optLatSouth = option("optLatSouth", "&South", lat);
-    auto* latGrid = new QGridLayout(lat);
-    latGrid->addWidget(new QLabel("Degree", lat), 0, 0);
-    latGrid->addWidget(txtLatDegree, 0, 1);
-    latGrid->addWidget(new QLabel("Minute", lat), 1, 0);
-    latGrid->addWidget(txtLatMinute, 1, 1);
-    latGrid->addWidget(new QLabel("Equator", lat), 0, 2);
-    latGrid->addWidget(optLatNorth, 0, 3);
-    latGrid->addWidget(optLatSouth, 1, 3);
-
-    auto* lon = frame(" Longitude ", fra);
-    txtLonDegree = textBox("txtLonDegree", lon);
-    txtLonMinute = textBox("txtLonMinute", lon);
-    optLonEast = option("optLonEast", "&East", lon);
-    optLonWest = option("optLonWest", "&West", lon);
-    auto* lonGrid = new QGridLayout(lon);
-    lonGrid->addWidget(new QLabel("Degree", lon), 0, 0);
-    lonGrid->addWidget(txtLonDegree, 0, 1);
-    lonGrid->addWidget(new QLabel("Minute", lon), 1, 0);
-    lonGrid->addWidget(txtLonMinute, 1, 1);
-    lonGrid->addWidget(new QLabel("Greenwich", lon), 0, 2);
-    lonGrid->addWidget(optLonEast, 0, 3);
-    lonGrid->addWidget(optLonWest, 1, 3);
+    QGroupBox* lat = coordinateFrame(fra, " Latitude ", "Equator", txtLatDegree, "txtLatDegree", txtLatMinute,
+                                     "txtLatMinute", optLatNorth, "optLatNorth", "&North", optLatSouth, "optLatSouth",
+                                     "&South");
+    QGroupBox* lon = coordinateFrame(fra, " Longitude ", "Greenwich", txtLonDegree, "txtLonDegree", txtLonMinute,
+                                     "txtLonMinute", optLonEast, "optLonEast", "&East", optLonWest, "optLonWest",
+                                     "&West");
 
     txtAltitude = textBox("txtAltitude", fra, "0");
     cboTimeZone = new QComboBox(fra);
@@ -415,18 +415,8 @@ void frmCustomize::txtSafetyMin_Validate() {
 
 bool frmCustomize::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString typed = key->text();
-        // Only characters are filtered; moving, deleting and the dialog's keys pass.
-        if (typed.size() == 1 && (typed[0].isPrint() || typed[0] == QChar(8)) &&
-            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            const char16_t c = typed[0].unicode();
-            auto* box = static_cast<QLineEdit*>(watched);
-            bool pass = c < 0x80 && IsNumericKey(static_cast<int16_t>(c));
-            if (watched == txtGMT && c == '-')
-                pass = box->text().isEmpty() || box->selectedText() == box->text();
-            if (!pass) return true;
-        }
+        if (DropNumericKey(*static_cast<QKeyEvent*>(event), *static_cast<QLineEdit*>(watched), watched == txtGMT))
+            return true;
     } else if (event->type() == QEvent::FocusOut && watched == txtSafetyMin) {
         resumeNext([&] { txtSafetyMin_Validate(); });
     } else if (event->type() == QEvent::MouseButtonRelease && (watched == lblUSAFind || watched == lblWorldFind)) {

@@ -19,11 +19,13 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <array>
 
 #include "CalendarProps.h"
 #include "Clock.h"
 #include "ColorRef.h"
 #include "DialogOwner.h"
+#include "KeyFilter.h"
 #include "FormatDate.h"
 #include "Pickers.h"
 #include "QtMsgBox.h"
@@ -31,7 +33,6 @@
 #include "VbError.h"
 #include "frmCompact.h"
 #include "modDateLib.h"
-#include "modMathLib.h"
 #include "modNoorvale.h"
 #include "modRegistry.h"
 
@@ -88,8 +89,55 @@ QLineEdit* textBox(const char* name, QWidget* parent) {
     return t;
 }
 
-// A picture file as the clocks take it; a null image when it cannot be read.
-QImage readPicture(const QString& path) { return QImageReader(path).read(); }
+// A label, a colour swatch and the button that picks its colour, on one row of a grid.
+void colorRow(QGridLayout* grid, int row, const QString& label, QFrame* s, QPushButton* b) {
+    grid->addWidget(new QLabel(label, grid->parentWidget()), row, 0);
+    grid->addWidget(s, row, 1);
+    grid->addWidget(b, row, 2, Qt::AlignLeft);
+}
+
+// The frame " Clock Settings " of a clock: background and hands colours, picture, numbers and
+// seconds; its controls named by `names` in that order.
+struct ClockBox {
+    QGroupBox* frame;
+    QGridLayout* grid;
+    QFrame *back, *border;
+    QPushButton *cmdBack, *cmdBorder, *cmdPicture;
+    QLineEdit* picture;
+    QCheckBox *numbers, *seconds;
+};
+ClockBox clockFrame(QWidget* page, const std::array<const char*, 8>& names, const QString& numbersCaption,
+                    const QString& secondsCaption) {
+    ClockBox c{};
+    c.frame = new QGroupBox(" Clock Settings ", page);
+    c.grid = new QGridLayout(c.frame);
+    c.back = swatch(names[0], c.frame);
+    c.cmdBack = button(names[1], "...", c.frame);
+    colorRow(c.grid, 0, "Background Color", c.back, c.cmdBack);
+    c.border = swatch(names[2], c.frame);
+    c.cmdBorder = button(names[3], "...", c.frame);
+    colorRow(c.grid, 1, "Hands Color", c.border, c.cmdBorder);
+    c.picture = textBox(names[4], c.frame);
+    c.cmdPicture = button(names[5], "&Browse...", c.frame);
+    c.grid->addWidget(new QLabel("Background Picture", c.frame), 2, 0);
+    c.grid->addWidget(c.picture, 2, 1, 1, 2);
+    c.grid->addWidget(c.cmdPicture, 2, 3);
+    c.numbers = check(names[6], numbersCaption, c.frame);
+    c.seconds = check(names[7], secondsCaption, c.frame);
+    c.grid->setColumnStretch(2, 1);
+    return c;
+}
+
+// A clock takes the picture of an existing file that can be read; no file leaves it without one,
+// an unreadable file leaves its picture as it was.
+void applyPicture(Clock& clock, const QString& path) {
+    if (!QFile::exists(path)) {
+        clock.Picture(QImage());
+        return;
+    }
+    const QImage picture = QImageReader(path).read();
+    if (!picture.isNull()) clock.Picture(picture);
+}
 
 }  // namespace
 
@@ -199,9 +247,7 @@ void frmOptions::buildCalendarTab() {
     grid->addWidget(cboHijri, 1, 1, 1, 2);
     grid->addWidget(new QLabel("Time", fra), 2, 0);
     grid->addWidget(cboTime, 2, 1, 1, 2);
-    grid->addWidget(new QLabel("Highlight Color", fra), 3, 0);
-    grid->addWidget(picMarkColor, 3, 1);
-    grid->addWidget(cmdColorPicker, 3, 2, Qt::AlignLeft);
+    colorRow(grid, 3, "Highlight Color", picMarkColor, cmdColorPicker);
     grid->addWidget(chkGridlines, 4, 0, 1, 3);
     grid->addWidget(chkAutoResize, 5, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -213,83 +259,50 @@ void frmOptions::buildCalendarTab() {
 
 void frmOptions::buildNormalTab() {
     auto* page = new QWidget;
-    auto* fra = new QGroupBox(" Clock Settings ", page);
-    picNormalBack = swatch("picNormalBack", fra);
-    cmdNormalBack = button("cmdNormalBack", "...", fra);
-    picNormalBorder = swatch("picNormalBorder", fra);
-    cmdNormalBorder = button("cmdNormalBorder", "...", fra);
-    txtNormalPic = textBox("txtNormalPic", fra);
-    cmdNormalPic = button("cmdNormalPic", "&Browse...", fra);
-    chkNormalNumbers = check("chkNormalNumbers", "Show Numbe&rs", fra);
-    chkNormalSeconds = check("chkNormalSeconds", "Show Secon&ds", fra);
-    auto* grid = new QGridLayout(fra);
-    grid->addWidget(new QLabel("Background Color", fra), 0, 0);
-    grid->addWidget(picNormalBack, 0, 1);
-    grid->addWidget(cmdNormalBack, 0, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel("Hands Color", fra), 1, 0);
-    grid->addWidget(picNormalBorder, 1, 1);
-    grid->addWidget(cmdNormalBorder, 1, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel("Background Picture", fra), 2, 0);
-    grid->addWidget(txtNormalPic, 2, 1, 1, 2);
-    grid->addWidget(cmdNormalPic, 2, 3);
-    grid->addWidget(chkNormalNumbers, 3, 0, 1, 2);
-    grid->addWidget(chkNormalSeconds, 4, 0, 1, 2);
-    grid->setColumnStretch(2, 1);
+    const ClockBox c = clockFrame(page, {"picNormalBack", "cmdNormalBack", "picNormalBorder", "cmdNormalBorder",
+                                         "txtNormalPic", "cmdNormalPic", "chkNormalNumbers", "chkNormalSeconds"},
+                                  "Show Numbe&rs", "Show Secon&ds");
+    picNormalBack = c.back, cmdNormalBack = c.cmdBack, picNormalBorder = c.border, cmdNormalBorder = c.cmdBorder;
+    txtNormalPic = c.picture, cmdNormalPic = c.cmdPicture, chkNormalNumbers = c.numbers, chkNormalSeconds = c.seconds;
+    c.grid->addWidget(chkNormalNumbers, 3, 0, 1, 2);
+    c.grid->addWidget(chkNormalSeconds, 4, 0, 1, 2);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(fra);
+    layout->addWidget(c.frame);
     layout->addStretch();
     tabOptions->addTab(page, "&Normal View");
 }
 
 void frmOptions::buildCompactTab() {
     auto* page = new QWidget;
-    auto* fra = new QGroupBox(" Clock Settings ", page);
-    picCompactBack = swatch("picCompactBack", fra);
-    cmdCompactBack = button("cmdCompactBack", "...", fra);
-    picCompactBorder = swatch("picCompactBorder", fra);
-    cmdCompactHand = button("cmdCompactHand", "...", fra);
-    txtCompactPic = textBox("txtCompactPic", fra);
-    cmdCompactPic = button("cmdCompactPic", "&Browse...", fra);
-    chkCompactNumbers = check("chkCompactNumbers", "Show N&umbers", fra);
-    chkCompactSeconds = check("chkCompactSeconds", "Show S&econds", fra);
-    chkCompactBorders = check("chkCompactBorders", "Sho&w Borders", fra);
-    auto* grid = new QGridLayout(fra);
-    grid->addWidget(new QLabel("Background Color", fra), 0, 0);
-    grid->addWidget(picCompactBack, 0, 1);
-    grid->addWidget(cmdCompactBack, 0, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel("Hands Color", fra), 1, 0);
-    grid->addWidget(picCompactBorder, 1, 1);
-    grid->addWidget(cmdCompactHand, 1, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel("Background Picture", fra), 2, 0);
-    grid->addWidget(txtCompactPic, 2, 1, 1, 2);
-    grid->addWidget(cmdCompactPic, 2, 3);
+    const ClockBox c = clockFrame(page, {"picCompactBack", "cmdCompactBack", "picCompactBorder", "cmdCompactHand",
+                                         "txtCompactPic", "cmdCompactPic", "chkCompactNumbers", "chkCompactSeconds"},
+                                  "Show N&umbers", "Show S&econds");
+    picCompactBack = c.back, cmdCompactBack = c.cmdBack, picCompactBorder = c.border, cmdCompactHand = c.cmdBorder;
+    txtCompactPic = c.picture, cmdCompactPic = c.cmdPicture, chkCompactNumbers = c.numbers;
+    chkCompactSeconds = c.seconds;
+    chkCompactBorders = check("chkCompactBorders", "Sho&w Borders", c.frame);
     auto* checks = new QHBoxLayout;
     checks->addWidget(chkCompactNumbers);
     checks->addWidget(chkCompactSeconds);
     checks->addWidget(chkCompactBorders);
     checks->addStretch();
-    grid->addLayout(checks, 3, 0, 1, 4);
-    grid->setColumnStretch(2, 1);
+    c.grid->addLayout(checks, 3, 0, 1, 4);
 
     auto* bar = new QGroupBox(" Control Bar ", page);
+    auto* barGrid = new QGridLayout(bar);
     picPosBack = swatch("picPosBack", bar);
     cmdPosBack = button("cmdPosBack", "...", bar);
+    colorRow(barGrid, 0, "Background Color", picPosBack, cmdPosBack);
     picPosFore = swatch("picPosFore", bar);
     cmdPosFore = button("cmdPosFore", "...", bar);
+    colorRow(barGrid, 1, "Foreground Color", picPosFore, cmdPosFore);
     cboPosition = combo("cboPosition", bar);
-    auto* barGrid = new QGridLayout(bar);
-    barGrid->addWidget(new QLabel("Background Color", bar), 0, 0);
-    barGrid->addWidget(picPosBack, 0, 1);
-    barGrid->addWidget(cmdPosBack, 0, 2, Qt::AlignLeft);
-    barGrid->addWidget(new QLabel("Foreground Color", bar), 1, 0);
-    barGrid->addWidget(picPosFore, 1, 1);
-    barGrid->addWidget(cmdPosFore, 1, 2, Qt::AlignLeft);
     barGrid->addWidget(new QLabel("Position", bar), 2, 0);
     barGrid->addWidget(cboPosition, 2, 1, 1, 2, Qt::AlignLeft);
     barGrid->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(fra);
+    layout->addWidget(c.frame);
     layout->addWidget(bar);
     layout->addStretch();
     tabOptions->addTab(page, "Compact &View");
@@ -393,13 +406,7 @@ void frmOptions::txtUpdDays_Validate() {
 
 bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtUpdDays && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString typed = key->text();
-        if (typed.size() == 1 && (typed[0].isPrint() || typed[0] == QChar(8)) &&
-            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            const char16_t c = typed[0].unicode();
-            if (!(c < 0x80 && IsNumericKey(static_cast<int16_t>(c)))) return true;
-        }
+        if (DropNumericKey(*static_cast<QKeyEvent*>(event), *txtUpdDays)) return true;
     } else if (watched == txtUpdDays && event->type() == QEvent::FocusOut) {
         resumeNext([&] { txtUpdDays_Validate(); });
     }
@@ -445,11 +452,7 @@ void frmOptions::cmdOK_Click() {
     resumeNext([&] {
         Clock& clock = owner_.MainClock();
         owner_.MainClockPicture() = txtNormalPic->text();
-        resumeNext([&] {
-            const QString path = txtNormalPic->text();
-            if (!QFile::exists(path)) clock.Picture(QImage());
-            else if (const QImage picture = readPicture(path); !picture.isNull()) clock.Picture(picture);
-        });
+        resumeNext([&] { applyPicture(clock, txtNormalPic->text()); });
         resumeNext([&] { clock.ShowNumbers(chkNormalNumbers->isChecked()); });
         resumeNext([&] { clock.ShowSeconds(chkNormalSeconds->isChecked()); });
         resumeNext([&] { clock.ColorBack(SwatchColor(picNormalBack)); });
@@ -463,11 +466,7 @@ void frmOptions::cmdOK_Click() {
         if (!compact) return;
         Clock& clock = *compact->picSmClock;
         SmClockPicturePath() = txtCompactPic->text();
-        resumeNext([&] {
-            const QString path = txtCompactPic->text();
-            if (!QFile::exists(path)) clock.Picture(QImage());
-            else if (const QImage picture = readPicture(path); !picture.isNull()) clock.Picture(picture);
-        });
+        resumeNext([&] { applyPicture(clock, txtCompactPic->text()); });
         resumeNext([&] { clock.ShowNumbers(chkCompactNumbers->isChecked()); });
         resumeNext([&] { clock.ShowSeconds(chkCompactSeconds->isChecked()); });
         resumeNext([&] { clock.ShowBorder(chkCompactBorders->isChecked()); });
