@@ -872,9 +872,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     auto* splitter = qobject_cast<QFrame*>(watched);
-    if (splitter && (splitter == picHSplit || splitter == picVSplit)) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
+    const QEvent::Type type = event->type();
+    const bool mouseEvent =
+        type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    if (splitter && (splitter == picHSplit || splitter == picVSplit) && mouseEvent) {
+        auto* mouse = static_cast<QMouseEvent*>(event);  // only mouse events come this far
+        switch (type) {
         case QEvent::MouseButtonPress:
             if (mouse->button() == Qt::LeftButton) {
                 dragging_ = true;
