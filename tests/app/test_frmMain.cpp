@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -256,12 +258,18 @@ TEST_F(MainWindowTest, ASecondCopyIsRefusedWithoutTouchingTheStore) {
     // Another copy of the program, for this test a process that holds the same lock.
     const pid_t other = fork();
     if (other == 0) {
-        setpgid(0, 0);
-        execlp("flock", "flock", "-n", lock.c_str(), "sleep", "30", static_cast<char*>(nullptr));
+        execlp("flock", "flock", "--no-fork", "-n", lock.c_str(), "sleep", "30", static_cast<char*>(nullptr));
         _exit(127);
     }
-    for (int i = 0; i < 100 && !QFile::exists(QString::fromStdString(lock)); ++i) QTest::qWait(10);
-    QTest::qWait(100);
+    auto held = [&] {
+        const int fd = open(lock.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0) return false;
+        const bool taken = flock(fd, LOCK_EX | LOCK_NB) != 0;
+        close(fd);
+        return taken;
+    };
+    for (int i = 0; i < 500 && !held(); ++i) QTest::qWait(10);
+    ASSERT_TRUE(held());
     EXPECT_FALSE(load());
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Program is already running");
@@ -269,7 +277,7 @@ TEST_F(MainWindowTest, ASecondCopyIsRefusedWithoutTouchingTheStore) {
     EXPECT_EQ(MainWindow(), nullptr);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(storeFile)));
     // The other copy crashes: its lock goes with it.
-    kill(-other, SIGKILL);
+    kill(other, SIGKILL);
     waitpid(other, nullptr, 0);
     EXPECT_TRUE(load());
 }
