@@ -33,6 +33,7 @@
 #include "NoorvaleMain.h"
 #include "QtMsgBox.h"
 #include "QtPlacement.h"
+#include "Twips.h"
 #include "VbError.h"
 #include "WindowPlacement.h"
 #include "frmAbout.h"
@@ -53,8 +54,6 @@
 namespace nv {
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440;
 
 std::string systemKey(const char* control) { return std::string(kNoorvaleKey) + "\\System\\" + control; }
 std::string optionsKey(const char* control) { return std::string(kNoorvaleKey) + "\\Options\\" + control; }
@@ -337,10 +336,10 @@ QLabel* frmMain::panel(const QString& key) const {
     return it == panels_.end() ? nullptr : it->second;
 }
 
-double frmMain::twipsX(int pixels) const { return pixels * kTwipsPerInch / std::max(1, logicalDpiX()); }
-double frmMain::twipsY(int pixels) const { return pixels * kTwipsPerInch / std::max(1, logicalDpiY()); }
-int frmMain::pixelsX(double twips) const { return static_cast<int>(std::lround(twips * logicalDpiX() / kTwipsPerInch)); }
-int frmMain::pixelsY(double twips) const { return static_cast<int>(std::lround(twips * logicalDpiY() / kTwipsPerInch)); }
+double frmMain::twipsX(int pixels) const { return pixelsToTwips(pixels, this); }
+double frmMain::twipsY(int pixels) const { return pixelsToTwipsY(pixels, this); }
+int frmMain::pixelsX(double twips) const { return twipsToPixels(twips, this); }
+int frmMain::pixelsY(double twips) const { return twipsToPixelsY(twips, this); }
 
 // ---------------------------------------------------------------------------------------------
 // Load and unload

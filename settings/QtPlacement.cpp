@@ -3,41 +3,20 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <cmath>
+
+#include "Twips.h"
 
 namespace nv {
 
-namespace {
-constexpr double kTwipsPerInch = 1440;
-
-QScreen* screenOf(const QWidget& w) {
-    QScreen* s = w.screen();
-    return s ? s : QGuiApplication::primaryScreen();
-}
-
-int pixels(double twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch)); }
-double twips(int pixels, double dpi) { return pixels * kTwipsPerInch / dpi; }
-}  // namespace
-
-double QtPlaceable::dpiX() const {
-    QScreen* s = screenOf(widget_);
-    return s && s->logicalDotsPerInchX() > 0 ? s->logicalDotsPerInchX() : 96.0;
-}
-
-double QtPlaceable::dpiY() const {
-    QScreen* s = screenOf(widget_);
-    return s && s->logicalDotsPerInchY() > 0 ? s->logicalDotsPerInchY() : 96.0;
-}
-
 std::string QtPlaceable::name() const { return widget_.objectName().toStdString(); }
-double QtPlaceable::top() const { return twips(widget_.y(), dpiY()); }
-double QtPlaceable::left() const { return twips(widget_.x(), dpiX()); }
-double QtPlaceable::width() const { return twips(widget_.width(), dpiX()); }
-double QtPlaceable::height() const { return twips(widget_.height(), dpiY()); }
-void QtPlaceable::setTop(double t) { widget_.move(widget_.x(), pixels(t, dpiY())); }
-void QtPlaceable::setLeft(double t) { widget_.move(pixels(t, dpiX()), widget_.y()); }
-void QtPlaceable::setWidth(double t) { widget_.resize(pixels(t, dpiX()), widget_.height()); }
-void QtPlaceable::setHeight(double t) { widget_.resize(widget_.width(), pixels(t, dpiY())); }
+double QtPlaceable::top() const { return pixelsToTwipsY(widget_.y(), &widget_); }
+double QtPlaceable::left() const { return pixelsToTwips(widget_.x(), &widget_); }
+double QtPlaceable::width() const { return pixelsToTwips(widget_.width(), &widget_); }
+double QtPlaceable::height() const { return pixelsToTwipsY(widget_.height(), &widget_); }
+void QtPlaceable::setTop(double t) { widget_.move(widget_.x(), twipsToPixelsY(t, &widget_)); }
+void QtPlaceable::setLeft(double t) { widget_.move(twipsToPixels(t, &widget_), widget_.y()); }
+void QtPlaceable::setWidth(double t) { widget_.resize(twipsToPixels(t, &widget_), widget_.height()); }
+void QtPlaceable::setHeight(double t) { widget_.resize(widget_.width(), twipsToPixelsY(t, &widget_)); }
 
 WindowState QtPlaceable::windowState() const {
     if (!widget_.isWindow()) return WindowState::Normal;
@@ -49,12 +28,12 @@ WindowState QtPlaceable::windowState() const {
 
 double QtPlaceable::screenWidth() const {
     QScreen* s = QGuiApplication::primaryScreen();
-    return s ? twips(s->geometry().width(), dpiX()) : 0;
+    return s ? pixelsToTwips(s->geometry().width(), &widget_) : 0;
 }
 
 double QtPlaceable::screenHeight() const {
     QScreen* s = QGuiApplication::primaryScreen();
-    return s ? twips(s->geometry().height(), dpiY()) : 0;
+    return s ? pixelsToTwipsY(s->geometry().height(), &widget_) : 0;
 }
 
 namespace {

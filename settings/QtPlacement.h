@@ -27,8 +27,6 @@ public:
     double screenHeight() const override;
 
 private:
-    double dpiX() const;
-    double dpiY() const;
     QWidget& widget_;
 };
 

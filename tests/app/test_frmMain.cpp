@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
@@ -19,6 +23,8 @@
 #include "AppFixture.h"
 #include "CalendarProps.h"
 #include "NoorvaleMain.h"
+#include "Twips.h"
+#include "Clock.h"
 #include "frmCompact.h"
 #include "frmMain.h"
 #include "modNoorvale.h"
@@ -256,12 +262,18 @@ TEST_F(MainWindowTest, ASecondCopyIsRefusedWithoutTouchingTheStore) {
     // Another copy of the program, for this test a process that holds the same lock.
     const pid_t other = fork();
     if (other == 0) {
-        setpgid(0, 0);
-        execlp("flock", "flock", "-n", lock.c_str(), "sleep", "30", static_cast<char*>(nullptr));
+        execlp("flock", "flock", "--no-fork", "-n", lock.c_str(), "sleep", "30", static_cast<char*>(nullptr));
         _exit(127);
     }
-    for (int i = 0; i < 100 && !QFile::exists(QString::fromStdString(lock)); ++i) QTest::qWait(10);
-    QTest::qWait(100);
+    auto held = [&] {
+        const int fd = open(lock.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0) return false;
+        const bool taken = flock(fd, LOCK_EX | LOCK_NB) != 0;
+        close(fd);
+        return taken;
+    };
+    for (int i = 0; i < 500 && !held(); ++i) QTest::qWait(10);
+    ASSERT_TRUE(held());
     EXPECT_FALSE(load());
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Program is already running");
@@ -269,7 +281,7 @@ TEST_F(MainWindowTest, ASecondCopyIsRefusedWithoutTouchingTheStore) {
     EXPECT_EQ(MainWindow(), nullptr);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(storeFile)));
     // The other copy crashes: its lock goes with it.
-    kill(-other, SIGKILL);
+    kill(other, SIGKILL);
     waitpid(other, nullptr, 0);
     EXPECT_TRUE(load());
 }
@@ -292,4 +304,47 @@ TEST_F(MainWindowTest, ScreenshotsOfTheMainWindow) {
     main().action("mnuViewHijri")->trigger();
     QTest::qWait(50);
     EXPECT_TRUE(main().grab().save(folder + "/main-month-hijri.png"));
+}
+
+TEST_F(MainWindowTest, LayoutInTwipsAndTheSplitters) {
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    storeLong("\\System\\Startup", "UpdateMode", 0);
+    ASSERT_TRUE(load());
+    frmMain& w = main();
+    w.resize(1000, 700);
+    QTest::qWait(20);
+    auto tw = [&](int px) { return twips(&w, px); };
+    QWidget* tree = w.tvwAlertMngr;
+    // The tree starts 60 twips below the toolbar, 20 from the left; the splitter under it, the
+    // clock under that; the tab control 100 twips right of the tree.
+    EXPECT_NEAR(tw(tree->x()), 20, 15);
+    EXPECT_NEAR(tw(tree->y()), tw(w.tlbMain->height()) + 60, 15);
+    EXPECT_EQ(w.picHSplit->y(), tree->y() + tree->height());
+    EXPECT_EQ(w.picClock->y(), w.picHSplit->y() + w.picHSplit->height());
+    EXPECT_NEAR(tw(w.tabPrayerCal->x()), tw(tree->width()) + 100, 15);
+
+    // Dragging the vertical splitter 60 pixels right widens the tree and moves the calendar.
+    const int treeWidth = tree->width(), tabLeft = w.tabPrayerCal->x();
+    QTest::mousePress(w.picVSplit, Qt::LeftButton, {}, QPoint(2, 50));
+    QMouseEvent move(QEvent::MouseMove, QPointF(62, 50), w.picVSplit->mapToGlobal(QPointF(62, 50)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.picVSplit, &move);
+    QTest::mouseRelease(w.picVSplit, Qt::LeftButton, {}, QPoint(62, 50));
+    EXPECT_NEAR(tree->width(), treeWidth + 60, 2);
+    EXPECT_NEAR(w.tabPrayerCal->x(), tabLeft + 60, 2);
+
+    // A splitter is never dragged closer than 1000 twips to the window's edge.
+    QTest::mousePress(w.picHSplit, Qt::LeftButton, {}, QPoint(10, 1));
+    QMouseEvent far(QEvent::MouseMove, QPointF(10, 2000), w.picHSplit->mapToGlobal(QPointF(10, 2000)), Qt::NoButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.picHSplit, &far);
+    QTest::mouseRelease(w.picHSplit, Qt::LeftButton, {}, QPoint(10, 2000));
+    const int clientBottom = w.stbMain->y();
+    EXPECT_LE(w.picHSplit->y(), clientBottom - twipsToPixelsY(1000, &w) + 2);
+
+    // Hiding the status bar gives its room to the calendar.
+    const int tabHeight = w.tabPrayerCal->height();
+    w.action("mnuViewStatusBar")->trigger();
+    EXPECT_TRUE(w.stbMain->isHidden());
+    EXPECT_GT(w.tabPrayerCal->height(), tabHeight);
 }
