@@ -1,8 +1,10 @@
-// Answers the common dialogs (file, colour, printer) for a test, in the order they are asked,
+// Helpers of the dialog tests. ScopedPickers answers the common dialogs (file, colour, printer) for a test, in the order they are asked,
 // and tells what each was asked with. Unanswered requests are cancelled.
 #pragma once
 
+#include <QLineEdit>
 #include <QPrinter>
+#include <QTest>
 #include <QString>
 #include <deque>
 #include <optional>
@@ -11,6 +13,14 @@
 #include "Pickers.h"
 
 namespace nv::test {
+
+// Replaces a box's text as the user does: everything selected, then the keys typed (no keys:
+// Backspace).
+inline void retype(QLineEdit* box, const QString& keys) {
+    box->selectAll();
+    if (keys.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
+    else QTest::keyClicks(box, keys);
+}
 
 class ScopedPickers {
 public:

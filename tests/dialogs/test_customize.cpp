@@ -24,15 +24,9 @@
 
 using namespace nv;
 using nv::test::AppFixture;
+using nv::test::retype;
 
 namespace {
-
-// Replaces a box's text as the user does: everything selected, then the keys typed.
-void retype(QLineEdit* box, const QString& keys) {
-    box->selectAll();
-    if (keys.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
-    else QTest::keyClicks(box, keys);
-}
 
 QTreeWidgetItem* alertNode(QTreeWidget* tree, int alert) {
     QTreeWidgetItem* kind = tree->topLevelItem(0)->child(0);

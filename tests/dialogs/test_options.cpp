@@ -27,15 +27,7 @@
 
 using namespace nv;
 using nv::test::AppFixture;
-
-namespace {
-
-void retype(QLineEdit* box, const QString& keys) {
-    box->selectAll();
-    QTest::keyClicks(box, keys);
-}
-
-}  // namespace
+using nv::test::retype;
 
 class OptionsTest : public AppFixture {
 protected:
