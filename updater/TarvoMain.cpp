@@ -1,0 +1,26 @@
+// Tarvo, the update utility: its one argument is the scrambled parameter text that Noorvale
+// (or Quenlo, after a self-update) passes on.
+#include <QApplication>
+
+#include <string>
+
+#include "MsgBox.h"
+#include "QtMsgBox.h"
+#include "UpdaterApp.h"
+#include "frmTarvo.h"
+#include "modTarvo.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    nv::setAppTitle("Tarvo");
+    nv::SetAppName("Tarvo");
+    if (!nv::InstallMsgBoxTestHook()) nv::installMessageBoxes();
+    // The parameter text is one word; should a shell have split it, the blanks come back.
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) commandLine += ' ';
+        commandLine += argv[i];
+    }
+    if (!nv::Main(commandLine)) return 0;
+    return app.exec();
+}
