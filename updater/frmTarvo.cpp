@@ -177,7 +177,7 @@ int frmTarvo::progressFullWidth() const { return lblProgBar->width(); }
 
 void frmTarvo::SetMessage(const std::string& text) {
     lblMessage->setText(QString::fromStdString(text));
-    lblMessage->repaint();
+    lblMessage->update();
 }
 
 void frmTarvo::SetProgress(int width) {

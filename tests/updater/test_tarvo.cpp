@@ -134,6 +134,16 @@ TEST_F(TarvoRun, NothingNewerEndsWithTheLatestVersionMessage) {
     EXPECT_TRUE(eventually([&] { return exists(site.root / "noorvale-started"); }, 10));
 }
 
+TEST_F(TarvoRun, NoFileIsReplacedWithoutItsBackup) {
+    ASSERT_TRUE(site.publish());
+    writeFile(site.prog + "/Backup", "a file where the backup folder belongs");
+    const auto before = UpdateSite::snapshot(site.prog);
+    run();
+    expectFailedAt(3, "Update Failed, could not install update files.");
+    EXPECT_EQ(UpdateSite::snapshot(site.prog), before);
+    EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).size() <= 3);  // extracted files not installed
+}
+
 TEST_F(TarvoRun, OnlyOlderOrMissingFilesAreSelected) {
     ASSERT_TRUE(site.publish());
     // An installed copy newer than the published date is left alone; a date that is no date
