@@ -35,7 +35,10 @@ std::string fullPath(HKEY root, const std::string& subKey) {
     while (i <= subKey.size()) {
         size_t j = subKey.find('\\', i);
         if (j == std::string::npos) j = subKey.size();
-        if (j > i) path += "\\" + subKey.substr(i, j - i);
+        if (j > i) {
+            path += '\\';
+            path.append(subKey, i, j - i);
+        }
         i = j + 1;
     }
     return path;

@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QTest>
 #include <QTreeWidget>
 #include <cstdlib>
 
 #include "AppFixture.h"
+#include "support/DiskAudio.h"
 #include "DaySchedule.h"
 #include "FormatDate.h"
 #include "NoorvaleMain.h"
@@ -25,7 +27,7 @@ using nv::test::AppFixture;
 class AlertEngine : public AppFixture {
 protected:
     void SetUp() override {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        test::useDummyAudio();
         AppFixture::SetUp();
         storeLong("\\System\\Startup", "DefaultView", 0);
         storeLong("\\System\\Startup", "UpdateMode", 0);
@@ -58,11 +60,16 @@ TEST_F(AlertEngine, AtStartTheNextPrayerIsShownAndPassedOnesNeverAlert) {
 }
 
 TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
+    test::ScratchDir scratch;
+    const std::string heard = scratch / "heard.raw";
+    test::useDiskAudio(heard);
     startAt(15, 42, 58);
     tickAt(15, 42, 59);
     EXPECT_EQ(main().player()->Status(), "");
     tickAt(15, 43, 0);
     EXPECT_EQ(main().player()->Status(), "playing");
+    QTest::qWait(400);  // the alert sound is really heard
+    EXPECT_GT(test::Recording(heard).loudMs(), 100);
     EXPECT_TRUE(tray().mnuSysTray(3)->isEnabled());  // Stop Playback
     EXPECT_EQ(beeps, 0);
     EXPECT_FALSE(DaySchedule[2].Pending);
@@ -88,6 +95,16 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
     tray().mnuSysTray(3)->trigger();
     EXPECT_EQ(main().player()->Status(), "");
     EXPECT_FALSE(tray().mnuSysTray(3)->isEnabled());
+}
+
+TEST_F(AlertEngine, NoSoundDeviceBeeps) {
+    test::ScratchDir scratch;
+    test::useNoAudioDevice(scratch / "empty-alsa.conf");
+    startAt(15, 42);
+    tickAt(15, 43, 0);
+    unsetenv("ALSA_CONFIG_PATH");
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(main().player()->Status(), "");
 }
 
 TEST_F(AlertEngine, MissingSoundFileBeeps) {
