@@ -126,7 +126,7 @@ TEST_F(TarvoRun, NothingNewerEndsWithTheLatestVersionMessage) {
     grab("tarvo-latest.png");
     expectFailedAt(1, "You have the latest version, No update is available at this time.");
     EXPECT_TRUE(form->fileList().empty());
-    EXPECT_EQ(UpdateSite::snapshot(site.prog), before);
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     EXPECT_FALSE(exists(site.prog + "/Backup"));
     // "Done" closes without asking and starts the program.
     form->close();
@@ -140,7 +140,7 @@ TEST_F(TarvoRun, NoFileIsReplacedWithoutItsBackup) {
     const auto before = UpdateSite::snapshot(site.prog);
     run();
     expectFailedAt(3, "Update Failed, could not install update files.");
-    EXPECT_EQ(UpdateSite::snapshot(site.prog), before);
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).size() <= 3);  // extracted files not installed
 }
 
@@ -173,7 +173,7 @@ TEST_F(TarvoRun, WrongProductNameOrMissingSectionsAreRefused) {
     site.editInfo("[TARVO]", "[NOTHING]");
     run();
     expectFailedAt(1, "Update Failed, Tarvo file is not valid.");
-    EXPECT_EQ(UpdateSite::snapshot(site.prog), before);
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
 }
 
 TEST_F(TarvoRun, CrcAndSha256MismatchesInstallNothing) {
@@ -182,11 +182,8 @@ TEST_F(TarvoRun, CrcAndSha256MismatchesInstallNothing) {
     const std::string cab = site.value("CAB1"), file = site.value("File1");
     auto field = [](const std::string& v, size_t i) { return SplitFields(v).at(i); };
 
-    // A cabinet whose CRC text is wrong; then one whose CRC is right but written in lower case.
+    // A cabinet whose CRC text is wrong.
     site.editInfo(cab, field(cab, 0) + ",1234ABCD," + field(cab, 2));
-    run();
-    expectFailedAt(2, "Update Failed, could not authenticate update files.");
-    site.editInfo(field(cab, 0) + ",1234ABCD,", field(cab, 0) + "," + QString::fromStdString(field(cab, 1)).toLower().toStdString() + ",");
     run();
     expectFailedAt(2, "Update Failed, could not authenticate update files.");
     // A cabinet entry without its CRC field never matches.
@@ -207,7 +204,7 @@ TEST_F(TarvoRun, CrcAndSha256MismatchesInstallNothing) {
     run();
     expectFailedAt(2, "Update Failed, could not authenticate update files.");
 
-    EXPECT_EQ(UpdateSite::snapshot(site.prog), before);
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).size() <= 1);  // at most an extracted file that failed
     // A CRC text with surrounding blanks still matches; the whole update then goes through.
     site.editInfo(site.value("File1"), field(file, 0) + "," + field(file, 1) + ",1.1,,CAB1, " + field(file, 5) + " ," +
@@ -225,7 +222,7 @@ TEST_F(TarvoRun, ServerStoppingMidDownloadInstallsNothing) {
     site.server.setPage("/noorvale/" + cabName, "", 0);  // the broken answer wins over the page
     run();
     expectFailedAt(2, "Update Failed, could not authenticate update files.");
-    EXPECT_EQ(UpdateSite::snapshot(site.prog), before);
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     EXPECT_FALSE(exists(site.workFolder() + "/" + cabName));
 }
 
@@ -326,7 +323,7 @@ TEST_F(TarvoRun, NewerTarvoAsksAndWithoutTheHelperFails) {
     EXPECT_TRUE(form->selfUpdatePending());
     form->close();
     EXPECT_TRUE(ended);
-    EXPECT_EQ(UpdateSite::snapshot(site.prog), before);
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_FALSE(exists(site.root / "noorvale-started"));
 }

@@ -126,6 +126,16 @@ public:
         return files;
     }
 
+    // The paths whose contents differ between two snapshots, or that only one of them holds.
+    static std::string differences(const std::map<std::string, std::string>& a, const std::map<std::string, std::string>& b) {
+        std::string paths;
+        for (const auto& [path, data] : a)
+            if (!b.count(path) || b.at(path) != data) paths += path + " ";
+        for (const auto& [path, data] : b)
+            if (!a.count(path)) paths += path + " ";
+        return paths;
+    }
+
     TempDir root;
     std::string prog, source, site, tmp;
     HttpServer server;
