@@ -78,7 +78,7 @@ private:
 
     // Refuses an update file whose names would write outside the program or work folder.
     bool PackageNamesAreSafe();
-    // When the value carries a SHA-256 field (after `fields` CRC-carrying fields), the file must match it.
+    // When value[field] holds a SHA-256 (the extra field the publisher writes), the file must match it.
     bool VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field);
 
     cIniFile IniFile;

@@ -106,6 +106,15 @@ TEST_F(Programs, TarvoInstallsAPublishedUpdate) {
     EXPECT_TRUE(boxes().empty());
 }
 
+TEST_F(Programs, ASecondTarvoFromTheSameFolderDoesNotRun) {
+    ASSERT_TRUE(site.publish("--date '1999-01-01 00:00:00'"));
+    const pid_t first = start("Tarvo", site.parameters());
+    ASSERT_TRUE(eventually([&] { return exists(site.workFolder()); }, 10));  // the first one has started
+    EXPECT_EQ(runToEnd("Tarvo", site.parameters()), 0);
+    EXPECT_EQ(boxes(), std::vector<std::string>{"Tarvo\tProgram is already running"});
+    child = first;  // ended by TearDown
+}
+
 TEST_F(Programs, SelfUpdateReplacesTarvoThroughQuenlo) {
     // The published Tarvo is a stand-in that records the parameter text it is started with.
     writeFile(site.root / "NewTarvo", standInProgram(site.root / "tarvo-started"));
