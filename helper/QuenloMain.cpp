@@ -13,11 +13,7 @@ int main(int argc, char** argv) {
     nv::setAppTitle("Quenlo");
     nv::SetAppName("Quenlo");
     if (!nv::InstallMsgBoxTestHook()) nv::installMessageBoxes();
-    std::string commandLine;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) commandLine += ' ';
-        commandLine += argv[i];
-    }
+    const std::string commandLine = nv::CommandLineText(argc, argv);
     nv::fQuenlo form;
     form.Form_Load(commandLine);
     return 0;

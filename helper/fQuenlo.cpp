@@ -20,16 +20,6 @@ double& handOverWait() {
 void refuse(const char* code) {
     MsgBox(std::string("Cannot run program...\r\nERR# ") + code + " ...", vbExclamation, "Quenlo Message");
 }
-
-bool exists(const std::string& path) {
-    bool found = false;
-    resumeNext([&] {
-        cFile f;
-        f.PathFileName(path);
-        found = f.Exists();
-    });
-    return found;
-}
 }  // namespace
 
 void fQuenlo::setHandOverWait(double seconds) { handOverWait() = seconds; }
@@ -59,7 +49,7 @@ void fQuenlo::Form_Load(const std::string& commandLine) {
         }
         const std::string& source = fields[0];
         const std::string& target = fields[1];
-        if (!exists(source) || !exists(target)) {
+        if (!FileExists(source) || !FileExists(target)) {
             refuse("QNL103");
             break;
         }
@@ -71,7 +61,7 @@ void fQuenlo::Form_Load(const std::string& commandLine) {
             f.PathFileName(source);
             f.Install(target);
         });
-        if (exists(target)) {
+        if (FileExists(target)) {
             const std::string tail = s.substr(source.size() + 1 + target.size() + 1);
             trap(__LINE__, [&] {
                 if (!QProcess::startDetached(QString::fromStdString(target), {QString::fromStdString(Scramble(tail))}))

@@ -15,12 +15,7 @@ int main(int argc, char** argv) {
     nv::setAppTitle("Tarvo");
     nv::SetAppName("Tarvo");
     if (!nv::InstallMsgBoxTestHook()) nv::installMessageBoxes();
-    // The parameter text is one word; should a shell have split it, the blanks come back.
-    std::string commandLine;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) commandLine += ' ';
-        commandLine += argv[i];
-    }
+    const std::string commandLine = nv::CommandLineText(argc, argv);
     if (!nv::Main(commandLine)) return 0;
     return app.exec();
 }

@@ -69,6 +69,15 @@ std::string TrimBlanks(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
+std::string CommandLineText(int argc, char** argv) {
+    std::string text;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) text += ' ';
+        text += argv[i];
+    }
+    return text;
+}
+
 bool InstallMsgBoxTestHook() {
     const char* log = std::getenv("NOORVALE_MSGBOX_LOG");
     if (!log || !*log) return false;

@@ -77,16 +77,6 @@ std::string subFolder(const std::string& field) {
     return fFixPath(p);
 }
 
-bool fileExists(const std::string& path) {
-    bool exists = false;
-    resumeNext([&] {
-        cFile f;
-        f.PathFileName(path);
-        exists = f.Exists();
-    });
-    return exists;
-}
-
 void deleteIfExists(const std::string& path) {
     resumeNext([&] {
         cFile f;
@@ -472,7 +462,7 @@ bool frmTarvo::ExtractCab(int i, int p) {
             SetMessage("Update Failed, could not authenticate update files.");
             break;
         }
-        if (!fileExists(extracted)) {
+        if (!FileExists(extracted)) {
             ok = false;
             SetMessage("Update Failed, could not extract files.");
             break;
@@ -505,7 +495,7 @@ bool frmTarvo::InstallUpdates(int i, int p) {
             dst.PathFileName(target);
         });
         // The old copy goes to the backup folder first; without a backup nothing is replaced.
-        if (fileExists(target)) {
+        if (FileExists(target)) {
             bool saved = false;
             trap(__LINE__, [&] {
                 dst.Copy(backup);
@@ -520,13 +510,13 @@ bool frmTarvo::InstallUpdates(int i, int p) {
             }
         }
         fMakePath(folder);
-        if (!fileExists(source)) {
+        if (!FileExists(source)) {
             ok = false;
             SetMessage("Update Failed, could not locate update files.");
             break;
         }
         trap(__LINE__, [&] { src.Install(target); });
-        if (!fileExists(target)) {
+        if (!FileExists(target)) {
             ok = false;
             SetMessage("Update Failed, could not copy update files.");
             break;
@@ -597,11 +587,11 @@ bool frmTarvo::UpdateSelf() {
         const std::string extracted = TempFolder + file[0];
         deleteIfExists(extracted);
         trap(__LINE__, [&] { CabFile.Extract(file[0], TempFolder, file[0]); });
-        if (VerifyCRC(extracted, file[5]) && VerifySHA256(extracted, file, 6) && fileExists(extracted)) ok = true;
+        if (VerifyCRC(extracted, file[5]) && VerifySHA256(extracted, file, 6) && FileExists(extracted)) ok = true;
         deleteIfExists(CabFile.CabName());
     } while (false);
     const std::string helper = AppFolder + "Quenlo";
-    if (fileExists(helper) && ok) {
+    if (FileExists(helper) && ok) {
         cmdAction->setText("Skip");
         const std::string handOver = TempFolder + program + "," + AppFolder + program + ",";
         const std::string arguments = Scramble(handOver) + CommandLine;
@@ -634,7 +624,7 @@ void frmTarvo::closeEvent(QCloseEvent* event) {
 void frmTarvo::Form_Unload() {
     unloaded_ = true;
     ErrorBoxTrap trap("Tarvo.frmTarvo.Form_Unload");
-    if (!SelfUpdatePending && fileExists(MainProgramPath))
+    if (!SelfUpdatePending && FileExists(MainProgramPath))
         trap(__LINE__, [&] { QProcess::startDetached(QString::fromStdString(MainProgramPath), {}); });
     resumeNext([&] { FileList.clear(); });
     programEnd()();

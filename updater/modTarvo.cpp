@@ -148,6 +148,16 @@ std::string FileNameURL(const std::string& url) {
     return name;
 }
 
+bool FileExists(const std::string& path) {
+    bool exists = false;
+    resumeNext([&] {
+        cFile f;
+        f.PathFileName(path);
+        exists = f.Exists();
+    });
+    return exists;
+}
+
 void DoEvents() { QCoreApplication::processEvents(); }
 
 void Wait(double seconds) {

@@ -57,6 +57,9 @@ std::string FilePathURL(const std::string& url);
 // The part after the last "/" without trailing blanks; the whole text with no "/".
 std::string FileNameURL(const std::string& url);
 
+// Whether the file or folder exists; false also when the question itself fails.
+bool FileExists(const std::string& path);
+
 // Waits the number of seconds, letting pending window events run.
 void Wait(double seconds);
 // Lets pending window events run.
