@@ -27,7 +27,7 @@ int MsgBox(const std::string& text, int style, const std::string& title) {
     }
     if (h) return h(text, style, caption);
     std::cerr << caption << ": " << text << std::endl;
-    return (style & 7) == vbYesNo ? vbNo : vbOK;
+    return (style & 7) == vbYesNo ? vbNo : (style & 7) == vbAbortRetryIgnore ? vbAbort : vbOK;
 }
 
 MsgBoxHandler setMsgBoxHandler(MsgBoxHandler handler) {

@@ -12,15 +12,16 @@ namespace nv {
 // Buttons and icon, added together.
 enum MsgBoxStyle : int {
     vbOKOnly = 0,
+    vbAbortRetryIgnore = 2,
     vbYesNo = 4,
     vbCritical = 16,
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
 };
-enum MsgBoxResult : int { vbOK = 1, vbYes = 6, vbNo = 7 };
+enum MsgBoxResult : int { vbOK = 1, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 
-// The answer to a box: vbOK, vbYes or vbNo.
+// The answer to a box: vbOK, vbYes or vbNo; vbAbort, vbRetry or vbIgnore.
 int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& title = {});
 
 using MsgBoxHandler = std::function<int(const std::string& text, int style, const std::string& title)>;

@@ -20,6 +20,11 @@ void installMessageBoxes() {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             return box.exec() == QMessageBox::Yes ? int{vbYes} : int{vbNo};
         }
+        if ((style & 7) == vbAbortRetryIgnore) {
+            box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+            const int answer = box.exec();
+            return answer == QMessageBox::Retry ? int{vbRetry} : answer == QMessageBox::Ignore ? int{vbIgnore} : int{vbAbort};
+        }
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
         return int{vbOK};

@@ -207,27 +207,6 @@ int32_t mspackErrorCode(int err, const CabSystem& sys, bool target) {
     throw VbError(code, source, CabErrorText(code));
 }
 
-// A name from the cabinet as a relative path below the output folder, or empty when it would
-// not stay below it: absolute, a drive letter, ".." anywhere, or no file name at its end.
-std::string safeRelativePath(const std::string& name) {
-    std::string p = name;
-    for (auto& c : p)
-        if (c == '\\') c = '/';
-    if (p.empty() || p[0] == '/') return {};
-    if (p.size() >= 2 && std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':') return {};
-    size_t i = 0;
-    std::string last;
-    while (i <= p.size()) {
-        size_t e = p.find('/', i);
-        if (e == std::string::npos) e = p.size();
-        last = p.substr(i, e - i);
-        if (last == "..") return {};
-        i = e + 1;
-    }
-    if (last.empty() || last == ".") return {};
-    return p;
-}
-
 // Whether `path` (which exists) lies inside `folder` once links are resolved.
 bool resolvesInside(const std::string& path, const std::string& folder) {
     char rp[PATH_MAX], rf[PATH_MAX];
@@ -433,7 +412,7 @@ uint32_t cCabFile::OnFileInCabinet(uint32_t mode, FileInCabinetInfo& info) {
         bool cancel = false;
         if (BeforeExtract) BeforeExtract(name, cancel);
         if (cancel) return kFileOpSkip;
-        const std::string relative = safeRelativePath(outputFile_.empty() ? name : outputFile_);
+        const std::string relative = fSafeRelativePath(outputFile_.empty() ? name : outputFile_);
         const std::string base = outputFolder_.empty() ? [&] {
             std::string folder, file;
             fSplitFile(cabName_, folder, file);

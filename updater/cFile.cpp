@@ -226,6 +226,55 @@ void cFile::Copy(const std::string& NewFileName) {
     if (!copied) raiseCheck(kErrCFileCopyFailed, "File copy failed");
 }
 
+void cFile::Install(const std::string& NewFileName) {
+    checkP(path_);
+    checkN(NewFileName);
+    checkPX(path_);
+    const bool installed = trapped([&] {
+        const std::string from = TrimBlanks(path_), to = TrimBlanks(NewFileName);
+        struct stat src {}, dst {};
+        if (::stat(from.c_str(), &src) != 0 || !S_ISREG(src.st_mode)) return false;
+        // The target's own permission bits when it is there (an executable stays executable),
+        // else the source's.
+        const bool replacing = ::stat(to.c_str(), &dst) == 0;
+        if (replacing && !S_ISREG(dst.st_mode)) return false;
+        const mode_t mode = (replacing ? dst.st_mode : src.st_mode) & 07777;
+        const size_t slash = to.rfind('/');
+        std::string temp = (slash == std::string::npos ? std::string() : to.substr(0, slash + 1)) + ".";
+        temp += (slash == std::string::npos ? to : to.substr(slash + 1)) + ".new-XXXXXX";
+        const int out = ::mkstemp(temp.data());
+        if (out < 0) return false;
+        bool ok = true;
+        {
+            const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+            ok = in >= 0;
+            char buf[1 << 16];
+            while (ok) {
+                const ssize_t n = ::read(in, buf, sizeof buf);
+                if (n == 0) break;
+                if (n < 0) {
+                    if (errno == EINTR) continue;
+                    ok = false;
+                    break;
+                }
+                for (ssize_t done = 0; ok && done < n;) {
+                    const ssize_t w = ::write(out, buf + done, static_cast<size_t>(n - done));
+                    if (w < 0 && errno == EINTR) continue;
+                    ok = w > 0;
+                    done += w > 0 ? w : 0;
+                }
+            }
+            if (in >= 0) ::close(in);
+        }
+        ok = ok && ::fchmod(out, mode) == 0 && ::fsync(out) == 0;
+        ok = ::close(out) == 0 && ok;
+        ok = ok && ::rename(temp.c_str(), to.c_str()) == 0;
+        if (!ok) ::unlink(temp.c_str());
+        return ok;
+    });
+    if (!installed) raiseCheck(kErrCFileCopyFailed, "File copy failed");
+}
+
 void cFile::Move(const std::string& NewFileName) {
     checkP(path_);
     checkN(NewFileName);

@@ -63,6 +63,11 @@ public:
     std::string Contents() const;
 
     void Copy(const std::string& NewFileName);  // overwrites an existing target
+    // Copies the file over NewFileName through a temporary file beside the target and a rename,
+    // so the target is never half-written and a running program's file can be replaced. The
+    // target keeps its permission bits (an executable stays executable); a new one gets the
+    // file's own. Raises the copy failure when it cannot; the target is then unchanged.
+    void Install(const std::string& NewFileName);
     void Move(const std::string& NewFileName);  // PathFileName is not changed; an existing target is not replaced
     void Delete();                              // a read-only file is not deleted
     bool Exists() const;

@@ -1,5 +1,6 @@
 #include "modCallback.h"
 
+#include <cctype>
 #include <filesystem>
 
 #include "cCabFile.h"
@@ -24,6 +25,25 @@ void fSplitFile(const std::string& fullName, std::string& folder, std::string& f
         folder = fullName.substr(0, at + 1);
         file = fullName.substr(at + 1);
     }
+}
+
+std::string fSafeRelativePath(const std::string& name) {
+    std::string p = name;
+    for (auto& c : p)
+        if (c == '\\') c = '/';
+    if (p.empty() || p[0] == '/') return {};
+    if (p.size() >= 2 && std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':') return {};
+    size_t i = 0;
+    std::string last;
+    while (i <= p.size()) {
+        size_t e = p.find('/', i);
+        if (e == std::string::npos) e = p.size();
+        last = p.substr(i, e - i);
+        if (last == "..") return {};
+        i = e + 1;
+    }
+    if (last.empty() || last == ".") return {};
+    return p;
 }
 
 bool fMakePath(const std::string& folder) {

@@ -45,6 +45,10 @@ std::string fFixPath(const std::string& path);
 // Splits after the last "/" or "\": the folder keeps its separator (empty when there is none),
 // the file is the rest (the whole name when there is no separator).
 void fSplitFile(const std::string& fullName, std::string& folder, std::string& file);
+// A name read from a cabinet or an update file ("\\" or "/" between folders) as a relative "/"
+// path that stays below the folder it is joined to; empty when it would not: absolute, a drive
+// letter, ".." anywhere, or no file name at its end.
+std::string fSafeRelativePath(const std::string& name);
 // Creates the folder and any missing parent folders; true when it exists as a folder afterwards.
 // An empty folder gives false.
 bool fMakePath(const std::string& folder);

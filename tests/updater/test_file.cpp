@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utime.h>
+
+#include <csignal>
+#include <filesystem>
 
 #include <ctime>
 
@@ -53,6 +58,46 @@ TEST(CFile, CopyReplacesAnExistingTargetAndAMissingSourceCopiesNothing) {
     const VbError e2 = raised([&] { f.Copy(dir / "no-such-folder/x.txt"); });
     EXPECT_EQ(static_cast<uint32_t>(e2.number()), 0x80042BC4u);
     EXPECT_EQ(e2.description(), "File copy failed");
+}
+
+// Install replaces a program even while it runs, keeps the target's permission bits, leaves no
+// temporary file behind, and on failure leaves the target as it was.
+TEST(CFile, InstallReplacesARunningProgramAndKeepsItsMode) {
+    TempDir dir;
+    std::filesystem::copy_file("/bin/sleep", dir / "prog");
+    ::chmod((dir / "prog").c_str(), 0750);
+    writeFile(dir / "new", "#!/bin/sh\necho new\n");
+    ::chmod((dir / "new").c_str(), 0644);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const std::string p = dir / "prog";
+        ::execl(p.c_str(), p.c_str(), "30", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ASSERT_GT(pid, 0);
+    ::usleep(100 * 1000);
+    cFile f;
+    f.Init(dir / "new");
+    f.Install(dir / "prog");  // a plain copy onto a running program fails with "text file busy"
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    EXPECT_EQ(readFile(dir / "prog"), readFile(dir / "new"));
+    struct stat st {};
+    ::stat((dir / "prog").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0750u);
+    // A new target takes the source's bits.
+    f.Install(dir / "fresh");
+    ::stat((dir / "fresh").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 3);
+
+    // A folder where the target should be: nothing replaced, nothing left behind.
+    std::filesystem::create_directory(dir / "folder");
+    const VbError e = raised([&] { f.Install(dir / "folder"); });
+    EXPECT_EQ(static_cast<uint32_t>(e.number()), 0x80042BC4u);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 4);
+    raised([&] { f.Install(dir / "no-such-folder/x"); });
 }
 
 TEST(CFile, DeleteOfAReadOnlyFileFails) {

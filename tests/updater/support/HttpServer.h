@@ -73,6 +73,12 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         pages_[path] = {status, body};
     }
+    // A page whose answer announces the whole body, sends only its first `sent` bytes and then
+    // resets the connection: a server that stops in the middle of a download.
+    void setBrokenPage(const std::string& path, const std::string& body, size_t sent) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        broken_[path] = {body, sent};
+    }
     std::vector<std::string> requests() const {
         std::lock_guard<std::mutex> lock(mutex_);
         return requests_;
@@ -152,11 +158,19 @@ private:
             sendAll(fd, r);
         };
         std::pair<int, std::string> page{0, {}};
+        std::pair<std::string, size_t> broken{{}, std::string::npos};
         {
             std::lock_guard<std::mutex> lock(mutex_);
             if (auto it = pages_.find(path); it != pages_.end()) page = it->second;
+            if (auto it = broken_.find(path); it != broken_.end()) broken = it->second;
         }
-        if (page.first != 0) {
+        if (broken.second != std::string::npos) {
+            sendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(broken.first.size()) +
+                            "\r\nConnection: close\r\n\r\n" + broken.first.substr(0, broken.second));
+            ::usleep(100 * 1000);
+            linger l{1, 0};
+            ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+        } else if (page.first != 0) {
             reply(page.first, page.second);
         } else if (path == "/5000") {
             reply(200, body5000());
@@ -194,6 +208,7 @@ private:
     std::vector<std::thread> handlers_;
     std::vector<int> clients_;
     std::map<std::string, std::pair<int, std::string>> pages_;
+    std::map<std::string, std::pair<std::string, size_t>> broken_;
     std::vector<std::string> requests_;
     mutable std::mutex mutex_;
 };

@@ -1,0 +1,20 @@
+// Quenlo, the helper that replaces Tarvo's executable during a self-update.
+#include <QApplication>
+
+#include <string>
+
+#include "MsgBox.h"
+#include "QtMsgBox.h"
+#include "UpdaterApp.h"
+#include "fQuenlo.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    nv::setAppTitle("Quenlo");
+    nv::SetAppName("Quenlo");
+    if (!nv::InstallMsgBoxTestHook()) nv::installMessageBoxes();
+    const std::string commandLine = nv::CommandLineText(argc, argv);
+    nv::fQuenlo form;
+    form.Form_Load(commandLine);
+    return 0;
+}

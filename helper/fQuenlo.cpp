@@ -1,0 +1,75 @@
+#include "fQuenlo.h"
+
+#include <QLabel>
+#include <QProcess>
+
+#include "MsgBox.h"
+#include "VbError.h"
+#include "cFile.h"
+#include "mXOR.h"
+#include "modTarvo.h"
+
+namespace nv {
+
+namespace {
+double& handOverWait() {
+    static double seconds = 5;
+    return seconds;
+}
+
+void refuse(const char* code) {
+    MsgBox(std::string("Cannot run program...\r\nERR# ") + code + " ...", vbExclamation, "Quenlo Message");
+}
+}  // namespace
+
+void fQuenlo::setHandOverWait(double seconds) { handOverWait() = seconds; }
+
+fQuenlo::fQuenlo(QWidget* parent) : QWidget(parent) {
+    setObjectName("fQuenlo");
+    setWindowTitle("Quenlo");
+    setFixedSize(360, 70);
+    Label1 = new QLabel("ORVEN Tarvo update  is in progress, Please wait...", this);
+    Label1->setGeometry(16, 20, 328, 30);
+}
+
+void fQuenlo::Form_Load(const std::string& commandLine) {
+    ErrorBoxTrap trap("Quenlo.fQuenlo.Form_Load");
+    show();
+    repaint();
+    const std::string s = Scramble(commandLine);
+    do {
+        if (s.size() <= 1) {
+            refuse("QNL101");
+            break;
+        }
+        const std::vector<std::string> fields = SplitFields(s);
+        if (fields.size() < 3) {
+            refuse("QNL102");
+            break;
+        }
+        const std::string& source = fields[0];
+        const std::string& target = fields[1];
+        if (!FileExists(source) || !FileExists(target)) {
+            refuse("QNL103");
+            break;
+        }
+        Wait(handOverWait());
+        // Through a temporary file and a rename: the old executable may still be busy, and the
+        // new one keeps its permission bits.
+        trap(__LINE__, [&] {
+            cFile f;
+            f.PathFileName(source);
+            f.Install(target);
+        });
+        if (FileExists(target)) {
+            const std::string tail = s.substr(source.size() + 1 + target.size() + 1);
+            trap(__LINE__, [&] {
+                if (!QProcess::startDetached(QString::fromStdString(target), {QString::fromStdString(Scramble(tail))}))
+                    raiseError(kErrFileNotFound, "Quenlo.fQuenlo.Form_Load");
+            });
+        }
+    } while (false);
+    close();
+}
+
+}  // namespace nv

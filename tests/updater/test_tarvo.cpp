@@ -1,0 +1,422 @@
+// Tarvo's update run inside the test: the real window (offscreen), a real HTTP server on
+// 127.0.0.1, an update published with tools/nv-publish from real files into real gcab cabinets,
+// and a temporary program folder. Message boxes are read and answered through the program's
+// message-box seam; the network interfaces through the session's connection-state seam.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+
+#include "MsgBox.h"
+#include "cNetGet.h"
+#include "frmTarvo.h"
+#include "modTarvo.h"
+#include "support/UpdateSite.h"
+
+using namespace nv;
+using namespace nv::test;
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace {
+
+struct Box {
+    std::string text, title;
+    int style;
+};
+
+class TarvoRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("TMPDIR", site.tmp.c_str(), 1);
+        setAppTitle("Tarvo");
+        setMsgBoxHandler([this](const std::string& text, int style, const std::string& title) {
+            boxes.push_back({text, title, style});
+            if (grabOnBox && form) grab(grabOnBox);
+            if (answers.empty()) return int{vbOK};
+            const int a = answers.front();
+            answers.pop_front();
+            return a;
+        });
+        frmTarvo::setProgramEnd([this] { ended = true; });
+    }
+    void TearDown() override {
+        setMsgBoxHandler({});
+        ::unsetenv("TMPDIR");
+    }
+
+    // Starts Tarvo's window on the site's update, as Main does after its start-up checks.
+    frmTarvo& start(const std::string& parameters = {}) {
+        EXPECT_TRUE(ReadCommandLine(parameters.empty() ? site.parameters() : parameters, site.prog));
+        form = std::make_unique<frmTarvo>();
+        form->netGet().SetConnectionState([](uint32_t& flags) {
+            flags = kConnectionLan;
+            return true;
+        });
+        form->show();
+        return *form;
+    }
+    frmTarvo& run(const std::string& parameters = {}) {
+        start(parameters).TarvoUpdate();
+        return *form;
+    }
+    void expectFailedAt(int step, const std::string& message) {
+        EXPECT_EQ(form->message().toStdString(), message);
+        EXPECT_EQ(form->actionCaption(), "Done");
+        for (int j = 0; j < 4; ++j)
+            EXPECT_EQ(form->stepState(j), j < step ? frmTarvo::StepState::OK : frmTarvo::StepState::Error) << "step " << j;
+    }
+    void grab(const std::string& name) {
+        form->grab().save(QString::fromStdString(std::string(NOORVALE_BIN_DIR) + "/../tests/" + name));
+    }
+
+    UpdateSite site;
+    std::unique_ptr<frmTarvo> form;
+    std::vector<Box> boxes;
+    std::deque<int> answers;
+    bool ended = false;
+    const char* grabOnBox = nullptr;  // a picture of the window while a box is up
+};
+
+TEST_F(TarvoRun, FullUpdateInstallsWithBackupsAndStartsTheProgramOnClose) {
+    ASSERT_TRUE(site.publish());
+    const auto before = UpdateSite::snapshot(site.prog);
+    run();
+    grab("tarvo-finished.png");
+
+    EXPECT_EQ(form->message(), "Tarvo has completed the update.");
+    EXPECT_EQ(form->actionCaption(), "Finish");
+    for (int j = 0; j < 4; ++j) EXPECT_EQ(form->stepState(j), frmTarvo::StepState::OK);
+    EXPECT_EQ(form->progressWidth(), form->progressFullWidth() * 99 / 100);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(form->windowTitle(), "ORVEN Tarvo for Noorvale");
+
+    // New contents in place, also in the sub-folder; untouched files stay.
+    for (const char* f : {"Noorvale", "readme.txt", "graphics/picclock.jpg"})
+        EXPECT_EQ(readFile(site.prog + "/" + f), readFile(site.source + "/" + f)) << f;
+    EXPECT_EQ(readFile(site.prog + "/Media/Nv_001.wav"), before.at("Media/Nv_001.wav"));
+    // The old copies in the flat backup folder.
+    EXPECT_EQ(readFile(site.prog + "/Backup/Noorvale"), before.at("Noorvale"));
+    EXPECT_EQ(readFile(site.prog + "/Backup/readme.txt"), before.at("readme.txt"));
+    EXPECT_EQ(readFile(site.prog + "/Backup/picclock.jpg"), before.at("graphics/picclock.jpg"));
+    // Permission bits of the replaced files kept: the program stays executable.
+    EXPECT_EQ(modeOf(site.prog + "/Noorvale"), 0755u);
+    EXPECT_EQ(modeOf(site.prog + "/readme.txt"), 0600u);
+    // No work file left, and no temporary install file in the program folder.
+    EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).empty());
+    EXPECT_EQ(UpdateSite::snapshot(site.prog).size(), before.size() + 3);
+
+    // Finish closes without asking and starts the program again.
+    form->close();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(eventually([&] { return exists(site.root / "noorvale-started"); }, 10));
+}
+
+TEST_F(TarvoRun, NothingNewerEndsWithTheLatestVersionMessage) {
+    ASSERT_TRUE(site.publish("--date '1999-01-01 00:00:00'"));
+    const auto before = UpdateSite::snapshot(site.prog);
+    run();
+    grab("tarvo-latest.png");
+    expectFailedAt(1, "You have the latest version, No update is available at this time.");
+    EXPECT_TRUE(form->fileList().empty());
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+    EXPECT_FALSE(exists(site.prog + "/Backup"));
+    // "Done" closes without asking and starts the program.
+    form->close();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(eventually([&] { return exists(site.root / "noorvale-started"); }, 10));
+}
+
+TEST_F(TarvoRun, NoFileIsReplacedWithoutItsBackup) {
+    ASSERT_TRUE(site.publish());
+    writeFile(site.prog + "/Backup", "a file where the backup folder belongs");
+    const auto before = UpdateSite::snapshot(site.prog);
+    run();
+    expectFailedAt(3, "Update Failed, could not install update files.");
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+    EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).size() <= 3);  // extracted files not installed
+}
+
+TEST_F(TarvoRun, OnlyOlderOrMissingFilesAreSelected) {
+    ASSERT_TRUE(site.publish());
+    // An installed copy newer than the published date is left alone; a date that is no date
+    // always installs.
+    const timeval future[2] = {{1956528000, 0}, {1956528000, 0}};  // 2032
+    ::utimes((site.prog + "/readme.txt").c_str(), future);
+    ::utimes((site.prog + "/graphics/picclock.jpg").c_str(), future);
+    site.editInfo("2030-01-01 12:00:00,1.1,graphics\\", "sometime,1.1,graphics\\");
+    start();
+    ASSERT_TRUE(form->ConnectToNet(0, 10));
+    ASSERT_TRUE(form->AnyUpdates(1, 25));
+    ASSERT_EQ(form->fileList().size(), 2u);
+    EXPECT_EQ(form->fileList()[0].rfind("Noorvale,", 0), 0u);
+    EXPECT_EQ(form->fileList()[1].rfind("picclock.jpg,sometime,", 0), 0u);
+}
+
+TEST_F(TarvoRun, WrongProductNameOrMissingSectionsAreRefused) {
+    ASSERT_TRUE(site.publish());
+    const auto before = UpdateSite::snapshot(site.prog);
+    run(site.parameters("noorvale"));  // differs only in letter case
+    expectFailedAt(1, "Update Failed, Tarvo file is not valid.");
+
+    site.editInfo("[CABFILES]", "[NOCABS]");
+    run();
+    expectFailedAt(2, "Update Failed, update package is not valid.");
+
+    site.editInfo("[TARVO]", "[NOTHING]");
+    run();
+    expectFailedAt(1, "Update Failed, Tarvo file is not valid.");
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+}
+
+TEST_F(TarvoRun, CrcAndSha256MismatchesInstallNothing) {
+    ASSERT_TRUE(site.publish());
+    const auto before = UpdateSite::snapshot(site.prog);
+    const std::string cab = site.value("CAB1"), file = site.value("File1");
+    auto field = [](const std::string& v, size_t i) { return SplitFields(v).at(i); };
+
+    // A cabinet whose CRC text is wrong.
+    site.editInfo(cab, field(cab, 0) + ",1234ABCD," + field(cab, 2));
+    run();
+    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    // A cabinet entry without its CRC field never matches.
+    site.editInfo(site.value("CAB1"), field(cab, 0));
+    run();
+    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    // Right CRC, wrong SHA-256 of the cabinet.
+    site.editInfo(site.value("CAB1"), field(cab, 0) + "," + field(cab, 1) + "," + std::string(64, '0'));
+    run();
+    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    site.editInfo(site.value("CAB1"), cab);
+    // An extracted file whose CRC text is wrong, then one whose SHA-256 is wrong.
+    site.editInfo(file, field(file, 0) + "," + field(file, 1) + ",1.1,,CAB1,FFFFFFFF," + field(file, 6));
+    run();
+    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    site.editInfo(site.value("File1"), field(file, 0) + "," + field(file, 1) + ",1.1,,CAB1," + field(file, 5) + "," +
+                                           std::string(64, 'a'));
+    run();
+    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+    EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).size() <= 1);  // at most an extracted file that failed
+    // A CRC text with surrounding blanks still matches; the whole update then goes through.
+    site.editInfo(site.value("File1"), field(file, 0) + "," + field(file, 1) + ",1.1,,CAB1, " + field(file, 5) + " ," +
+                                           field(file, 6));
+    run();
+    EXPECT_EQ(form->message(), "Tarvo has completed the update.");
+}
+
+TEST_F(TarvoRun, ServerStoppingMidDownloadInstallsNothing) {
+    ASSERT_TRUE(site.publish());
+    const auto before = UpdateSite::snapshot(site.prog);
+    const std::string cabName = SplitFields(site.value("CAB2")).at(0);
+    const std::string cab = readFile(site.site + "/" + cabName);
+    site.server.setBrokenPage("/noorvale/" + cabName, cab, cab.size() / 2);
+    site.server.setPage("/noorvale/" + cabName, "", 0);  // the broken answer wins over the page
+    run();
+    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+    EXPECT_FALSE(exists(site.workFolder() + "/" + cabName));
+}
+
+TEST_F(TarvoRun, HostileNamesAreRefusedAndNothingIsWritten) {
+    ASSERT_TRUE(site.publish());
+    const std::string file = site.value("File1"), cab = site.value("CAB1");
+    const auto fields = SplitFields(file);
+    auto entry = [&](const std::string& name, const std::string& sub) {
+        return name + "," + fields[1] + ",1.1," + sub + ",CAB1," + fields[5] + "," + fields[6];
+    };
+    const std::vector<std::pair<std::string, std::string>> hostile = {
+        {file, entry("../Noorvale", "")},
+        {file, entry("Noorvale", "..\\")},
+        {file, entry("Noorvale", "graphics\\..\\..\\")},
+        {file, entry("Noorvale", "/tmp\\")},
+        {file, entry("/tmp/Noorvale", "")},
+        {file, entry("sub\\Noorvale", "")},
+        {cab, "../../" + cab},
+        {cab, "/tmp/" + cab},
+    };
+    const auto before = UpdateSite::snapshot(site.root.path());
+    const std::string pristine = site.info();
+    for (const auto& [from, to] : hostile) {
+        writeFile(site.infoPath(), pristine);
+        site.editInfo(from, to);
+        const auto published = UpdateSite::snapshot(site.root.path());
+        run();
+        expectFailedAt(1, "Update Failed, update package is not valid.");
+        // Only the downloaded update information file is new, in the work folder.
+        auto after = UpdateSite::snapshot(site.root.path());
+        for (const auto& [path, data] : published) after.erase(path);
+        for (const auto& [path, data] : after)
+            EXPECT_EQ(path, "tmp/Tarvo-" + std::to_string(::getuid()) + "/update.ini") << to;
+    }
+    // A hostile name in Tarvo's own entry, too.
+    writeFile(site.infoPath(), pristine);
+    site.editInfo("Version=1.0", "Version=1.0\r\nCabFile=../Tarvo.cab,0\r\nFile=Tarvo,2030-01-01,1.1,,T,0");
+    run();
+    expectFailedAt(1, "Update Failed, update package is not valid.");
+    EXPECT_FALSE(exists(site.root / "Tarvo.cab"));
+    (void)before;
+}
+
+TEST_F(TarvoRun, DeadServerAsksToConnectAndFailsWithItsMessages) {
+    const std::string dead = "http://127.0.0.1:" + std::to_string(HttpServer::closedPort()) + "/noorvale/update.ini";
+    const std::string parameters = Scramble(dead + ",Noorvale,Noorvale,4");
+    // The update server is the probe that proves the connection: it does not answer.
+    answers = {vbRetry, vbAbort};
+    grabOnBox = "tarvo-connecting.png";
+    start(parameters);
+    EXPECT_EQ(form->netGet().Probes().Item(1), "http://127.0.0.1:" + dead.substr(17, dead.find('/', 7) - 17) + "/");
+    while (form->netGet().Probes().Count() > 1) {  // no address beyond 127.0.0.1 in a test
+        const std::string first = form->netGet().Probes().Item(1);
+        form->netGet().ClearProbes();
+        form->netGet().AddProbe(first);
+    }
+    form->TarvoUpdate();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text,
+              "You must have an active connection to the Internet\r\nfor Tarvo to function properly. Please establish\r\n"
+              "an Internet Connection and try again.");
+    EXPECT_EQ(boxes[0].style, vbCritical + vbAbortRetryIgnore);
+    EXPECT_EQ(boxes[0].title, "Tarvo");
+    expectFailedAt(0, "Update Failed, could not connect to the Internet.");
+    grabOnBox = nullptr;
+
+    // Ignore goes on without a connection; the update information file cannot be fetched.
+    boxes.clear();
+    answers = {vbIgnore};
+    start(parameters);
+    form->netGet().ClearProbes();
+    ASSERT_TRUE(form->ConnectToNet(0, 10));
+    EXPECT_EQ(form->message(), "Internet Status: Not Connected");
+    EXPECT_FALSE(form->AnyUpdates(1, 25));
+    EXPECT_EQ(form->message(), "Update Failed, could not retrieve Tarvo file.");
+}
+
+TEST_F(TarvoRun, NewerTarvoAsksAndWithoutTheHelperFails) {
+    writeFile(site.root / "NewTarvo", standInProgram(site.root / "tarvo-started"));
+    ASSERT_TRUE(site.publish("--date '2030-01-01 12:00:00' --tarvo-version 1.01 --tarvo " + shellQuote(site.root / "NewTarvo")));
+    const auto before = UpdateSite::snapshot(site.prog);
+
+    answers = {vbNo};
+    run();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Tarvo Message");
+    EXPECT_EQ(boxes[0].style, vbQuestion + vbYesNo);
+    EXPECT_EQ(boxes[0].text,
+              "There is a newer version of the Tarvo program available...\r\nYou MUST update Tarvo before checking for "
+              "Noorvale updates.\r\n\r\nDo you wish to download the update now?");
+    expectFailedAt(1, "Update Failed, Tarvo version is not up to date.");
+
+    // Yes, but there is no Quenlo beside Tarvo: the self-update fails and closing does not
+    // start the program.
+    answers = {vbYes};
+    run();
+    expectFailedAt(1, "Tarvo update Failed...");
+    EXPECT_TRUE(form->selfUpdatePending());
+    form->close();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(exists(site.root / "noorvale-started"));
+}
+
+TEST_F(TarvoRun, CancelAsksAndOnlyYesCloses) {
+    ASSERT_TRUE(site.publish());
+    start();
+    grab("tarvo-start.png");
+    answers = {vbNo, vbYes};
+    form->close();
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(form->isVisible());
+    form->close();
+    EXPECT_TRUE(ended);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Are you sure you want to cancel the Tarvo update?");
+    EXPECT_EQ(boxes[0].title, "Tarvo");
+}
+
+TEST_F(TarvoRun, ProgressFollowsTheSteps) {
+    ASSERT_TRUE(site.publish());
+    start();
+    const int full = form->progressFullWidth();
+    EXPECT_EQ(form->progressWidth(), 1);
+    form->ConnectToNet(0, 10);
+    EXPECT_EQ(form->progressWidth(), full * 10 / 100);
+    form->AnyUpdates(1, 25);
+    EXPECT_EQ(form->progressWidth(), full * 25 / 100);
+    form->DownloadUpdates(2, 70);
+    grab("tarvo-retrieved.png");
+    EXPECT_EQ(form->progressWidth(), full * 70 / 100);
+    EXPECT_EQ(form->stepState(2), frmTarvo::StepState::OK);
+    EXPECT_EQ(form->stepState(3), frmTarvo::StepState::None);
+}
+
+// The checksum of a file as the update check computes it, against the publishing tool and
+// against known values of the digest rule.
+TEST(VerifyCRC, AgreesWithThePublisherAtEveryBlockBoundary) {
+    TempDir dir;
+    std::string list;
+    for (size_t n : {0, 1, 3, 511, 512, 513, 514, 1024, 1025, 70000}) {
+        std::string data(n, '\0');
+        for (size_t i = 0; i < n; ++i) data[i] = static_cast<char>((i * 131 + n) % 256);
+        writeFile(dir / std::to_string(n), data);
+        list += " " + std::to_string(n);
+    }
+    const std::string script =
+        "import importlib.machinery,sys\n"
+        "m=importlib.machinery.SourceFileLoader('p','" + std::string(NOORVALE_SOURCE_DIR) + "/tools/nv-publish').load_module()\n"
+        "for n in sys.argv[2:]: print(n, m.crc_text(open(sys.argv[1]+'/'+n,'rb').read()))\n";
+    writeFile(dir / "crc.py", script);
+    const std::string cmd = "python3 " + shellQuote(dir / "crc.py") + " " + shellQuote(dir.path()) + list + " > " +
+                            shellQuote(dir / "crc.txt");
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    std::ifstream in(dir / "crc.txt");
+    frmTarvo form;
+    int checked = 0;
+    for (std::string n, crc; in >> n >> crc; ++checked) {
+        EXPECT_TRUE(form.VerifyCRC(dir / n, crc)) << n;
+        EXPECT_FALSE(form.VerifyCRC(dir / n, crc + "0")) << n;
+    }
+    EXPECT_EQ(checked, 10);
+    // "abc": the length digits, the file, then three zero bytes: CRC-32 of "3abc\0\0\0".
+    writeFile(dir / "abc", "abc");
+    EXPECT_TRUE(form.VerifyCRC(dir / "abc", "D2EC08E"));
+    EXPECT_TRUE(form.VerifyCRC(dir / "abc", "  D2EC08E "));
+    EXPECT_FALSE(form.VerifyCRC(dir / "abc", "d2ec08e"));
+    EXPECT_FALSE(form.VerifyCRC(dir / "abc", "0D2EC08E"));
+    EXPECT_FALSE(form.VerifyCRC(dir / "missing", "D2EC08E"));
+}
+
+TEST(ModTarvo, UrlPartsVersionsAndDates) {
+    EXPECT_EQ(FilePathURL("  http://h/a/b/update.ini "), "http://h/a/b/");
+    EXPECT_EQ(FilePathURL("update.ini"), "");
+    EXPECT_EQ(FileNameURL("http://h/a/update.ini  "), "update.ini");
+    EXPECT_EQ(FileNameURL("update.ini"), "update.ini");
+
+    EXPECT_EQ(VersionNumber(TarvoVersionText()), 10000);
+    EXPECT_EQ(VersionNumber("1.2"), 12000);
+    EXPECT_EQ(VersionNumber("1.15"), 11500);
+    EXPECT_EQ(VersionNumber("1.01"), 10100);
+    EXPECT_EQ(VersionNumber("junk"), 0);
+
+    DateValue d = 0;
+    ASSERT_TRUE(ParseDateText("2030-01-02 03:04:05", d));
+    EXPECT_EQ(d, dateSerial(2030, 1, 2) + timeSerial(3, 4, 5));
+    ASSERT_TRUE(ParseDateText("1/2/2030 3:04:05 PM", d));
+    EXPECT_EQ(d, dateSerial(2030, 1, 2) + timeSerial(15, 4, 5));
+    ASSERT_TRUE(ParseDateText("2030-01-02", d));
+    for (const char* bad : {"", "sometime", "2030-02-30", "2030-13-01 00:00:00", "2030-01-01 25:00", "2030-01-01x"})
+        EXPECT_FALSE(ParseDateText(bad, d)) << bad;
+
+    EXPECT_EQ(SplitFields("a,,b,"), (std::vector<std::string>{"a", "", "b", ""}));
+}
+
+}  // namespace

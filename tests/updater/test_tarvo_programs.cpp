@@ -1,0 +1,173 @@
+// The real Tarvo and Quenlo programs, started as Noorvale and Tarvo start them: offscreen, with
+// a scrambled command line, against a real server on 127.0.0.1. Their message boxes go through
+// the programs' documented test hook (NOORVALE_MSGBOX_LOG / NOORVALE_MSGBOX_ANSWERS): each box
+// is written to a log file and answered from the list.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "support/UpdateSite.h"
+
+extern char** environ;
+
+using namespace nv;
+using namespace nv::test;
+
+namespace {
+
+class Programs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Copies of the programs in the temporary program folder, as they are installed.
+        for (const char* p : {"Tarvo", "Quenlo"}) {
+            std::filesystem::copy_file(std::string(NOORVALE_BIN_DIR) + "/" + p, site.prog + "/" + p);
+            setMode(site.prog + "/" + p, 0755);
+        }
+        log = site.root / "boxes.log";
+    }
+    void TearDown() override {
+        if (child > 0) {
+            ::kill(child, SIGTERM);
+            ::waitpid(child, nullptr, 0);
+        }
+    }
+
+    // Starts the program with one argument; its boxes answered from `answers`.
+    pid_t start(const std::string& program, const std::string& argument, const std::string& answers = "ok") {
+        std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen", "NOORVALE_MSGBOX_LOG=" + log,
+                                        "NOORVALE_MSGBOX_ANSWERS=" + answers, "TMPDIR=" + site.tmp,
+                                        "HOME=" + site.root.path(), "PATH=/usr/bin:/bin"};
+        std::vector<char*> envp, argv;
+        for (auto& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        std::string path = site.prog + "/" + program, arg = argument;
+        argv = {path.data(), arg.data(), nullptr};
+        pid_t pid = 0;
+        EXPECT_EQ(::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv.data(), envp.data()), 0);
+        child = pid;
+        return pid;
+    }
+    // Runs the program to its end; its exit status.
+    int runToEnd(const std::string& program, const std::string& argument, const std::string& answers = "ok") {
+        const pid_t pid = start(program, argument, answers);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        child = 0;
+        return status;
+    }
+    std::vector<std::string> boxes() const {
+        std::vector<std::string> lines;
+        std::istringstream in(readFile(log));
+        for (std::string l; std::getline(in, l);) lines.push_back(l);
+        return lines;
+    }
+
+    UpdateSite site;
+    std::string log;
+    pid_t child = 0;
+};
+
+TEST_F(Programs, TarvoRefusesBadCommandLines) {
+    const std::string title = "Tarvo Update Program\t";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "Cannot run program... Missing parameters..."},
+        {Scramble("http://127.0.0.1/u.ini,Noorvale,Noorvale"), "Cannot run program... <err_UP>"},
+        {Scramble("http://127.0.0.1/u.ini,Noorvale,Noorvale,5"), "Cannot run program... <err_UP>"},
+        {"http://127.0.0.1/u.ini,Noorvale,Noorvale,4", "Cannot run program... <err_UP>"},  // never scrambled
+    };
+    for (const auto& [argument, message] : cases) {
+        std::filesystem::remove(log);
+        EXPECT_EQ(runToEnd("Tarvo", argument), 0);
+        EXPECT_EQ(boxes(), std::vector<std::string>{title + message}) << argument;
+    }
+    EXPECT_FALSE(exists(site.root / "noorvale-started"));
+}
+
+TEST_F(Programs, TarvoInstallsAPublishedUpdate) {
+    ASSERT_TRUE(site.publish());
+    start("Tarvo", site.parameters());
+    // The run is over when the last file is installed and the work files are gone.
+    ASSERT_TRUE(eventually([&] {
+        return readFile(site.prog + "/graphics/picclock.jpg") == readFile(site.source + "/graphics/picclock.jpg") &&
+               exists(site.prog + "/Backup/picclock.jpg") && !exists(site.workFolder() + "/update.ini");
+    })) << [&] {
+        std::string seen;
+        for (const auto& r : site.server.requests()) seen += r.substr(0, r.find('\r')) + "; ";
+        for (const auto& [path, data] : UpdateSite::snapshot(site.root.path())) seen += path + " ";
+        return seen;
+    }();
+    for (const char* f : {"Noorvale", "readme.txt"}) EXPECT_EQ(readFile(site.prog + "/" + f), readFile(site.source + "/" + f));
+    EXPECT_EQ(modeOf(site.prog + "/Noorvale"), 0755u);
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(Programs, ASecondTarvoFromTheSameFolderDoesNotRun) {
+    ASSERT_TRUE(site.publish("--date '1999-01-01 00:00:00'"));
+    const pid_t first = start("Tarvo", site.parameters());
+    ASSERT_TRUE(eventually([&] { return exists(site.workFolder()); }, 10));  // the first one has started
+    EXPECT_EQ(runToEnd("Tarvo", site.parameters()), 0);
+    EXPECT_EQ(boxes(), std::vector<std::string>{"Tarvo\tProgram is already running"});
+    child = first;  // ended by TearDown
+}
+
+TEST_F(Programs, SelfUpdateReplacesTarvoThroughQuenlo) {
+    // The published Tarvo is a stand-in that records the parameter text it is started with.
+    writeFile(site.root / "NewTarvo", standInProgram(site.root / "tarvo-started"));
+    ASSERT_TRUE(site.publish("--date '2030-01-01 12:00:00' --tarvo-version 1.01 --tarvo " + shellQuote(site.root / "NewTarvo")));
+    const std::string parameters = site.parameters();
+    EXPECT_EQ(runToEnd("Tarvo", parameters, "yes"), 0);  // hands over and ends
+    const auto asked = boxes();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].rfind("Tarvo Message\tThere is a newer version of the Tarvo program available...", 0), 0u);
+
+    ASSERT_TRUE(eventually([&] { return exists(site.root / "tarvo-started"); }, 30));
+    EXPECT_EQ(readFile(site.root / "tarvo-started"), parameters);
+    EXPECT_EQ(readFile(site.prog + "/Tarvo"), readFile(site.root / "NewTarvo"));
+    EXPECT_EQ(modeOf(site.prog + "/Tarvo"), 0755u);  // the replaced program stays executable
+    // Nothing of the product was touched, and the program was not started.
+    EXPECT_EQ(readFile(site.prog + "/readme.txt"), "old readme\n");
+    EXPECT_FALSE(exists(site.root / "noorvale-started"));
+    EXPECT_EQ(boxes().size(), 1u);
+}
+
+TEST_F(Programs, QuenloRefusesBadParameters) {
+    const std::string title = "Quenlo Message\tCannot run program...\\nERR# ";
+    writeFile(site.root / "newfile", "new program");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {Scramble("a"), "QNL101 ..."},
+        {"", "QNL101 ..."},
+        {Scramble("a,b"), "QNL102 ..."},
+        {Scramble(site.root / "newfile" + "," + site.prog + "/Missing,params"), "QNL103 ..."},
+        {Scramble(site.root / "gone" + "," + site.prog + "/Tarvo,params"), "QNL103 ..."},
+    };
+    const std::string tarvo = readFile(site.prog + "/Tarvo");
+    for (const auto& [argument, code] : cases) {
+        std::filesystem::remove(log);
+        EXPECT_EQ(runToEnd("Quenlo", argument), 0);
+        EXPECT_EQ(boxes(), std::vector<std::string>{title + code}) << code;
+    }
+    EXPECT_FALSE(exists(site.prog + "/Missing"));
+    EXPECT_EQ(readFile(site.prog + "/Tarvo"), tarvo);
+}
+
+TEST_F(Programs, QuenloPassesOnParametersWithCommas) {
+    writeFile(site.prog + "/Target", "old");
+    setMode(site.prog + "/Target", 0750);
+    writeFile(site.root / "source", standInProgram(site.root / "target-started"));
+    const std::string tail = "http://127.0.0.1/a,b,c,Noorvale,4";
+    const std::string argument = Scramble(site.root / "source" + "," + site.prog + "/Target,") + Scramble(tail);
+    EXPECT_EQ(runToEnd("Quenlo", argument), 0);
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(readFile(site.prog + "/Target"), readFile(site.root / "source"));
+    EXPECT_EQ(modeOf(site.prog + "/Target"), 0750u);
+    ASSERT_TRUE(eventually([&] { return exists(site.root / "target-started"); }, 10));
+    EXPECT_EQ(readFile(site.root / "target-started"), Scramble(tail));
+    EXPECT_TRUE(exists(site.root / "source"));  // the source is left in place
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+// Tarvo, the update utility: its one argument is the scrambled parameter text that Noorvale
+// (or Quenlo, after a self-update) passes on.
+#include <QApplication>
+
+#include <string>
+
+#include "MsgBox.h"
+#include "QtMsgBox.h"
+#include "UpdaterApp.h"
+#include "frmTarvo.h"
+#include "modTarvo.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    nv::setAppTitle("Tarvo");
+    nv::SetAppName("Tarvo");
+    if (!nv::InstallMsgBoxTestHook()) nv::installMessageBoxes();
+    const std::string commandLine = nv::CommandLineText(argc, argv);
+    if (!nv::Main(commandLine)) return 0;
+    return app.exec();
+}

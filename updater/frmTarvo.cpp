@@ -1,0 +1,635 @@
+#include "frmTarvo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QProcess>
+#include <QPushButton>
+
+#include <cstdio>
+#include <fstream>
+
+#include "MsgBox.h"
+#include "UpdaterApp.h"
+#include "VbConv.h"
+#include "VbError.h"
+#include "cCrc32.h"
+#include "cFile.h"
+#include "cNetURL.h"
+#include "mXOR.h"
+#include "modCallback.h"
+#include "modTarvo.h"
+
+namespace nv {
+
+namespace {
+
+std::function<void()>& programEnd() {
+    static std::function<void()> end = [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    };
+    return end;
+}
+
+// The status pictures beside the step names.
+QPixmap statusPicture(frmTarvo::StepState state) {
+    QPixmap pm(18, 18);
+    pm.fill(Qt::transparent);
+    if (state == frmTarvo::StepState::None) return pm;
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (state == frmTarvo::StepState::Working) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1f, 0x5f, 0xbf));
+        const QPointF arrow[] = {{4, 3}, {15, 9}, {4, 15}};
+        p.drawPolygon(arrow, 3);
+    } else if (state == frmTarvo::StepState::OK) {
+        p.setPen(QPen(QColor(0x1a, 0x8f, 0x2a), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF tick[] = {{3, 9.5}, {7.5, 14}, {15, 4}};
+        p.drawPolyline(tick, 3);
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xc8, 0x1e, 0x1e));
+        p.drawEllipse(QRectF(1, 1, 16, 16));
+        p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(6, 6), QPointF(12, 12));
+        p.drawLine(QPointF(12, 6), QPointF(6, 12));
+    }
+    return pm;
+}
+
+// A name of an update file that is one plain file name (no folders, nothing absolute, no "..").
+bool isPlainName(const std::string& name) {
+    const std::string safe = fSafeRelativePath(name);
+    return !safe.empty() && safe.find('/') == std::string::npos;
+}
+
+// A [FILES] sub-folder as a "/" path ending in "/" (empty for the program folder itself).
+std::string subFolder(const std::string& field) {
+    std::string p = field;
+    for (auto& c : p)
+        if (c == '\\') c = '/';
+    return fFixPath(p);
+}
+
+void deleteIfExists(const std::string& path) {
+    resumeNext([&] {
+        cFile f;
+        f.PathFileName(path);
+        if (f.Exists()) f.Delete();
+    });
+}
+
+}  // namespace
+
+void frmTarvo::setProgramEnd(std::function<void()> end) { programEnd() = std::move(end); }
+
+frmTarvo::frmTarvo(QWidget* parent) : QWidget(parent) {
+    setObjectName("frmTarvo");
+    setWindowTitle("Tarvo Updates");
+    setFixedSize(440, 300);
+
+    lblTitle = new QLabel("Software Updates", this);
+    QFont big = lblTitle->font();
+    big.setPointSizeF(big.pointSizeF() * 1.35);
+    big.setBold(true);
+    lblTitle->setFont(big);
+    lblTitle->setGeometry(16, 12, 408, 26);
+    lblTitle2 = new QLabel("Please wait while Tarvo updates your software.", this);
+    lblTitle2->setGeometry(16, 40, 408, 20);
+
+    const char* steps[] = {"Connecting to the Internet", "Looking for software updates", "Retrieving updates",
+                           "Installing updates"};
+    for (int i = 0; i < 4; ++i) {
+        imgMsg[static_cast<size_t>(i)] = new QLabel(this);
+        imgMsg[static_cast<size_t>(i)]->setGeometry(36, 74 + i * 26, 18, 18);
+        lblMsg[static_cast<size_t>(i)] = new QLabel(steps[i], this);
+        lblMsg[static_cast<size_t>(i)]->setGeometry(62, 73 + i * 26, 340, 20);
+    }
+
+    lblMessage = new QLabel("Processing, Please wait...", this);
+    lblMessage->setGeometry(16, 184, 408, 34);
+    lblMessage->setWordWrap(true);
+    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lblProgBar = new QLabel(this);
+    lblProgBar->setGeometry(16, 222, 408, 16);
+    lblProgBar->setStyleSheet("QLabel { background: #ffffff; border: 1px solid #7a7a7a; }");
+    lblProgress = new QLabel(lblProgBar);
+    lblProgress->setStyleSheet("QLabel { background: #1f5fbf; border: none; }");
+
+    cmdAction = new QPushButton("Cancel", this);
+    cmdAction->setGeometry(340, 254, 84, 30);
+    connect(cmdAction, &QPushButton::clicked, this, [this] { cmdAction_Click(); });
+
+    Form_Load();
+}
+
+frmTarvo::~frmTarvo() = default;
+
+void frmTarvo::Form_Load() {
+    ErrorBoxTrap trap("Tarvo.frmTarvo.Form_Load");
+    trap(__LINE__, [&] { NetGet.Init(); });
+    SelfUpdatePending = false;
+    NetGet.SetStatusWindow([this](const std::string& text) { SetMessage(text); });
+    NetGet.SetEventPump([] { DoEvents(); });
+    NetGet.SetBusyPointer([](bool busy) {
+        if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+        else QApplication::restoreOverrideCursor();
+    });
+    // The update server itself is the first address that proves a working connection.
+    trap(__LINE__, [&] {
+        cNetURL origin;
+        if (!origin.CrackUrl(UpdateUrl)) return;
+        origin.URLPath("/");
+        origin.ExtraInfo("");
+        const std::string probe = origin.CreateURL();
+        if (probe.empty()) return;
+        const std::vector<std::string> others = NetGet.Probes().Items();
+        NetGet.ClearProbes();
+        NetGet.AddProbe(probe);
+        for (const auto& p : others) NetGet.AddProbe(p);
+    });
+    SetProgress(1);
+    setWindowTitle(QString::fromStdString("ORVEN Tarvo for " + ProductName));
+    lblTitle->setText(QString::fromStdString(ProductName) + " " + lblTitle->text());
+}
+
+QString frmTarvo::message() const { return lblMessage->text(); }
+QString frmTarvo::actionCaption() const { return cmdAction->text(); }
+int frmTarvo::progressWidth() const { return lblProgress->width(); }
+int frmTarvo::progressFullWidth() const { return lblProgBar->width(); }
+
+void frmTarvo::SetMessage(const std::string& text) {
+    lblMessage->setText(QString::fromStdString(text));
+    lblMessage->update();
+}
+
+void frmTarvo::SetProgress(int width) {
+    lblProgress->setGeometry(0, 0, std::max(width, 0), lblProgBar->height());
+}
+
+void frmTarvo::SetStep(int i, StepState state) {
+    stepState_.at(static_cast<size_t>(i)) = state;
+    imgMsg.at(static_cast<size_t>(i))->setPixmap(statusPicture(state));
+}
+
+frmTarvo::Bar frmTarvo::StepEnter(int i, int p) {
+    SetStep(i, StepState::Working);
+    SetMessage(lblMsg.at(static_cast<size_t>(i))->text().toStdString() + ", Please wait...");
+    Bar bar;
+    bar.w0 = progressWidth();
+    bar.d = static_cast<int>(intDiv(static_cast<int64_t>(progressFullWidth()) * p, int64_t{100})) - bar.w0;
+    return bar;
+}
+
+void frmTarvo::StepItem(const Bar& bar, int k, int n) {
+    if (n > 0) SetProgress(bar.w0 + static_cast<int>(intDiv(static_cast<int64_t>(bar.d) * k, static_cast<int64_t>(n))));
+}
+
+void frmTarvo::StepLeave(int i, const Bar& bar, bool ok) {
+    SetProgress(bar.w0 + bar.d);
+    if (ok) SetStep(i, StepState::OK);
+}
+
+void frmTarvo::TarvoUpdate() {
+    int last = 0;
+    bool ok = ConnectToNet(0, 10);
+    if (ok) {
+        last = 1;
+        ok = AnyUpdates(1, 25);
+        if (SelfUpdatePending) {
+            ok = UpdateSelf();
+            if (unloaded_) return;
+        }
+    }
+    if (ok) {
+        last = 2;
+        ok = DownloadUpdates(2, 70);
+        if (ok) {
+            last = 3;
+            ok = InstallUpdates(3, 99);
+        }
+        DeleteWorkFiles();
+    }
+    cmdAction->setText("Finish");
+    if (ok) {
+        SetMessage("Tarvo has completed the update.");
+    } else {
+        cmdAction->setText("Done");
+        for (int j = last; j <= 3; ++j) SetStep(j, StepState::Error);
+    }
+    SetProgress(static_cast<int>(intDiv(static_cast<int64_t>(progressFullWidth()) * 99, int64_t{100})));
+}
+
+bool frmTarvo::ConnectToNet(int i, int p) {
+    ErrorBoxTrap trap("Tarvo.frmTarvo.ConnectToNet");
+    const Bar bar = StepEnter(i, p);
+    bool ok = true;
+    bool connected = false;
+    trap(__LINE__, [&] { connected = NetGet.Connected(); });
+    while (!connected) {
+        const int answer = MsgBox(
+            "You must have an active connection to the Internet\r\n"
+            "for Tarvo to function properly. Please establish\r\n"
+            "an Internet Connection and try again.",
+            vbCritical + vbAbortRetryIgnore);
+        if (answer == vbRetry) {
+            trap(__LINE__, [&] { connected = NetGet.Connected(); });
+            continue;
+        }
+        if (answer == vbAbort) ok = false;
+        break;
+    }
+    if (ok) {
+        std::string mode;
+        if (connected) trap(__LINE__, [&] { mode = NetGet.ConnectModeDesc(); });
+        SetMessage("Internet Status: " + (connected ? "Connected: " + mode : std::string("Not Connected")));
+    } else {
+        SetMessage("Update Failed, could not connect to the Internet.");
+    }
+    StepLeave(i, bar, ok);
+    return ok;
+}
+
+bool frmTarvo::PackageNamesAreSafe() {
+    std::vector<std::string> keys;
+    IniFile.EnumerateAllKeys("CABFILES", keys);
+    for (const auto& key : keys) {
+        const auto f = SplitFields(IniFile.GetStringValue("CABFILES", key));
+        if (!isPlainName(f[0])) return false;
+    }
+    IniFile.EnumerateAllKeys("FILES", keys);
+    for (const auto& key : keys) {
+        const auto f = SplitFields(IniFile.GetStringValue("FILES", key));
+        if (f.size() < 6) continue;
+        if (!isPlainName(f[0])) return false;
+        if (!f[3].empty() && fSafeRelativePath(subFolder(f[3]) + "x").empty()) return false;
+    }
+    for (const char* key : {"CabFile", "File"}) {
+        const std::string value = IniFile.GetStringValue("TARVO", key);
+        if (!value.empty() && !isPlainName(SplitFields(value)[0])) return false;
+    }
+    return true;
+}
+
+bool frmTarvo::AnyUpdates(int i, int p) {
+    ErrorBoxTrap trap("Tarvo.frmTarvo.AnyUpdates");
+    const Bar bar = StepEnter(i, p);
+    cNetURL url;
+    trap(__LINE__, [&] { url.CrackUrl(UpdateUrl); });
+    const int32_t own = VersionNumber(TarvoVersionText());
+    trap(__LINE__, [&] {
+        if (UpdateInfoFile.Exists()) UpdateInfoFile.Delete();
+    });
+    bool ok = false;
+    do {
+        bool read = false;
+        trap(__LINE__, [&] { read = NetGet.ReadUrl(url.CreateURL(), UpdateInfoFile.PathFileName()); });
+        if (!read) {
+            SetMessage("Update Failed, could not retrieve Tarvo file.");
+            break;
+        }
+        bool exists = false;
+        trap(__LINE__, [&] { exists = UpdateInfoFile.Exists(); });
+        if (!exists) {
+            SetMessage("Update Failed, could not open Tarvo file.");
+            break;
+        }
+        std::string name;
+        trap(__LINE__, [&] {
+            IniFile.FileName(UpdateInfoFile.PathFileName());
+            name = IniFile.GetStringValue("TARVO", "Name");
+        });
+        if (name != ProductName) {
+            SetMessage("Update Failed, Tarvo file is not valid.");
+            break;
+        }
+        bool safe = false;
+        trap(__LINE__, [&] { safe = PackageNamesAreSafe(); });
+        if (!safe) {
+            SetMessage("Update Failed, update package is not valid.");
+            break;
+        }
+        int32_t published = 0;
+        trap(__LINE__, [&] { published = VersionNumber(IniFile.GetStringValue("TARVO", "Version")); });
+        if (own < published) {
+            const int answer = MsgBox("There is a newer version of the Tarvo program available...\r\n"
+                                      "You MUST update Tarvo before checking for " + ProductName + " updates.\r\n\r\n"
+                                      "Do you wish to download the update now?",
+                                      vbQuestion + vbYesNo, "Tarvo Message");
+            if (answer == vbYes) {
+                SetMessage("Tarvo version is not up to date.");
+                SelfUpdatePending = true;
+            } else {
+                SetMessage("Update Failed, Tarvo version is not up to date.");
+            }
+            break;
+        }
+        trap(__LINE__, [&] { ok = FilesToUpdate(); });
+        if (!ok) SetMessage("You have the latest version, No update is available at this time.");
+    } while (false);
+    StepLeave(i, bar, ok);
+    return ok;
+}
+
+bool frmTarvo::FilesToUpdate() {
+    ErrorBoxTrap trap("Tarvo.frmTarvo.FilesToUpdate");
+    std::vector<std::string> keys;
+    trap(__LINE__, [&] { IniFile.EnumerateAllKeys("FILES", keys); });
+    for (const auto& key : keys) {
+        trap(__LINE__, [&] {
+            const std::string value = IniFile.GetStringValue("FILES", key);
+            const auto f = SplitFields(value);
+            if (f.size() < 6) return;
+            cFile installed;
+            installed.PathFileName(AppFolder + subFolder(f[3]) + f[0]);
+            DateValue published = 0;
+            if (!installed.Exists() || !ParseDateText(f[1], published) || installed.LastWriteTime() < published)
+                FileList.push_back(value);
+        });
+        DoEvents();
+    }
+    return !FileList.empty();
+}
+
+bool frmTarvo::VerifyCRC(const std::string& fileName, const std::string& crcText) {
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) return false;
+    in.seekg(0, std::ios::end);
+    const int64_t n = static_cast<int64_t>(in.tellg());
+    if (n < 0) return false;
+    const int64_t c = n > 511 ? 512 : n;
+    std::string first(static_cast<size_t>(c), '\0'), second(static_cast<size_t>(c), '\0');
+    in.seekg(0);
+    in.read(first.data(), c);
+    // The second block starts at byte n - c (counting from 1); for a file of 512 bytes or fewer
+    // that byte does not exist and the block stays c zero bytes.
+    if (n - c >= 1) {
+        in.seekg(n - c - 1);
+        in.read(second.data(), c);
+    }
+    if (!in) return false;
+    cCrc32 crc;
+    crc.AddString(std::to_string(n));
+    crc.AddString(first);
+    crc.AddString(second);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%X", crc.Checksum());
+    return hex == TrimBlanks(crcText);
+}
+
+bool frmTarvo::VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field) {
+    if (value.size() <= field || TrimBlanks(value[field]).empty()) return true;
+    QFile file(QString::fromStdString(fileName));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file)) return false;
+    return EqualsNoCase(hash.result().toHex().toStdString(), TrimBlanks(value[field]));
+}
+
+bool frmTarvo::DownloadUpdates(int i, int p) {
+    ErrorBoxTrap trap("Tarvo.frmTarvo.DownloadUpdates");
+    const Bar bar = StepEnter(i, p);
+    bool ok = false;
+    cNetURL url;
+    trap(__LINE__, [&] { url.CrackUrl(UpdateUrl); });
+    std::vector<std::string> keys;
+    trap(__LINE__, [&] { IniFile.EnumerateAllKeys("CABFILES", keys); });
+    const int n = static_cast<int>(keys.size());
+    // An update that names files but no cabinet cannot be installed: say so.
+    if (n == 0) SetMessage("Update Failed, update package is not valid.");
+    for (int k = 1; k <= n; ++k) {
+        std::vector<std::string> f{""};
+        trap(__LINE__, [&] { f = SplitFields(IniFile.GetStringValue("CABFILES", keys[static_cast<size_t>(k - 1)])); });
+        const std::string crcText = f.size() >= 2 ? f[1] : "ERROR";
+        trap(__LINE__, [&] { url.URLPath(FilePathURL(url.URLPath()) + f[0]); });
+        const std::string local = TempFolder + f[0];
+        deleteIfExists(local);
+        ok = false;
+        trap(__LINE__, [&] { ok = NetGet.ReadUrl(url.CreateURL(), local); });
+        if (!ok) {
+            SetMessage("Update Failed, could not retrieve updated files.");
+            break;
+        }
+        if (!VerifyCRC(local, crcText) || !VerifySHA256(local, f, 2)) {
+            ok = false;
+            SetMessage("Update Failed, could not authenticate update files.");
+            break;
+        }
+        StepItem(bar, k, n);
+        DoEvents();
+    }
+    if (ok) {
+        ok = ExtractCab(i, 80);
+        if (ok) SetStep(i, StepState::OK);
+        // The extraction's own reason stays on show; without one, the general message.
+        else if (!message().startsWith("Update Failed")) SetMessage("Update Failed, could not extract update files.");
+    }
+    StepLeave(i, bar, ok);
+    return ok;
+}
+
+bool frmTarvo::ExtractCab(int i, int p) {
+    ErrorBoxTrap trap("Tarvo.frmTarvo.ExtractCab");
+    const Bar bar = StepEnter(i, p);
+    bool ok = false;
+    const int n = static_cast<int>(FileList.size());
+    for (int k = 1; k <= n; ++k) {
+        const auto f = SplitFields(FileList[static_cast<size_t>(k - 1)]);
+        if (f.size() < 6) continue;
+        std::vector<std::string> cab{""};
+        trap(__LINE__, [&] { cab = SplitFields(IniFile.GetStringValue("CABFILES", f[4])); });
+        if (cab.size() == 1 && cab[0].empty()) break;
+        trap(__LINE__, [&] { CabFile.CabName(TempFolder + FileNameURL(cab[0])); });
+        bool holds = false;
+        trap(__LINE__, [&] { holds = CabFile.GetInfo(f[0]); });
+        if (!holds) {
+            ok = false;
+            SetMessage("Update Failed, update package is not valid.");
+            break;
+        }
+        const std::string extracted = TempFolder + f[0];
+        deleteIfExists(extracted);
+        trap(__LINE__, [&] { CabFile.Extract(f[0], TempFolder, f[0]); });
+        if (!VerifyCRC(extracted, f[5]) || !VerifySHA256(extracted, f, 6)) {
+            ok = false;
+            SetMessage("Update Failed, could not authenticate update files.");
+            break;
+        }
+        if (!FileExists(extracted)) {
+            ok = false;
+            SetMessage("Update Failed, could not extract files.");
+            break;
+        }
+        ok = true;
+        StepItem(bar, k, n);
+        DoEvents();
+    }
+    StepLeave(i, bar, ok);
+    return ok;
+}
+
+bool frmTarvo::InstallUpdates(int i, int p) {
+    ErrorBoxTrap trap("Tarvo.frmTarvo.InstallUpdates");
+    const Bar bar = StepEnter(i, p);
+    const std::string backupFolder = AppFolder + "Backup/";
+    fMakePath(backupFolder);
+    bool ok = false;
+    const int n = static_cast<int>(FileList.size());
+    for (int k = 1; k <= n; ++k) {
+        const auto f = SplitFields(FileList[static_cast<size_t>(k - 1)]);
+        if (f.size() < 6) break;
+        const std::string source = TempFolder + f[0];
+        const std::string folder = AppFolder + subFolder(f[3]);
+        const std::string target = folder + f[0];
+        const std::string backup = backupFolder + f[0];
+        cFile src, dst;
+        trap(__LINE__, [&] {
+            src.PathFileName(source);
+            dst.PathFileName(target);
+        });
+        // The old copy goes to the backup folder first; without a backup nothing is replaced.
+        if (FileExists(target)) {
+            bool saved = false;
+            trap(__LINE__, [&] {
+                dst.Copy(backup);
+                cFile b;
+                b.PathFileName(backup);
+                saved = b.Exists() && b.Size() == dst.Size();
+            });
+            if (!saved) {
+                ok = false;
+                SetMessage("Update Failed, could not install update files.");
+                break;
+            }
+        }
+        fMakePath(folder);
+        if (!FileExists(source)) {
+            ok = false;
+            SetMessage("Update Failed, could not locate update files.");
+            break;
+        }
+        trap(__LINE__, [&] { src.Install(target); });
+        if (!FileExists(target)) {
+            ok = false;
+            SetMessage("Update Failed, could not copy update files.");
+            break;
+        }
+        bool sameSize = false;
+        trap(__LINE__, [&] { sameSize = src.Size() == dst.Size(); });
+        if (!sameSize) {
+            ok = false;
+            SetMessage("Update Failed, could not install update files.");
+            break;
+        }
+        ok = true;
+        StepItem(bar, k, n);
+        DoEvents();
+        deleteIfExists(source);
+    }
+    StepLeave(i, bar, ok);
+    return ok;
+}
+
+void frmTarvo::DeleteWorkFiles() {
+    resumeNext([&] {
+        if (UpdateInfoFile.Exists()) {
+            std::vector<std::string> keys;
+            IniFile.EnumerateAllKeys("CABFILES", keys);
+            for (const auto& key : keys) {
+                const std::string value = IniFile.GetStringValue("CABFILES", key);
+                if (value.empty()) break;
+                const std::string name = FileNameURL(SplitFields(value)[0]);
+                if (isPlainName(name)) deleteIfExists(TempFolder + name);
+                DoEvents();
+            }
+        }
+    });
+    resumeNext([&] {
+        if (UpdateInfoFile.Exists()) UpdateInfoFile.Delete();
+    });
+}
+
+bool frmTarvo::UpdateSelf() {
+    ErrorBoxTrap trap("Tarvo.frmTarvo.UpdateSelf");
+    bool ok = false;
+    cNetURL url;
+    trap(__LINE__, [&] { url.CrackUrl(UpdateUrl); });
+    std::string cabValue;
+    trap(__LINE__, [&] { cabValue = IniFile.GetStringValue("TARVO", "CabFile"); });
+    const std::string program = AppName();
+    do {
+        if (cabValue.empty()) break;
+        const auto cab = SplitFields(cabValue);
+        const std::string crcText = cab.size() >= 2 ? cab[1] : "ERROR";
+        trap(__LINE__, [&] { url.URLPath(FilePathURL(url.URLPath()) + cab[0]); });
+        const std::string local = TempFolder + cab[0];
+        deleteIfExists(local);
+        bool read = false;
+        trap(__LINE__, [&] { read = NetGet.ReadUrl(url.CreateURL(), local); });
+        if (!read || !VerifyCRC(local, crcText) || !VerifySHA256(local, cab, 2)) break;
+        std::vector<std::string> file;
+        trap(__LINE__, [&] { file = SplitFields(IniFile.GetStringValue("TARVO", "File")); });
+        // Only Tarvo's own executable can replace Tarvo.
+        if (file.size() < 6 || file[0] != program) break;
+        bool holds = false;
+        trap(__LINE__, [&] {
+            CabFile.CabName(TempFolder + FileNameURL(cab[0]));
+            holds = CabFile.GetInfo(file[0]);
+        });
+        if (!holds) break;
+        const std::string extracted = TempFolder + file[0];
+        deleteIfExists(extracted);
+        trap(__LINE__, [&] { CabFile.Extract(file[0], TempFolder, file[0]); });
+        if (VerifyCRC(extracted, file[5]) && VerifySHA256(extracted, file, 6) && FileExists(extracted)) ok = true;
+        deleteIfExists(CabFile.CabName());
+    } while (false);
+    const std::string helper = AppFolder + "Quenlo";
+    if (FileExists(helper) && ok) {
+        cmdAction->setText("Skip");
+        const std::string handOver = TempFolder + program + "," + AppFolder + program + ",";
+        const std::string arguments = Scramble(handOver) + CommandLine;
+        trap(__LINE__, [&] {
+            if (!QProcess::startDetached(QString::fromStdString(helper), {QString::fromStdString(arguments)}))
+                raiseError(kErrFileNotFound, "Tarvo.frmTarvo.UpdateSelf");
+        });
+        close();
+    } else {
+        ok = false;
+        SetMessage("Tarvo update Failed...");
+    }
+    return ok;
+}
+
+bool frmTarvo::Form_QueryUnload() {
+    if (cmdAction->text() != "Cancel") return true;
+    return MsgBox("Are you sure you want to cancel the Tarvo update?", vbQuestion + vbYesNo, "Tarvo") == vbYes;
+}
+
+void frmTarvo::closeEvent(QCloseEvent* event) {
+    if (unloaded_ || !Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Form_Unload();
+}
+
+void frmTarvo::Form_Unload() {
+    unloaded_ = true;
+    ErrorBoxTrap trap("Tarvo.frmTarvo.Form_Unload");
+    if (!SelfUpdatePending && FileExists(MainProgramPath))
+        trap(__LINE__, [&] { QProcess::startDetached(QString::fromStdString(MainProgramPath), {}); });
+    resumeNext([&] { FileList.clear(); });
+    programEnd()();
+}
+
+void frmTarvo::cmdAction_Click() { close(); }
+
+}  // namespace nv

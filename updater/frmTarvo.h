@@ -1,0 +1,102 @@
+// The window of the update utility Tarvo and the update run it drives: connect, look for
+// updates (and for a newer Tarvo), download and check the cabinets, extract and check the
+// files, install them with a backup, remove the work files; or hand over to Quenlo to replace
+// Tarvo itself. Every step shows its state beside its name and moves the progress bar.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cCabFile.h"
+#include "cIniFile.h"
+#include "cNetGet.h"
+
+class QLabel;
+class QPushButton;
+class QCloseEvent;
+
+namespace nv {
+
+class frmTarvo : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTarvo(QWidget* parent = nullptr);
+    ~frmTarvo() override;
+
+    // The whole update run.
+    void TarvoUpdate();
+    // Fetches the new Tarvo and hands over to Quenlo; true when the hand-over started.
+    bool UpdateSelf();
+
+    bool ConnectToNet(int i, int p);
+    bool AnyUpdates(int i, int p);
+    bool FilesToUpdate();
+    bool DownloadUpdates(int i, int p);
+    bool ExtractCab(int i, int p);
+    bool InstallUpdates(int i, int p);
+    bool VerifyCRC(const std::string& fileName, const std::string& crcText);
+    void DeleteWorkFiles();
+
+    // What the program does when the window has been unloaded: end at once. Tests replace it.
+    static void setProgramEnd(std::function<void()> end);
+
+    // Read by the tests and by the screenshots.
+    enum class StepState { None, Working, OK, Error };
+    StepState stepState(int i) const { return stepState_.at(static_cast<size_t>(i)); }
+    QString message() const;
+    QString actionCaption() const;
+    int progressWidth() const;
+    int progressFullWidth() const;
+    const std::vector<std::string>& fileList() const { return FileList; }
+    bool selfUpdatePending() const { return SelfUpdatePending; }
+    cNetGet& netGet() { return NetGet; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    bool Form_QueryUnload();
+    void Form_Unload();
+    void cmdAction_Click();
+
+    // The status display of a step.
+    struct Bar {
+        int w0 = 0;
+        int d = 0;
+    };
+    Bar StepEnter(int i, int p);
+    void StepItem(const Bar& bar, int k, int n);
+    void StepLeave(int i, const Bar& bar, bool ok);
+    void SetStep(int i, StepState state);
+    void SetProgress(int width);
+    void SetMessage(const std::string& text);
+
+    // Refuses an update file whose names would write outside the program or work folder.
+    bool PackageNamesAreSafe();
+    // When value[field] holds a SHA-256 (the extra field the publisher writes), the file must match it.
+    bool VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field);
+
+    cIniFile IniFile;
+    std::vector<std::string> FileList;
+    cCabFile CabFile;
+    cNetGet NetGet;
+    bool SelfUpdatePending = false;
+    bool unloaded_ = false;
+
+    QLabel* lblTitle;
+    QLabel* lblTitle2;
+    std::array<QLabel*, 4> lblMsg;
+    std::array<QLabel*, 4> imgMsg;
+    std::array<StepState, 4> stepState_{};
+    QLabel* lblMessage;
+    QLabel* lblProgBar;
+    QLabel* lblProgress;
+    QPushButton* cmdAction;
+};
+
+}  // namespace nv

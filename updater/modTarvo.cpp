@@ -1,0 +1,210 @@
+#include "modTarvo.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "MsgBox.h"
+#include "UpdaterApp.h"
+#include "VbConv.h"
+#include "VbError.h"
+#include "frmTarvo.h"
+#include "mXOR.h"
+#include "modCallback.h"
+
+namespace nv {
+
+std::string UpdateUrl;
+std::string ProductName;
+std::string MainProgramPath;
+std::string AppFolder;
+std::string TempFolder;
+cFile UpdateInfoFile;
+std::string CommandLine;
+
+namespace {
+constexpr const char* kStartTitle = "Tarvo Update Program";
+}
+
+std::string TarvoVersionText() { return std::to_string(kTarvoMajor) + "." + std::to_string(kTarvoMinor); }
+
+int32_t VersionNumber(const std::string& versionText) { return toInt32(10000.0 * val(versionText)); }
+
+std::vector<std::string> SplitFields(const std::string& text) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = text.find(',', start);
+        if (comma == std::string::npos) {
+            fields.push_back(text.substr(start));
+            return fields;
+        }
+        fields.push_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
+frmTarvo* Main(const std::string& commandLine) {
+    ErrorBoxTrap trap("Tarvo.modTarvo.Main");
+    if (Program_Is_Already_Running()) {
+        MsgBox("Program is already running");
+        return nullptr;
+    }
+    if (!ReadCommandLine(commandLine, ExeFolder())) return nullptr;
+    frmTarvo* form = nullptr;
+    trap(__LINE__, [&] {
+        form = new frmTarvo;
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->show();
+        form->repaint();
+    });
+    if (!form) return nullptr;
+    Wait(2);
+    trap(__LINE__, [&] { form->TarvoUpdate(); });
+    return form;
+}
+
+bool ReadCommandLine(const std::string& commandLine, const std::string& appFolder) {
+    CommandLine = commandLine;
+    const std::string s = Scramble(commandLine);
+    if (s.empty()) {
+        MsgBox("Cannot run program... Missing parameters...", vbExclamation, kStartTitle);
+        return false;
+    }
+    const std::vector<std::string> fields = SplitFields(s);
+    if (fields.size() != 4 || val(fields[3]) - 1 != 3) {
+        MsgBox("Cannot run program... <err_UP>", vbExclamation, kStartTitle);
+        return false;
+    }
+    UpdateUrl = fields[0];
+    AppFolder = fFixPath(appFolder);
+    TempFolder = WorkFolder(GetTempPath());
+    ProductName = fields[1];
+    MainProgramPath = AppFolder + fields[2];
+    if (TempFolder.empty()) {
+        MsgBox("Tarvo could not find the default Temp directory, cannot continue.", vbExclamation, kStartTitle);
+        return false;
+    }
+    ErrorBoxTrap trap("Tarvo.modTarvo.Main");
+    trap(__LINE__, [&] { UpdateInfoFile.PathFileName(TempFolder + FileNameURL(UpdateUrl)); });
+    return true;
+}
+
+bool Program_Is_Already_Running() {
+    // One lock per executable and user, so copies in other folders run on their own.
+    static QLockFile* lock = nullptr;
+    if (lock) return false;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QDir::tempPath();
+    const QByteArray exe = QByteArray::fromStdString(ExeFolder() + AppName());
+    const QString name = "Tarvo-" + QString::fromLatin1(QCryptographicHash::hash(exe, QCryptographicHash::Sha1).toHex().left(16)) + ".lock";
+    auto* candidate = new QLockFile(folder + "/" + name);
+    candidate->setStaleLockTime(0);
+    if (!candidate->tryLock(0)) {
+        const bool running = candidate->error() == QLockFile::LockFailedError;
+        delete candidate;
+        return running;
+    }
+    lock = candidate;
+    return false;
+}
+
+std::string GetTempPath() {
+    const char* tmp = std::getenv("TMPDIR");
+    return fFixPath(tmp && *tmp ? std::string(tmp) : std::string("/tmp"));
+}
+
+std::string WorkFolder(const std::string& tempPath) {
+    if (tempPath.empty()) return {};
+    const std::string folder = fFixPath(tempPath) + "Tarvo-" + std::to_string(::getuid());
+    ::mkdir(folder.c_str(), 0700);
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) return {};
+    if ((st.st_mode & 077) != 0 && ::chmod(folder.c_str(), 0700) != 0) return {};
+    return folder + "/";
+}
+
+std::string FilePathURL(const std::string& url) {
+    const std::string t = TrimBlanks(url);
+    const size_t slash = t.rfind('/');
+    return slash == std::string::npos ? std::string() : t.substr(0, slash + 1);
+}
+
+std::string FileNameURL(const std::string& url) {
+    const size_t slash = url.rfind('/');
+    if (slash == std::string::npos) return url;
+    std::string name = url.substr(slash + 1);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return name;
+}
+
+bool FileExists(const std::string& path) {
+    bool exists = false;
+    resumeNext([&] {
+        cFile f;
+        f.PathFileName(path);
+        exists = f.Exists();
+    });
+    return exists;
+}
+
+void DoEvents() { QCoreApplication::processEvents(); }
+
+void Wait(double seconds) {
+    QElapsedTimer timer;
+    timer.start();
+    const qint64 until = static_cast<qint64>(seconds * 1000);
+    while (timer.elapsed() < until) {
+        DoEvents();
+        QThread::msleep(10);
+    }
+}
+
+bool ParseDateText(const std::string& text, DateValue& value) {
+    const std::string t = TrimBlanks(text);
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, used = 0;
+    std::string rest;
+    auto validTime = [&] { return h >= 0 && h < 24 && mi >= 0 && mi < 60 && s >= 0 && s < 60; };
+    if (std::sscanf(t.c_str(), "%4d-%2d-%2d%n", &y, &mo, &d, &used) == 3) {
+        rest = t.substr(static_cast<size_t>(used));
+        if (!rest.empty()) {
+            if (rest[0] != ' ' && rest[0] != 'T') return false;
+            int n = 0;
+            const int got = std::sscanf(rest.c_str() + 1, "%2d:%2d%n:%2d%n", &h, &mi, &n, &s, &n);
+            if (got < 2 || rest.size() != static_cast<size_t>(n) + 1) return false;
+        }
+    } else if (std::sscanf(t.c_str(), "%2d/%2d/%4d%n", &mo, &d, &y, &used) == 3) {
+        rest = TrimBlanks(t.substr(static_cast<size_t>(used)));
+        if (!rest.empty()) {
+            int n = 0;
+            const int got = std::sscanf(rest.c_str(), "%2d:%2d%n:%2d%n", &h, &mi, &n, &s, &n);
+            if (got < 2) return false;
+            const std::string ampm = TrimBlanks(rest.substr(static_cast<size_t>(n)));
+            if (!ampm.empty()) {
+                if (h < 1 || h > 12) return false;
+                if (EqualsNoCase(ampm, "AM")) h = h % 12;
+                else if (EqualsNoCase(ampm, "PM")) h = h % 12 + 12;
+                else return false;
+            }
+        }
+    } else {
+        return false;
+    }
+    if (y < 100 || mo < 1 || mo > 12 || d < 1 || !validTime()) return false;
+    const DateValue day = dateSerial(y, mo, d);
+    if (month(day) != mo) return false;  // 31 April and the like
+    value = day + timeSerial(h, mi, s);
+    return true;
+}
+
+}  // namespace nv
