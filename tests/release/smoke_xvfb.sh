@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Noorvale on a real X server: Xvfb with a tray host, the installed program with an empty
+# settings store, driven by real mouse clicks and key presses:
+#   the compact clock appears and the tray icon docks; the tray menu's Normal opens the main
+#   window; Customize opens and closes; the tray menu's Exit asks, and Yes ends the program,
+#   which has then saved its settings.
+# Screenshots of the whole screen go to <build>/screenshots/smoke-*.png.
+#   smoke_xvfb.sh <build folder>
+set -euo pipefail
+build=$1
+tmp=$(mktemp -d)
+shots="$build/screenshots"
+mkdir -p "$shots"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  import -display "$DISPLAY" -window root "$shots/smoke-failure.png" 2>/dev/null || true
+  xwininfo -display "$DISPLAY" -root -tree 2>/dev/null | grep -v "has no name" | head -40 >&2 || true
+  exit 1
+}
+# Waits up to $1 seconds for the command after it to succeed.
+until_true() {
+  local limit=$1; shift
+  for _ in $(seq $((limit * 10))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+shot() { import -display "$DISPLAY" -window root "$shots/smoke-$1.png"; }
+
+# The installed program, in a folder of its own.
+prefix="$tmp/Noorvale"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_RUNTIME_DIR="$tmp"
+mkdir -p "$HOME"
+
+# A display, a tray on it.
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+until_true 10 xdpyinfo || fail "Xvfb did not start"
+trayer --edge top --align right --widthtype pixel --width 120 --height 32 --transparent false >/dev/null 2>&1 &
+pids+=($!)
+until_true 10 xdotool search --class trayer || fail "the tray host did not start"
+
+# Noorvale with an empty store.
+QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$prefix/Noorvale" >"$tmp/noorvale.log" 2>&1 &
+noorvale=$!
+pids+=($noorvale)
+
+window_shown() { xdotool search --onlyvisible --name "$1"; }
+# The first start shows the compact clock, and asks about updates (answered No).
+until_true 20 window_shown "^Noorvale message$" || fail "no update reminder"
+shot 1-first-start
+xdotool search --onlyvisible --name "^Noorvale message$" windowfocus --sync key n
+until_true 10 sh -c "! xdotool search --onlyvisible --name '^Noorvale message$'" || fail "the reminder stayed"
+until_true 10 xdotool search --onlyvisible --classname Noorvale || fail "no compact window"
+
+# The tray icon docked in the tray host: a window of ours inside trayer's.
+tray_icon() {
+  local tray
+  tray=$(xdotool search --class trayer | head -1)
+  xwininfo -children -id "$tray" | awk '/0x/ && NR > 5 {print $1; exit}'
+}
+until_true 10 test -n "$(tray_icon)" || fail "the tray icon did not dock"
+shot 2-compact-and-tray
+
+# Right-click the tray icon: its menu; "n" chooses &Normal.
+icon=$(tray_icon)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
+until_true 10 xdotool search --onlyvisible --classname "Noorvale" --name "^$" || true
+sleep 0.5
+shot 3-tray-menu
+xdotool key n
+until_true 10 window_shown "^Noorvale - Next Prayer: " || fail "the main window did not open from the tray menu"
+sleep 0.5
+shot 4-main-window
+
+# Tools > Customize... opens the dialog; Escape closes it.
+main=$(xdotool search --onlyvisible --name "^Noorvale - Next Prayer: " | head -1)
+xdotool windowfocus --sync "$main" key alt+t
+sleep 0.3
+xdotool key c
+if until_true 10 window_shown "^Customize"; then
+  sleep 0.5
+  shot 5-customize
+  xdotool key Escape
+  until_true 10 sh -c "! xdotool search --onlyvisible --name '^Customize'" || fail "Customize did not close"
+else
+  fail "Customize did not open"
+fi
+
+# Exit from the tray menu: the question, Yes, and the program ends.
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
+sleep 0.5
+xdotool key e
+until_true 10 window_shown "^Noorvale$" || fail "no Exit question"
+shot 6-exit-question
+xdotool search --onlyvisible --name "^Noorvale$" windowfocus --sync key y
+until_true 15 sh -c "! kill -0 $noorvale" || fail "Noorvale did not end"
+wait "$noorvale" || fail "Noorvale ended with an error: $(cat "$tmp/noorvale.log")"
+
+store="$XDG_CONFIG_HOME/Noorvale/registry.reg"
+[ -f "$store" ] || fail "no settings were saved"
+grep -q '"ViewMode"=dword:00000000' "$store" || fail "the view in use was not saved"
+grep -q 'Noorvale\\System\\frmMain\]' "$store" || fail "the main window's place was not saved"
+grep -q '"ViewID"=dword:00000002' "$store" || fail "the calendar settings were not saved"
+echo "smoke test on $display passed; screenshots in $shots"

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The install/uninstall round trip, as a user does it, into a temporary home and prefix.
+#   test_install.sh <source folder> <build folder>
+set -euo pipefail
+src=$1 build=$2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+export HOME="$tmp/home"
+unset XDG_DATA_HOME XDG_CONFIG_HOME
+mkdir -p "$HOME"
+prefix="$tmp/opt/Noorvale"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+NOORVALE_BUILD_DIR="$build" "$src/scripts/install" --prefix "$prefix" --autostart > "$tmp/install.log"
+grep -q "Noorvale is installed in $prefix" "$tmp/install.log" || fail "install did not report its folder"
+
+for f in Noorvale noorvale-times graphics/Main_ON.png graphics/picclock.jpg Media/Nv_001.wav noorvale.desktop; do
+  [ -e "$prefix/$f" ] || fail "$f is not installed"
+done
+[ -x "$prefix/Noorvale" ] || fail "Noorvale is not executable"
+entry="$HOME/.local/share/applications/noorvale.desktop"
+[ -f "$entry" ] || fail "no entry in the application menu"
+grep -qx "Exec=\"$prefix/Noorvale\"" "$entry" || fail "the menu entry does not start the installed program"
+grep -qx "Icon=$prefix/graphics/Main_ON.png" "$entry" || fail "the menu entry has no icon"
+[ -f "$HOME/.config/autostart/noorvale.desktop" ] || fail "no autostart entry"
+if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$entry" || fail "the menu entry is not valid"; fi
+
+# The installed folder works on its own, from anywhere.
+(cd / && "$prefix/noorvale-times" --lat 30:23N --lon 91:00W --tz -6 --from 2002-06-21 --days 1 --format json) \
+  | grep -q '"seconds": \[13267, 18001, 43639, 56620, 69037, 73771\]' || fail "the installed noorvale-times does not work"
+# The user owns every installed file, so the update utility can replace them without root.
+[ -z "$(find "$prefix" ! -user "$(id -u)")" ] || fail "some installed files are not the user's"
+
+# What the user made stays: the settings, and a file of their own in the program folder.
+mkdir -p "$HOME/.config/Noorvale"
+echo "REGEDIT4" > "$HOME/.config/Noorvale/registry.reg"
+echo "mine" > "$prefix/notes.txt"
+
+"$src/scripts/uninstall" --prefix "$prefix" > "$tmp/uninstall.log"
+[ ! -e "$prefix/Noorvale" ] || fail "Noorvale is still there"
+[ ! -e "$prefix/graphics" ] || fail "graphics/ is still there"
+[ ! -e "$entry" ] || fail "the menu entry is still there"
+[ ! -e "$HOME/.config/autostart/noorvale.desktop" ] || fail "the autostart entry is still there"
+[ -f "$prefix/notes.txt" ] || fail "the user's own file was removed"
+[ -f "$HOME/.config/Noorvale/registry.reg" ] || fail "the settings were removed"
+"$src/scripts/uninstall" --prefix "$prefix" 2>/dev/null && fail "a second uninstall claims success"
