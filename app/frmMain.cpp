@@ -455,7 +455,10 @@ void frmMain::Form_Unload() {
         if (customize_) customize_->reject();
     });
     resumeNext([&] {
-        delete m_frmSysTray;  // the icon leaves the tray first
+        // The icon leaves the tray first. The object goes once the event that led here is over:
+        // Exit comes from its own menu, which must outlive the click.
+        m_frmSysTray->icon()->hide();
+        m_frmSysTray->deleteLater();
         m_frmSysTray = nullptr;
     });
     resumeNext([&] { player_->mmClose(); });

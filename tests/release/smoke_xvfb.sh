@@ -46,7 +46,7 @@ export DISPLAY=$display
 until_true 10 xdpyinfo || fail "Xvfb did not start"
 trayer --edge top --align right --widthtype pixel --width 120 --height 32 --transparent false >/dev/null 2>&1 &
 pids+=($!)
-until_true 10 xdotool search --class trayer || fail "the tray host did not start"
+until_true 10 xdotool search --name '^panel$' || fail "the tray host did not start"
 
 # Noorvale with an empty store.
 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$prefix/Noorvale" >"$tmp/noorvale.log" 2>&1 &
@@ -63,9 +63,9 @@ until_true 10 xdotool search --onlyvisible --classname Noorvale || fail "no comp
 
 # The tray icon docked in the tray host: a window of ours inside trayer's.
 tray_icon() {
-  local tray
-  tray=$(xdotool search --class trayer | head -1)
-  xwininfo -children -id "$tray" | awk '/0x/ && NR > 5 {print $1; exit}'
+  local panel
+  panel=$(xdotool search --name '^panel$' | head -1)
+  [ -n "$panel" ] && xwininfo -tree -id "$panel" | awk '/0x[0-9a-f]+ "Noorvale"/ {print $1; exit}'
 }
 until_true 10 test -n "$(tray_icon)" || fail "the tray icon did not dock"
 shot 2-compact-and-tray
@@ -104,7 +104,8 @@ until_true 10 window_shown "^Noorvale$" || fail "no Exit question"
 shot 6-exit-question
 xdotool search --onlyvisible --name "^Noorvale$" windowfocus --sync key y
 until_true 15 sh -c "! kill -0 $noorvale" || fail "Noorvale did not end"
-wait "$noorvale" || fail "Noorvale ended with an error: $(cat "$tmp/noorvale.log")"
+status=0; wait "$noorvale" || status=$?
+[ "$status" = 0 ] || fail "Noorvale ended with status $status: $(cat "$tmp/noorvale.log")"
 
 store="$XDG_CONFIG_HOME/Noorvale/registry.reg"
 [ -f "$store" ] || fail "no settings were saved"

@@ -31,6 +31,31 @@ if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$ent
 # The user owns every installed file, so the update utility can replace them without root.
 [ -z "$(find "$prefix" ! -user "$(id -u)")" ] || fail "some installed files are not the user's"
 
+# An update published by the maker and applied by Tarvo to the installed folder, as its user.
+product="$tmp/product" site="$tmp/site"
+mkdir -p "$product/Media"
+{ cat "$prefix/Media/Nv_001.wav"; printf 'a newer sound'; } > "$product/Media/Nv_001.wav"
+echo "What is new in 1.1" > "$product/NEWS.txt"
+python3 "$src/tools/nv-publish" "$product" "$site" --product Noorvale --version 1.1 --date "2030-01-01 00:00:00" >/dev/null
+port=$((20000 + RANDOM % 20000))
+python3 -m http.server --bind 127.0.0.1 "$port" --directory "$site" >/dev/null 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null; rm -rf "$tmp"' EXIT
+sleep 1
+params=$(python3 -c "import sys; print(''.join(chr(ord(c) ^ 0x1F) for c in sys.argv[1]))" \
+  "http://127.0.0.1:$port/update.ini,Noorvale,Noorvale,4")
+NOORVALE_MSGBOX_LOG="$tmp/boxes.log" NOORVALE_MSGBOX_ANSWERS=ok QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tmp" \
+  "$prefix/Tarvo" "$params" >"$tmp/tarvo.log" 2>&1 &
+tarvo=$!
+for _ in $(seq 100); do
+  cmp -s "$prefix/Media/Nv_001.wav" "$product/Media/Nv_001.wav" && [ -f "$prefix/NEWS.txt" ] && break
+  sleep 0.2
+done
+kill "$tarvo" 2>/dev/null || true  # it waits on its Finish button
+cmp -s "$prefix/Media/Nv_001.wav" "$product/Media/Nv_001.wav" || fail "Tarvo did not install the new sound: $(cat "$tmp/boxes.log" 2>/dev/null)"
+[ -f "$prefix/NEWS.txt" ] || fail "Tarvo did not install the new file"
+cmp -s "$prefix/Backup/Nv_001.wav" "$build/Noorvale/Media/Nv_001.wav" || fail "the replaced sound was not backed up"
+
 # What the user made stays: the settings, and a file of their own in the program folder.
 mkdir -p "$HOME/.config/Noorvale"
 echo "REGEDIT4" > "$HOME/.config/Noorvale/registry.reg"
@@ -43,4 +68,4 @@ echo "mine" > "$prefix/notes.txt"
 [ ! -e "$HOME/.config/autostart/noorvale.desktop" ] || fail "the autostart entry is still there"
 [ -f "$prefix/notes.txt" ] || fail "the user's own file was removed"
 [ -f "$HOME/.config/Noorvale/registry.reg" ] || fail "the settings were removed"
-"$src/scripts/uninstall" --prefix "$prefix" 2>/dev/null && fail "a second uninstall claims success"
+if "$src/scripts/uninstall" --prefix "$prefix" 2>/dev/null; then fail "a second uninstall claims success"; fi
