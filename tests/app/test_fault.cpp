@@ -21,7 +21,7 @@ __attribute__((no_sanitize("integer-divide-by-zero"))) int divideAndGoOn(VbError
 }
 
 // A fault where no procedure takes errors (as in the toolkit's own code).
-__attribute__((no_sanitize("null"))) void writeNowhere() noexcept {
+__attribute__((no_sanitize_undefined)) void writeNowhere() noexcept {
     volatile int* nowhere = nullptr;
     *nowhere = 1;
 }
