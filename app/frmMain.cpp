@@ -137,6 +137,7 @@ frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     client_ = new QWidget(this);
     client_->setObjectName("client");
     setCentralWidget(client_);
+    resize(twipsToPixels(12000, this), twipsToPixelsY(7500, this));  // until a size is stored
     buildToolbar();
     buildClientArea();
     buildStatusBar();
