@@ -45,13 +45,13 @@ std::string patternFromStrftime(const std::string& layout) {
             }
             continue;
         }
-        char spec = layout[++i];
+        char conversion = layout[++i];
         bool unpadded = false;
-        while ((spec == '-' || spec == '_' || spec == '0' || spec == 'E' || spec == 'O') && i + 1 < layout.size()) {
-            unpadded = unpadded || spec == '-';
-            spec = layout[++i];
+        while ((conversion == '-' || conversion == '_' || conversion == '0' || conversion == 'E' || conversion == 'O') && i + 1 < layout.size()) {
+            unpadded = unpadded || conversion == '-';
+            conversion = layout[++i];
         }
-        switch (spec) {
+        switch (conversion) {
         case 'd': token(unpadded ? "d" : "dd"); break;
         case 'e': token("d"); break;
         case 'm': token(unpadded ? "m" : "mm"); break;
