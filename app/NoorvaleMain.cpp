@@ -1,14 +1,11 @@
 #include "NoorvaleMain.h"
 
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QCursor>
-#include <QDir>
 #include <QHeaderView>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -19,6 +16,7 @@
 #include "Clock.h"
 #include "DaySchedule.h"
 #include "MExceptionHandler.h"
+#include "Process.h"
 #include "QtMsgBox.h"
 #include "VbError.h"
 #include "frmCompact.h"
@@ -35,7 +33,6 @@ namespace {
 
 QPointer<frmMain> mainWindow;
 QPointer<frmCompact> compactWindow;
-int lockFd = -1;
 int termPipe[2] = {-1, -1};
 
 void onTerm(int) {
@@ -68,21 +65,7 @@ void pump() { QApplication::processEvents(); }
 
 }  // namespace
 
-bool IsAlreadyRunning() {
-    if (lockFd >= 0) return false;  // this process holds the lock
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const QString folder = runtime && *runtime && QDir(runtime).exists() ? QString(runtime) : QDir::tempPath();
-    const QString file = folder + "/Noorvale-" + QString::number(getuid()) + ".lock";
-    const int fd = open(file.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return false;  // no lock can be had: let this copy run
-    // The kernel drops the lock when the process ends, however it ends.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        close(fd);
-        return true;
-    }
-    lockFd = fd;
-    return false;
-}
+bool IsAlreadyRunning() { return InstanceLockHeldElsewhere("Noorvale-" + std::to_string(getuid()) + ".lock"); }
 
 frmMain* MainWindow() { return mainWindow; }
 frmCompact* CompactWindow() { return compactWindow; }
@@ -166,8 +149,7 @@ void UnloadProgram() {
     if (mainWindow) mainWindow->Form_Unload();
     delete mainWindow;
     delete compactWindow;
-    if (lockFd >= 0) close(lockFd);  // the program has ended: another copy may start
-    lockFd = -1;
+    ReleaseInstanceLock();  // the program has ended: another copy may start
 }
 
 void AutoSizeColumns(QTreeWidget& list) {

@@ -7,6 +7,7 @@
 
 #include "CalendarRows.h"
 #include "RegistryStore.h"
+#include "Process.h"
 #include "VbConv.h"
 #include "VbError.h"
 #include "modRegistry.h"
@@ -241,13 +242,7 @@ void setProgramFolder(const std::string& folder) { chosenProgramFolder() = folde
 
 std::string ProgramFolder() {
     if (!chosenProgramFolder().empty()) return chosenProgramFolder();
-    char buf[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return ".";
-    std::string path(buf, static_cast<size_t>(n));
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? std::string() : path.substr(0, slash);
+    return ExecutableFolder();
 }
 
 std::string DefaultSoundFile() { return ProgramFolder() + "/Media/Nv_001.wav"; }

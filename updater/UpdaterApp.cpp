@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "MsgBox.h"
+#include "Process.h"
 
 namespace nv {
 
@@ -32,13 +33,7 @@ void SetAppName(std::string name) {
     appNameStore() = std::move(name);
 }
 
-std::string ExeFolder() {
-    char buf[PATH_MAX + 1];
-    const ssize_t n = ::readlink("/proc/self/exe", buf, PATH_MAX);
-    std::string path = n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
-}
+std::string ExeFolder() { return ExecutableFolder() + "/"; }
 
 DateValue LocalDateFromTime(time_t t) {
     struct tm tmv {};

@@ -5,16 +5,14 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QLockFile>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "MsgBox.h"
+#include "Process.h"
 #include "UpdaterApp.h"
 #include "VbConv.h"
 #include "VbError.h"
@@ -102,21 +100,9 @@ bool ReadCommandLine(const std::string& commandLine, const std::string& appFolde
 
 bool Program_Is_Already_Running() {
     // One lock per executable and user, so copies in other folders run on their own.
-    static QLockFile* lock = nullptr;
-    if (lock) return false;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
     const QByteArray exe = QByteArray::fromStdString(ExeFolder() + AppName());
-    const QString name = "Tarvo-" + QString::fromLatin1(QCryptographicHash::hash(exe, QCryptographicHash::Sha1).toHex().left(16)) + ".lock";
-    auto* candidate = new QLockFile(folder + "/" + name);
-    candidate->setStaleLockTime(0);
-    if (!candidate->tryLock(0)) {
-        const bool running = candidate->error() == QLockFile::LockFailedError;
-        delete candidate;
-        return running;
-    }
-    lock = candidate;
-    return false;
+    const QByteArray key = QCryptographicHash::hash(exe, QCryptographicHash::Sha1).toHex().left(16);
+    return InstanceLockHeldElsewhere("Tarvo-" + std::to_string(::getuid()) + "-" + key.toStdString() + ".lock");
 }
 
 std::string GetTempPath() {

@@ -1,0 +1,20 @@
+// What a program knows about its own process: the folder of its executable, and the per-user
+// lock that keeps a second copy from running.
+#pragma once
+
+#include <string>
+
+namespace nv {
+
+// The folder of the running executable, without a trailing separator ("." when unknown).
+std::string ExecutableFolder();
+
+// Takes the per-user lock `name` (a file name) in $XDG_RUNTIME_DIR, or the temporary folder.
+// False when this process now holds it (or already did, or no lock can be had); true when
+// another process holds it. The kernel drops the lock when the process ends, however it ends,
+// so a crashed copy never leaves it stuck.
+bool InstanceLockHeldElsewhere(const std::string& name);
+// Lets the lock go before the process ends.
+void ReleaseInstanceLock();
+
+}  // namespace nv
