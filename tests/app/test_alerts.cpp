@@ -60,7 +60,7 @@ TEST_F(AlertEngine, AtStartTheNextPrayerIsShownAndPassedOnesNeverAlert) {
 }
 
 TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
-    test::ScratchDir scratch;
+    test::TempDir scratch;
     const std::string heard = scratch / "heard.raw";
     test::useDiskAudio(heard);
     startAt(15, 42, 58);
@@ -98,7 +98,7 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
 }
 
 TEST_F(AlertEngine, NoSoundDeviceBeeps) {
-    test::ScratchDir scratch;
+    test::TempDir scratch;
     test::useNoAudioDevice(scratch / "empty-alsa.conf");
     startAt(15, 42);
     tickAt(15, 43, 0);

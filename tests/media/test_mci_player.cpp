@@ -34,7 +34,7 @@ protected:
             std::this_thread::sleep_for(5ms);
     }
 
-    ScratchDir scratch;
+    TempDir scratch;
     std::string output;
 };
 
@@ -163,7 +163,7 @@ TEST_F(MciPlayerTest, BadCommandsAndUnknownDevicesAnswerNothing) {
 }
 
 TEST(SoundDevice, DummyHasOneAndAnEmptySoundSystemHasNone) {
-    ScratchDir scratch;
+    TempDir scratch;
     useDummyAudio();
     EXPECT_TRUE(HasSoundDevice());
     EXPECT_FALSE(MciPlayer::instance().audioOpen());  // asking does not open the device

@@ -38,7 +38,7 @@ protected:
         return file;
     }
 
-    ScratchDir scratch;
+    TempDir scratch;
     std::vector<std::string> sent;
     MciPlayer::CommandObserver previousObserver;
 };

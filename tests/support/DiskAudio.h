@@ -13,25 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "support/TempDir.h"
+
 namespace nv::test {
-
-// A temporary folder for clips and the recorded output, removed at the end.
-class ScratchDir {
-public:
-    ScratchDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "noorvale-sound-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::filesystem::path& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 // Plays into `file` from now on (for the next sound device the program opens).
 inline void useDiskAudio(const std::string& file) {

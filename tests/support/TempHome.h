@@ -3,20 +3,18 @@
 #pragma once
 
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "RegistryStore.h"
+#include "support/TempDir.h"
 
 namespace nv::test {
 
 class TempHome {
 public:
     TempHome() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "noorvale-home-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        dir_ = pattern;
+        dir_ = folder_.path();
         home_ = saved("HOME");
         xdg_ = saved("XDG_CONFIG_HOME");
         ::setenv("HOME", dir_.c_str(), 1);
@@ -27,8 +25,6 @@ public:
         RegistryStore::instance().setFile(previousFile_);
         restore("HOME", home_);
         restore("XDG_CONFIG_HOME", xdg_);
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
     }
     TempHome(const TempHome&) = delete;
     TempHome& operator=(const TempHome&) = delete;
@@ -46,6 +42,7 @@ private:
         if (v) ::setenv(name, v->c_str(), 1);
         else ::unsetenv(name);
     }
+    TempDir folder_;
     std::string dir_;
     std::optional<std::string> home_, xdg_;
     std::string previousFile_;

@@ -6,7 +6,7 @@
 #include <regex>
 
 #include "../updater/support/Gcab.h"
-#include "../updater/support/TempDir.h"
+#include "support/TempDir.h"
 
 using namespace nv::test;
 

@@ -16,7 +16,7 @@
 
 #include "Gcab.h"
 #include "HttpServer.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "mXOR.h"
 
 namespace nv::test {

@@ -21,7 +21,7 @@ public:
         const char* base = std::getenv("TMPDIR");
         std::string folder = base && *base ? base : "/tmp";
         if (inMemory && ::access("/dev/shm", W_OK) == 0) folder = "/dev/shm";
-        std::string pattern = folder + "/nv-updater-XXXXXX";
+        std::string pattern = folder + "/noorvale-test-XXXXXX";
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
     }
