@@ -1,13 +1,16 @@
 #include "fQuenlo.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
+#include <QThread>
 
 #include "MsgBox.h"
 #include "VbError.h"
 #include "cFile.h"
+#include "UpdaterApp.h"
 #include "mXOR.h"
-#include "modTarvo.h"
 
 namespace nv {
 
@@ -21,6 +24,16 @@ void refuse(const char* code) {
     MsgBox(std::string("Cannot run program...\r\nERR# ") + code + " ...", vbExclamation, "Quenlo Message");
 }
 }  // namespace
+
+void fQuenlo::Wait(double seconds) {
+    QElapsedTimer timer;
+    timer.start();
+    const qint64 until = static_cast<qint64>(seconds * 1000);
+    while (timer.elapsed() < until) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+}
 
 void fQuenlo::setHandOverWait(double seconds) { handOverWait() = seconds; }
 

@@ -20,6 +20,9 @@ public:
     // parameter text. Returns when the work is done (or refused with its message).
     void Form_Load(const std::string& commandLine);
 
+    // Waits the number of seconds, letting pending window events run.
+    static void Wait(double seconds);
+
     // Seconds Form_Load waits for Tarvo to end (5).
     static void setHandOverWait(double seconds);
 

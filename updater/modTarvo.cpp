@@ -38,20 +38,6 @@ std::string TarvoVersionText() { return std::to_string(kTarvoMajor) + "." + std:
 
 int32_t VersionNumber(const std::string& versionText) { return toInt32(10000.0 * val(versionText)); }
 
-std::vector<std::string> SplitFields(const std::string& text) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (;;) {
-        const size_t comma = text.find(',', start);
-        if (comma == std::string::npos) {
-            fields.push_back(text.substr(start));
-            return fields;
-        }
-        fields.push_back(text.substr(start, comma - start));
-        start = comma + 1;
-    }
-}
-
 frmTarvo* Main(const std::string& commandLine) {
     ErrorBoxTrap trap("Tarvo.modTarvo.Main");
     if (Program_Is_Already_Running()) {
@@ -132,16 +118,6 @@ std::string FileNameURL(const std::string& url) {
     std::string name = url.substr(slash + 1);
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
-}
-
-bool FileExists(const std::string& path) {
-    bool exists = false;
-    resumeNext([&] {
-        cFile f;
-        f.PathFileName(path);
-        exists = f.Exists();
-    });
-    return exists;
 }
 
 void DoEvents() { QCoreApplication::processEvents(); }

@@ -57,9 +57,6 @@ std::string FilePathURL(const std::string& url);
 // The part after the last "/" without trailing blanks; the whole text with no "/".
 std::string FileNameURL(const std::string& url);
 
-// Whether the file or folder exists; false also when the question itself fails.
-bool FileExists(const std::string& path);
-
 // Waits the number of seconds, letting pending window events run.
 void Wait(double seconds);
 // Lets pending window events run.
@@ -68,8 +65,5 @@ void DoEvents();
 // A date-time text of an update file as a date value: "yyyy-mm-dd[ hh:mm[:ss]]" (also with
 // "T") or "m/d/yyyy[ h:mm[:ss][ AM|PM]]". False when it is not a valid date.
 bool ParseDateText(const std::string& text, DateValue& value);
-
-// Splits at every ",", keeping empty fields; an empty text gives one empty field.
-std::vector<std::string> SplitFields(const std::string& text);
 
 }  // namespace nv

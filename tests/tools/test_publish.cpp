@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <regex>
 
-#include "../updater/support/Gcab.h"
+#include "updlib/support/Gcab.h"
 #include "support/TempDir.h"
 
 using namespace nv::test;

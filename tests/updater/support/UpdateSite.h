@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "Gcab.h"
-#include "HttpServer.h"
+#include "updlib/support/Gcab.h"
+#include "updlib/support/HttpServer.h"
 #include "support/TempDir.h"
 #include "mXOR.h"
 

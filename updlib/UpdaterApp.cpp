@@ -64,6 +64,20 @@ std::string TrimBlanks(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
+std::vector<std::string> SplitFields(const std::string& text) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = text.find(',', start);
+        if (comma == std::string::npos) {
+            fields.push_back(text.substr(start));
+            return fields;
+        }
+        fields.push_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
 std::string CommandLineText(int argc, char** argv) {
     std::string text;
     for (int i = 1; i < argc; ++i) {

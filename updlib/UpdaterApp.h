@@ -6,6 +6,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "DateValue.h"
 
@@ -29,6 +30,9 @@ std::string LowerAscii(std::string_view s);
 
 // Surrounding blanks (spaces only) removed, as the platform's Trim does.
 std::string TrimBlanks(std::string_view s);
+
+// Splits at every ",", keeping empty fields; an empty text gives one empty field.
+std::vector<std::string> SplitFields(const std::string& text);
 
 // The command-line text of Tarvo and Quenlo: their one argument, which is one word; should a
 // shell have split it, the parts are joined again with blanks.

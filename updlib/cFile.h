@@ -33,6 +33,9 @@ inline constexpr int32_t kAttrDirectory = 0x10;
 inline constexpr int32_t kAttrArchive = 0x20;
 inline constexpr int32_t kAttrNormal = 0x80;
 
+// Whether the file or folder exists; false also when the question itself fails.
+bool FileExists(const std::string& path);
+
 class cFile {
 public:
     cFile() = default;

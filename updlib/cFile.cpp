@@ -346,4 +346,14 @@ bool cFile::IdenticalWith(const std::string& ReferenceFileName) const {
     });
 }
 
+bool FileExists(const std::string& path) {
+    bool exists = false;
+    resumeNext([&] {
+        cFile f;
+        f.PathFileName(path);
+        exists = f.Exists();
+    });
+    return exists;
+}
+
 }  // namespace nv
