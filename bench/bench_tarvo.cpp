@@ -40,30 +40,45 @@ std::string noise(size_t n, unsigned seed) {
     return s;
 }
 
+constexpr int kFiles = 20;
+constexpr size_t kSize = 30u * 1024 * 1024 / kFiles;
+
+// One published update of 20 files / 30 MB in data/, shared by the two ways of installing it.
+UpdateSite& benchSite() {
+    static UpdateSite* site = [] {
+        auto* s = new UpdateSite;
+        for (int i = 0; i < kFiles; ++i)
+            writeFile(s->source + "/data/part" + std::to_string(i) + ".bin", noise(kSize, 7 + static_cast<unsigned>(i)));
+        std::filesystem::remove_all(s->source + "/graphics");
+        std::filesystem::remove(s->source + "/readme.txt");
+        std::filesystem::remove(s->source + "/Noorvale");
+        if (!s->publish("--date '2030-01-01 12:00:00' --no-compress")) return static_cast<UpdateSite*>(nullptr);
+        return s;
+    }();
+    return *site;
+}
+
+// The program folder holds an older copy of every file, so each run backs up and replaces 20.
+void oldProgram(UpdateSite& site) {
+    std::filesystem::remove_all(site.prog + "/data");
+    std::filesystem::remove_all(site.prog + "/Backup");
+    for (int i = 0; i < kFiles; ++i) {
+        const std::string path = site.prog + "/data/part" + std::to_string(i) + ".bin";
+        writeFile(path, "old copy");
+        makeOld(path);
+    }
+}
+
 void BM_WholeUpdateRun(benchmark::State& state) {
     ensureApplication();
-    UpdateSite site;
-    constexpr int kFiles = 20;
-    constexpr size_t kSize = 30u * 1024 * 1024 / kFiles;
-    for (int i = 0; i < kFiles; ++i) {
-        const std::string name = "data/part" + std::to_string(i) + ".bin";
-        writeFile(site.source + "/" + name, noise(kSize, 7 + static_cast<unsigned>(i)));
-    }
-    std::filesystem::remove_all(site.source + "/graphics");
-    std::filesystem::remove(site.source + "/readme.txt");
-    std::filesystem::remove(site.source + "/Noorvale");
-    if (!site.publish("--date '2030-01-01 12:00:00' --no-compress")) {
-        state.SkipWithError("publishing failed");
-        return;
-    }
+    UpdateSite& site = benchSite();
     ::setenv("TMPDIR", site.tmp.c_str(), 1);
     setMsgBoxHandler([](const std::string&, int, const std::string&) { return int{vbOK}; });
     frmTarvo::setProgramEnd([] {});
     bool ok = true;
     for (auto _ : state) {
         state.PauseTiming();
-        std::filesystem::remove_all(site.prog + "/data");
-        std::filesystem::remove_all(site.prog + "/Backup");
+        oldProgram(site);
         state.ResumeTiming();
         ReadCommandLine(site.parameters(), site.prog);
         frmTarvo form;
@@ -80,6 +95,35 @@ void BM_WholeUpdateRun(benchmark::State& state) {
     ::unsetenv("TMPDIR");
 }
 BENCHMARK(BM_WholeUpdateRun)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same update done by hand with the common tools: curl fetches update.ini and the cabinets,
+// cabextract unpacks them, cp keeps each old copy in Backup/ and puts the new one in place.
+void BM_CurlCabextractCp(benchmark::State& state) {
+    UpdateSite& site = benchSite();
+    const std::string work = site.root / "by-hand";
+    std::string cabs;
+    for (const auto& e : std::filesystem::directory_iterator(site.site))
+        if (e.path().extension() == ".cab") cabs += " " + e.path().filename().string();
+    const std::string base = site.url().substr(0, site.url().rfind('/') + 1);
+    const std::string script = "set -e; cd " + shellQuote(work) + "; curl -sf -o update.ini " + shellQuote(site.url()) +
+                               "; for c in" + cabs + "; do curl -sf -o $c " + shellQuote(base) + "$c; done; for c in" +
+                               cabs + "; do cabextract -q -d x $c; done; mkdir -p " + shellQuote(site.prog + "/Backup") +
+                               "; for f in x/*; do n=${f#x/}; cp " + shellQuote(site.prog) + "/data/$n " +
+                               shellQuote(site.prog + "/Backup/") + "; cp $f " + shellQuote(site.prog) + "/data/$n; done";
+    bool ok = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        oldProgram(site);
+        std::filesystem::remove_all(work);
+        std::filesystem::create_directories(work);
+        state.ResumeTiming();
+        ok = ok && std::system(("bash -c " + shellQuote(script)).c_str()) == 0;
+    }
+    if (!ok) state.SkipWithError("the tools failed");
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kFiles * static_cast<int64_t>(kSize));
+}
+BENCHMARK(BM_CurlCabextractCp)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 
 void BM_VerifyCRC50MB(benchmark::State& state) {
     ensureApplication();

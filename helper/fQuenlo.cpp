@@ -60,8 +60,17 @@ void fQuenlo::Form_Load(const std::string& commandLine) {
             refuse("QNL102");
             break;
         }
-        const std::string& source = fields[0];
-        const std::string& target = fields[1];
+        // Only Tarvo beside Quenlo is ever replaced, and only by the new Tarvo in Tarvo's own work
+        // folder. The two paths are matched as a whole, never split at ",", so a "," in a folder
+        // name cannot make another file the target.
+        const std::string workFolder = WorkFolder(GetTempPath());
+        const std::string handOver = SelfUpdateHandOver(workFolder, ExeFolder(), "Tarvo");
+        if (workFolder.empty() || s.compare(0, handOver.size(), handOver) != 0) {
+            refuse("QNL104");
+            break;
+        }
+        const std::string source = workFolder + "Tarvo";
+        const std::string target = ExeFolder() + "Tarvo";
         if (!FileExists(source) || !FileExists(target)) {
             refuse("QNL103");
             break;
@@ -75,7 +84,7 @@ void fQuenlo::Form_Load(const std::string& commandLine) {
             f.Install(target);
         });
         if (FileExists(target)) {
-            const std::string tail = s.substr(source.size() + 1 + target.size() + 1);
+            const std::string tail = s.substr(handOver.size());
             trap(__LINE__, [&] {
                 if (!QProcess::startDetached(QString::fromStdString(target), {QString::fromStdString(Scramble(tail))}))
                     raiseError(kErrFileNotFound, "Quenlo.fQuenlo.Form_Load");

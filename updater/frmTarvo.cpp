@@ -10,8 +10,12 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <sys/statvfs.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <set>
 
 #include "MsgBox.h"
 #include "UpdaterApp.h"
@@ -22,6 +26,7 @@
 #include "cNetURL.h"
 #include "mXOR.h"
 #include "modCallback.h"
+#include "InstallRun.h"
 #include "modTarvo.h"
 
 namespace nv {
@@ -76,6 +81,23 @@ std::string subFolder(const std::string& field) {
         if (c == '\\') c = '/';
     return fFixPath(p);
 }
+
+// Free bytes for this user on the file system of the folder; max when it cannot be told.
+uint64_t freeSpace(const std::string& folder) {
+    struct statvfs fs {};
+    if (::statvfs(folder.c_str(), &fs) != 0) return UINT64_MAX;
+    return static_cast<uint64_t>(fs.f_bavail) * fs.f_frsize;
+}
+
+// A cause as a sentence of its own.
+std::string sentence(std::string text) {
+    text = TrimBlanks(text);
+    if (!text.empty() && text.back() != '.') text += '.';
+    return text;
+}
+
+constexpr const char* kNoSpace = "There is not enough free disk space.";
+constexpr const char* kBadData = "The data does not match its checksum.";
 
 void deleteIfExists(const std::string& path) {
     resumeNext([&] {
@@ -264,11 +286,16 @@ bool frmTarvo::PackageNamesAreSafe() {
         const auto f = SplitFields(IniFile.GetStringValue("CABFILES", key));
         if (!isPlainName(f[0])) return false;
     }
+    // The work files in the work folder, where the extracted files land too.
+    std::set<std::string> taken = {LowerAscii(FileNameURL(UpdateUrl)), LowerAscii(AppName())};
+    for (const auto& key : keys) taken.insert(LowerAscii(FileNameURL(SplitFields(IniFile.GetStringValue("CABFILES", key))[0])));
     IniFile.EnumerateAllKeys("FILES", keys);
     for (const auto& key : keys) {
         const auto f = SplitFields(IniFile.GetStringValue("FILES", key));
         if (f.size() < 6) continue;
         if (!isPlainName(f[0])) return false;
+        // Each name once: a second one would overwrite a work file or the first one's backup.
+        if (!taken.insert(LowerAscii(f[0])).second) return false;
         if (!f[3].empty() && fSafeRelativePath(subFolder(f[3]) + "x").empty()) return false;
     }
     for (const char* key : {"CabFile", "File"}) {
@@ -276,6 +303,26 @@ bool frmTarvo::PackageNamesAreSafe() {
         if (!value.empty() && !isPlainName(SplitFields(value)[0])) return false;
     }
     return true;
+}
+
+bool frmTarvo::Fetch(const std::string& url, const std::string& local, uint64_t limit, bool sizeStated,
+                     std::string& cause) {
+    ErrorBoxTrap trap("Tarvo.frmTarvo.Fetch");
+    // Room for the whole file (grown to whole 2048-byte blocks) before the first byte comes.
+    if (sizeStated && freeSpace(TempFolder) < limit + 2048) {
+        cause = kNoSpace;
+        return false;
+    }
+    bool read = false;
+    NetGet.SetSizeLimit(limit);
+    trap(__LINE__, [&] { read = NetGet.ReadUrl(url, local); });
+    NetGet.SetSizeLimit(0);
+    // A transfer that broke off midway leaves only part of the file: that is no download.
+    if (read && NetGet.LastErrorCode() == 0) return true;
+    cause = sentence(NetGet.GetLastError());
+    if (cause.empty() || cause == "Disk full.") cause = cause.empty() ? "The download failed." : kNoSpace;
+    deleteIfExists(local);
+    return false;
 }
 
 bool frmTarvo::AnyUpdates(int i, int p) {
@@ -289,10 +336,10 @@ bool frmTarvo::AnyUpdates(int i, int p) {
     });
     bool ok = false;
     do {
-        bool read = false;
-        trap(__LINE__, [&] { read = NetGet.ReadUrl(url.CreateURL(), UpdateInfoFile.PathFileName()); });
-        if (!read) {
-            SetMessage("Update Failed, could not retrieve Tarvo file.");
+        std::string address, cause;
+        trap(__LINE__, [&] { address = url.CreateURL(); });
+        if (!Fetch(address, UpdateInfoFile.PathFileName(), kInfoFileLimit, false, cause)) {
+            SetMessage("Update Failed, could not retrieve Tarvo file. " + cause);
             break;
         }
         bool exists = false;
@@ -340,6 +387,9 @@ bool frmTarvo::AnyUpdates(int i, int p) {
 
 bool frmTarvo::FilesToUpdate() {
     ErrorBoxTrap trap("Tarvo.frmTarvo.FilesToUpdate");
+    // A run that was ended in the middle of its installation is undone first, so the files are
+    // chosen against the program as it was.
+    trap(__LINE__, [&] { InstallRun::Recover(AppFolder, AppFolder + "Backup/"); });
     std::vector<std::string> keys;
     trap(__LINE__, [&] { IniFile.EnumerateAllKeys("FILES", keys); });
     for (const auto& key : keys) {
@@ -411,15 +461,20 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
         trap(__LINE__, [&] { url.URLPath(FilePathURL(url.URLPath()) + f[0]); });
         const std::string local = TempFolder + f[0];
         deleteIfExists(local);
-        ok = false;
-        trap(__LINE__, [&] { ok = NetGet.ReadUrl(url.CreateURL(), local); });
+        // The cabinet's size as the update information file states it bounds the download; else
+        // the build's limit does.
+        const int64_t stated = f.size() >= 4 ? static_cast<int64_t>(val(f[3])) : 0;
+        const bool sizeStated = stated > 0 && static_cast<uint64_t>(stated) <= kCabinetLimit;
+        std::string address, cause;
+        trap(__LINE__, [&] { address = url.CreateURL(); });
+        ok = Fetch(address, local, sizeStated ? static_cast<uint64_t>(stated) : kCabinetLimit, sizeStated, cause);
         if (!ok) {
-            SetMessage("Update Failed, could not retrieve updated files.");
+            SetMessage("Update Failed, could not retrieve updated files. " + cause);
             break;
         }
         if (!VerifyCRC(local, crcText) || !VerifySHA256(local, f, 2)) {
             ok = false;
-            SetMessage("Update Failed, could not authenticate update files.");
+            SetMessage("Update Failed, could not authenticate update files. " + std::string(kBadData));
             break;
         }
         StepItem(bar, k, n);
@@ -439,37 +494,67 @@ bool frmTarvo::ExtractCab(int i, int p) {
     ErrorBoxTrap trap("Tarvo.frmTarvo.ExtractCab");
     const Bar bar = StepEnter(i, p);
     bool ok = false;
-    const int n = static_cast<int>(FileList.size());
-    for (int k = 1; k <= n; ++k) {
-        const auto f = SplitFields(FileList[static_cast<size_t>(k - 1)]);
+    // The listed files of each cabinet, in list order; every cabinet is read in one pass.
+    std::vector<std::string> cabKeys;
+    std::vector<std::vector<std::vector<std::string>>> filesOf;
+    for (const auto& entry : FileList) {
+        auto f = SplitFields(entry);
         if (f.size() < 6) continue;
+        size_t c = 0;
+        while (c < cabKeys.size() && !EqualsNoCase(cabKeys[c], f[4])) ++c;
+        if (c == cabKeys.size()) {
+            cabKeys.push_back(f[4]);
+            filesOf.emplace_back();
+        }
+        filesOf[c].push_back(std::move(f));
+    }
+    const int n = static_cast<int>(FileList.size());
+    int k = 0;
+    std::string failure;
+    for (size_t c = 0; c < cabKeys.size() && failure.empty(); ++c) {
         std::vector<std::string> cab{""};
-        trap(__LINE__, [&] { cab = SplitFields(IniFile.GetStringValue("CABFILES", f[4])); });
-        if (cab.size() == 1 && cab[0].empty()) break;
-        trap(__LINE__, [&] { CabFile.CabName(TempFolder + FileNameURL(cab[0])); });
-        bool holds = false;
-        trap(__LINE__, [&] { holds = CabFile.GetInfo(f[0]); });
-        if (!holds) {
-            ok = false;
-            SetMessage("Update Failed, update package is not valid.");
+        trap(__LINE__, [&] { cab = SplitFields(IniFile.GetStringValue("CABFILES", cabKeys[c])); });
+        if (cab.size() == 1 && cab[0].empty()) {
+            failure = "Update Failed, update package is not valid.";
             break;
         }
-        const std::string extracted = TempFolder + f[0];
-        deleteIfExists(extracted);
-        trap(__LINE__, [&] { CabFile.Extract(f[0], TempFolder, f[0]); });
-        if (!VerifyCRC(extracted, f[5]) || !VerifySHA256(extracted, f, 6)) {
-            ok = false;
-            SetMessage("Update Failed, could not authenticate update files.");
-            break;
+        std::set<std::string> wanted, found;
+        for (const auto& f : filesOf[c]) {
+            wanted.insert(LowerAscii(f[0]));
+            deleteIfExists(TempFolder + f[0]);
         }
-        if (!FileExists(extracted)) {
-            ok = false;
-            SetMessage("Update Failed, could not extract files.");
-            break;
+        std::string cause;
+        CabFile.CabName(TempFolder + FileNameURL(cab[0]));
+        CabFile.BeforeExtract = [&](const std::string& name, bool& cancel) {
+            cancel = !wanted.count(LowerAscii(name));
+            if (!cancel) found.insert(LowerAscii(name));
+            DoEvents();
+        };
+        try {
+            CabFile.Extract({}, TempFolder, {});
+        } catch (...) {
+            const VbError e = currentError();
+            cause = e.number() == 112 || e.number() == 39 ? std::string(kNoSpace) : sentence(e.description());
         }
-        ok = true;
-        StepItem(bar, k, n);
+        CabFile.BeforeExtract = nullptr;
+        for (const auto& f : filesOf[c]) {
+            const std::string extracted = TempFolder + f[0];
+            if (!found.count(LowerAscii(f[0]))) {
+                failure = "Update Failed, update package is not valid.";
+            } else if (!FileExists(extracted)) {
+                failure = "Update Failed, could not extract files." + (cause.empty() ? std::string() : " " + cause);
+            } else if (!VerifyCRC(extracted, f[5]) || !VerifySHA256(extracted, f, 6)) {
+                failure = "Update Failed, could not authenticate update files. " + (cause.empty() ? std::string(kBadData) : cause);
+            }
+            if (!failure.empty()) break;
+            StepItem(bar, ++k, n);
+        }
         DoEvents();
+    }
+    ok = failure.empty() && k > 0;
+    if (!failure.empty()) {
+        SetMessage(failure);
+        for (const auto& entry : FileList) deleteIfExists(TempFolder + SplitFields(entry)[0]);
     }
     StepLeave(i, bar, ok);
     return ok;
@@ -479,60 +564,54 @@ bool frmTarvo::InstallUpdates(int i, int p) {
     ErrorBoxTrap trap("Tarvo.frmTarvo.InstallUpdates");
     const Bar bar = StepEnter(i, p);
     const std::string backupFolder = AppFolder + "Backup/";
-    fMakePath(backupFolder);
-    bool ok = false;
+    InstallRun run(AppFolder, backupFolder);
+    std::string failure;
+    if (!fMakePath(backupFolder))
+        failure = "Update Failed, could not install update files. The folder " + backupFolder + " cannot be made.";
+    // 1. Every new file is copied beside its target under a temporary name and checked there;
+    //    nothing of the program has changed yet.
+    uint64_t needed = 0;
+    for (const auto& entry : FileList) {
+        const auto f = SplitFields(entry);
+        if (f.size() < 6) break;
+        cFile src;
+        int32_t size = 0;
+        trap(__LINE__, [&] {
+            src.PathFileName(TempFolder + f[0]);
+            size = src.Size();
+        });
+        needed += static_cast<uint64_t>(std::max(size, 0)) + 4096;
+    }
+    if (freeSpace(AppFolder) < needed) failure = std::string("Update Failed, could not install update files. ") + kNoSpace;
     const int n = static_cast<int>(FileList.size());
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= n && failure.empty(); ++k) {
         const auto f = SplitFields(FileList[static_cast<size_t>(k - 1)]);
         if (f.size() < 6) break;
         const std::string source = TempFolder + f[0];
-        const std::string folder = AppFolder + subFolder(f[3]);
-        const std::string target = folder + f[0];
-        const std::string backup = backupFolder + f[0];
-        cFile src, dst;
-        trap(__LINE__, [&] {
-            src.PathFileName(source);
-            dst.PathFileName(target);
-        });
-        // The old copy goes to the backup folder first; without a backup nothing is replaced.
-        if (FileExists(target)) {
-            bool saved = false;
-            trap(__LINE__, [&] {
-                dst.Copy(backup);
-                cFile b;
-                b.PathFileName(backup);
-                saved = b.Exists() && b.Size() == dst.Size();
-            });
-            if (!saved) {
-                ok = false;
-                SetMessage("Update Failed, could not install update files.");
-                break;
-            }
-        }
-        fMakePath(folder);
         if (!FileExists(source)) {
-            ok = false;
-            SetMessage("Update Failed, could not locate update files.");
+            failure = "Update Failed, could not locate update files.";
             break;
         }
-        trap(__LINE__, [&] { src.Install(target); });
-        if (!FileExists(target)) {
-            ok = false;
-            SetMessage("Update Failed, could not copy update files.");
+        std::string cause;
+        if (!run.Stage(source, subFolder(f[3]), f[0], cause)) {
+            failure = "Update Failed, could not copy update files. " + cause;
             break;
         }
-        bool sameSize = false;
-        trap(__LINE__, [&] { sameSize = src.Size() == dst.Size(); });
-        if (!sameSize) {
-            ok = false;
-            SetMessage("Update Failed, could not install update files.");
-            break;
-        }
-        ok = true;
-        StepItem(bar, k, n);
+        StepItem(bar, k, 2 * n);
         DoEvents();
-        deleteIfExists(source);
     }
+    // 2. Then the old copies go to the backup folder and the new ones take their places; should
+    //    any of that fail, every file already replaced is put back.
+    if (failure.empty()) {
+        std::string cause;
+        if (!run.Commit(cause))
+            failure = "Update Failed, could not install update files. " + cause + " The previous version was restored.";
+    } else {
+        run.Discard();
+    }
+    if (!failure.empty()) SetMessage(failure);
+    for (const auto& entry : FileList) deleteIfExists(TempFolder + SplitFields(entry)[0]);
+    const bool ok = failure.empty() && n > 0;
     StepLeave(i, bar, ok);
     return ok;
 }
@@ -593,7 +672,7 @@ bool frmTarvo::UpdateSelf() {
     const std::string helper = AppFolder + "Quenlo";
     if (FileExists(helper) && ok) {
         cmdAction->setText("Skip");
-        const std::string handOver = TempFolder + program + "," + AppFolder + program + ",";
+        const std::string handOver = SelfUpdateHandOver(TempFolder, AppFolder, program);
         const std::string arguments = Scramble(handOver) + CommandLine;
         trap(__LINE__, [&] {
             if (!QProcess::startDetached(QString::fromStdString(helper), {QString::fromStdString(arguments)}))

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -76,8 +77,12 @@ private:
     void SetProgress(int width);
     void SetMessage(const std::string& text);
 
-    // Refuses an update file whose names would write outside the program or work folder.
+    // Refuses an update file whose names would write outside the program or work folder, name
+    // a work file (the update information file, a cabinet, Tarvo) or one backup name twice.
     bool PackageNamesAreSafe();
+    // Downloads the URL into `local`, at most `limit` bytes (with `sizeStated`, the free space is
+    // checked for that size first). On any failure the partial file is removed and `cause` says why.
+    bool Fetch(const std::string& url, const std::string& local, uint64_t limit, bool sizeStated, std::string& cause);
     // When value[field] holds a SHA-256 (the extra field the publisher writes), the file must match it.
     bool VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field);
 

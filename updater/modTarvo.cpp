@@ -29,6 +29,7 @@ std::string AppFolder;
 std::string TempFolder;
 cFile UpdateInfoFile;
 std::string CommandLine;
+const uint64_t kCabinetLimit = uint64_t{NOORVALE_CABINET_LIMIT_MB} << 20;
 
 namespace {
 constexpr const char* kStartTitle = "Tarvo Update Program";
@@ -89,21 +90,6 @@ bool Program_Is_Already_Running() {
     const QByteArray exe = QByteArray::fromStdString(ExeFolder() + AppName());
     const QByteArray key = QCryptographicHash::hash(exe, QCryptographicHash::Sha1).toHex().left(16);
     return InstanceLockHeldElsewhere("Tarvo-" + std::to_string(::getuid()) + "-" + key.toStdString() + ".lock");
-}
-
-std::string GetTempPath() {
-    const char* tmp = std::getenv("TMPDIR");
-    return fFixPath(tmp && *tmp ? std::string(tmp) : std::string("/tmp"));
-}
-
-std::string WorkFolder(const std::string& tempPath) {
-    if (tempPath.empty()) return {};
-    const std::string folder = fFixPath(tempPath) + "Tarvo-" + std::to_string(::getuid());
-    ::mkdir(folder.c_str(), 0700);
-    struct stat st {};
-    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) return {};
-    if ((st.st_mode & 077) != 0 && ::chmod(folder.c_str(), 0700) != 0) return {};
-    return folder + "/";
 }
 
 std::string FilePathURL(const std::string& url) {

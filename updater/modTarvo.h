@@ -26,6 +26,11 @@ extern cFile UpdateInfoFile;         // the downloaded copy of the update inform
 // The command-line text exactly as received (still scrambled), handed on in a self-update.
 extern std::string CommandLine;
 
+// The largest update information file Tarvo downloads, and the largest cabinet when the update
+// information file states no size for it.
+inline constexpr uint64_t kInfoFileLimit = uint64_t{1} << 20;
+extern const uint64_t kCabinetLimit;
+
 // Tarvo's own version: 1.0, as text and as the number versions are compared by.
 inline constexpr int kTarvoMajor = 1;
 inline constexpr int kTarvoMinor = 0;
@@ -45,12 +50,6 @@ bool ReadCommandLine(const std::string& commandLine, const std::string& appFolde
 // True when another Tarvo from the same executable is running for this user. The first call
 // takes a lock that lasts until the program ends.
 bool Program_Is_Already_Running();
-
-// The system's temporary folder: TMPDIR when set, else /tmp; ends in "/".
-std::string GetTempPath();
-// The private work folder of this user inside `tempPath` (created, mode 0700, never a link to
-// somewhere else); empty when it cannot be made safely.
-std::string WorkFolder(const std::string& tempPath);
 
 // The URL without surrounding blanks, cut after its last "/"; empty with no "/".
 std::string FilePathURL(const std::string& url);

@@ -1,5 +1,6 @@
 #include "UpdaterApp.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -34,6 +35,27 @@ void SetAppName(std::string name) {
 }
 
 std::string ExeFolder() { return ExecutableFolder() + "/"; }
+
+std::string GetTempPath() {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string path = tmp && *tmp ? std::string(tmp) : std::string("/tmp");
+    if (path.back() != '/') path += '/';
+    return path;
+}
+
+std::string WorkFolder(const std::string& tempPath) {
+    if (tempPath.empty()) return {};
+    const std::string folder = tempPath + (tempPath.back() == '/' ? "" : "/") + "Tarvo-" + std::to_string(::getuid());
+    ::mkdir(folder.c_str(), 0700);
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) return {};
+    if ((st.st_mode & 077) != 0 && ::chmod(folder.c_str(), 0700) != 0) return {};
+    return folder + "/";
+}
+
+std::string SelfUpdateHandOver(const std::string& workFolder, const std::string& appFolder, const std::string& program) {
+    return workFolder + program + "," + appFolder + program + ",";
+}
 
 DateValue LocalDateFromTime(time_t t) {
     struct tm tmv {};

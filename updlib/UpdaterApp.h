@@ -21,6 +21,18 @@ void SetAppName(std::string name);
 // The folder of the running executable, ending in "/".
 std::string ExeFolder();
 
+// The system's temporary folder: TMPDIR when set, else /tmp; ends in "/".
+std::string GetTempPath();
+// Tarvo's private work folder of this user inside `tempPath` (created, mode 0700, never a link to
+// somewhere else); empty when it cannot be made safely.
+std::string WorkFolder(const std::string& tempPath);
+
+// The plain text with which Tarvo hands its own replacement to Quenlo, before Tarvo's parameter
+// text: the new executable in Tarvo's work folder, then the executable it replaces in the program
+// folder, each followed by ",". Quenlo accepts exactly this text for its own folder and work
+// folder, so a "," inside either path can never move the split.
+std::string SelfUpdateHandOver(const std::string& workFolder, const std::string& appFolder, const std::string& program);
+
 // A moment as a local date value, to the second (the fraction of the second is dropped).
 DateValue LocalDateFromTime(time_t t);
 

@@ -339,6 +339,9 @@ bool cCabFile::Iterate(uint32_t mode) {
         dec.sys.openFailed = false;
         const int err = dec.d->extract(dec.d, f, info.FullTargetName.c_str());
         int32_t code = mspackErrorCode(err, dec.sys, true);
+        // The last bytes reach the disk only when the file is closed: a failure there (a full disk)
+        // is a failed extraction too.
+        if (code == 0 && dec.sys.ioError) code = mspackErrorCode(MSPACK_ERR_WRITE, dec.sys, true);
         if (code == 0) {
             // The file's time as the cabinet gives it, read as local time (as the platform does).
             struct tm t {};
@@ -426,10 +429,14 @@ uint32_t cCabFile::OnFileInCabinet(uint32_t mode, FileInCabinetInfo& info) {
         };
         if (relative.empty()) return refuse();
         const std::string target = root + relative;
-        std::string folder, file;
+        std::string folder, file, relativeFolder, relativeFile;
         fSplitFile(target, folder, file);
-        if (!fMakePath(folder)) return kFileOpSkip;  // a folder that cannot be made skips the file
-        if (!resolvesInside(folder, root)) return refuse();  // a link inside the output folder leads out
+        fSplitFile(relative, relativeFolder, relativeFile);
+        // No folder is made through a link inside the output folder, and none outside it.
+        bool throughLink = false;
+        if (!fMakePath(root)) return kFileOpSkip;  // a folder that cannot be made skips the file
+        if (!fMakePathBelow(root, relativeFolder, &throughLink)) return throughLink ? refuse() : kFileOpSkip;
+        if (!resolvesInside(folder, root)) return refuse();  // the output folder itself leads elsewhere
         info.FullTargetName = target;
         return kFileOpDoIt;
     }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 
 #include "UpdaterApp.h"
@@ -41,6 +42,8 @@ std::string_view trim(std::string_view s) {
 }
 
 // One INI file as lines, with what each line is.
+}  // namespace
+
 struct IniText {
     enum class Kind { Other, Section, Key, Comment };
     struct Line {
@@ -80,7 +83,7 @@ struct IniText {
         return l;
     }
 
-    static IniText parse(const std::string& data) {
+    static IniText parse(const std::string& data, const std::function<void()>& pump = {}) {
         IniText ini;
         size_t i = 0;
         if (data.compare(0, 3, "\xEF\xBB\xBF") == 0) {
@@ -96,6 +99,7 @@ struct IniText {
             if (!text.empty() && text.back() == '\r') text.pop_back();
             ini.lines.push_back(classify(std::move(text)));
             i = e + 1;
+            if (pump && ini.lines.size() % 8192 == 0) pump();
         }
         return ini;
     }
@@ -131,6 +135,8 @@ struct IniText {
         return std::nullopt;
     }
 };
+
+namespace {
 
 bool fileExists(const std::string& path) {
     struct stat st {};
@@ -257,6 +263,25 @@ std::vector<std::string> nameList(const std::vector<std::string>& names) {
 
 }  // namespace
 
+const IniText& cIniFile::Parsed() const {
+    struct stat st {};
+    Stamp now;
+    now.path = fileName_;
+    if (::stat(fileName_.c_str(), &st) == 0) {
+        now.dev = st.st_dev;
+        now.ino = st.st_ino;
+        now.size = static_cast<uint64_t>(st.st_size);
+        now.mtimeNs = int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec;
+        now.ctimeNs = int64_t{st.st_ctim.tv_sec} * 1000000000 + st.st_ctim.tv_nsec;
+    }
+    if (!parsed_ || !(now == stamp_)) {
+        parsed_.reset();
+        parsed_ = std::make_shared<const IniText>(IniText::parse(readAll(fileName_), eventPump_));
+        stamp_ = now;
+    }
+    return *parsed_;
+}
+
 cIniFile::cIniFile() : fileName_(ExeFolder() + "orven.ini") {}
 
 void cIniFile::Init(const std::string& FileName) { this->FileName(FileName); }
@@ -291,6 +316,7 @@ bool cIniFile::DeleteKey(const std::string& Section, const std::string& Key) {
         const auto k = ini.key(Section, Key);
         if (!k) return true;  // nothing to remove
         ini.lines.erase(ini.lines.begin() + static_cast<std::ptrdiff_t>(*k));
+        parsed_.reset();
         return writeAtomically(fileName_, ini.serialize());
     });
 }
@@ -305,6 +331,7 @@ bool cIniFile::DeleteSection(const std::string& Section) {
         if (!s) return true;
         ini.lines.erase(ini.lines.begin() + static_cast<std::ptrdiff_t>(s->first - 1),
                         ini.lines.begin() + static_cast<std::ptrdiff_t>(s->second));
+        parsed_.reset();
         return writeAtomically(fileName_, ini.serialize());
     });
 }
@@ -315,7 +342,7 @@ int32_t cIniFile::EnumerateAllKeys(const std::string& Section, std::vector<std::
     checkS(Section);
     return trapped("EnumerateAllKeys", [&] {
         Keys.clear();
-        const IniText ini = IniText::parse(readAll(fileName_));
+        const IniText& ini = Parsed();
         std::vector<std::string> names;
         if (const auto s = ini.section(Section)) {
             for (size_t i = s->first; i < s->second; ++i)
@@ -331,7 +358,7 @@ int32_t cIniFile::EnumerateAllSections(std::vector<std::string>& Sections) {
     checkX(fileName_);
     return trapped("EnumerateAllSections", [&] {
         Sections.clear();
-        const IniText ini = IniText::parse(readAll(fileName_));
+        const IniText& ini = Parsed();
         std::vector<std::string> names;
         for (const auto& l : ini.lines)
             if (l.kind == IniText::Kind::Section) names.push_back(l.name);
@@ -344,7 +371,7 @@ int16_t cIniFile::GetNumericValue(const std::string& Section, const std::string&
     checkF(fileName_);
     checkX(fileName_);
     return trapped("GetNumericValue", [&] {
-        const IniText ini = IniText::parse(readAll(fileName_));
+        const IniText& ini = Parsed();
         const auto k = ini.key(Section, Key);
         if (!k) return int16_t{-1};
         std::string text = ini.lines[*k].value;
@@ -359,7 +386,7 @@ std::string cIniFile::GetStringValue(const std::string& Section, const std::stri
     checkF(fileName_);
     checkX(fileName_);
     return trapped("GetStringValue", [&] {
-        const IniText ini = IniText::parse(readAll(fileName_));
+        const IniText& ini = Parsed();
         const auto k = ini.key(Section, Key);
         if (!k) return std::string();
         const std::string v = cutText(ini.lines[*k].value, kValueLimit);
@@ -394,6 +421,7 @@ void cIniFile::SaveStringValue(const std::string& Section, const std::string& Ke
             ini.lines.push_back(IniText::classify("[" + section + "]"));
             ini.lines.push_back(IniText::classify(key + "=" + value));
         }
+        parsed_.reset();
         writeAtomically(fileName_, ini.serialize());  // the platform ignores write failures here
     });
 }

@@ -8,7 +8,9 @@
 //   key without value; text is taken as it stands (no inline comments, no escapes);
 // - values read are at most 254 characters, a list of names at most 8191, and numbers are read
 //   as the system reads them (blanks, a sign, 0x/0o/0b prefixes, the leading digits);
-// - the file is read afresh by every call; every write rewrites the whole file atomically (a
+// - the file is read and parsed once per change: the parse is kept until the file's size,
+//   modification or change time or inode differ; long parses let pending events run through the
+//   event pump; every write rewrites the whole file atomically (a
 //   temporary file beside it, then a rename), keeping its line ends, its comments and the order
 //   of everything not changed. New files get CR LF line ends.
 //
@@ -18,6 +20,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +35,8 @@ inline constexpr int32_t kErrIniNotInitialized = kObjectError + 0x2C27;
 inline constexpr int32_t kErrIniInvalidSection = kObjectError + 0x2C28;
 inline constexpr int32_t kErrIniInvalidKey = kObjectError + 0x2C29;
 inline constexpr int32_t kErrIniFailure = kObjectError + 0x2C2A;
+
+struct IniText;
 
 class cIniFile {
 public:
@@ -51,8 +57,23 @@ public:
     void SaveNumericValue(const std::string& Section, const std::string& Key, int16_t Value);
     void SaveStringValue(const std::string& Section, const std::string& Key, const std::string& Value);
 
+    // Lets pending window events run while a long file is parsed.
+    void SetEventPump(std::function<void()> pump) { eventPump_ = std::move(pump); }
+
 private:
+    // The parse of the file as it is now; read again only when the file changed.
+    const IniText& Parsed() const;
+
     std::string fileName_;
+    std::function<void()> eventPump_;
+    struct Stamp {
+        std::string path;
+        uint64_t dev = 0, ino = 0, size = 0;
+        int64_t mtimeNs = 0, ctimeNs = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    mutable Stamp stamp_;
+    mutable std::shared_ptr<const IniText> parsed_;
 };
 
 }  // namespace nv

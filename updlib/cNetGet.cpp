@@ -97,6 +97,8 @@ struct Transfer {
     // Body.
     std::function<bool(const char*, size_t)> sink;  // false: stop the transfer
     uint64_t bodyBytes = 0;
+    uint64_t sizeLimit = 0;  // 0: none
+    bool tooLarge = false;
     // Stall watch: the last moment a byte came in, and whether the watch ended the transfer.
     long stallMs = 30000;
     std::chrono::steady_clock::time_point lastActivity = std::chrono::steady_clock::now();
@@ -133,6 +135,10 @@ struct Transfer {
         auto* t = static_cast<Transfer*>(self);
         t->bodyBytes += size * n;
         t->lastActivity = std::chrono::steady_clock::now();
+        if (t->sizeLimit != 0 && t->bodyBytes > t->sizeLimit) {
+            t->tooLarge = true;
+            return 0;
+        }
         try {
             if (t->sink && !t->sink(data, size * n)) return 0;
         } catch (...) {
@@ -247,6 +253,7 @@ void cNetGet::Busy(bool busy) {
 
 bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& FileName) {
     bool result = false;
+    std::string createdFile;  // removed again when the read fails
     try {
         Busy(true);
         SetStatus("Opening Tarvo update page...");
@@ -254,10 +261,12 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
         if (FileName) {
             file.reset(std::fopen(FileName->c_str(), "wb"));
             if (!file) throw VbError(kErrPathNotFound, "", fileErrorText(errno));
+            createdFile = *FileName;
         }
         char errorBuffer[CURL_ERROR_SIZE] = {};
         Transfer t;
         t.pump = eventPump_;
+        t.sizeLimit = sizeLimit_;
         auto headers = reloadHeaders();
         auto easy = openEasy(Url, t, headers.get(), connectTimeoutMs_, stallMs_, errorBuffer);
         if (easy) {
@@ -301,7 +310,10 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
             long osErrno = 0;
             curl_easy_getinfo(easy.get(), CURLINFO_OS_ERRNO, &osErrno);
             if (!fileError.empty()) throw VbError(kErrInvalidCall, "", fileError);
-            if (!t.opened(rc)) {
+            if (t.tooLarge) {
+                lastCode_ = 0;
+                lastError_ = "The download is larger than " + std::to_string(sizeLimit_) + " bytes.";
+            } else if (!t.opened(rc)) {
                 lastCode_ = winInetCode(rc, osErrno);
                 CheckError();
             } else {
@@ -326,11 +338,13 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
             lastCode_ = 12001;  // no handle
             CheckError();
         }
+        if (!result && !createdFile.empty()) std::remove(createdFile.c_str());
         SetStatus("Ready");
         Busy(false);
         return result;
     } catch (...) {
         lastError_ = currentError().description();
+        if (!createdFile.empty()) std::remove(createdFile.c_str());
         Busy(false);
         return false;
     }

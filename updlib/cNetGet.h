@@ -58,7 +58,10 @@ public:
     // Reads the URL into memory (no file name) or into the file, which then grows in whole
     // 2048-byte blocks, the last one filled up with blanks. False when the URL could not be
     // opened (GetLastError tells why); true with what was read when the transfer broke off later.
-    // An error page of the server (404, ...) is read like any other page.
+    // An error page of the server (404, ...) is read like any other page. A body longer than the
+    // size limit ends the read: false, with the last error "The download is larger than N
+    // bytes."; a file that could not be written in full (the disk is full, ...) also gives false.
+    // The file is removed whenever the result is false.
     bool ReadUrl(const std::string& Url, const std::optional<std::string>& FileName = std::nullopt);
     std::string GetRawHTML() const;  // surrounding blanks removed
     std::string GetLastError() const;
@@ -92,6 +95,8 @@ public:
     // moves no byte for `stallMs`. Both end the read with 12002. Defaults 30 000 ms each; the
     // stall is noticed within about a second of its limit.
     void SetTimeouts(long connectMs, long stallMs);
+    // The most bytes a body may have; 0 (the default) sets no limit.
+    void SetSizeLimit(uint64_t maxBytes) { sizeLimit_ = maxBytes; }
     void SetConnectionState(ConnectionState state);  // empty: the machine's interfaces
     // The machine's state: LAN for an interface that is up and running with an address (not the
     // loopback), modem for a point-to-point link, proxy for a proxy named in the environment.
@@ -117,6 +122,7 @@ private:
     ConnectionState connectionState_;
     long connectTimeoutMs_ = 30000;
     long stallMs_ = 30000;
+    uint64_t sizeLimit_ = 0;
 };
 
 }  // namespace nv

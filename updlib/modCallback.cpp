@@ -1,6 +1,9 @@
 #include "modCallback.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 
 #include "cCabFile.h"
@@ -51,6 +54,33 @@ bool fMakePath(const std::string& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);  // errors are ignored: the result says it
     return std::filesystem::is_directory(folder, ec);
+}
+
+bool fMakePathBelow(const std::string& root, const std::string& relativeFolder, bool* throughLink) {
+    if (throughLink) *throughLink = false;
+    std::string path = fFixPath(root);
+    size_t i = 0;
+    while (i < relativeFolder.size()) {
+        size_t e = relativeFolder.find('/', i);
+        if (e == std::string::npos) e = relativeFolder.size();
+        const std::string part = relativeFolder.substr(i, e - i);
+        i = e + 1;
+        if (part.empty() || part == ".") continue;
+        if (part == "..") return false;
+        path += part;  // without a trailing "/", which would follow a link
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0) {
+            if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) return false;
+            if (::lstat(path.c_str(), &st) != 0) return false;
+        }
+        path += "/";
+        if (S_ISLNK(st.st_mode)) {
+            if (throughLink) *throughLink = true;
+            return false;
+        }
+        if (!S_ISDIR(st.st_mode)) return false;
+    }
+    return true;
 }
 
 void SetCabFile(cCabFile* cabFile) { registered = cabFile; }

@@ -53,6 +53,11 @@ std::string fSafeRelativePath(const std::string& name);
 // An empty folder gives false.
 bool fMakePath(const std::string& folder);
 
+// Makes the folders of `relativeFolder` ("/" path, may be empty) below the existing folder `root`,
+// one by one, never through a link: a part that exists as a link or as a file stops it (and sets
+// `throughLink` for a link). True when every part is a real folder afterwards.
+bool fMakePathBelow(const std::string& root, const std::string& relativeFolder, bool* throughLink = nullptr);
+
 // The object the callback forwards to. cCabFile's destructor clears its own registration.
 void SetCabFile(cCabFile* cabFile);
 cCabFile* RegisteredCabFile();

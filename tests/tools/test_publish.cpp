@@ -34,7 +34,9 @@ TEST(Publish, WritesEveryEntryInTheFormTarvoReads) {
     EXPECT_TRUE(std::regex_search(ini, std::regex("^\\[TARVO\\]\r\nName=Noorvale\r\nVersion=1.1\r\n")));
     EXPECT_TRUE(std::regex_search(ini, std::regex("\r\nCabFile=Tarvo.cab," + crc + "," + sha + "\r\n")));
     EXPECT_TRUE(std::regex_search(ini, std::regex("\r\nFile=Tarvo,2030-05-06 07:08:09,1.1,,TARVO," + crc + "," + sha + "\r\n")));
-    EXPECT_TRUE(std::regex_search(ini, std::regex("\r\nCAB1=Noorvale1.cab," + crc + "," + sha + "\r\nCAB2=Noorvale2.cab,")));
+    // A cabinet's last field is its size in bytes.
+    const auto cabSize = std::to_string(std::filesystem::file_size(dir / "site/Noorvale1.cab"));
+    EXPECT_TRUE(std::regex_search(ini, std::regex("\r\nCAB1=Noorvale1.cab," + crc + "," + sha + "," + cabSize + "\r\nCAB2=Noorvale2.cab,")));
     EXPECT_TRUE(std::regex_search(ini, std::regex("\r\nFile1=Noorvale,2030-05-06 07:08:09,2.0,,CAB1," + crc + "," + sha + "\r\n")));
     EXPECT_TRUE(std::regex_search(ini, std::regex("\r\nFile2=deep.txt,2030-05-06 07:08:09,2.0,a\\\\b\\\\,CAB2," + crc + "," + sha + "\r\n")));
     // The cabinets are real: cabextract lists each file under its bare name.

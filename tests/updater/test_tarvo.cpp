@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QPixmap>
 
+#include <sys/mount.h>
+
 #include <cstdlib>
 #include <deque>
 #include <fstream>
@@ -139,7 +141,7 @@ TEST_F(TarvoRun, NoFileIsReplacedWithoutItsBackup) {
     writeFile(site.prog + "/Backup", "a file where the backup folder belongs");
     const auto before = UpdateSite::snapshot(site.prog);
     run();
-    expectFailedAt(3, "Update Failed, could not install update files.");
+    expectFailedAt(3, "Update Failed, could not install update files. The folder " + site.prog + "/Backup/ cannot be made.");
     EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).size() <= 3);  // extracted files not installed
 }
@@ -185,24 +187,24 @@ TEST_F(TarvoRun, CrcAndSha256MismatchesInstallNothing) {
     // A cabinet whose CRC text is wrong.
     site.editInfo(cab, field(cab, 0) + ",1234ABCD," + field(cab, 2));
     run();
-    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    expectFailedAt(2, "Update Failed, could not authenticate update files. The data does not match its checksum.");
     // A cabinet entry without its CRC field never matches.
     site.editInfo(site.value("CAB1"), field(cab, 0));
     run();
-    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    expectFailedAt(2, "Update Failed, could not authenticate update files. The data does not match its checksum.");
     // Right CRC, wrong SHA-256 of the cabinet.
     site.editInfo(site.value("CAB1"), field(cab, 0) + "," + field(cab, 1) + "," + std::string(64, '0'));
     run();
-    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    expectFailedAt(2, "Update Failed, could not authenticate update files. The data does not match its checksum.");
     site.editInfo(site.value("CAB1"), cab);
     // An extracted file whose CRC text is wrong, then one whose SHA-256 is wrong.
     site.editInfo(file, field(file, 0) + "," + field(file, 1) + ",1.1,,CAB1,FFFFFFFF," + field(file, 6));
     run();
-    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    expectFailedAt(2, "Update Failed, could not authenticate update files. The data does not match its checksum.");
     site.editInfo(site.value("File1"), field(file, 0) + "," + field(file, 1) + ",1.1,,CAB1," + field(file, 5) + "," +
                                            std::string(64, 'a'));
     run();
-    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    expectFailedAt(2, "Update Failed, could not authenticate update files. The data does not match its checksum.");
 
     EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).size() <= 1);  // at most an extracted file that failed
@@ -221,7 +223,7 @@ TEST_F(TarvoRun, ServerStoppingMidDownloadInstallsNothing) {
     site.server.setBrokenPage("/noorvale/" + cabName, cab, cab.size() / 2);
     site.server.setPage("/noorvale/" + cabName, "", 0);  // the broken answer wins over the page
     run();
-    expectFailedAt(2, "Update Failed, could not authenticate update files.");
+    expectFailedAt(2, "Update Failed, could not retrieve updated files. The connection with the server has been reset.");
     EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     EXPECT_FALSE(exists(site.workFolder() + "/" + cabName));
 }
@@ -242,6 +244,11 @@ TEST_F(TarvoRun, HostileNamesAreRefusedAndNothingIsWritten) {
         {file, entry("sub\\Noorvale", "")},
         {cab, "../../" + cab},
         {cab, "/tmp/" + cab},
+        // Names of the work files, and a name twice (its backup would overwrite the first one's).
+        {file, entry("update.ini", "")},
+        {file, entry("Noorvale2.cab", "")},
+        {file, entry("Tarvo", "")},
+        {file, entry("picclock.jpg", "")},
     };
     const auto before = UpdateSite::snapshot(site.root.path());
     const std::string pristine = site.info();
@@ -264,6 +271,99 @@ TEST_F(TarvoRun, HostileNamesAreRefusedAndNothingIsWritten) {
     expectFailedAt(1, "Update Failed, update package is not valid.");
     EXPECT_FALSE(exists(site.root / "Tarvo.cab"));
     (void)before;
+}
+
+TEST_F(TarvoRun, DownloadsAreBoundedAndAPartialFileIsNeverKept) {
+    ASSERT_TRUE(site.publish());
+    const auto before = UpdateSite::snapshot(site.prog);
+    // A cabinet longer than the size the update information file states for it.
+    const auto cab2 = SplitFields(site.value("CAB2"));
+    ASSERT_EQ(cab2.size(), 4u);
+    const int stated = std::stoi(cab2[3]) / 2;
+    site.editInfo(site.value("CAB2"), cab2[0] + "," + cab2[1] + "," + cab2[2] + "," + std::to_string(stated));
+    run();
+    expectFailedAt(2, "Update Failed, could not retrieve updated files. The download is larger than " +
+                          std::to_string(stated) + " bytes.");
+    EXPECT_FALSE(exists(site.workFolder() + "/" + cab2[0]));
+    // An update information file that never ends: the download stops at 1 MiB and is removed.
+    site.server.setEndlessPage("/noorvale/update.ini", site.info() + "\r\n[PADDING]\r\n");
+    run();
+    expectFailedAt(1, "Update Failed, could not retrieve Tarvo file. The download is larger than 1048576 bytes.");
+    EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).empty());
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+}
+
+// A file system of `kib` KiB of its own on `folder` (a tmpfs), unmounted at the end.
+class SmallDisk {
+public:
+    SmallDisk(const std::string& folder, int kib) : folder_(folder) {
+        std::filesystem::create_directories(folder);
+        mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, ("size=" + std::to_string(kib) + "k").c_str()) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+
+private:
+    std::string folder_;
+    bool mounted_ = false;
+};
+
+TEST_F(TarvoRun, AFullDiskIsNamedAndChangesNothing) {
+    ASSERT_TRUE(site.publish());
+    // The work folder on a disk that holds the update information file but not the cabinets,
+    // then on one that holds the cabinets but not the files they unpack to.
+    for (const auto& [kib, message] : std::vector<std::pair<int, std::string>>{
+             {4, "Update Failed, could not retrieve updated files. There is not enough free disk space."},
+             {12, "Update Failed, could not extract files. There is not enough free disk space."}}) {
+        SmallDisk disk(site.tmp, kib);
+        if (!disk.mounted()) GTEST_SKIP() << "no permission to mount a small file system here";
+        const auto before = UpdateSite::snapshot(site.prog);
+        run();
+        expectFailedAt(2, message);
+        EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+        EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).empty());
+        form.reset();
+    }
+    // The program folder on a disk that holds the old files but not the new ones beside them.
+    const auto old = UpdateSite::snapshot(site.prog);
+    std::filesystem::remove_all(site.prog);
+    SmallDisk disk(site.prog, 28);
+    ASSERT_TRUE(disk.mounted());
+    for (const auto& [path, data] : old) {
+        writeFile(site.prog + "/" + path, data);
+        makeOld(site.prog + "/" + path);
+    }
+    setMode(site.prog + "/Noorvale", 0755);
+    run();
+    expectFailedAt(3, "Update Failed, could not install update files. There is not enough free disk space.");
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), old), "");
+}
+
+TEST_F(TarvoRun, AFailedSwapPutsBackEveryFileAlreadyReplaced) {
+    ASSERT_TRUE(site.publish());
+    // The picture's old copy cannot be moved into the backup folder: a folder stands there.
+    writeFile(site.prog + "/Backup/picclock.jpg/keep", "x");
+    const auto before = UpdateSite::snapshot(site.prog);
+    run();
+    expectFailedAt(3, "Update Failed, could not install update files. The old copy of graphics/picclock.jpg could "
+                      "not be kept. The previous version was restored.");
+    // Noorvale and readme.txt had been replaced already: both are back, and nothing is left over.
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+}
+
+TEST_F(TarvoRun, NoFolderIsMadeThroughALink) {
+    ASSERT_TRUE(site.publish());
+    // The program's picture folder is a link to a folder elsewhere.
+    std::filesystem::rename(site.prog + "/graphics", site.root / "elsewhere");
+    std::filesystem::create_directory_symlink(site.root / "elsewhere", site.prog + "/graphics");
+    const auto before = UpdateSite::snapshot(site.root / "elsewhere");
+    run();
+    expectFailedAt(3, "Update Failed, could not copy update files. The folder " + site.prog +
+                          "/graphics/ cannot be made.");
+    EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.root / "elsewhere"), before), "");
+    EXPECT_EQ(readFile(site.prog + "/readme.txt"), "old readme\n");
 }
 
 TEST_F(TarvoRun, DeadServerAsksToConnectAndFailsWithItsMessages) {
@@ -297,7 +397,7 @@ TEST_F(TarvoRun, DeadServerAsksToConnectAndFailsWithItsMessages) {
     ASSERT_TRUE(form->ConnectToNet(0, 10));
     EXPECT_EQ(form->message(), "Internet Status: Not Connected");
     EXPECT_FALSE(form->AnyUpdates(1, 25));
-    EXPECT_EQ(form->message(), "Update Failed, could not retrieve Tarvo file.");
+    EXPECT_EQ(form->message(), "Update Failed, could not retrieve Tarvo file. The attempt to connect to the server failed.");
 }
 
 TEST_F(TarvoRun, NewerTarvoAsksAndWithoutTheHelperFails) {

@@ -37,7 +37,8 @@ protected:
         }
     }
 
-    // Starts the program with one argument; its boxes answered from `answers`.
+    // Starts the program (in the program folder unless a path is given) with one argument; its
+    // boxes answered from `answers`.
     pid_t start(const std::string& program, const std::string& argument, const std::string& answers = "ok") {
         std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen", "NOORVALE_MSGBOX_LOG=" + log,
                                         "NOORVALE_MSGBOX_ANSWERS=" + answers, "TMPDIR=" + site.tmp,
@@ -45,7 +46,7 @@ protected:
         std::vector<char*> envp, argv;
         for (auto& e : env) envp.push_back(e.data());
         envp.push_back(nullptr);
-        std::string path = site.prog + "/" + program, arg = argument;
+        std::string path = program.find('/') == std::string::npos ? site.prog + "/" + program : program, arg = argument;
         argv = {path.data(), arg.data(), nullptr};
         pid_t pid = 0;
         EXPECT_EQ(::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv.data(), envp.data()), 0);
@@ -135,15 +136,39 @@ TEST_F(Programs, SelfUpdateReplacesTarvoThroughQuenlo) {
     EXPECT_EQ(boxes().size(), 1u);
 }
 
+TEST_F(Programs, SelfUpdateFromAFolderWithACommaReplacesOnlyTarvo) {
+    // The program folder "a,b" beside a file "a": split at its comma, the hand-over would name "a".
+    const std::string folder = site.root / "a,b";
+    std::filesystem::create_directories(folder);
+    for (const char* p : {"Tarvo", "Quenlo"}) {
+        std::filesystem::copy_file(site.prog + "/" + p, folder + "/" + p);
+        setMode(folder + "/" + p, 0755);
+    }
+    writeFile(site.root / "a", "decoy");
+    writeFile(site.root / "NewTarvo", standInProgram(site.root / "tarvo-started"));
+    ASSERT_TRUE(site.publish("--date '2030-01-01 12:00:00' --tarvo-version 1.01 --tarvo " + shellQuote(site.root / "NewTarvo")));
+    const std::string parameters = site.parameters();
+    EXPECT_EQ(runToEnd(folder + "/Tarvo", parameters, "yes"), 0);
+    ASSERT_TRUE(eventually([&] { return exists(site.root / "tarvo-started"); }, 30)) << readFile(log);
+    EXPECT_EQ(readFile(site.root / "tarvo-started"), parameters);
+    EXPECT_EQ(readFile(folder + "/Tarvo"), readFile(site.root / "NewTarvo"));
+    EXPECT_EQ(readFile(site.root / "a"), "decoy");
+    EXPECT_EQ(boxes().size(), 1u);  // only the question
+}
+
 TEST_F(Programs, QuenloRefusesBadParameters) {
     const std::string title = "Quenlo Message\tCannot run program...\\nERR# ";
     writeFile(site.root / "newfile", "new program");
+    const std::string work = site.workFolder() + "/";
     const std::vector<std::pair<std::string, std::string>> cases = {
         {Scramble("a"), "QNL101 ..."},
         {"", "QNL101 ..."},
         {Scramble("a,b"), "QNL102 ..."},
-        {Scramble(site.root / "newfile" + "," + site.prog + "/Missing,params"), "QNL103 ..."},
-        {Scramble(site.root / "gone" + "," + site.prog + "/Tarvo,params"), "QNL103 ..."},
+        // Only Tarvo beside Quenlo, and only from Tarvo's work folder.
+        {Scramble(site.root / "newfile" + "," + site.prog + "/Tarvo,params"), "QNL104 ..."},
+        {Scramble(work + "Tarvo," + site.prog + "/Missing,params"), "QNL104 ..."},
+        {Scramble(work + "Tarvo," + site.root / "newfile" + ",params"), "QNL104 ..."},
+        {Scramble(work + "Tarvo," + site.prog + "/Tarvo,params"), "QNL103 ..."},  // nothing in the work folder
     };
     const std::string tarvo = readFile(site.prog + "/Tarvo");
     for (const auto& [argument, code] : cases) {
@@ -153,21 +178,91 @@ TEST_F(Programs, QuenloRefusesBadParameters) {
     }
     EXPECT_FALSE(exists(site.prog + "/Missing"));
     EXPECT_EQ(readFile(site.prog + "/Tarvo"), tarvo);
+    EXPECT_EQ(readFile(site.root / "newfile"), "new program");
 }
 
 TEST_F(Programs, QuenloPassesOnParametersWithCommas) {
-    writeFile(site.prog + "/Target", "old");
-    setMode(site.prog + "/Target", 0750);
-    writeFile(site.root / "source", standInProgram(site.root / "target-started"));
+    setMode(site.prog + "/Tarvo", 0750);
+    std::filesystem::create_directories(site.workFolder());
+    setMode(site.workFolder(), 0700);
+    const std::string source = site.workFolder() + "/Tarvo";
+    writeFile(source, standInProgram(site.root / "target-started"));
     const std::string tail = "http://127.0.0.1/a,b,c,Noorvale,4";
-    const std::string argument = Scramble(site.root / "source" + "," + site.prog + "/Target,") + Scramble(tail);
+    const std::string argument = Scramble(source + "," + site.prog + "/Tarvo,") + Scramble(tail);
     EXPECT_EQ(runToEnd("Quenlo", argument), 0);
     EXPECT_TRUE(boxes().empty());
-    EXPECT_EQ(readFile(site.prog + "/Target"), readFile(site.root / "source"));
-    EXPECT_EQ(modeOf(site.prog + "/Target"), 0750u);
+    EXPECT_EQ(readFile(site.prog + "/Tarvo"), readFile(source));
+    EXPECT_EQ(modeOf(site.prog + "/Tarvo"), 0750u);
     ASSERT_TRUE(eventually([&] { return exists(site.root / "target-started"); }, 10));
     EXPECT_EQ(readFile(site.root / "target-started"), Scramble(tail));
-    EXPECT_TRUE(exists(site.root / "source"));  // the source is left in place
+    EXPECT_TRUE(exists(source));  // the source is left in place
+}
+
+TEST_F(Programs, AnEndlessUpdateInformationFileStopsAtItsLimit) {
+    site.server.setEndlessPage("/noorvale/update.ini", "[TARVO]\r\nName=Noorvale\r\nVersion=1.0\r\n\r\n[PADDING]\r\n");
+    start("Tarvo", site.parameters());
+    const std::string info = site.workFolder() + "/update.ini";
+    // The download begins, never grows past the limit (plus the last block) and is then removed.
+    ASSERT_TRUE(eventually([&] { return exists(info); }, 20));
+    uintmax_t largest = 0;
+    ASSERT_TRUE(eventually([&] {
+        std::error_code ec;
+        largest = std::max(largest, exists(info) ? std::filesystem::file_size(info, ec) : 0);
+        return !exists(info);
+    }, 20));
+    EXPECT_LE(largest, (1u << 20) + 2048u);
+    EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).empty());
+}
+
+TEST_F(Programs, KilledAnywhereARerunLeavesTheNewProgramWhole) {
+    // Twenty files in three folders, published with a date later than any install.
+    for (int i = 0; i < 20; ++i) {
+        const std::string sub = i % 3 == 0 ? "" : i % 3 == 1 ? "graphics/" : "Media/";
+        std::string data(20000 + 3000 * i, '\0');
+        for (size_t k = 0; k < data.size(); ++k) data[k] = static_cast<char>((k * (i + 3)) % 253);
+        writeFile(site.source + "/" + sub + "f" + std::to_string(i) + ".dat", data);
+        writeFile(site.prog + "/" + sub + "f" + std::to_string(i) + ".dat", "old " + std::to_string(i));
+        makeOld(site.prog + "/" + sub + "f" + std::to_string(i) + ".dat");
+    }
+    ASSERT_TRUE(site.publish("--date '2030-01-01 12:00:00' --no-compress"));
+    const auto oldFiles = UpdateSite::snapshot(site.prog);
+    const auto newFiles = UpdateSite::snapshot(site.source);
+    auto check = [&](const char* when) {
+        for (const auto& [path, data] : UpdateSite::snapshot(site.prog)) {
+            if (path.rfind("Backup/", 0) == 0) {
+                // A backup only ever holds a copy from before the update.
+                bool old = false;
+                for (const auto& [p, d] : oldFiles) old = old || (p.substr(p.rfind('/') + 1) == path.substr(7) && d == data);
+                EXPECT_TRUE(old || path == "Backup/Tarvo.journal") << when << ": " << path;
+                continue;
+            }
+            const bool isOld = oldFiles.count(path) && oldFiles.at(path) == data;
+            const bool isNew = newFiles.count(path) && newFiles.at(path) == data;
+            EXPECT_TRUE(isOld || isNew) << when << ": " << path;
+        }
+    };
+    // Kill points spread over a whole run, from start-up to the end of the install.
+    std::srand(20261207);
+    for (int round = 0; round < 20; ++round) {
+        const pid_t pid = start("Tarvo", site.parameters());
+        ::usleep(static_cast<useconds_t>(2000000 + std::rand() % 1500000));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        child = 0;
+        check(("after kill " + std::to_string(round)).c_str());
+    }
+    // The rerun puts a killed install back and installs the whole new program.
+    start("Tarvo", site.parameters());
+    ASSERT_TRUE(eventually([&] {
+        const auto now = UpdateSite::snapshot(site.prog);
+        for (const auto& [path, data] : newFiles)
+            if (!now.count(path) || now.at(path) != data) return false;
+        return !exists(site.prog + "/Backup/Tarvo.journal");
+    }, 60));
+    check("after the rerun");
+    for (const auto& [path, data] : oldFiles) {
+        if (newFiles.count(path)) EXPECT_EQ(readFile(site.prog + "/Backup/" + path.substr(path.rfind('/') + 1)), data) << path;
+    }
 }
 
 }  // namespace

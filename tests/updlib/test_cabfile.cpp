@@ -265,13 +265,14 @@ TEST(CabFile, ALinkInsideTheOutputFolderDoesNotLeadOut) {
     fs::create_directories(sandbox / "outside");
     fs::create_directory_symlink(sandbox / "outside", sandbox / "out/link");
     ::symlink((sandbox / "outside/target.txt").c_str(), (sandbox / "out/file-link.txt").c_str());
-    writeFile(sandbox / "l.cab", makeStoredCabinet({{"link\\planted.txt", "x"}, {"file-link.txt", "y"}}));
+    writeFile(sandbox / "l.cab", makeStoredCabinet({{"link\\planted.txt", "x"}, {"link\\deeper\\planted.txt", "z"},
+                                                    {"file-link.txt", "y"}}));
     cCabFile cab;
     cab.CabName(sandbox / "l.cab");
     const VbError e = raised([&] { cab.Extract("", sandbox / "out"); });
     EXPECT_EQ(e.number(), 5);  // the link named as a file is not followed: access denied
-    EXPECT_EQ(cab.Refused(), (std::vector<std::string>{"link\\planted.txt"}));
-    EXPECT_TRUE(fs::is_empty(sandbox / "outside"));
+    EXPECT_EQ(cab.Refused(), (std::vector<std::string>{"link\\planted.txt", "link\\deeper\\planted.txt"}));
+    EXPECT_TRUE(fs::is_empty(sandbox / "outside"));  // not even a folder is made through the link
 }
 
 TEST(CabFile, DamagedCabinetsRaiseInvalidData) {

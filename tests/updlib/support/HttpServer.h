@@ -7,7 +7,7 @@
 //   /stall        reads the request and never answers
 //   /stall-body   200 announcing 10000 bytes, sends 3000, then goes silent
 //   /reset        200 announcing 10000 bytes, sends 2500, then resets the connection
-// and any page a test adds with setPage. Every request's header block is kept.
+// and any page a test adds with setPage, setBrokenPage or setEndlessPage. Every request's header block is kept.
 #pragma once
 
 #include <netinet/in.h>
@@ -20,6 +20,7 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -78,6 +79,11 @@ public:
     void setBrokenPage(const std::string& path, const std::string& body, size_t sent) {
         std::lock_guard<std::mutex> lock(mutex_);
         broken_[path] = {body, sent};
+    }
+    // A page that starts with `head` and never ends: filler lines follow until the client goes.
+    void setEndlessPage(const std::string& path, const std::string& head) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        endless_[path] = head;
     }
     std::vector<std::string> requests() const {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -159,12 +165,22 @@ private:
         };
         std::pair<int, std::string> page{0, {}};
         std::pair<std::string, size_t> broken{{}, std::string::npos};
+        std::optional<std::string> endless;
         {
             std::lock_guard<std::mutex> lock(mutex_);
+            if (auto it = endless_.find(path); it != endless_.end()) endless = it->second;
             if (auto it = pages_.find(path); it != pages_.end()) page = it->second;
             if (auto it = broken_.find(path); it != broken_.end()) broken = it->second;
         }
-        if (broken.second != std::string::npos) {
+        if (endless) {
+            std::string chunk = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + *endless;
+            const std::string filler(65536, ';');
+            while (!stopping_) {
+                const ssize_t n = ::send(fd, chunk.data(), chunk.size(), MSG_NOSIGNAL);
+                if (n <= 0) break;
+                chunk = filler;
+            }
+        } else if (broken.second != std::string::npos) {
             sendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(broken.first.size()) +
                             "\r\nConnection: close\r\n\r\n" + broken.first.substr(0, broken.second));
             ::usleep(100 * 1000);
@@ -209,6 +225,7 @@ private:
     std::vector<int> clients_;
     std::map<std::string, std::pair<int, std::string>> pages_;
     std::map<std::string, std::pair<std::string, size_t>> broken_;
+    std::map<std::string, std::string> endless_;
     std::vector<std::string> requests_;
     mutable std::mutex mutex_;
 };
