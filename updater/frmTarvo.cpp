@@ -2,19 +2,19 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCryptographicHash>
-#include <QFile>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
 
+#include <openssl/evp.h>
 #include <sys/statvfs.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <set>
 
 #include "MsgBox.h"
@@ -436,11 +436,26 @@ bool frmTarvo::VerifyCRC(const std::string& fileName, const std::string& crcText
 
 bool frmTarvo::VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field) {
     if (value.size() <= field || TrimBlanks(value[field]).empty()) return true;
-    QFile file(QString::fromStdString(fileName));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file)) return false;
-    return EqualsNoCase(hash.result().toHex().toStdString(), TrimBlanks(value[field]));
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) return false;
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
+    if (!ctx || EVP_DigestInit_ex(ctx.get(), EVP_sha256(), nullptr) != 1) return false;
+    std::vector<char> buffer(1 << 16);
+    while (in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        if (in.gcount() > 0 && EVP_DigestUpdate(ctx.get(), buffer.data(), static_cast<size_t>(in.gcount())) != 1) return false;
+    }
+    if (in.bad()) return false;
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_DigestFinal_ex(ctx.get(), digest, &length) != 1) return false;
+    std::string hex;
+    for (unsigned int k = 0; k < length; ++k) {
+        char two[3];
+        std::snprintf(two, sizeof two, "%02x", digest[k]);
+        hex += two;
+    }
+    return EqualsNoCase(hex, TrimBlanks(value[field]));
 }
 
 bool frmTarvo::DownloadUpdates(int i, int p) {

@@ -242,9 +242,9 @@ void cNetGet::SetStatusWindow(StatusWindow window) { statusWindow_ = std::move(w
 void cNetGet::SetEventPump(EventPump pump) { eventPump_ = std::move(pump); }
 void cNetGet::SetBusyPointer(BusyPointer pointer) { busyPointer_ = std::move(pointer); }
 
-void cNetGet::SetStatus(const std::string& text) {
+void cNetGet::SetStatus(const std::string& text, bool pump) {
     if (statusWindow_) statusWindow_(text);
-    if (eventPump_) eventPump_();
+    if (pump && eventPump_) eventPump_();
 }
 
 void cNetGet::Busy(bool busy) {
@@ -276,9 +276,15 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
             block.reserve(kBlock);
             std::string fileError;
             // One read of the platform: up to 2048 bytes, the buffer filled up with blanks.
+            // The count is shown after every read; pending events run at most every 40 ms (and after
+            // the last read), so a fast transfer is not slowed down by repainting.
+            auto lastPumped = std::chrono::steady_clock::now();
             auto deliver = [&](const char* data, size_t n) -> bool {
                 total += n;
-                SetStatus("Reading Url: " + std::to_string(total) + " bytes read");
+                const auto now = std::chrono::steady_clock::now();
+                const bool pump = n < kBlock || now - lastPumped >= std::chrono::milliseconds(40);
+                if (pump) lastPumped = now;
+                SetStatus("Reading Url: " + std::to_string(total) + " bytes read", pump);
                 if (n == 0) return true;
                 if (file) {
                     std::string buffer(data, n);

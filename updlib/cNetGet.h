@@ -103,7 +103,8 @@ public:
     static bool SystemConnectionState(uint32_t& flags);
 
 private:
-    void SetStatus(const std::string& text);
+    // Shows the text, then (with `pump`) lets pending window events run.
+    void SetStatus(const std::string& text, bool pump = true);
     void Busy(bool busy);
     static std::string StripChars(const std::string& text);
     bool OpenProbe(const std::string& url);
