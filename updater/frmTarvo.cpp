@@ -27,6 +27,7 @@
 #include "mXOR.h"
 #include "modCallback.h"
 #include "InstallRun.h"
+#include "UpdateSignature.h"
 #include "modTarvo.h"
 
 namespace nv {
@@ -97,6 +98,7 @@ std::string sentence(std::string text) {
 }
 
 constexpr const char* kNoSpace = "There is not enough free disk space.";
+constexpr uint64_t kSignatureLimit = 4096;
 constexpr const char* kBadData = "The data does not match its checksum.";
 
 void deleteIfExists(const std::string& path) {
@@ -348,6 +350,18 @@ bool frmTarvo::AnyUpdates(int i, int p) {
             SetMessage("Update Failed, could not open Tarvo file.");
             break;
         }
+        // With the maker's key built in, only an update.ini the maker signed is read at all.
+        if (!UpdatePublicKey.empty()) {
+            const std::string signature = UpdateInfoFile.PathFileName() + ".sig";
+            if (!Fetch(address + ".sig", signature, kSignatureLimit, false, cause) ||
+                !VerifyUpdateSignature(UpdateInfoFile.PathFileName(), signature, UpdatePublicKey, cause)) {
+                SetMessage("Update Failed, Tarvo file is not valid. " + cause);
+                deleteIfExists(signature);
+                deleteIfExists(UpdateInfoFile.PathFileName());
+                break;
+            }
+            deleteIfExists(signature);
+        }
         std::string name;
         trap(__LINE__, [&] {
             IniFile.FileName(UpdateInfoFile.PathFileName());
@@ -435,7 +449,8 @@ bool frmTarvo::VerifyCRC(const std::string& fileName, const std::string& crcText
 }
 
 bool frmTarvo::VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field) {
-    if (value.size() <= field || TrimBlanks(value[field]).empty()) return true;
+    // Optional in an unsigned update; a signed one must name every file's SHA-256.
+    if (value.size() <= field || TrimBlanks(value[field]).empty()) return UpdatePublicKey.empty();
     std::ifstream in(fileName, std::ios::binary);
     if (!in) return false;
     std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), &EVP_MD_CTX_free);

@@ -83,7 +83,8 @@ private:
     // Downloads the URL into `local`, at most `limit` bytes (with `sizeStated`, the free space is
     // checked for that size first). On any failure the partial file is removed and `cause` says why.
     bool Fetch(const std::string& url, const std::string& local, uint64_t limit, bool sizeStated, std::string& cause);
-    // When value[field] holds a SHA-256 (the extra field the publisher writes), the file must match it.
+    // When value[field] holds a SHA-256 (the extra field the publisher writes), the file must match
+    // it; with the maker's key built in, the field must be there.
     bool VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field);
 
     cIniFile IniFile;

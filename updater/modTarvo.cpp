@@ -30,6 +30,7 @@ std::string TempFolder;
 cFile UpdateInfoFile;
 std::string CommandLine;
 const uint64_t kCabinetLimit = uint64_t{NOORVALE_CABINET_LIMIT_MB} << 20;
+std::string UpdatePublicKey = NOORVALE_UPDATE_PUBLIC_KEY;
 
 namespace {
 constexpr const char* kStartTitle = "Tarvo Update Program";

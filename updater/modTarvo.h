@@ -31,6 +31,10 @@ extern std::string CommandLine;
 inline constexpr uint64_t kInfoFileLimit = uint64_t{1} << 20;
 extern const uint64_t kCabinetLimit;
 
+// The maker's public key for the signature of update.ini (hexadecimal, from the build); empty
+// when the build carries none.
+extern std::string UpdatePublicKey;
+
 // Tarvo's own version: 1.0, as text and as the number versions are compared by.
 inline constexpr int kTarvoMajor = 1;
 inline constexpr int kTarvoMinor = 0;

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <functional>
 
 #include "MsgBox.h"
 #include "cNetGet.h"
@@ -49,6 +50,7 @@ protected:
         frmTarvo::setProgramEnd([this] { ended = true; });
     }
     void TearDown() override {
+        UpdatePublicKey.clear();
         setMsgBoxHandler({});
         ::unsetenv("TMPDIR");
     }
@@ -364,6 +366,69 @@ TEST_F(TarvoRun, NoFolderIsMadeThroughALink) {
                           "/graphics/ cannot be made.");
     EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.root / "elsewhere"), before), "");
     EXPECT_EQ(readFile(site.prog + "/readme.txt"), "old readme\n");
+}
+
+TEST_F(TarvoRun, WithTheMakersKeyOnlyASignedUpdateIsRead) {
+    // The maker's key pair, and a second one that is not the maker's.
+    auto newKey = [&](const std::string& name) {
+        const std::string cmd = "python3 " + shellQuote(std::string(NOORVALE_SOURCE_DIR) + "/tools/nv-publish") +
+                                " --new-key " + shellQuote(site.root / name) + " >/dev/null";
+        EXPECT_EQ(std::system(cmd.c_str()), 0);
+        std::string key = readFile(site.root / (name + ".pub"));
+        return key.substr(0, key.find('\n'));
+    };
+    const std::string makers = newKey("maker.key"), others = newKey("other.key");
+    ASSERT_EQ(makers.size(), 64u);
+    ASSERT_TRUE(site.publish("--date '2030-01-01 12:00:00' --sign-key " + shellQuote(site.root / "maker.key")));
+    const std::string signedInfo = site.info();
+    const auto before = UpdateSite::snapshot(site.prog);
+    struct Case {
+        const char* what;
+        std::string key;
+        std::function<void()> change;
+        int step;
+        std::string message;
+    };
+    const std::string notValid = "Update Failed, Tarvo file is not valid. ";
+    const std::vector<Case> cases = {
+        {"another key", others, [] {}, 1, notValid + "The signature of the update information file does not match."},
+        {"one byte changed", makers, [&] { site.editInfo(",1.1,", ",1.2,"); }, 1,
+         notValid + "The signature of the update information file does not match."},
+        {"no signature", makers, [&] { site.server.setPage("/noorvale/update.ini.sig", "<html>no such page</html>", 404); }, 1,
+         notValid + "The update information file is not signed."},
+        {"a cabinet swapped", makers, [&] { site.server.setPage("/noorvale/Noorvale2.cab", readFile(site.site + "/Noorvale1.cab")); },
+         2, "Update Failed, could not authenticate update files. The data does not match its checksum."},
+    };
+    for (const auto& c : cases) {
+        writeFile(site.infoPath(), signedInfo);
+        site.serve();
+        c.change();
+        UpdatePublicKey = c.key;
+        run();
+        expectFailedAt(c.step, c.message);
+        EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "") << c.what;
+        EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).empty()) << c.what;
+    }
+    // Signed, but a file without its SHA-256: with a key built in the field is required.
+    writeFile(site.infoPath(), signedInfo);
+    const std::string file1 = site.value("File1");
+    site.editInfo(file1, file1.substr(0, file1.rfind(',')));
+    const std::string resign = "python3 " + shellQuote(std::string(NOORVALE_SOURCE_DIR) + "/tools/nv-publish") +
+                               " --sign-key " + shellQuote(site.root / "maker.key") + " --sign " + shellQuote(site.infoPath());
+    ASSERT_EQ(std::system(resign.c_str()), 0);
+    site.serve();
+    UpdatePublicKey = makers;
+    run();
+    expectFailedAt(2, "Update Failed, could not authenticate update files. The data does not match its checksum.");
+    // The maker's signature over the update as published: the whole update goes through.
+    writeFile(site.infoPath(), signedInfo);
+    ASSERT_EQ(std::system(resign.c_str()), 0);
+    site.serve();
+    run();
+    UpdatePublicKey.clear();
+    EXPECT_EQ(form->message(), "Tarvo has completed the update.");
+    for (const char* f : {"Noorvale", "readme.txt", "graphics/picclock.jpg"})
+        EXPECT_EQ(readFile(site.prog + "/" + f), readFile(site.source + "/" + f)) << f;
 }
 
 TEST_F(TarvoRun, DeadServerAsksToConnectAndFailsWithItsMessages) {
