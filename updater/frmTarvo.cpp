@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <set>
@@ -99,6 +100,16 @@ std::string sentence(std::string text) {
 
 constexpr const char* kNoSpace = "There is not enough free disk space.";
 constexpr uint64_t kSignatureLimit = 4096;
+
+// Today's local date as yyyy-mm-dd.
+std::string todayText() {
+    const time_t now = std::time(nullptr);
+    struct tm t {};
+    localtime_r(&now, &t);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &t);
+    return text;
+}
 constexpr const char* kBadData = "The data does not match its checksum.";
 
 void deleteIfExists(const std::string& path) {
@@ -327,6 +338,15 @@ bool frmTarvo::Fetch(const std::string& url, const std::string& local, uint64_t 
     return false;
 }
 
+std::string frmTarvo::SelfUpdateRecord() const { return TempFolder + "Tarvo.selfupdate"; }
+
+bool frmTarvo::SelfUpdateDoneToday(int32_t published) const {
+    std::ifstream in(SelfUpdateRecord());
+    int32_t version = 0;
+    std::string day;
+    return in >> version >> day && version == published && day == todayText();
+}
+
 bool frmTarvo::AnyUpdates(int i, int p) {
     ErrorBoxTrap trap("Tarvo.frmTarvo.AnyUpdates");
     const Bar bar = StepEnter(i, p);
@@ -379,7 +399,10 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         }
         int32_t published = 0;
         trap(__LINE__, [&] { published = VersionNumber(IniFile.GetStringValue("TARVO", "Version")); });
-        if (own < published) {
+        // A Tarvo that replaced itself today with this version and still finds itself older (a
+        // published executable older than its stated version) goes on with the product update
+        // instead of asking for the same self-update again and again.
+        if (own < published && !SelfUpdateDoneToday(published)) {
             const int answer = MsgBox("There is a newer version of the Tarvo program available...\r\n"
                                       "You MUST update Tarvo before checking for " + ProductName + " updates.\r\n\r\n"
                                       "Do you wish to download the update now?",
@@ -702,6 +725,9 @@ bool frmTarvo::UpdateSelf() {
     const std::string helper = AppFolder + "Quenlo";
     if (FileExists(helper) && ok) {
         cmdAction->setText("Skip");
+        int32_t published = 0;
+        trap(__LINE__, [&] { published = VersionNumber(IniFile.GetStringValue("TARVO", "Version")); });
+        std::ofstream(SelfUpdateRecord()) << published << '\t' << todayText() << '\n';
         const std::string handOver = SelfUpdateHandOver(TempFolder, AppFolder, program);
         const std::string arguments = Scramble(handOver) + CommandLine;
         trap(__LINE__, [&] {

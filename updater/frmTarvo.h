@@ -87,6 +87,11 @@ private:
     // it; with the maker's key built in, the field must be there.
     bool VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field);
 
+    // The work file that notes a self-update handed over (version number and day), and whether it
+    // names this published version and today.
+    std::string SelfUpdateRecord() const;
+    bool SelfUpdateDoneToday(int32_t published) const;
+
     cIniFile IniFile;
     std::vector<std::string> FileList;
     cCabFile CabFile;

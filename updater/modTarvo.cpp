@@ -36,6 +36,10 @@ namespace {
 constexpr const char* kStartTitle = "Tarvo Update Program";
 }
 
+// The version mark nv-publish reads from this executable before it publishes it as a new Tarvo.
+static_assert(kTarvoMajor == 1 && kTarvoMinor == 0, "the version mark below must name Tarvo's version");
+[[gnu::used]] extern const char kTarvoVersionMark[] = "NOORVALE-TARVO-VERSION=1.0";
+
 std::string TarvoVersionText() { return std::to_string(kTarvoMajor) + "." + std::to_string(kTarvoMinor); }
 
 int32_t VersionNumber(const std::string& versionText) { return toInt32(10000.0 * val(versionText)); }

@@ -36,7 +36,7 @@ product="$tmp/product" site="$tmp/site"
 mkdir -p "$product/Media"
 { cat "$prefix/Media/Nv_001.wav"; printf 'a newer sound'; } > "$product/Media/Nv_001.wav"
 echo "What is new in 1.1" > "$product/NEWS.txt"
-python3 "$src/tools/nv-publish" "$product" "$site" --product Noorvale --version 1.1 --date "2030-01-01 00:00:00" >/dev/null
+python3 "$src/tools/nv-publish" "$product" "$site" --product Noorvale --version 1.1 --allow-future-date --date "2030-01-01 00:00:00" >/dev/null
 port=$((20000 + RANDOM % 20000))
 python3 -m http.server --bind 127.0.0.1 "$port" --directory "$site" >/dev/null 2>&1 &
 server=$!

@@ -23,9 +23,9 @@ TEST(Publish, WritesEveryEntryInTheFormTarvoReads) {
     TempDir dir;
     writeFile(dir / "src/Noorvale", std::string(5000, 'n'));
     writeFile(dir / "src/a/b/deep.txt", "deep");
-    writeFile(dir / "Tarvo", "new tarvo");
+    writeFile(dir / "Tarvo", "new tarvo NOORVALE-TARVO-VERSION=1.1");
     ASSERT_EQ(publish(dir, shellQuote(dir / "src") + " " + shellQuote(dir / "site") +
-                               " --product Noorvale --version 2.0 --date '2030-05-06 07:08:09' --tarvo " +
+                               " --product Noorvale --version 2.0 --allow-future-date --date '2030-05-06 07:08:09' --tarvo " +
                                shellQuote(dir / "Tarvo") + " --tarvo-version 1.1"),
               0)
         << readFile(dir / "err.txt");
@@ -66,6 +66,26 @@ TEST(Publish, RefusesWhatAnUpdateCannotCarry) {
     EXPECT_EQ(publish(dir, shellQuote(dir / "ok") + " " + shellQuote(dir / "site") + " --product P --version 1 --info ../x.ini"), 2);
     EXPECT_FALSE(exists(dir / "site/update.ini"));
     EXPECT_FALSE(exists(dir / "x.ini"));
+
+    // More files than Tarvo's list of key names holds; a date in the future; a Tarvo that is not
+    // the version it is published as, or no Tarvo at all.
+    for (int i = 0; i < 1100; ++i) writeFile(dir / ("many/f" + std::to_string(i)), "x");
+    writeFile(dir / "old-tarvo", "NOORVALE-TARVO-VERSION=1.0");
+    const std::string ok = shellQuote(dir / "ok") + " " + shellQuote(dir / "site") + " --product P --version 1";
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {shellQuote(dir / "many") + " " + shellQuote(dir / "site") + " --product P --version 1", "Tarvo reads at most 8190"},
+        {ok + " --date '2999-01-01 00:00:00'", "is in the future"},
+        {ok + " --tarvo " + shellQuote(dir / "old-tarvo") + " --tarvo-version 1.1", "is Tarvo 1.0, not the --tarvo-version 1.1"},
+        {ok + " --tarvo " + shellQuote(dir / "ok/a.txt") + " --tarvo-version 1.0", "is not a Tarvo program"},
+    };
+    for (const auto& [arguments, why] : refused) {
+        EXPECT_EQ(publish(dir, arguments), 1) << arguments;
+        EXPECT_NE(readFile(dir / "err.txt").find(why), std::string::npos) << readFile(dir / "err.txt");
+        EXPECT_FALSE(exists(dir / "site/update.ini")) << arguments;
+    }
+    // The Tarvo this build made carries its own version.
+    EXPECT_EQ(publish(dir, ok + " --tarvo " + shellQuote(std::string(NOORVALE_BIN_DIR) + "/Tarvo") + " --tarvo-version 1.0"), 0)
+        << readFile(dir / "err.txt");
 }
 
 }  // namespace

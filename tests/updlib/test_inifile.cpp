@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -166,6 +167,40 @@ TEST(IniFile, TheUpdateInformationFileReadsAsTheUpdateRunReadsIt) {
     std::vector<std::string> keys;
     ASSERT_EQ(ini.EnumerateAllKeys("FILES", keys), 2);
     EXPECT_EQ(ini.GetStringValue("FILES", keys[1]), "Nv_001.wav,2004-01-02,x,Media\\,CAB1,99");
+}
+
+TEST(IniFile, AFileIsParsedOncePerChange) {
+    TempDir dir;
+    const std::string path = dir / "big.ini";
+    std::string text = "[FILES]\n";
+    for (int i = 0; i < 20000; ++i) text += "; padding line " + std::to_string(i) + "\n";
+    writeFile(path, text + "A=1\n");
+    cIniFile ini;
+    ini.Init(path);
+    int pumped = 0;
+    ini.SetEventPump([&] { ++pumped; });
+    EXPECT_EQ(ini.GetStringValue("FILES", "A"), "1");
+    EXPECT_GE(pumped, 2);  // events run during the long parse
+    // Unchanged: no second parse.
+    pumped = 0;
+    std::vector<std::string> keys;
+    EXPECT_EQ(ini.EnumerateAllKeys("FILES", keys), 1);
+    EXPECT_EQ(ini.GetStringValue("files", "a"), "1");
+    EXPECT_EQ(pumped, 0);
+    // Changed in place, same size: read again.
+    writeFile(path, text + "A=2\n");
+    EXPECT_EQ(ini.GetStringValue("FILES", "A"), "2");
+    // Replaced by another file of the same size with the old modification time: read again.
+    struct stat before {};
+    ::stat(path.c_str(), &before);
+    writeFile(dir / "next.ini", text + "A=3\n");
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ::utimensat(AT_FDCWD, (dir / "next.ini").c_str(), times, 0);
+    std::filesystem::rename(dir / "next.ini", path);
+    EXPECT_EQ(ini.GetStringValue("FILES", "A"), "3");
+    // Its own writes are seen at once.
+    ini.SaveStringValue("FILES", "A", "4");
+    EXPECT_EQ(ini.GetStringValue("FILES", "A"), "4");
 }
 
 TEST(IniFile, WritesKeepEverythingElseAndReplaceTheFileAtomically) {

@@ -49,6 +49,11 @@ inline std::string standInProgram(const std::string& record) {
     return "#!/bin/sh\nprintf '%s' \"$1\" > '" + record + "'\n";
 }
 
+// A stand-in for a new Tarvo: records its argument, and carries Tarvo's version mark.
+inline std::string standInTarvo(const std::string& record, const std::string& version) {
+    return standInProgram(record) + "# NOORVALE-TARVO-VERSION=" + version + "\n";
+}
+
 class UpdateSite {
 public:
     UpdateSite() {
@@ -74,7 +79,7 @@ public:
     }
 
     // Runs the publishing tool; extra arguments as given. False when it failed.
-    bool publish(const std::string& extra = "--date '2030-01-01 12:00:00'") {
+    bool publish(const std::string& extra = "--allow-future-date --date '2030-01-01 12:00:00'") {
         const std::string cmd = "python3 " + shellQuote(std::string(NOORVALE_SOURCE_DIR) + "/tools/nv-publish") + " " +
                                 shellQuote(source) + " " + shellQuote(site) +
                                 " --product Noorvale --version 1.1 " + extra + " >/dev/null 2>" + shellQuote(root / "publish.err");

@@ -85,6 +85,8 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         endless_[path] = head;
     }
+    // How many endless answers ended because the client went away.
+    int endlessEnded() const { return endlessEnded_; }
     std::vector<std::string> requests() const {
         std::lock_guard<std::mutex> lock(mutex_);
         return requests_;
@@ -180,6 +182,7 @@ private:
                 if (n <= 0) break;
                 chunk = filler;
             }
+            ++endlessEnded_;
         } else if (broken.second != std::string::npos) {
             sendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(broken.first.size()) +
                             "\r\nConnection: close\r\n\r\n" + broken.first.substr(0, broken.second));
@@ -226,6 +229,7 @@ private:
     std::map<std::string, std::pair<int, std::string>> pages_;
     std::map<std::string, std::pair<std::string, size_t>> broken_;
     std::map<std::string, std::string> endless_;
+    std::atomic<int> endlessEnded_{0};
     std::vector<std::string> requests_;
     mutable std::mutex mutex_;
 };
