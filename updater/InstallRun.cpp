@@ -31,32 +31,6 @@ std::string writeCause(int err, const std::string& name) {
     return "The file " + name + " could not be written.";
 }
 
-// Copies `from` into the new file `fd`; 0 or the error number.
-int copyInto(const std::string& from, int out) {
-    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return errno;
-    char buf[1 << 16];
-    int err = 0;
-    for (;;) {
-        const ssize_t n = ::read(in, buf, sizeof buf);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            err = errno;
-            break;
-        }
-        for (ssize_t done = 0; err == 0 && done < n;) {
-            const ssize_t w = ::write(out, buf + done, static_cast<size_t>(n - done));
-            if (w < 0 && errno == EINTR) continue;
-            if (w <= 0) err = w < 0 ? errno : EIO;
-            else done += w;
-        }
-        if (err) break;
-    }
-    ::close(in);
-    return err;
-}
-
 // Whether the two files hold the same bytes.
 bool sameContents(const std::string& a, const std::string& b) {
     bool same = false;
@@ -116,21 +90,14 @@ bool InstallRun::Stage(const std::string& source, const std::string& subFolder, 
     // A file that already holds the new contents stays as it is, and so does its backup.
     if (item.existed && S_ISREG(dst.st_mode) && dst.st_size == src.st_size && sameContents(source, item.target))
         return true;
-    const mode_t mode = (item.existed && S_ISREG(dst.st_mode) ? dst.st_mode : src.st_mode) & 07777;
-    std::string staged = folder + "." + name + ".new-XXXXXX";
-    const int out = ::mkstemp(staged.data());
-    if (out < 0) {
-        cause = writeCause(errno, name);
-        return false;
-    }
-    int err = copyInto(source, out);
-    if (!err && ::fchmod(out, mode) != 0) err = errno;
-    if (!err && ::fsync(out) != 0) err = errno;
-    if (::close(out) != 0 && !err) err = errno;
+    std::string staged;
+    int err = StageBeside(source, item.target, staged);
     struct stat copy {};
-    if (!err && (::stat(staged.c_str(), &copy) != 0 || copy.st_size != src.st_size)) err = EIO;
-    if (err) {
+    if (!err && (::stat(staged.c_str(), &copy) != 0 || copy.st_size != src.st_size)) {
         ::unlink(staged.c_str());
+        err = EIO;
+    }
+    if (err) {
         cause = writeCause(err, name);
         return false;
     }

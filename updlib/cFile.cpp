@@ -226,51 +226,61 @@ void cFile::Copy(const std::string& NewFileName) {
     if (!copied) raiseCheck(kErrCFileCopyFailed, "File copy failed");
 }
 
+int StageBeside(const std::string& from, const std::string& to, std::string& staged) {
+    struct stat src {}, dst {};
+    if (::stat(from.c_str(), &src) != 0) return errno;
+    if (!S_ISREG(src.st_mode)) return EINVAL;
+    // The target's own permission bits when it is there (an executable stays executable), else
+    // the source's.
+    const bool replacing = ::stat(to.c_str(), &dst) == 0;
+    if (replacing && !S_ISREG(dst.st_mode)) return EISDIR;
+    const mode_t mode = (replacing ? dst.st_mode : src.st_mode) & 07777;
+    const size_t slash = to.rfind('/');
+    std::string temp = (slash == std::string::npos ? std::string() : to.substr(0, slash + 1)) + ".";
+    temp += (slash == std::string::npos ? to : to.substr(slash + 1)) + ".new-XXXXXX";
+    const int out = ::mkstemp(temp.data());
+    if (out < 0) return errno;
+    int err = 0;
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) err = errno;
+    char buf[1 << 16];
+    while (!err) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno != EINTR) err = errno;
+            continue;
+        }
+        for (ssize_t done = 0; !err && done < n;) {
+            const ssize_t w = ::write(out, buf + done, static_cast<size_t>(n - done));
+            if (w < 0 && errno == EINTR) continue;
+            if (w <= 0) err = w < 0 ? errno : EIO;
+            else done += w;
+        }
+    }
+    if (in >= 0) ::close(in);
+    if (!err && ::fchmod(out, mode) != 0) err = errno;
+    if (!err && ::fsync(out) != 0) err = errno;
+    if (::close(out) != 0 && !err) err = errno;
+    if (err) {
+        ::unlink(temp.c_str());
+        return err;
+    }
+    staged = temp;
+    return 0;
+}
+
 void cFile::Install(const std::string& NewFileName) {
     checkP(path_);
     checkN(NewFileName);
     checkPX(path_);
     const bool installed = trapped([&] {
-        const std::string from = TrimBlanks(path_), to = TrimBlanks(NewFileName);
-        struct stat src {}, dst {};
-        if (::stat(from.c_str(), &src) != 0 || !S_ISREG(src.st_mode)) return false;
-        // The target's own permission bits when it is there (an executable stays executable),
-        // else the source's.
-        const bool replacing = ::stat(to.c_str(), &dst) == 0;
-        if (replacing && !S_ISREG(dst.st_mode)) return false;
-        const mode_t mode = (replacing ? dst.st_mode : src.st_mode) & 07777;
-        const size_t slash = to.rfind('/');
-        std::string temp = (slash == std::string::npos ? std::string() : to.substr(0, slash + 1)) + ".";
-        temp += (slash == std::string::npos ? to : to.substr(slash + 1)) + ".new-XXXXXX";
-        const int out = ::mkstemp(temp.data());
-        if (out < 0) return false;
-        bool ok = true;
-        {
-            const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-            ok = in >= 0;
-            char buf[1 << 16];
-            while (ok) {
-                const ssize_t n = ::read(in, buf, sizeof buf);
-                if (n == 0) break;
-                if (n < 0) {
-                    if (errno == EINTR) continue;
-                    ok = false;
-                    break;
-                }
-                for (ssize_t done = 0; ok && done < n;) {
-                    const ssize_t w = ::write(out, buf + done, static_cast<size_t>(n - done));
-                    if (w < 0 && errno == EINTR) continue;
-                    ok = w > 0;
-                    done += w > 0 ? w : 0;
-                }
-            }
-            if (in >= 0) ::close(in);
-        }
-        ok = ok && ::fchmod(out, mode) == 0 && ::fsync(out) == 0;
-        ok = ::close(out) == 0 && ok;
-        ok = ok && ::rename(temp.c_str(), to.c_str()) == 0;
-        if (!ok) ::unlink(temp.c_str());
-        return ok;
+        const std::string to = TrimBlanks(NewFileName);
+        std::string temp;
+        if (StageBeside(TrimBlanks(path_), to, temp) != 0) return false;
+        if (::rename(temp.c_str(), to.c_str()) == 0) return true;
+        ::unlink(temp.c_str());
+        return false;
     });
     if (!installed) raiseCheck(kErrCFileCopyFailed, "File copy failed");
 }

@@ -33,6 +33,11 @@ inline constexpr int32_t kAttrDirectory = 0x10;
 inline constexpr int32_t kAttrArchive = 0x20;
 inline constexpr int32_t kAttrNormal = 0x80;
 
+// Copies `from` beside `to` under the temporary name ".<name>.new-XXXXXX", flushed to the disk,
+// with the permission bits of `to` when that is a file (else those of `from`). 0 with the
+// temporary name in `staged`, or the error number (ENOSPC for a full disk, ...) and no file left.
+int StageBeside(const std::string& from, const std::string& to, std::string& staged);
+
 // Whether the file or folder exists; false also when the question itself fails.
 bool FileExists(const std::string& path);
 
@@ -66,7 +71,8 @@ public:
     std::string Contents() const;
 
     void Copy(const std::string& NewFileName);  // overwrites an existing target
-    // Copies the file over NewFileName through a temporary file beside the target and a rename,
+    // Copies the file over NewFileName through a temporary file beside the target (StageBeside)
+    // and a rename,
     // so the target is never half-written and a running program's file can be replaced. The
     // target keeps its permission bits (an executable stays executable); a new one gets the
     // file's own. Raises the copy failure when it cannot; the target is then unchanged.
