@@ -148,18 +148,18 @@ frmTarvo::frmTarvo(QWidget* parent) : QWidget(parent) {
     }
 
     lblMessage = new QLabel("Processing, Please wait...", this);
-    lblMessage->setGeometry(16, 184, 408, 34);
+    lblMessage->setGeometry(16, 178, 408, 52);  // three lines: a failure and its cause
     lblMessage->setWordWrap(true);
     lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblProgBar = new QLabel(this);
-    lblProgBar->setGeometry(16, 222, 408, 16);
+    lblProgBar->setGeometry(16, 234, 408, 16);
     lblProgBar->setStyleSheet("QLabel { background: #ffffff; border: 1px solid #7a7a7a; }");
     lblProgress = new QLabel(lblProgBar);
     lblProgress->setStyleSheet("QLabel { background: #1f5fbf; border: none; }");
 
     cmdAction = new QPushButton("Cancel", this);
-    cmdAction->setGeometry(340, 254, 84, 30);
+    cmdAction->setGeometry(340, 260, 84, 30);
     connect(cmdAction, &QPushButton::clicked, this, [this] { cmdAction_Click(); });
 
     Form_Load();

@@ -351,6 +351,7 @@ TEST_F(TarvoRun, AFailedSwapPutsBackEveryFileAlreadyReplaced) {
     run();
     expectFailedAt(3, "Update Failed, could not install update files. The old copy of graphics/picclock.jpg could "
                       "not be kept. The previous version was restored.");
+    grab("tarvo-restored.png");
     // Noorvale and readme.txt had been replaced already: both are back, and nothing is left over.
     EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
 }
