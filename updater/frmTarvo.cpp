@@ -173,6 +173,7 @@ void frmTarvo::Form_Load() {
     SelfUpdatePending = false;
     NetGet.SetStatusWindow([this](const std::string& text) { SetMessage(text); });
     NetGet.SetEventPump([] { DoEvents(); });
+    IniFile.SetEventPump([] { DoEvents(); });  // a long update.ini keeps the window alive while it is parsed
     NetGet.SetBusyPointer([](bool busy) {
         if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
         else QApplication::restoreOverrideCursor();
