@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 
+#include "InstallRun.h"
 #include "MsgBox.h"
 #include "cNetGet.h"
 #include "frmTarvo.h"
@@ -547,6 +548,48 @@ TEST_F(TarvoRun, ProgressFollowsTheSteps) {
 
 // The checksum of a file as the update check computes it, against the publishing tool and
 // against known values of the digest rule.
+TEST(InstallRun, RecoverPutsBackWhatAKilledRunReplacedAndNothingElse) {
+    TempDir dir;
+    const std::string prog = dir / "prog/", backup = prog + "Backup/";
+    // The state a run killed in the middle of its swaps leaves: a was moved to the backup and
+    // replaced; b was not reached; c is new in this run; d was moved but the kill came before
+    // the journal said so; e's staged copy is still there; a line naming a file outside the
+    // program folder is never followed.
+    writeFile(prog + "a", "new a");
+    writeFile(backup + "a", "old a");
+    writeFile(prog + "b", "old b");
+    writeFile(backup + "b", "b from an earlier update");
+    writeFile(prog + "c", "new c");
+    writeFile(backup + "d", "old d");
+    writeFile(prog + ".e.new-AbCdEf", "staged e");
+    writeFile(dir / "outside", "outside");
+    writeFile(backup + "outside", "planted");
+    auto plan = [&](const char* existed, const std::string& name, const std::string& target) {
+        return std::string("P\t") + existed + "\t" + target + "\t" + prog + "." + name + ".new-AbCdEf\t" + backup + name + "\n";
+    };
+    writeFile(InstallRun::JournalPath(backup), plan("1", "a", prog + "a") + plan("1", "b", prog + "b") + plan("0", "c", prog + "c") +
+                                                   plan("1", "d", prog + "d") + plan("0", "e", prog + "e") +
+                                                   plan("1", "outside", dir / "outside") + "M\t0\n");
+    InstallRun::Recover(prog, backup);
+    EXPECT_EQ(readFile(prog + "a"), "old a");
+    EXPECT_EQ(readFile(prog + "b"), "old b");
+    EXPECT_EQ(readFile(backup + "b"), "b from an earlier update");
+    EXPECT_FALSE(exists(prog + "c"));
+    EXPECT_EQ(readFile(prog + "d"), "old d");
+    EXPECT_FALSE(exists(prog + ".e.new-AbCdEf"));
+    EXPECT_EQ(readFile(dir / "outside"), "outside");
+    EXPECT_FALSE(exists(InstallRun::JournalPath(backup)));
+    // Staging sweeps what an earlier run left beside the target, and Discard leaves nothing.
+    writeFile(prog + ".b.new-XyZ123", "left over");
+    writeFile(dir / "new-b", "new b");
+    InstallRun run(prog, backup);
+    std::string cause;
+    ASSERT_TRUE(run.Stage(dir / "new-b", "", "b", cause)) << cause;
+    EXPECT_FALSE(exists(prog + ".b.new-XyZ123"));
+    run.Discard();
+    EXPECT_EQ(UpdateSite::snapshot(prog).size(), 5u);  // a, b, d and the two backups not taken back
+}
+
 TEST(VerifyCRC, AgreesWithThePublisherAtEveryBlockBoundary) {
     TempDir dir;
     std::string list;
