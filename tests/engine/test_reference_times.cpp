@@ -171,6 +171,21 @@ TEST(ReferenceTimes, HighLatitudeSummerWithEachRule) {
     }
 }
 
+TEST(ReferenceTimes, WithARuleFajrAndIshaByMinutesStayWithinTheMiddleOfTheNight) {
+    // Reykjavik, 21 June 2024: Fajr 90 minutes before sunrise and Isha 90 minutes after sunset
+    // would cross in the short night; with any rule both stop at its middle, to the second.
+    const Place reykjavik{"Reykjavik", 64, 8, false, 21, 56, true, 0, 0, 0, 90, 1, 0};
+    for (int16_t rule : {kHighLatMiddle, kHighLatSeventh, kHighLatAngle}) {
+        clsPrayTime p = calculatorFor(reykjavik, dateSerial(2024, 6, 21));
+        p.MinutesToSunrise(90);
+        p.HighLatRule(rule);
+        EXPECT_TRUE(p.Calculate());
+        EXPECT_LE(clockDistance(p.StoredSeconds(1), p.StoredSeconds(6)), 1) << rule;
+        const double middle = (10532 + 86622) / 2.0 + 43200;  // of the reference night
+        EXPECT_LE(clockDistance(p.StoredSeconds(1), middle), kTolerance) << rule;
+    }
+}
+
 TEST(ReferenceTimes, WithARuleEveryDayAtHighLatitudesIsInOrder) {
     for (int16_t rule : {kHighLatMiddle, kHighLatSeventh, kHighLatAngle}) {
         for (int lat = 48; lat <= 70; ++lat) {
