@@ -137,13 +137,13 @@ bool clsPrayTime::Calculate() {
 
         const bool rule = highLatRule_ >= kHighLatMiddle && highLatRule_ <= kHighLatAngle;
         const double riseCosine = SunriseCosine(latitude, altitude_, delta);
-        double H0 = SunriseHourAngle(latitude, altitude_, delta);
+        double H0 = SunriseHours(riseCosine);
         dayKind_ = riseCosine >= 1 ? kDayMidnightSun : riseCosine <= -1 ? kDayPolarNight : kDayRegular;
         highLatAdjusted_ = false;
         double asrLatitude = latitude;
         double t = std::fabs(std::tan(latitude - delta)) + shadowRatio_;
         if (rule && (dayKind_ != kDayRegular || 2 * H0 < kShortestDayOrNight || 24 - 2 * H0 < kShortestDayOrNight ||
-                     neverReached(HourAngleCosine(-ArcCot(t), delta, latitude)))) {
+                     neverReached(HourAngleCosine(-ArcCot(t), delta, latitude)))) {  // only with a rule
             asrLatitude = DegToRad(latitude < 0 ? -kRuleLatitude : kRuleLatitude);
             t = std::fabs(std::tan(asrLatitude - delta)) + shadowRatio_;
             H0 = SunriseHourAngle(asrLatitude, altitude_, delta);
@@ -161,8 +161,10 @@ bool clsPrayTime::Calculate() {
         const double N = (R + S) / 2;           // NoonTime
 
         const double dawnDepression = DegToRad(dawnTwilightAngle_), nightDepression = DegToRad(nightTwilightAngle_);
-        const double F = N - HourAngle(dawnDepression, delta, latitude);  // DawnTime
-        const double I = N + HourAngle(nightDepression, delta, latitude);  // NightTime
+        const double dawnCosine = HourAngleCosine(dawnDepression, delta, latitude);
+        const double nightCosine = HourAngleCosine(nightDepression, delta, latitude);
+        const double F = N - HourAngleHours(dawnCosine);   // DawnTime
+        const double I = N + HourAngleHours(nightCosine);  // NightTime
         const double A = N + HourAngle(-ArcCot(t), delta, asrLatitude);  // AfternoonTime
 
         const int16_t M = mul16(marginOfSafety_, 60);
@@ -180,8 +182,8 @@ bool clsPrayTime::Calculate() {
 
         // A twilight angle the sun never reaches that day leaves Fajr or Isha at solar midnight
         // (or at noon): no true time.
-        bool dawnLost = !dawnByMinutes && neverReached(HourAngleCosine(dawnDepression, delta, latitude));
-        bool nightLost = !nightByMinutes && neverReached(HourAngleCosine(nightDepression, delta, latitude));
+        bool dawnLost = !dawnByMinutes && neverReached(dawnCosine);
+        bool nightLost = !nightByMinutes && neverReached(nightCosine);
         if (dayKind_ == kDayRegular && (dawnLost || nightLost)) dayKind_ = kDayNoTrueTwilight;
 
         if (rule) {  // Fajr and Isha stay within the rule's portion of the night
