@@ -143,7 +143,7 @@ bool clsPrayTime::Calculate() {
         double asrLatitude = latitude;
         double t = std::fabs(std::tan(latitude - delta)) + shadowRatio_;
         if (rule && (dayKind_ != kDayRegular || 2 * H0 < kShortestDayOrNight || 24 - 2 * H0 < kShortestDayOrNight ||
-                     neverReached(HourAngleCosine(-ArcCot(t), delta, latitude)))) {  // only with a rule
+                     neverReached(HourAngleCosine(-ArcCot(t), delta, latitude)))) {
             asrLatitude = DegToRad(latitude < 0 ? -kRuleLatitude : kRuleLatitude);
             t = std::fabs(std::tan(asrLatitude - delta)) + shadowRatio_;
             H0 = SunriseHourAngle(asrLatitude, altitude_, delta);

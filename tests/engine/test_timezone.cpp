@@ -117,10 +117,12 @@ TEST(TimeZone, OffsetsAtEachDatesNoonFollowDaylightSaving) {
         {"America/St_Johns", 2026, 1, 10, -12600},    {"Pacific/Auckland", 2026, 1, 15, 13 * 3600},
         {"Pacific/Kiritimati", 2026, 6, 1, 14 * 3600}, {"Australia/Sydney", 2026, 7, 1, 10 * 3600},
     };
+    const ScopedLocalZone utc("UTC");
     for (const Case& c : cases) {
         const ScopedLocalZone zone(c.zone);
         EXPECT_EQ(GetUTCOffsetAt(dateSerial(c.y, c.m, c.d)), c.seconds) << c.zone << " " << c.m << "-" << c.d;
     }
+    EXPECT_EQ(GetUTCOffsetAt(dateSerial(2026, 7, 1)), 0);  // the zone before is back
     // With a record installed through the seam, the record's offset whatever the date.
     ScopedZone z({-330, 0, 0, 0}, TIME_ZONE_ID_UNKNOWN);
     EXPECT_EQ(GetUTCOffsetAt(dateSerial(2026, 7, 1)), 19800);
@@ -147,7 +149,8 @@ TEST(TimeZone, OffsetTextsReadAndWrite) {
     EXPECT_EQ(OffsetText(0), "+0:00");
     EXPECT_EQ(OffsetText(845), "+14:05");
     EXPECT_TRUE(IsZoneName("Asia/Kolkata"));
-    EXPECT_TRUE(IsZoneName("UTC"));
+    for (const char* zone : {"UTC", "America/Port-au-Prince", "Etc/GMT+5", "America/North_Dakota/New_Salem"})
+        EXPECT_TRUE(IsZoneName(zone)) << zone;
     for (const char* bad : {"", "Mars/Olympus", "/etc/passwd", "../../etc/passwd", "Asia", "Asia/Kolkata "})
         EXPECT_FALSE(IsZoneName(bad)) << bad;
 }
