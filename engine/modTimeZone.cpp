@@ -1,6 +1,11 @@
 #include "modTimeZone.h"
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <ctime>
+#include <cctype>
+#include <cmath>
 #include <mutex>
 
 namespace nv {
@@ -12,6 +17,9 @@ TimeZoneSource& source() {
     static TimeZoneSource s;
     return s;
 }
+
+// 1 January 1970 as a date value.
+constexpr double kUnixEpochDay = 25569;
 
 long offsetAt(int year, int month, int& isDst) {
     std::tm t{};
@@ -78,6 +86,78 @@ int32_t GetUTCOffset() {
     int32_t offset = -info.Bias * 60;
     if (result == TIME_ZONE_ID_DAYLIGHT && info.DaylightMonth != 0) offset = offset - info.DaylightBias * 60;
     return offset;
+}
+
+int32_t GetUTCOffsetAt(DateValue date) {
+    bool seamInstalled = false;
+    {
+        std::lock_guard<std::mutex> lock(sourceMutex);
+        seamInstalled = static_cast<bool>(source());
+    }
+    if (seamInstalled) return GetUTCOffset();
+    // Local noon is Greenwich noon less the offset: first the offset at Greenwich noon, then the
+    // one at the local noon it gives (changes of offset come at night, never near noon).
+    const std::time_t greenwichNoon =
+        static_cast<std::time_t>(std::floor(date) - kUnixEpochDay) * 86400 + 43200;
+    std::tm local{};
+    if (localtime_r(&greenwichNoon, &local) == nullptr) return 0;
+    const std::time_t localNoon = greenwichNoon - local.tm_gmtoff;
+    if (localtime_r(&localNoon, &local) == nullptr) return 0;
+    return static_cast<int32_t>(local.tm_gmtoff);
+}
+
+std::string OffsetText(int32_t minutes) {
+    const int32_t a = minutes < 0 ? -minutes : minutes;
+    return (minutes < 0 ? "-" : "+") + std::to_string(a / 60) + (a % 60 < 10 ? ":0" : ":") + std::to_string(a % 60);
+}
+
+bool ParseOffset(const std::string& text, int32_t& minutes) {
+    size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) i = 1;
+    const size_t colon = text.find(':');
+    const size_t hoursEnd = colon == std::string::npos ? text.size() : colon;
+    if (hoursEnd == i || hoursEnd - i > 2) return false;
+    int32_t h = 0, m = 0;
+    for (size_t k = i; k < hoursEnd; ++k) {
+        if (!std::isdigit(static_cast<unsigned char>(text[k]))) return false;
+        h = h * 10 + (text[k] - '0');
+    }
+    if (colon != std::string::npos) {
+        if (text.size() != colon + 3) return false;
+        for (size_t k = colon + 1; k < text.size(); ++k) {
+            if (!std::isdigit(static_cast<unsigned char>(text[k]))) return false;
+            m = m * 10 + (text[k] - '0');
+        }
+        if (m > 59) return false;
+    }
+    minutes = (negative ? -1 : 1) * (h * 60 + m);
+    return true;
+}
+
+bool IsZoneName(const std::string& name) {
+    if (name.empty() || name[0] == '/' || name.find("..") != std::string::npos) return false;
+    for (unsigned char c : name)
+        if (!(std::isalnum(c) || c == '/' || c == '_' || c == '-' || c == '+')) return false;
+    const char* dir = std::getenv("TZDIR");
+    const std::string file = std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/" + name;
+    struct stat st {};
+    return ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+ScopedLocalZone::ScopedLocalZone(const std::string& name) {
+    if (const char* old = std::getenv("TZ")) {
+        saved_ = old;
+        hadTZ_ = true;
+    }
+    setenv("TZ", name.c_str(), 1);
+    tzset();
+}
+
+ScopedLocalZone::~ScopedLocalZone() {
+    if (hadTZ_) setenv("TZ", saved_.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
 }
 
 }  // namespace nv

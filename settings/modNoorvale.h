@@ -5,11 +5,14 @@
 // missing or out of range takes its default or the fallback.
 //
 // Layout of the subtree:
-//   User\Location   "Name" text, "TZMode", "GMTOffset", "LatDegree", "LatMinute",
-//                   "LatSouthOfEq" (1 south), "LonDegree", "LonMinute", "LonWestOfGW" (1 west),
-//                   "Altitude"
+//   User\Location   "Name" text, "TZMode", "GMTOffset" (whole hours), "GMTOffsetMinutes" (the
+//                   same offset in minutes, used when its whole hours agree with "GMTOffset"),
+//                   "LatDegree", "LatMinute", "LatSouthOfEq" (1 south), "LonDegree", "LonMinute",
+//                   "LonWestOfGW" (1 west), "Altitude" (metres)
 //   User\Method     "CalcMethod", "DawnTwilightAngle", "MinutesToSunrise", "NightTwilightAngle",
-//                   "MinutesAfterSunset" (whole numbers), "ShadowRatio", "SafetyMinutes"
+//                   "MinutesAfterSunset" (whole numbers; a preset method takes its own exact
+//                   values instead), "ShadowRatio", "SafetyMinutes", "HighLatRule" (0 none,
+//                   1 middle of the night, 2 one-seventh, 3 twilight angle)
 //   User\Period\1 .. User\Period\6
 //                   "Name" text; for 1, 3, 4, 5, 6 also "SoundFile" text and " 1" (sound on = 1)
 //
@@ -31,7 +34,8 @@ clsPrayTime& PrayTime();
 
 // The index of the calculation method in kCalcMethods (0..5); starts at 0.
 extern int16_t CalcMethod;
-// 0: the time-zone offset comes from the system; 1: the user entered it. Starts at 0.
+// 0: the time-zone offset comes from the system, for each date; 1: the user entered it.
+// Starts at 0.
 extern int32_t TZMode;
 
 // [0][p - 1] the default custom name of period p, [1][p - 1] its descriptive name.
