@@ -160,8 +160,6 @@ bool LoadProgram() {
     return mainWindow != nullptr && !ending;
 }
 
-bool ProgramEnding() { return ending; }
-
 int Main() {
     if (!LoadProgram()) return 0;
     return QApplication::exec();

@@ -33,9 +33,7 @@ frmCompact* CompactWindow();
 // copy, the windows could not be made, or SIGTERM came while they loaded). The update reminder
 // waits for the event loop.
 bool LoadProgram();
-// True once the main window was unloaded (or SIGTERM came before it was loaded): the program
-// ends, and an event loop that has not started yet does not start.
-bool ProgramEnding();
+
 // The program: returns the process's exit code. Runs the event loop until the main window is
 // unloaded (Exit, the update start, SIGTERM).
 int Main();

@@ -139,6 +139,7 @@ TEST(Placement, AbsurdNumbersFallBackAndSizesStayWithinTheScreen) {
         {"positions at the 32-bit ends", {{"Top", huge}, {"Left", lowest}}, 3760, 4680, 6000, 4000},
         {"all of them", {{"Top", huge}, {"Left", RegValue("1e308")}, {"Width", huge}, {"Height", RegValue("1e308")}},
          3760, 4680, 6000, 4000},
+        {"at the edges, still on screen", {{"Top", RegValue(10520)}, {"Left", RegValue(0)}}, 10520, 0, 6000, 4000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
