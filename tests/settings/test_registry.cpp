@@ -286,6 +286,10 @@ TEST(RegistryDamage, WhatParsesIsUsedAndTheDamagedFileIsKeptBeforeAWrite) {
         {"a huge line", kGood + "\"LonDegree\"=\"" + std::string(3u << 20, 'x') + "\"\n\"Altitude\"=dword:00000064\n"},
         {"a bad dword", kGood + "\"LonDegree\"=dword:123456789\n\"Altitude\"=dword:00000064\n"},
         {"a broken hex value", kGood + "\"LonDegree\"=hex(4):1z,00\n\"Altitude\"=dword:00000064\n"},
+        {"a line of prose", kGood + "These are my settings, do not touch.\n\"Altitude\"=dword:00000064\n"},
+        {"a key of another root", kGood + "[HKEY_LOCAL_MACHINE\\Software]\n\"LonDegree\"=dword:00000001\n"
+                                          "[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\User\\Location]\n"
+                                          "\"Altitude\"=dword:00000064\n"},
         // Damage of any size costs nothing that parses after it.
         {"20 MB of junk lines first", [] {
              std::string junk;
