@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QTreeWidget>
 #include <cstdlib>
 
@@ -34,6 +35,9 @@ namespace {
 QPointer<frmMain> mainWindow;
 QPointer<frmCompact> compactWindow;
 int termPipe[2] = {-1, -1};
+// The program is ending: the main window was unloaded (or never loaded and SIGTERM came). Set
+// before the event loop runs, it keeps the loop from starting at all.
+bool ending = false;
 
 void onTerm(int) {
     const char c = 1;
@@ -41,8 +45,17 @@ void onTerm(int) {
     (void)ignored;
 }
 
+// Ends the program: now when the event loop runs (every nested loop of an open box ends with
+// it), or, during start-up, as soon as LoadProgram returns.
+void endProgram() {
+    ending = true;
+    RemoveExceptionHandler();
+    QApplication::quit();
+}
+
 // SIGTERM (the desktop session ending) unloads the main window as a shutdown does: the settings
-// are saved and the program ends.
+// are saved and the program ends, with any box that is open closed. A SIGTERM that comes while
+// the program loads is taken when the loading lets events run.
 void watchTermination() {
     if (termPipe[0] >= 0) return;
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, termPipe) != 0) return;
@@ -52,7 +65,7 @@ void watchTermination() {
         ssize_t ignored = read(termPipe[0], &c, 1);
         (void)ignored;
         if (mainWindow) mainWindow->Form_Unload();
-        else QApplication::quit();
+        endProgram();
     });
     struct sigaction sa {};
     sa.sa_handler = onTerm;
@@ -77,6 +90,7 @@ bool LoadProgram() {
         return false;
     }
     QApplication::setQuitOnLastWindowClosed(false);
+    ending = false;
     resumeNext([] { watchTermination(); });
     resumeNext([] { QApplication::setOverrideCursor(Qt::WaitCursor); });
 
@@ -112,16 +126,18 @@ bool LoadProgram() {
             compactWindow = fresh;
             old->deleteLater();
         });
-        QObject::connect(mainWindow, &frmMain::unloaded, qApp, [] {
-            RemoveExceptionHandler();
-            QApplication::quit();
-        });
+        QObject::connect(mainWindow, &frmMain::unloaded, qApp, [] { endProgram(); });
         mainWindow->Form_Load();
     });
     pump();
     resumeNext([&] {
         if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth);
     });
+    if (ending) {  // SIGTERM while loading: no window is shown
+        resumeNext([&] { delete splash; });
+        QApplication::restoreOverrideCursor();
+        return false;
+    }
     resumeNext([] {
         if (ViewMode == 0 && mainWindow) {
             mainWindow->picClock->Enabled(true);
@@ -134,10 +150,14 @@ bool LoadProgram() {
         if (splash) splash->close();
     });
     resumeNext([] { QApplication::restoreOverrideCursor(); });
+    // The reminder may end the program (Yes starts the update utility), so it waits for the
+    // event loop, which a program that ends can leave.
     resumeNext([] {
-        if (mainWindow) mainWindow->Check4Updates();
+        if (mainWindow) QTimer::singleShot(0, mainWindow, [] {
+                if (mainWindow && !ending) mainWindow->Check4Updates();
+            });
     });
-    return mainWindow != nullptr;
+    return mainWindow != nullptr && !ending;
 }
 
 int Main() {

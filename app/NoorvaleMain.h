@@ -30,8 +30,10 @@ frmMain* MainWindow();
 frmCompact* CompactWindow();
 
 // Everything Main does before the event loop: false when the program must end at once (a second
-// copy, or the windows could not be made).
+// copy, the windows could not be made, or SIGTERM came while they loaded). The update reminder
+// waits for the event loop.
 bool LoadProgram();
+
 // The program: returns the process's exit code. Runs the event loop until the main window is
 // unloaded (Exit, the update start, SIGTERM).
 int Main();

@@ -39,6 +39,8 @@
 #include "VbError.h"
 #include "WindowPlacement.h"
 #include "frmAbout.h"
+#include "MciPlayer.h"
+#include "RegistryStore.h"
 #include "clsMMedia.h"
 #include "frmCompact.h"
 #include "frmSysTray.h"
@@ -133,6 +135,8 @@ frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     setWindowTitle(App::Title());
     beep = [] { QApplication::beep(); };
     player_ = std::make_unique<clsMMedia>();
+    // A sound file decodes on a thread of its own; meanwhile the windows go on.
+    MciPlayer::instance().setWaitHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
     mainOn_ = picture("Main_ON");
     mainOff_ = picture("Main_OFF");
     buildMenus();
@@ -157,7 +161,7 @@ void frmMain::AttachCompact(frmCompact* compact) {
     connect(compact_, &frmCompact::normalViewRequested, this, [this] { mnuViewNormal_Click(); });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() { MciPlayer::instance().setWaitHook({}); }
 
 QAction* frmMain::addEntry(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)()) {
     auto* a = menu->addAction(caption);
@@ -196,7 +200,7 @@ void frmMain::buildMenus() {
     addEntry(view, "mnuViewText", "Toolbar Te&xt", &frmMain::mnuViewText_Click)->setCheckable(true);
     addEntry(view, "mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
     separator(view);
-    addEntry(view, "mnuViewToday", "&Today", &frmMain::mnuViewToday_Click)->setCheckable(true);
+    addEntry(view, "mnuViewToday", "To&day", &frmMain::mnuViewToday_Click)->setCheckable(true);
     addEntry(view, "mnuViewWeek", "&Week", &frmMain::mnuViewWeek_Click)->setCheckable(true);
     addEntry(view, "mnuViewMonth", "&Month", &frmMain::mnuViewMonth_Click)->setCheckable(true);
     addEntry(view, "mnuViewYear", "&Year", &frmMain::mnuViewYear_Click)->setCheckable(true);
@@ -273,6 +277,11 @@ void frmMain::buildClientArea() {
     tvwAlertMngr = new QTreeWidget(client_);
     tvwAlertMngr->setObjectName("tvwAlertMngr");
     tvwAlertMngr->setHeaderHidden(true);
+    // Entries are never cut: the column is as wide as its longest entry, and a tree narrower
+    // than that scrolls; a small indentation lets the default width show them whole.
+    tvwAlertMngr->header()->setStretchLastSection(false);
+    tvwAlertMngr->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tvwAlertMngr->setIndentation(12);
     tvwAlertMngr->resize(pixelsX(3100), pixelsY(2600));
     connect(tvwAlertMngr, &QTreeWidget::itemDoubleClicked, this, [this] { resumeNext([&] { ToggleAlertNode(); }); });
 
@@ -358,6 +367,7 @@ void frmMain::Form_Load() {
         if (QFile::exists(chm)) helpFile_ = chm;
     });
     resumeNext([&] { CreateSysTray(); });
+    resumeNext([&] { setMinimumSize(pixelsX(kMinWidth), pixelsY(kMinHeight)); });
     resumeNext([&] { LoadSystemValues(); });
     resumeNext([&] { LoadUpdateProp(); });
     resumeNext([&] { LoadClockProp(); });
@@ -391,6 +401,7 @@ void frmMain::LoadSystemValues() {
         LoadCtlSize(tree, name);
         LoadCtlPos(tree, name);
     });
+    resumeNext([&] { FitTree(); });
     const bool toolbar = readSwitch(systemKey("tlbMain"), "Visible");
     const bool text = readSwitch(systemKey("tlbMain"), "Text");
     const bool status = readSwitch(systemKey("stbMain"), "Visible");
@@ -414,6 +425,20 @@ void frmMain::LoadSystemValues() {
     } else {
         ViewMode = defaultView;
     }
+}
+
+// A stored tree size leaves room for the splitters' limits in the window as it opens: the
+// vertical splitter at least 1000 twips from the right edge, the horizontal one at least 1000
+// above the status bar, so the calendar and the clock never vanish for good.
+void frmMain::FitTree() {
+    const double w = twipsX(width()), h = twipsY(height());
+    const double chrome = twipsY(menuBar()->sizeHint().height() + tlbMain->sizeHint().height() +
+                                 stbMain->sizeHint().height()) + 60;
+    const double maxWidth = std::max(kMinTreeSide, w - 1000 - 25);
+    const double maxHeight = std::max(kMinTreeSide, h - chrome - 1000 - 5);
+    const double treeW = twipsX(tvwAlertMngr->width()), treeH = twipsY(tvwAlertMngr->height());
+    if (treeW > maxWidth) tvwAlertMngr->resize(pixelsX(maxWidth), tvwAlertMngr->height());
+    if (treeH > maxHeight) tvwAlertMngr->resize(tvwAlertMngr->width(), pixelsY(maxHeight));
 }
 
 void frmMain::LoadUpdateProp() {
@@ -465,31 +490,35 @@ void frmMain::Form_Unload() {
         m_frmSysTray = nullptr;
     });
     resumeNext([&] { player_->mmClose(); });
-    resumeNext([&] { WriteRegLong(HKEY_CURRENT_USER, systemKey("Startup"), "ViewMode", ViewMode); });
-    resumeNext([&] {
-        QtPlaceable form(*this);
-        std::string name = "frmMain";
-        SaveFormSize(form, name);
-        SaveFormPos(form, name);
-    });
-    resumeNext([&] {
-        QtPlaceable tree(*tvwAlertMngr);
-        std::string name = "tvwAlertMngr";
-        SaveCtlSize(tree, name);
-        SaveCtlPos(tree, name);
-    });
-    resumeNext([&] {
-        WriteRegLong(HKEY_CURRENT_USER, systemKey("tlbMain"), "Visible", action("mnuViewToolbar")->isChecked());
-        WriteRegLong(HKEY_CURRENT_USER, systemKey("tlbMain"), "Text", action("mnuViewText")->isChecked());
-        WriteRegLong(HKEY_CURRENT_USER, systemKey("stbMain"), "Visible", action("mnuViewStatusBar")->isChecked());
-        WriteRegLong(HKEY_CURRENT_USER, systemKey("tabPrayerCal"), "ActiveTab", tabPrayerCal->currentIndex());
-    });
-    resumeNext([&] { SaveUpdateProp(); });
-    resumeNext([&] { SaveClockProp(); });
-    resumeNext([&] { SaveCalProp(); });
-    resumeNext([&] {
-        if (compact_) compact_->Unload();
-    });
+    {
+        // Everything the window keeps reaches the store in one write.
+        RegBatch batch;
+        resumeNext([&] { WriteRegLong(HKEY_CURRENT_USER, systemKey("Startup"), "ViewMode", ViewMode); });
+        resumeNext([&] {
+            QtPlaceable form(*this);
+            std::string name = "frmMain";
+            SaveFormSize(form, name);
+            SaveFormPos(form, name);
+        });
+        resumeNext([&] {
+            QtPlaceable tree(*tvwAlertMngr);
+            std::string name = "tvwAlertMngr";
+            SaveCtlSize(tree, name);
+            SaveCtlPos(tree, name);
+        });
+        resumeNext([&] {
+            WriteRegLong(HKEY_CURRENT_USER, systemKey("tlbMain"), "Visible", action("mnuViewToolbar")->isChecked());
+            WriteRegLong(HKEY_CURRENT_USER, systemKey("tlbMain"), "Text", action("mnuViewText")->isChecked());
+            WriteRegLong(HKEY_CURRENT_USER, systemKey("stbMain"), "Visible", action("mnuViewStatusBar")->isChecked());
+            WriteRegLong(HKEY_CURRENT_USER, systemKey("tabPrayerCal"), "ActiveTab", tabPrayerCal->currentIndex());
+        });
+        resumeNext([&] { SaveUpdateProp(); });
+        resumeNext([&] { SaveClockProp(); });
+        resumeNext([&] { SaveCalProp(); });
+        resumeNext([&] {
+            if (compact_) compact_->Unload();
+        });
+    }
     emit unloaded();
 }
 
@@ -633,9 +662,9 @@ void frmMain::SelectView(int view) {
     static const char* names[] = {"mnuViewToday", "mnuViewWeek", "mnuViewMonth", "mnuViewYear"};
     for (const char* n : names) action(n)->setChecked(false);
     action(names[view - 1])->setChecked(true);
+    CalProp().view = static_cast<int16_t>(view);  // MarkToday looks for today in this view's range
     ShowCalendar(view);
     MarkToday();
-    CalProp().view = static_cast<int16_t>(view);
 }
 
 void frmMain::SelectDateStyle(int style) {
@@ -699,7 +728,10 @@ void frmMain::mnuViewToolbar_Click() {
     ArrangeControls();
 }
 
-void frmMain::mnuViewText_Click() { ApplyToolbarText(); }
+void frmMain::mnuViewText_Click() {
+    ApplyToolbarText();
+    ArrangeControls();  // the toolbar's height changed: the controls below it follow
+}
 
 void frmMain::ApplyToolbarText() {
     const bool text = action("mnuViewText")->isChecked();
@@ -748,7 +780,9 @@ void frmMain::Gridlines(bool on) {
 
 void frmMain::mnuFilePrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
-    resumeNext([&] { ShowPrinter(this, printer); });  // a cancel does not stop the printing
+    bool accepted = false;
+    resumeNext([&] { accepted = ShowPrinter(this, printer); });
+    if (!accepted) return;  // Cancel prints nothing
     QApplication::setOverrideCursor(Qt::BusyCursor);
     panel("Status")->setText("Printing Calendar, Please wait...");
     QFont font(QStringLiteral("Arial"));  // or the closest installed face

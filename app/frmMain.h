@@ -156,6 +156,7 @@ private:
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)());
 
     void LoadSystemValues();
+    void FitTree();
     void LoadUpdateProp();
     void LoadClockProp();
     void ApplyToolbarText();
@@ -177,6 +178,7 @@ private:
     void BlinkAlert(int16_t k);
     void FireAlert(int16_t k);
     void PlayAlertSound(int16_t k);
+    void CloseEndedSound();
     void BuildAlertManager();
     QString PrayerName(int16_t k) const;
     void CreateSysTray();
@@ -211,6 +213,11 @@ private:
     void splitterMoved(QFrame* splitter, const QPoint& offsetPixels);
     void splitterReleased(QFrame* splitter);
 
+    // The smallest window (twips): below it the toolbar, tree and status bar would overlap.
+    static constexpr double kMinWidth = 7000, kMinHeight = 3500;
+    // The tree is never made smaller than this to fit a window.
+    static constexpr double kMinTreeSide = 500;
+
     // Lengths of the client area in twips.
     double twipsX(int pixels) const;
     double twipsY(int pixels) const;
@@ -230,6 +237,7 @@ private:
     std::map<QString, QLabel*> panels_;
     QString helpFile_;
     bool unloading_ = false;
+    bool openingSound_ = false;
     bool dragging_ = false;
     QPoint dragStart_;
     int calendarRepaints_ = 0;

@@ -58,6 +58,7 @@ void frmMain::tmrAlert_Timer() {
     }
     if (currentPrayer_ >= 1 && currentPrayer_ <= 5 && DaySchedule[currentPrayer_ - 1].Time == current)
         resumeNext([&] { BlinkAlert(currentPrayer_); });
+    resumeNext([&] { CloseEndedSound(); });
     resumeNext([&] { UpdateStatusClock(); });
 }
 
@@ -102,7 +103,8 @@ void frmMain::BlinkAlert(int16_t k) {
             if (compact_) compact_->lblMessage->setText(shortText);
         });
     } else {
-        resumeNext([&] { setWindowTitle(QString()); });
+        // A blank, not an empty title: the desktop shows the program's name for an empty one.
+        resumeNext([&] { setWindowTitle(QStringLiteral(" ")); });
         resumeNext([&] {
             if (m_frmSysTray) m_frmSysTray->IconHandle(mainOff_);
         });
@@ -127,11 +129,27 @@ void frmMain::PlayAlertSound(int16_t k) {
         beep();
         return;
     }
+    openingSound_ = true;  // the file decodes while events go on
     player_->Filename(file);
+    openingSound_ = false;
     player_->Wait(false);
     player_->mmPlay();
-    if (QString::fromStdString(player_->Status()).toUpper() == "PLAYING" && m_frmSysTray)
-        m_frmSysTray->EnableMenuItem(kStopItem, true);
+    if (QString::fromStdString(player_->Status()).toUpper() != "PLAYING") {
+        // Not a sound the player can play (or too large): the alert is never silent.
+        player_->mmClose();
+        beep();
+        return;
+    }
+    if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, true);
+}
+
+// A sound that has ended gives the sound device back at once.
+void frmMain::CloseEndedSound() {
+    if (openingSound_ || player_->Filename().empty()) return;
+    const QString mode = QString::fromStdString(player_->Status()).toUpper();
+    if (mode == "PLAYING" || mode == "PAUSED") return;
+    player_->mmClose();
+    if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, false);
 }
 
 void frmMain::BuildAlertManager() {
@@ -147,6 +165,7 @@ void frmMain::BuildAlertManager() {
     for (int16_t k = 1; k <= 5; ++k) {
         const PrayerSlot& slot = DaySchedule[k - 1];
         auto* node = new QTreeWidgetItem(kind, QStringList{PrayerName(k) + " (" + mediumTime(slot.Time) + ")"});
+        node->setToolTip(0, node->text(0));
         node->setIcon(0, picture(slot.SoundAlert ? "GREEN" : "RED"));
         node->setData(0, Qt::UserRole, k);
     }

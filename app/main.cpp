@@ -8,5 +8,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Noorvale");
     nv::installMessageBoxes();
+    nv::InstallMsgBoxTestHook();
     return nv::Main();
 }

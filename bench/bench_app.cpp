@@ -1,20 +1,28 @@
 // Noorvale's main window: start-up to the first window shown (empty store, offscreen), the Year
-// view rebuilt, one alert tick when nothing fires, and the resident memory after start.
+// view rebuilt, one alert tick when nothing fires, an alert with a large sound file, and the
+// resident memory after start.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
+#include "DaySchedule.h"
 #include "DateValue.h"
 #include "MsgBox.h"
 #include "NoorvaleMain.h"
 #include "RegistryStore.h"
+#include "clsMMedia.h"
+#include "modRegistry.h"
 #include "frmMain.h"
 #include "modNoorvale.h"
 
@@ -81,6 +89,58 @@ static void BM_AlertTickNothingFires(benchmark::State& state) {
     UnloadProgram();
 }
 BENCHMARK(BM_AlertTickNothingFires)->Unit(benchmark::kMicrosecond);
+
+// Dhuhr's alert with its sound file, fired by a tick: arg 0 a sparse file of 1 GB with a WAV
+// header (refused by its size: the bell rings), arg 1 a WAV of 60 MB (decoded on its own thread
+// while the window's events go on). "longest_stall_ms" is the longest time the event loop went
+// without running a 1 ms timer.
+static void BM_AlertWithASoundFile(benchmark::State& state) {
+    Program program;
+    const std::string file = (program.dir.path() + (state.range(0) == 0 ? "/huge.wav" : "/big.wav")).toStdString();
+    const std::string sox = "sox -D -n -r 44100 -c 2 -b 16 '" + file + "' synth " +
+                            (state.range(0) == 0 ? "0.1" : "340") + " sine 440 2>/dev/null";
+    if (std::system(sox.c_str()) != 0) {
+        state.SkipWithError("sox is missing");
+        return;
+    }
+    if (state.range(0) == 0 && ::truncate(file.c_str(), off_t{1} << 30) != 0) {
+        state.SkipWithError("no sparse file");
+        return;
+    }
+    WriteRegString(HKEY_CURRENT_USER, std::string(kNoorvaleKey) + "\\User\\Period\\3", "SoundFile", file);
+    LoadProgram();
+    frmMain* main = MainWindow();
+    int beeps = 0;
+    main->beep = [&] { ++beeps; };
+    QElapsedTimer sinceProbe;
+    double longest = 0;
+    bool measuring = false;  // only the tick is measured
+    QTimer probe;
+    probe.setInterval(1);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (measuring) longest = std::max(longest, double(sinceProbe.nsecsElapsed()) / 1e6);
+        sinceProbe.restart();
+    });
+    probe.start();
+    for (auto _ : state) {
+        state.PauseTiming();
+        main->player()->mmClose();
+        DaySchedule[1].Time = TruncToMinute(now());
+        DaySchedule[1].Pending = DaySchedule[1].SoundAlert = true;
+        QApplication::processEvents();
+        state.ResumeTiming();
+        measuring = true;
+        sinceProbe.start();
+        main->tmrAlert_Timer();
+        longest = std::max(longest, double(sinceProbe.nsecsElapsed()) / 1e6);
+        measuring = false;
+    }
+    state.counters["longest_stall_ms"] = longest;
+    state.counters["beeps"] = beeps;
+    state.counters["resident_MB"] = residentMB();
+    UnloadProgram();
+}
+BENCHMARK(BM_AlertWithASoundFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,7 +1,13 @@
 #include "MsgBox.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <mutex>
+#include <sstream>
+#include <vector>
 
 namespace nv {
 
@@ -43,5 +49,39 @@ void setAppTitle(const std::string& title) {
 }
 
 const std::string& appTitle() { return titleSlot(); }
+
+bool InstallMsgBoxTestHook() {
+    const char* log = std::getenv("NOORVALE_MSGBOX_LOG");
+    if (!log || !*log) return false;
+    std::vector<std::string> answers;
+    if (const char* a = std::getenv("NOORVALE_MSGBOX_ANSWERS")) {
+        std::stringstream words(a);
+        for (std::string w; std::getline(words, w, ',');) {
+            std::string word;
+            for (char c : w)
+                if (c != ' ') word.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+            answers.push_back(word);
+        }
+    }
+    MsgBoxHandler shown = setMsgBoxHandler({});
+    setMsgBoxHandler([logFile = std::string(log), answers, shown, next = size_t{0}](
+                         const std::string& text, int style, const std::string& title) mutable {
+        std::string line = title + "\t";
+        for (char c : text) {
+            if (c == '\r') continue;
+            if (c == '\n') line += "\\n";
+            else line.push_back(c);
+        }
+        std::ofstream(logFile, std::ios::app) << line << '\n' << std::flush;
+        const std::string word = answers.empty() ? std::string() : answers[std::min(next++, answers.size() - 1)];
+        if (word == "show" && shown) return shown(text, style, title);
+        const int buttons = style & 7;
+        if (buttons == vbYesNo) return word == "no" ? int{vbNo} : int{vbYes};
+        if (buttons == vbAbortRetryIgnore)
+            return word == "retry" ? int{vbRetry} : word == "ignore" ? int{vbIgnore} : int{vbAbort};
+        return int{vbOK};
+    });
+    return true;
+}
 
 }  // namespace nv

@@ -33,4 +33,13 @@ MsgBoxHandler setMsgBoxHandler(MsgBoxHandler handler);
 void setAppTitle(const std::string& title);
 const std::string& appTitle();
 
+// The test hook of the windowed programs, for tests that run the real executables: when the
+// environment names NOORVALE_MSGBOX_LOG, each box's title and text (line breaks written as "\n")
+// is appended to that file as one line "title<TAB>text", and the answer is the next of the
+// comma-separated words in NOORVALE_MSGBOX_ANSWERS (ok, yes, no, abort, retry, ignore; the last
+// one repeats; without any, the box's first button). The word "show" shows the box as the
+// handler installed before did, after the line is written, so that a test can find a box open.
+// True when the hook was installed.
+bool InstallMsgBoxTestHook();
+
 }  // namespace nv

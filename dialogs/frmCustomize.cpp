@@ -145,13 +145,17 @@ frmCustomize::frmCustomize(DialogOwner& owner) : QDialog(owner.OwnerWindow()), o
     connect(treAlerts, &QTreeWidget::itemDoubleClicked, this, [this] { resumeNext([&] { treAlerts_DblClick(); }); });
     connect(cmdSound, &QPushButton::clicked, this, [this] { cmdSound_Click(); });
 
-    // Only digits and Backspace may be typed into the number boxes; the margin is checked as
-    // the focus leaves it; the two find links open on a click.
+    // Only digits and Backspace may be typed into the number boxes; each is checked against its
+    // limits as the focus leaves it; the two find links open on a click.
     for (QLineEdit* box : {txtLatDegree, txtLatMinute, txtLonDegree, txtLonMinute, txtDawnAngle, txtDawnMin,
                            txtNightAngle, txtNightMin, txtSafetyMin, txtGMT, txtAltitude})
         box->installEventFilter(this);
     lblUSAFind->installEventFilter(this);
     lblWorldFind->installEventFilter(this);
+    ranges_ = {{txtLatDegree, 0, 90, -1},  {txtLatMinute, 0, 59, -1},  {txtLonDegree, 0, 180, -1},
+               {txtLonMinute, 0, 59, -1},  {txtDawnAngle, 0, 30, -1},  {txtNightAngle, 0, 30, -1},
+               {txtDawnMin, 0, 180, -1},   {txtNightMin, 0, 180, -1},  {txtSafetyMin, 0, 5, 2},
+               {txtAltitude, 0, kHighestAltitude, 0}};
 
     Form_Load();
 }
@@ -437,12 +441,25 @@ void frmCustomize::PairRule(QLineEdit* box, QLineEdit* partner) {
     }
 }
 
-void frmCustomize::txtSafetyMin_Validate() {
-    const double v = val(text(txtSafetyMin));
-    if (v < 0 || v > 5) {
-        MsgBox(QStringLiteral("Value must be between 0 and 5, please try again."), vbInformation);
-        txtSafetyMin->setText("2");
-    }
+void frmCustomize::txtSafetyMin_Validate() { ValidateNumber(txtSafetyMin); }
+
+// The limits of each number box: what is outside them is answered with the message and
+// replaced (the margin by its default 2, the altitude by 0, the others by the nearer limit).
+// The time-zone box checks itself.
+const frmCustomize::NumberRange* frmCustomize::RangeOf(const QLineEdit* box) const {
+    for (const NumberRange& r : ranges_)
+        if (r.box == box) return &r;
+    return nullptr;
+}
+
+void frmCustomize::ValidateNumber(QLineEdit* box) {
+    const NumberRange* r = RangeOf(box);
+    if (!r) return;
+    const double v = val(text(box));
+    if (v >= r->low && v <= r->high) return;
+    MsgBox(QStringLiteral("Value must be between %1 and %2, please try again.").arg(r->low).arg(r->high),
+           vbInformation);
+    box->setText(r->replacement >= 0 ? QString::number(r->replacement) : QString::number(v < r->low ? r->low : r->high));
 }
 
 void frmCustomize::txtGMT_Validate() {
@@ -452,25 +469,15 @@ void frmCustomize::txtGMT_Validate() {
     txtGMT->setText(offsetBoxText(PrayTime().GMTOffsetMinutes()));
 }
 
-void frmCustomize::txtAltitude_Validate() {
-    const double v = val(text(txtAltitude));
-    if (v < 0 || v > kHighestAltitude || txtAltitude->text().trimmed().isEmpty()) {
-        MsgBox(QStringLiteral("Value must be between 0 and 9000, please try again."), vbInformation);
-        txtAltitude->setText("0");
-    }
-}
-
 bool frmCustomize::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         const auto& box = *static_cast<QLineEdit*>(watched);
         if (watched == txtGMT ? DropOffsetKey(key, box) : DropNumericKey(key, box)) return true;
-    } else if (event->type() == QEvent::FocusOut && watched == txtSafetyMin) {
-        resumeNext([&] { txtSafetyMin_Validate(); });
     } else if (event->type() == QEvent::FocusOut && watched == txtGMT) {
         resumeNext([&] { txtGMT_Validate(); });
-    } else if (event->type() == QEvent::FocusOut && watched == txtAltitude) {
-        resumeNext([&] { txtAltitude_Validate(); });
+    } else if (auto* box = qobject_cast<QLineEdit*>(watched); event->type() == QEvent::FocusOut && RangeOf(box)) {
+        resumeNext([&] { ValidateNumber(box); });
     } else if (event->type() == QEvent::MouseButtonRelease && (watched == lblUSAFind || watched == lblWorldFind)) {
         OpenURL(this, watched == lblUSAFind ? kUSAFindURL : kWorldFindURL, SW_SHOW);
         return true;
@@ -541,10 +548,9 @@ void frmCustomize::cmdSound_Click() {
 // OK
 
 void frmCustomize::cmdOK_Click() {
-    // A margin still being typed is checked as if the focus had left it.
-    resumeNext([&] { txtSafetyMin_Validate(); });
+    // A number still being typed is checked as if the focus had left it.
+    for (const NumberRange& r : ranges_) resumeNext([&] { ValidateNumber(r.box); });
     resumeNext([&] { txtGMT_Validate(); });
-    resumeNext([&] { txtAltitude_Validate(); });
     QApplication::setOverrideCursor(Qt::WaitCursor);
     clsPrayTime& pt = PrayTime();
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 #include <array>
 #include <string>
 
@@ -94,7 +95,14 @@ private:
     void PairRule(QLineEdit* box, QLineEdit* partner);
     void txtSafetyMin_Validate();
     void txtGMT_Validate();
-    void txtAltitude_Validate();
+    struct NumberRange {
+        QLineEdit* box;
+        int low, high;
+        int replacement;  // what replaces a value outside; -1: the nearer limit
+    };
+    const NumberRange* RangeOf(const QLineEdit* box) const;
+    void ValidateNumber(QLineEdit* box);
+    std::vector<NumberRange> ranges_;
     void BuildAlertTree();
     QString AlertNodeText(int alert) const;
     void treAlerts_NodeClick(QTreeWidgetItem* node);

@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     nv::setAppTitle("Quenlo");
     nv::SetAppName("Quenlo");
-    if (!nv::InstallMsgBoxTestHook()) nv::installMessageBoxes();
+    nv::installMessageBoxes();
+    nv::InstallMsgBoxTestHook();
     const std::string commandLine = nv::CommandLineText(argc, argv);
     nv::fQuenlo form;
     form.Form_Load(commandLine);

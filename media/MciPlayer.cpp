@@ -7,7 +7,10 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <chrono>
 #include <filesystem>
+#include <future>
+#include <iostream>
 #include <system_error>
 #include <vector>
 
@@ -83,6 +86,11 @@ MciPlayer::~MciPlayer() {
     while (!devices_.empty()) close(devices_.begin()->first);
 }
 
+MciPlayer::WaitHook MciPlayer::setWaitHook(WaitHook hook) {
+    std::swap(hook, waitHook_);
+    return hook;
+}
+
 MciPlayer::CommandObserver MciPlayer::setCommandObserver(CommandObserver observer) {
     std::swap(observer, observer_);
     return observer;
@@ -150,18 +158,41 @@ MciAnswer MciPlayer::open(const std::vector<std::string>& words) {
     if (devices_.count(key)) return {kMciErrDuplicateAlias, {}};
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) return {kMciErrFileNotFound, {}};
+    const uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec || size > kMaxSoundFileBytes) {
+        std::cerr << "Noorvale: the sound file " << file << " is not played: "
+                  << (ec ? ec.message() : "it is larger than " + std::to_string(kMaxSoundFileBytes >> 20) + " MB")
+                  << "\n";
+        return {kMciErrInvalidFile, {}};
+    }
 
     if (const int code = openAudio(); code != kMciOk) return {code, {}};
     // The whole file is decoded now (WAV, MIDI, OGG, MP3, FLAC ...), so that position, length
-    // and seeking are exact for every kind of file.
-    Mix_Chunk* sound = nullptr;
-    if (SDL_RWops* in = SDL_RWFromFile(file.c_str(), "rb")) {
-        sound = Mix_LoadWAV_RW(in, 0);
-        SDL_RWclose(in);
-    }
+    // and seeking are exact for every kind of file. The decoding runs on a thread of its own
+    // while the caller's wait hook keeps its windows alive.
+    ++opening_;
+    std::string problem;  // SDL's error text is per thread: the decoder's is kept here
+    std::future<Mix_Chunk*> decoding = std::async(std::launch::async, [&file, &problem]() -> Mix_Chunk* {
+        Mix_Chunk* chunk = nullptr;
+        if (SDL_RWops* in = SDL_RWFromFile(file.c_str(), "rb")) {
+            chunk = Mix_LoadWAV_RW(in, 0);
+            SDL_RWclose(in);
+        }
+        if (!chunk) problem = Mix_GetError();
+        return chunk;
+    });
+    while (decoding.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        if (waitHook_) waitHook_();
+    Mix_Chunk* sound = decoding.get();
+    --opening_;
     if (!sound) {
-        if (devices_.empty()) closeAudio();
+        std::cerr << "Noorvale: the sound file " << file << " could not be read as sound: " << problem << "\n";
+        if (devices_.empty() && opening_ == 0) closeAudio();
         return {kMciErrInvalidFile, {}};
+    }
+    if (devices_.count(key)) {  // opened again under this alias while this one was decoding
+        Mix_FreeChunk(sound);
+        return {kMciErrDuplicateAlias, {}};
     }
     // Each device plays on a mixer channel of its own: the lowest one no other device uses.
     int channel = 0;
@@ -287,7 +318,7 @@ void MciPlayer::close(const std::string& key) {
     if (device.playing) Mix_FreeChunk(device.playing);
     Mix_FreeChunk(device.sound);
     devices_.erase(found);
-    if (devices_.empty()) closeAudio();
+    if (devices_.empty() && opening_ == 0) closeAudio();
 }
 
 // A playing device whose sound has run out stands at its end, stopped.

@@ -12,7 +12,11 @@
 //   close A|all
 //
 // Each open device is decoded at Open into the mixing format and plays on its own mixer channel,
-// so several devices can play at once, as with MCI. Commands are sent from one thread.
+// so several devices can play at once, as with MCI. Commands are sent from one thread. The
+// decoding runs on a thread of its own while Open calls the wait hook (a window program lets
+// its events run there); a file larger than kMaxSoundFileBytes is refused (an adhan recording
+// is a few MB; six minutes of CD-quality WAV is about 60 MB), and a refusal or a file that does
+// not decode is written to standard error.
 #pragma once
 
 #include <atomic>
@@ -45,6 +49,9 @@ enum MciError : int {
     kMciErrInvalidFile = 296,
 };
 
+// The largest sound file Open accepts.
+inline constexpr uintmax_t kMaxSoundFileBytes = uintmax_t{64} << 20;
+
 struct MciAnswer {
     int code = kMciOk;
     std::string text;
@@ -61,6 +68,12 @@ public:
     // function removes it. Returns the previous observer.
     using CommandObserver = std::function<void(const std::string& command)>;
     CommandObserver setCommandObserver(CommandObserver observer);
+
+    // Called again and again while Open decodes a file (every few milliseconds, by the thread
+    // that sent the command); without one, that thread sleeps. Commands sent from inside it
+    // are answered as usual. Returns the previous hook.
+    using WaitHook = std::function<void()>;
+    WaitHook setWaitHook(WaitHook hook);
 
     // True while the sound device is open (from the first Open to the last Close).
     bool audioOpen() const { return audioOpen_; }
@@ -105,6 +118,8 @@ private:
     int rate_ = 0;        // frames per second of the mixing format
     int frameBytes_ = 0;  // bytes per frame of the mixing format
     CommandObserver observer_;
+    WaitHook waitHook_;
+    int opening_ = 0;  // Opens decoding now: the sound device stays open for them
 };
 
 // The platform call: sends one command string to the process's player.

@@ -22,7 +22,6 @@ namespace {
 
 constexpr const char* kCurrentUser = "HKEY_CURRENT_USER";
 constexpr size_t kMaxLine = 1 << 20;        // a longer line is damage, not a value
-constexpr size_t kMaxFile = 16u << 20;      // what is read of a file at most
 constexpr int kHexPerLine = 25;             // bytes per line of a written hex value
 
 char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
@@ -59,28 +58,6 @@ bool writeAll(int fd, const std::string& data) {
         done += static_cast<size_t>(n);
     }
     return true;
-}
-
-// Reads at most `limit` bytes of an open file; false on a read error.
-bool readAll(int fd, std::string& out, size_t limit, bool& cut) {
-    out.clear();
-    cut = false;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (n == 0) return true;
-        const size_t room = limit - out.size();
-        if (static_cast<size_t>(n) > room) {
-            out.append(buf, room);
-            cut = true;
-            return true;
-        }
-        out.append(buf, static_cast<size_t>(n));
-    }
 }
 
 std::string folderOf(const std::string& path) {
@@ -327,66 +304,110 @@ std::string RegistryStore::serialize(const RegTree& tree) {
     return out;
 }
 
-RegLoadReport RegistryStore::parse(const std::string& text, RegTree& tree) {
-    RegLoadReport report;
-    report.exists = true;
-    auto problem = [&](size_t lineNo, const std::string& why) {
-        if (report.badLines == 0) report.firstProblem = "line " + std::to_string(lineNo) + ": " + why;
-        ++report.badLines;
-        report.damaged = true;
-    };
-    if (text.find('\0') != std::string::npos) problem(1, "zero bytes in the file");
+// Reads the text line by line, so that a file of any size is read in little memory: a line
+// longer than kMaxLine is passed over as it arrives.
+class RegParser {
+public:
+    RegParser(RegTree& tree, RegLoadReport& report) : tree_(tree), report_(report) { report_.exists = true; }
 
-    RegKey* key = nullptr;
-    size_t pos = 0, lineNo = 0;
-    bool headerSeen = false;
-    while (pos < text.size()) {
-        // One logical line: a value whose hex data ends in "\" goes on on the next line.
-        std::string line;
-        const size_t startNo = lineNo + 1;
-        bool tooLong = false;
-        for (;;) {
-            size_t end = text.find('\n', pos);
-            if (end == std::string::npos) end = text.size();
-            ++lineNo;
-            std::string part = text.substr(pos, end - pos);
-            pos = end + 1;
-            trimRight(part);
-            if (!line.empty()) part.erase(0, skipBlanks(part, 0));
-            if (line.size() + part.size() > kMaxLine) tooLong = true;
-            if (!tooLong) line += part;
-            if (tooLong || line.empty() || line.back() != '\\' || !isHexValue(line) || pos >= text.size()) break;
-            line.pop_back();
+    // The next bytes of the text, as they come.
+    void feed(const char* data, size_t size) {
+        if (!zeroSeen_ && std::memchr(data, '\0', size)) {
+            zeroSeen_ = true;
+            problem(lineNo_ + 1, "zero bytes in the file");
         }
-        if (tooLong) {
+        while (size > 0) {
+            const char* nl = static_cast<const char*>(std::memchr(data, '\n', size));
+            const size_t n = nl ? static_cast<size_t>(nl - data) : size;
+            if (!partTooLong_) {
+                if (part_.size() + n > kMaxLine) {
+                    partTooLong_ = true;
+                    part_.clear();
+                } else {
+                    part_.append(data, n);
+                }
+            }
+            if (!nl) return;
+            physical();
+            data = nl + 1;
+            size -= n + 1;
+        }
+    }
+
+    // The end of the text.
+    void finish() {
+        if (!part_.empty() || partTooLong_) physical();
+        if (open_) {  // the last line asked for one more: it stays as it was
+            line_ += '\\';
+            logical();
+        }
+    }
+
+private:
+    void problem(size_t lineNo, const std::string& why) {
+        if (report_.badLines == 0) report_.firstProblem = "line " + std::to_string(lineNo) + ": " + why;
+        ++report_.badLines;
+        report_.damaged = true;
+    }
+
+    // One physical line: a value whose hex data ends in "\" goes on on the next line.
+    void physical() {
+        ++lineNo_;
+        std::string part = std::move(part_);
+        part_.clear();
+        const bool partTooLong = partTooLong_;
+        partTooLong_ = false;
+        if (!open_) {
+            line_.clear();
+            startNo_ = lineNo_;
+            tooLong_ = false;
+            open_ = true;
+        }
+        trimRight(part);
+        if (!line_.empty()) part.erase(0, skipBlanks(part, 0));
+        if (partTooLong || line_.size() + part.size() > kMaxLine) tooLong_ = true;
+        if (!tooLong_) line_ += part;
+        if (tooLong_ || line_.empty() || line_.back() != '\\' || !isHexValue(line_)) {
+            logical();
+            return;
+        }
+        line_.pop_back();
+    }
+
+    void logical() {
+        open_ = false;
+        const size_t startNo = startNo_;
+        if (tooLong_) {
             problem(startNo, "a line longer than " + std::to_string(kMaxLine) + " characters");
-            continue;
+            return;
         }
+        std::string line = std::move(line_);
+        line_.clear();
         line.erase(0, skipBlanks(line, 0));
-        if (line.empty() || line[0] == ';') continue;
-        if (!headerSeen) {
-            headerSeen = true;
-            if (line == "REGEDIT4" || line == "Windows Registry Editor Version 5.00") continue;
+        if (line.empty() || line[0] == ';') return;
+        if (!headerSeen_) {
+            headerSeen_ = true;
+            if (line == "REGEDIT4" || line == "Windows Registry Editor Version 5.00") return;
         }
         if (line[0] == '[') {
-            key = nullptr;
+            key_ = nullptr;
             if (line.back() != ']') {
                 problem(startNo, "a key line without its closing ']'");
-                continue;
+                return;
             }
             std::string path = line.substr(1, line.size() - 2);
             const size_t slash = path.find('\\');
             const std::string root = path.substr(0, slash);
             if (!sameRegName(root, kCurrentUser)) {
                 problem(startNo, "a key outside HKEY_CURRENT_USER");
-                continue;
+                return;
             }
             std::string normal = kCurrentUser;
             if (slash != std::string::npos) normal = fullPath(HKEY_CURRENT_USER, path.substr(slash + 1));
-            auto [it, added] = tree.keys.try_emplace(normal);
+            auto [it, added] = tree_.keys.try_emplace(normal);
             if (added) it->second.path = normal;
-            key = &it->second;
-            continue;
+            key_ = &it->second;
+            return;
         }
         std::string name;
         size_t i = 0;
@@ -394,26 +415,45 @@ RegLoadReport RegistryStore::parse(const std::string& text, RegTree& tree) {
             i = 1;
         } else if (!parseQuoted(line, i, name)) {
             problem(startNo, "not a key, a value or a comment");
-            continue;
+            return;
         }
         i = skipBlanks(line, i);
         if (i >= line.size() || line[i] != '=') {
             problem(startNo, "a value without '='");
-            continue;
+            return;
         }
         i = skipBlanks(line, i + 1);
         RegData data;
         std::string why;
         if (!parseData(line.substr(i), data, why)) {
             problem(startNo, why);
-            continue;
+            return;
         }
-        if (!key) {
+        if (!key_) {
             problem(startNo, "a value outside any usable key");
-            continue;
+            return;
         }
-        key->set(name, data);
+        key_->set(name, data);
     }
+
+    RegTree& tree_;
+    RegLoadReport& report_;
+    RegKey* key_ = nullptr;
+    bool headerSeen_ = false;
+    bool zeroSeen_ = false;
+    std::string part_;          // the physical line being read
+    bool partTooLong_ = false;  // it is longer than any line may be: the rest is passed over
+    std::string line_;          // the logical line being joined
+    size_t startNo_ = 0, lineNo_ = 0;
+    bool tooLong_ = false;
+    bool open_ = false;         // line_ goes on on the next physical line
+};
+
+RegLoadReport RegistryStore::parse(const std::string& text, RegTree& tree) {
+    RegLoadReport report;
+    RegParser parser(tree, report);
+    parser.feed(text.data(), text.size());
+    parser.finish();
     return report;
 }
 
@@ -483,19 +523,22 @@ void RegistryStore::refreshLocked() {
         }
     } else {
         struct stat st {};
-        std::string text;
-        bool cut = false;
-        const bool ok = ::fstat(fd, &st) == 0 && readAll(fd, text, kMaxFile, cut);
+        bool ok = ::fstat(fd, &st) == 0;
+        RegParser parser(tree, report);
+        char buf[65536];
+        while (ok) {
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                ok = n == 0;
+                break;
+            }
+            parser.feed(buf, static_cast<size_t>(n));
+        }
         const int readErr = errno;
         ::close(fd);
         if (ok) {
-            report = parse(text, tree);
-            if (cut) {
-                report.damaged = true;
-                ++report.badLines;
-                if (report.firstProblem.empty())
-                    report.firstProblem = "longer than " + std::to_string(kMaxFile) + " bytes";
-            }
+            parser.finish();
             stamp = stampOf(st);
         } else {
             report.damaged = true;
@@ -602,37 +645,32 @@ int32_t RegistryStore::writeLocked(const std::string& path) {
     const std::string folder = folderOf(path);
     const std::string base = baseName(path);
 
-    // A damaged file is copied aside, once, before anything replaces it.
+    // A damaged file is set aside, once, before anything replaces it: a second name for it
+    // (the store keeps its own until the new text is renamed over it, so a kill in between loses
+    // nothing), or, where the file system has no second names, a rename.
     if (damagedOnDisk_ && loadedStamp_.exists) {
-        const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (in < 0) return statusOf(errno);
-        std::string text;
-        bool cut = false;
-        const bool ok = readAll(in, text, SIZE_MAX, cut);
-        ::close(in);
-        if (!ok) return statusOf(errno);
+        struct stat current {};
+        if (::stat(path.c_str(), &current) != 0) return statusOf(errno);
+        if (!S_ISREG(current.st_mode)) return ERROR_WRITE_FAULT;  // a folder or a device is never replaced
         char stamp[32];
         const std::time_t t = std::time(nullptr);
         std::tm tm{};
         localtime_r(&t, &tm);
         std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
-        std::string copy = path + ".damaged-" + stamp;
-        int out = -1;
+        std::string aside = path + ".damaged-" + stamp;
+        int err = 0;
         for (int n = 2; n < 1000; ++n) {
-            out = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-            if (out >= 0 || errno != EEXIST) break;
-            copy = path + ".damaged-" + stamp + "-" + std::to_string(n);
+            err = ::link(path.c_str(), aside.c_str()) == 0 ? 0 : errno;
+            if (err == EPERM || err == EXDEV || err == ENOTSUP || err == EMLINK) {
+                struct stat st {};
+                err = ::lstat(aside.c_str(), &st) == 0 ? EEXIST : ::rename(path.c_str(), aside.c_str()) == 0 ? 0 : errno;
+            }
+            if (err != EEXIST) break;
+            aside = path + ".damaged-" + stamp + "-" + std::to_string(n);
         }
-        if (out < 0) return statusOf(errno);
-        const bool written = writeAll(out, text) && ::fsync(out) == 0;
-        const int err = errno;
-        ::close(out);
-        if (!written) {
-            ::unlink(copy.c_str());
-            return statusOf(err);
-        }
+        if (err != 0) return statusOf(err);
         std::cerr << "Noorvale: the settings file " << path << " was damaged (" << report_.firstProblem
-                  << "); what could be read is kept, and the damaged file is kept as " << copy << "\n";
+                  << "); what could be read is kept, and the damaged file is kept as " << aside << "\n";
         damagedOnDisk_ = false;
     }
 

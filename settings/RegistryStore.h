@@ -14,9 +14,10 @@
 // to the disk, then renamed over the store, under a lock so that two processes never lose each
 // other's writes. A kill at any moment leaves either the old or the new file.
 //
-// A damaged file never stops the program: the lines that parse are used, the rest reads as
-// missing, and before the first write replaces it the damaged file is copied beside the store as
-// registry.reg.damaged-YYYYMMDD-HHMMSS. Only HKEY_CURRENT_USER is stored; HKEY_LOCAL_MACHINE
+// A damaged file never stops the program: the lines that parse are used, however large the file
+// (it is read line by line, and a line too long to be a value is passed over as it is read), the
+// rest reads as missing, and before the first write replaces it the damaged file is set aside,
+// not copied, as registry.reg.damaged-YYYYMMDD-HHMMSS. Only HKEY_CURRENT_USER is stored; HKEY_LOCAL_MACHINE
 // reads find nothing and writes to it fail.
 #pragma once
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace nv {
@@ -26,15 +27,19 @@ double logicalDpiY(const QWidget* widget) {
     return s && s->logicalDotsPerInchY() > 0 ? s->logicalDotsPerInchY() : 96.0;
 }
 
+// Pixels as Qt takes them: a length no widget can have saturates at Qt's largest widget size.
+static int toPixels(double pixels) {
+    if (!std::isfinite(pixels)) return 0;
+    return static_cast<int>(std::lround(std::clamp(pixels, -double(QWIDGETSIZE_MAX), double(QWIDGETSIZE_MAX))));
+}
+
 int twipsToPixels(double twips, const QWidget* widget) {
-    return static_cast<int>(std::lround(twips * logicalDpiX(widget) / kTwipsPerInch));
+    return toPixels(twips * logicalDpiX(widget) / kTwipsPerInch);
 }
 
 double pixelsToTwips(double pixels, const QWidget* widget) { return pixels * kTwipsPerInch / logicalDpiX(widget); }
 
-int twipsToPixelsY(double twips, const QWidget* widget) {
-    return static_cast<int>(std::lround(twips * logicalDpiY(widget) / kTwipsPerInch));
-}
+int twipsToPixelsY(double twips, const QWidget* widget) { return toPixels(twips * logicalDpiY(widget) / kTwipsPerInch); }
 
 double pixelsToTwipsY(double pixels, const QWidget* widget) { return pixels * kTwipsPerInch / logicalDpiY(widget); }
 

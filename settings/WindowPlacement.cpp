@@ -1,5 +1,8 @@
 #include "WindowPlacement.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "RegistryStore.h"
 #include "VbConv.h"
 #include "VbError.h"
@@ -24,6 +27,14 @@ double readDouble(const std::string& key, const char* value, double defaultValue
     return ReadRegValue(HKEY_CURRENT_USER, key, value, RegValue(defaultValue)).toDouble();
 }
 
+// A stored length or coordinate that no screen has (not a number, infinite, or beyond 64 times
+// the screen's extent either way) reads as missing: its default applies.
+double readPlacement(const std::string& key, const char* value, double defaultValue, double screen) {
+    const double v = readDouble(key, value, defaultValue);
+    const double limit = 64 * std::max(screen, 1440.0);
+    return std::isfinite(v) && std::fabs(v) <= limit ? v : defaultValue;
+}
+
 void writeRounded(const std::string& key, const char* value, double twips) {
     step([&] { WriteRegLong(HKEY_CURRENT_USER, key, value, toInt32(twips)); });
 }
@@ -34,8 +45,12 @@ double centred(double screen, double size) { return static_cast<double>(intDiv(s
 void loadSize(Placeable& object, std::string& name) {
     const std::string key = PlacementKey(resolve(object, name));
     double width = 0, height = 0;
-    step([&] { width = readDouble(key, "Width", object.width()); });
-    step([&] { height = readDouble(key, "Height", object.height()); });
+    const double screenW = object.screenWidth(), screenH = object.screenHeight();
+    step([&] { width = readPlacement(key, "Width", object.width(), screenW); });
+    step([&] { height = readPlacement(key, "Height", object.height(), screenH); });
+    // Never larger than the screen: a window that size could not be shown or moved.
+    if (screenW > 0) width = std::min(width, screenW);
+    if (screenH > 0) height = std::min(height, screenH);
     if (width > 0) step([&] { object.setWidth(width); });
     if (height > 0) step([&] { object.setHeight(height); });
 }
@@ -61,8 +76,8 @@ std::string PlacementKey(const std::string& name) { return std::string(kNoorvale
 void LoadFormPos(Placeable& form, std::string& name) {
     const std::string key = PlacementKey(resolve(form, name));
     const double screenW = form.screenWidth(), screenH = form.screenHeight();
-    step([&] { form.setTop(readDouble(key, "Top", (screenH - form.height()) / 2)); });
-    step([&] { form.setLeft(readDouble(key, "Left", centred(screenW, form.width()))); });
+    step([&] { form.setTop(readPlacement(key, "Top", (screenH - form.height()) / 2, screenH)); });
+    step([&] { form.setLeft(readPlacement(key, "Left", centred(screenW, form.width()), screenW)); });
     step([&] {
         if (form.top() < 0 || form.top() > screenH - 1000) form.setTop(centred(screenH, form.height()));
     });

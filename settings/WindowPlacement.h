@@ -35,14 +35,15 @@ public:
 
 // Windows: the stored position, pulled back on screen (centred for each coordinate that is
 // missing, negative or within 1000 twips of the right or bottom edge); the stored size where it
-// is above 0. Saving writes nothing unless the window is in its normal state.
+// is above 0, at most the screen's. A stored number that is not finite or lies far beyond the
+// screen counts as missing. Saving writes nothing unless the window is in its normal state.
 void LoadFormPos(Placeable& form, std::string& name);
 void SaveFormPos(const Placeable& form, std::string& name);
 void LoadFormSize(Placeable& form, std::string& name);
 void SaveFormSize(const Placeable& form, std::string& name);
 
 // Controls: a stored coordinate is applied only when above 0 and more than 1000 twips inside the
-// screen's extent; a stored size where it is above 0. Saving always writes.
+// screen's extent; a stored size as for windows. Saving always writes.
 void LoadCtlPos(Placeable& control, std::string& name);
 void SaveCtlPos(const Placeable& control, std::string& name);
 void LoadCtlSize(Placeable& control, std::string& name);

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "FitLabel.h"
 #include "Clock.h"
 #include "ColorRef.h"
 #include "Twips.h"
@@ -79,7 +80,7 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     fraControl->setAutoFillBackground(true);
     fraControl->setGeometry(0, twipsToPixels(kBarTop), twipsToPixels(kClockSize), twipsToPixels(kBarHeight));
 
-    lblMessage = new QLabel(QStringLiteral("Prayer at 00:00 PM"), fraControl);
+    lblMessage = new FitLabel(QStringLiteral("Prayer at 00:00 PM"), fraControl);  // the whole message shows
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     QFont messageFont = lblMessage->font();
     messageFont.setPointSize(8);

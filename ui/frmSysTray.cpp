@@ -14,7 +14,6 @@ frmSysTray::frmSysTray(QObject* parent) : QObject(parent) {
     icon_ = new QSystemTrayIcon(this);
     icon_->setContextMenu(nullptr);  // the owner opens the menu itself on a right-button press
     connect(icon_, &QSystemTrayIcon::activated, this, &frmSysTray::activate);
-    icon_->show();
 }
 
 frmSysTray::~frmSysTray() {
@@ -34,6 +33,7 @@ void frmSysTray::IconHandle(const QIcon& icon) {
     if (icon.cacheKey() == iconKey_) return;
     iconKey_ = icon.cacheKey();
     icon_->setIcon(icon);
+    if (!icon_->isVisible()) icon_->show();  // into the tray with its first icon, never without one
     ++iconChanges_;
 }
 

@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     nv::setAppTitle("Tarvo");
     nv::SetAppName("Tarvo");
-    if (!nv::InstallMsgBoxTestHook()) nv::installMessageBoxes();
+    nv::installMessageBoxes();
+    nv::InstallMsgBoxTestHook();
     const std::string commandLine = nv::CommandLineText(argc, argv);
     if (!nv::Main(commandLine)) return 0;
     return app.exec();

@@ -6,9 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <mutex>
-#include <sstream>
 #include <vector>
 
 #include "MsgBox.h"
@@ -107,33 +105,6 @@ std::string CommandLineText(int argc, char** argv) {
         text += argv[i];
     }
     return text;
-}
-
-bool InstallMsgBoxTestHook() {
-    const char* log = std::getenv("NOORVALE_MSGBOX_LOG");
-    if (!log || !*log) return false;
-    std::vector<std::string> answers;
-    if (const char* a = std::getenv("NOORVALE_MSGBOX_ANSWERS")) {
-        std::stringstream words(a);
-        for (std::string w; std::getline(words, w, ',');) answers.push_back(LowerAscii(TrimBlanks(w)));
-    }
-    setMsgBoxHandler([logFile = std::string(log), answers, next = size_t{0}](
-                         const std::string& text, int style, const std::string& title) mutable {
-        std::string line = title + "\t";
-        for (char c : text) {
-            if (c == '\r') continue;
-            if (c == '\n') line += "\\n";
-            else line.push_back(c);
-        }
-        std::ofstream(logFile, std::ios::app) << line << '\n';
-        const int buttons = style & 7;
-        const std::string word = answers.empty() ? std::string() : answers[std::min(next++, answers.size() - 1)];
-        if (buttons == vbYesNo) return word == "no" ? int{vbNo} : int{vbYes};
-        if (buttons == vbAbortRetryIgnore)
-            return word == "retry" ? int{vbRetry} : word == "ignore" ? int{vbIgnore} : int{vbAbort};
-        return int{vbOK};
-    });
-    return true;
 }
 
 }  // namespace nv

@@ -50,12 +50,4 @@ std::vector<std::string> SplitFields(const std::string& text);
 // shell have split it, the parts are joined again with blanks.
 std::string CommandLineText(int argc, char** argv);
 
-// The test hook of the windowed programs Tarvo and Quenlo, for tests that run the real
-// executables: when the environment names NOORVALE_MSGBOX_LOG, no box is shown; each box's
-// title and text (line breaks written as "\n") is appended to that file as one line
-// "title<TAB>text", and the answer is the next of the comma-separated words in
-// NOORVALE_MSGBOX_ANSWERS (ok, yes, no, abort, retry, ignore; the last one repeats; without any,
-// the box's first button). True when the hook was installed.
-bool InstallMsgBoxTestHook();
-
 }  // namespace nv

@@ -1,5 +1,7 @@
 #include "AppFixture.h"
 
+#include <QApplication>
+
 #include <cstdlib>
 
 #include "App.h"
@@ -69,6 +71,7 @@ void AppFixture::setClock(int y, int m, int d, int hh, int mm, int ss) {
 
 bool AppFixture::load() {
     loaded_ = LoadProgram();
+    QApplication::processEvents();  // the event loop's first pass: the update reminder
     return loaded_;
 }
 

@@ -36,7 +36,8 @@ protected:
     // Sets the clock; the time of day defaults to 09:00.
     void setClock(int y, int m, int d, int hh = 9, int mm = 0, int ss = 0);
 
-    // Loads the program as Main does (without the event loop); false for a refused copy.
+    // Loads the program as Main does, then lets one pass of events run (the update reminder
+    // waits for it); false for a refused copy.
     bool load();
     void unload();
     frmMain& main();

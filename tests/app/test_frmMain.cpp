@@ -11,12 +11,16 @@
 #include <QMouseEvent>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPixmap>
+#include <QHeaderView>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <cmath>
 
@@ -161,7 +165,7 @@ TEST_F(MainWindowTest, SettingsWrittenAtUnloadComeBackAtTheNextLoad) {
     main().action("mnuViewMonth")->trigger();
     main().action("mnuViewText")->trigger();
     main().action("mnuViewStatusBar")->trigger();
-    main().resize(900, 600);
+    main().resize(700, 500);
     unload();
     EXPECT_EQ(storedLong("\\Options\\PrayCalendar", "ViewID"), 3);
     EXPECT_EQ(storedLong("\\System\\Startup", "ViewMode"), 0);
@@ -178,7 +182,7 @@ TEST_F(MainWindowTest, SettingsWrittenAtUnloadComeBackAtTheNextLoad) {
     EXPECT_FALSE(main().action("mnuViewText")->isChecked());
     EXPECT_EQ(main().action("TLB:PRINT")->text(), "");
     EXPECT_TRUE(main().stbMain->isHidden());
-    EXPECT_EQ(main().size(), QSize(900, 600));
+    EXPECT_EQ(main().size(), QSize(700, 500));
 }
 
 TEST_F(MainWindowTest, TodayIsMarkedByItsDateNotByItsDayNumberPrefix) {
@@ -189,6 +193,62 @@ TEST_F(MainWindowTest, TodayIsMarkedByItsDateNotByItsDayNumberPrefix) {
     EXPECT_NE(list->topLevelItem(0)->foreground(2).color(), QColor(255, 0, 0));
     EXPECT_EQ(list->topLevelItem(5)->text(0), "3");
     EXPECT_EQ(list->topLevelItem(5)->foreground(2).color(), QColor(255, 0, 0));
+}
+
+// Stored sizes no screen can show: the window opens within the screen, the tree leaves room for
+// the calendar, and the window never gets smaller than 7000 x 3500 twips.
+TEST_F(MainWindowTest, AbsurdStoredSizesOpenOnScreenAndTheWindowHasItsMinimumSize) {
+    for (const char* key : {"\\System\\frmMain", "\\System\\tvwAlertMngr"}) {
+        storeLong(key, "Width", 0x7fffffff);
+        storeLong(key, "Height", 0x7fffffff);
+        storeLong(key, "Top", int32_t(0x80000000u));
+        storeLong(key, "Left", 0x7fffffff);
+    }
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    ASSERT_TRUE(load());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_TRUE(screen.contains(main().pos()));
+    EXPECT_LE(main().width(), screen.width());
+    EXPECT_LE(main().height(), screen.height());
+    EXPECT_LT(main().tvwAlertMngr->width(), main().width() - twipsToPixels(900, &main()));
+    EXPECT_GT(main().tabPrayerCal->width(), 0);
+    EXPECT_GT(main().picClock->height(), 0);
+    main().resize(200, 150);
+    EXPECT_EQ(main().width(), twipsToPixels(7000, &main()));
+    EXPECT_EQ(main().height(), twipsToPixelsY(3500, &main()));
+}
+
+// The Alert Manager's entries show whole in the tree as it opens, even the widest time.
+TEST_F(MainWindowTest, AlertManagerEntriesShowWhole) {
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    ASSERT_TRUE(load());
+    QTreeWidget* tree = main().tvwAlertMngr;
+    QTreeWidgetItem* maghrib = tree->topLevelItem(0)->child(0)->child(3);
+    ASSERT_TRUE(maghrib->text(0).startsWith("Maghrib ("));
+    maghrib->setText(0, "Maghrib (11:05 PM)");
+    QApplication::processEvents();
+    const int needed = tree->indentation() * 2 + tree->iconSize().width() +
+                       tree->fontMetrics().horizontalAdvance(maghrib->text(0));
+    EXPECT_GE(tree->header()->sectionSize(0), needed);
+    EXPECT_LE(tree->header()->sectionSize(0), tree->viewport()->width());
+    EXPECT_EQ(tree->topLevelItem(0)->child(0)->child(0)->toolTip(0), tree->topLevelItem(0)->child(0)->child(0)->text(0));
+}
+
+TEST_F(MainWindowTest, TodayStaysMarkedAcrossViewSwitches) {
+    ASSERT_TRUE(load());  // Friday 21 June 2002, day 172, in the Week view
+    QTreeWidget* list = main().lvwCalendar;
+    const std::vector<std::pair<const char*, int>> switches = {
+        {"mnuViewMonth", 20}, {"mnuViewWeek", 5}, {"mnuViewYear", 171}, {"mnuViewToday", 0}, {"mnuViewYear", 171},
+        {"mnuViewMonth", 20}};
+    for (const auto& [entry, row] : switches) {
+        SCOPED_TRACE(entry);
+        main().action(entry)->trigger();
+        std::vector<int> marked;
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            if (list->topLevelItem(r)->foreground(2).color() == QColor(255, 0, 0)) marked.push_back(r);
+        EXPECT_EQ(marked, std::vector<int>{row});
+        EXPECT_EQ(list->topLevelItem(row)->text(0), "172");
+    }
 }
 
 TEST_F(MainWindowTest, ViewsButtonCyclesAndCloseBoxOnlyHides) {

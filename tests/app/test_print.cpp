@@ -50,7 +50,7 @@ protected:
             ++dialogs;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
-            return false;  // even a cancelled dialog prints
+            return accept;
         });
     }
     void TearDown() override {
@@ -59,10 +59,20 @@ protected:
     }
     QString pdf;
     int dialogs = 0;
+    bool accept = true;  // the answer of the print dialog
 
 private:
     PrinterPicker previous_;
 };
+
+TEST_F(PrintTest, CancelInThePrintDialogPrintsNothing) {
+    ASSERT_TRUE(load());
+    accept = false;
+    main().action("mnuFilePrint")->trigger();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(main().panel("Status")->text(), "");
+}
 
 TEST_F(PrintTest, WeekViewPrintsOnePageWithTheHeaderBlockAndTheRows) {
     ASSERT_TRUE(load());

@@ -5,12 +5,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
+
+#include "Process.h"
 
 namespace {
 
@@ -36,7 +40,113 @@ QByteArray readStore(const QTemporaryDir& home) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A store that starts in the main window with the update reminder due today.
+QByteArray reminderDueStore() {
+    return "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\Startup]\n"
+           "\"DefaultView\"=dword:00000000\n\"UpdateMode\"=dword:0000000e\n\"UpdateLast\"=dword:" +
+           QByteArray::number(QDate::currentDate().dayOfYear() + 1, 16).rightJustified(8, '0') + "\n";
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Waits until the file exists and holds `text`; false after 10 s.
+bool waitForText(const QString& path, const QByteArray& text) {
+    for (int i = 0; i < 200; ++i) {
+        if (QFile::exists(path) && readFile(path).contains(text)) return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+// Noorvale's per-user lock is free: another copy could start now.
+bool instanceLockFree(const QTemporaryDir& home) {
+    const char* old = std::getenv("XDG_RUNTIME_DIR");
+    const std::string saved = old ? old : "";
+    setenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit().constData(), 1);
+    const bool held = nv::InstanceLockHeldElsewhere("Noorvale-" + std::to_string(getuid()) + ".lock");
+    nv::ReleaseInstanceLock();
+    if (old) setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+    else unsetenv("XDG_RUNTIME_DIR");
+    return !held;
+}
+
 }  // namespace
+
+// Yes to the reminder at start-up starts the update utility and ends the program at once. The
+// program runs from a folder of its own whose "Tarvo" only notes that it was started: the real
+// one would go out to the maker's site.
+TEST(Program, YesToTheStartUpReminderStartsTheUpdateAndEnds) {
+    QTemporaryDir home, folder;
+    writeStore(home, reminderDueStore());
+    const QString program = folder.path() + "/Noorvale";
+    ASSERT_TRUE(QFile::copy(QString(NOORVALE_BIN_DIR) + "/Noorvale", program));
+    {
+        QFile tarvo(folder.path() + "/Tarvo");
+        ASSERT_TRUE(tarvo.open(QIODevice::WriteOnly));
+        tarvo.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$0.started\"\n");
+        tarvo.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("NOORVALE_MSGBOX_LOG", home.path() + "/boxes.log");
+    env.insert("NOORVALE_MSGBOX_ANSWERS", "yes");
+    QProcess noorvale;
+    noorvale.setProcessEnvironment(env);
+    noorvale.start(program, QStringList{});
+    ASSERT_TRUE(noorvale.waitForStarted(5000));
+    const bool ended = noorvale.waitForFinished(15000);
+    if (!ended) noorvale.kill();
+    ASSERT_TRUE(ended) << "Noorvale lives on after Yes";
+    EXPECT_EQ(noorvale.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(noorvale.exitCode(), 0);
+    EXPECT_TRUE(readFile(home.path() + "/boxes.log").contains("14 days update reminder"));
+    EXPECT_TRUE(waitForText(folder.path() + "/Tarvo.started", "")) << "the update utility was not started";
+    EXPECT_FALSE(readFile(folder.path() + "/Tarvo.started").isEmpty());
+    const QByteArray store = readStore(home);
+    EXPECT_TRUE(store.contains("\"UpdateLast\"=dword:" +
+                               QByteArray::number(QDate::currentDate().dayOfYear(), 16).rightJustified(8, '0')))
+        << store.constData();
+    EXPECT_TRUE(instanceLockFree(home));
+}
+
+// SIGTERM with the reminder's box open saves the settings, closes the box and ends the program;
+// one that comes while the program is still loading ends it as well.
+TEST(Program, SigtermEndsTheProgramWithTheReminderOpenOrWhileLoading) {
+    struct Case {
+        const char* what;
+        int afterMs;  // 0: once the reminder's box is open
+    };
+    for (const Case& c : {Case{"reminder open", 0}, Case{"while loading", 60}, Case{"while loading", 250}}) {
+        SCOPED_TRACE(c.what + std::string(" ") + std::to_string(c.afterMs));
+        QTemporaryDir home;
+        writeStore(home, reminderDueStore());
+        QProcessEnvironment env = programEnvironment(home);
+        env.insert("NOORVALE_MSGBOX_LOG", home.path() + "/boxes.log");
+        env.insert("NOORVALE_MSGBOX_ANSWERS", "show");
+        QProcess noorvale;
+        noorvale.setProcessEnvironment(env);
+        noorvale.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+        ASSERT_TRUE(noorvale.waitForStarted(5000));
+        if (c.afterMs == 0) {
+            ASSERT_TRUE(waitForText(home.path() + "/boxes.log", "update reminder"));
+            QTest::qWait(300);  // the box is on screen
+        } else {
+            QTest::qWait(c.afterMs);
+        }
+        kill(static_cast<pid_t>(noorvale.processId()), SIGTERM);
+        const bool ended = noorvale.waitForFinished(10000);
+        if (!ended) noorvale.kill();
+        ASSERT_TRUE(ended) << "Noorvale lives on after SIGTERM";
+        EXPECT_TRUE(instanceLockFree(home));
+        if (c.afterMs == 0) {
+            EXPECT_EQ(noorvale.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(noorvale.exitCode(), 0);
+            EXPECT_TRUE(readStore(home).contains("\"ViewMode\"=dword:00000000")) << readStore(home).constData();
+        }
+    }
+}
 
 TEST(Program, TheSessionEndingSavesTheSettingsAndEndsCleanly) {
     QTemporaryDir home;

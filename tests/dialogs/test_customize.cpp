@@ -234,6 +234,54 @@ TEST_F(CustomizeTest, MarginAboveFiveIsAnsweredWithTheMessageAndBecomesTwo) {
     EXPECT_EQ(PrayTime().MarginOfSafety(), 2);
 }
 
+TEST_F(CustomizeTest, EveryNumberBoxIsCheckedAgainstItsLimits) {
+    struct Case {
+        QLineEdit* box;
+        int tab;
+        const char* typed;
+        const char* message;  // empty: accepted
+        const char* after;
+    };
+    const Case cases[] = {
+        {dlg->txtLatDegree, 1, "95", "Value must be between 0 and 90, please try again.", "90"},
+        {dlg->txtLatDegree, 1, "90", "", "90"},
+        {dlg->txtLatMinute, 1, "60", "Value must be between 0 and 59, please try again.", "59"},
+        {dlg->txtLonDegree, 1, "181", "Value must be between 0 and 180, please try again.", "180"},
+        {dlg->txtLonMinute, 1, "75", "Value must be between 0 and 59, please try again.", "59"},
+        {dlg->txtSafetyMin, 2, "6", "Value must be between 0 and 5, please try again.", "2"},
+    };
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box->objectName().toStdString() + " " + c.typed);
+        boxes.clear();
+        dlg->tabCustomize->setCurrentIndex(c.tab);
+        c.box->setFocus();
+        retype(c.box, c.typed);
+        dlg->cmdCancel->setFocus();  // the focus leaves
+        if (*c.message) {
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].text, c.message);
+            EXPECT_EQ(boxes[0].style, vbInformation);
+        } else {
+            EXPECT_TRUE(boxes.empty());
+        }
+        EXPECT_EQ(c.box->text(), c.after);
+    }
+    // The method's own angles and minutes, typed and confirmed at once with OK.
+    dlg->tabCustomize->setCurrentIndex(2);
+    dlg->cboCalcMethod->setCurrentIndex(5);  // the user's own angles and minutes
+    boxes.clear();
+    retype(dlg->txtDawnAngle, "200");
+    retype(dlg->txtNightMin, "0");
+    retype(dlg->txtNightAngle, "45");
+    dlg->cmdOK->click();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Value must be between 0 and 30, please try again.");
+    EXPECT_EQ(PrayTime().DawnTwilightAngle(), 30);
+    EXPECT_EQ(PrayTime().NightTwilightAngle(), 30);
+}
+
 TEST_F(CustomizeTest, AlertTreeSwitchesAndSounds) {
     QTreeWidget* tree = dlg->treAlerts;
     QTreeWidgetItem* root = tree->topLevelItem(0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include <QApplication>
 #include <QScreen>
@@ -122,6 +123,39 @@ TEST(Placement, SizesOf0AreNotApplied) {
     LoadFormSize(form, name);
     EXPECT_EQ(form.w, 6000);
     EXPECT_EQ(form.h, 4000);
+}
+
+TEST(Placement, AbsurdNumbersFallBackAndSizesStayWithinTheScreen) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<const char*, RegValue>> values;
+        double t, l, w, h;
+    };
+    const RegValue huge(int32_t{0x7fffffff}), lowest(int32_t(0x80000000u));
+    const std::vector<Case> cases = {
+        {"sizes at the 32-bit ends", {{"Width", huge}, {"Height", lowest}}, 3760, 4680, 6000, 4000},
+        {"larger than the screen", {{"Width", RegValue(20000)}, {"Height", RegValue(12000)}}, 0, 0, 15360, 11520},
+        {"positions beyond any double", {{"Top", RegValue("1e308")}, {"Left", RegValue("-1e308")}}, 3760, 4680, 6000, 4000},
+        {"positions at the 32-bit ends", {{"Top", huge}, {"Left", lowest}}, 3760, 4680, 6000, 4000},
+        {"all of them", {{"Top", huge}, {"Left", RegValue("1e308")}, {"Width", huge}, {"Height", RegValue("1e308")}},
+         3760, 4680, 6000, 4000},
+        {"at the edges, still on screen", {{"Top", RegValue(10520)}, {"Left", RegValue(0)}}, 10520, 0, 6000, 4000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempHome home;
+        std::string name = "frmMain";
+        for (const auto& [value, v] : c.values)
+            if (v.isText()) WriteRegString(HKEY_CURRENT_USER, PlacementKey(name), value, v.toText());
+            else store(name, value, v.toLong());
+        Box form;
+        LoadFormSize(form, name);
+        LoadFormPos(form, name);
+        EXPECT_EQ(form.t, c.t);
+        EXPECT_EQ(form.l, c.l);
+        EXPECT_EQ(form.w, c.w);
+        EXPECT_EQ(form.h, c.h);
+    }
 }
 
 TEST(Placement, ControlsMoveOnlyToStoredPositionsInsideTheScreen) {

@@ -286,6 +286,17 @@ TEST(RegistryDamage, WhatParsesIsUsedAndTheDamagedFileIsKeptBeforeAWrite) {
         {"a huge line", kGood + "\"LonDegree\"=\"" + std::string(3u << 20, 'x') + "\"\n\"Altitude\"=dword:00000064\n"},
         {"a bad dword", kGood + "\"LonDegree\"=dword:123456789\n\"Altitude\"=dword:00000064\n"},
         {"a broken hex value", kGood + "\"LonDegree\"=hex(4):1z,00\n\"Altitude\"=dword:00000064\n"},
+        {"a line of prose", kGood + "These are my settings, do not touch.\n\"Altitude\"=dword:00000064\n"},
+        {"a key of another root", kGood + "[HKEY_LOCAL_MACHINE\\Software]\n\"LonDegree\"=dword:00000001\n"
+                                          "[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\User\\Location]\n"
+                                          "\"Altitude\"=dword:00000064\n"},
+        // Damage of any size costs nothing that parses after it.
+        {"20 MB of junk lines first", [] {
+             std::string junk;
+             while (junk.size() < (20u << 20)) junk += "junk, not a value at all\n";
+             return junk + kGood + "\"LonDegree\"=dwo\n\"Altitude\"=dword:00000064\n";
+         }()},
+        {"a 20 MB line first", std::string(20u << 20, 'x') + "\n" + kGood + "\"LonDegree\"=\"12\n\"Altitude\"=dword:00000064\n"},
     };
     for (const Damage& d : damages) {
         SCOPED_TRACE(d.what);
@@ -300,11 +311,17 @@ TEST(RegistryDamage, WhatParsesIsUsedAndTheDamagedFileIsKeptBeforeAWrite) {
         EXPECT_EQ(read("Altitude", RegValue(0)), RegValue(100));  // after the damage, or before a cut
         EXPECT_TRUE(damagedCopies(home.storeFile()).empty());  // reading alone changes nothing
 
-        // The first write keeps the damaged file, byte for byte, beside the store.
+        // The first write sets the damaged file aside, as it is (the same file, not a copy).
+        struct stat before {};
+        ASSERT_EQ(::stat(home.storeFile().c_str(), &before), 0);
         EXPECT_EQ(WriteRegLong(HKEY_CURRENT_USER, kKey, "LonDegree", 7), ERROR_SUCCESS);
         WriteRegLong(HKEY_CURRENT_USER, kKey, "LonMinute", 8);
         const auto copies = damagedCopies(home.storeFile());
         ASSERT_EQ(copies.size(), 1u);
+        struct stat aside {};
+        ASSERT_EQ(::stat(copies[0].c_str(), &aside), 0);
+        EXPECT_EQ(aside.st_ino, before.st_ino);
+        EXPECT_EQ(aside.st_nlink, 1u);
         EXPECT_EQ(readFile(copies[0]), d.text);
         // The new file is whole and holds what was read plus the new values.
         RegistryStore::instance().setFile(home.storeFile());

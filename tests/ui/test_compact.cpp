@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 
 #include "Clock.h"
 #include "ColorRef.h"
+#include "FitLabel.h"
 #include "frmCompact.h"
 #include "modNoorvale.h"
 #include "modRegistry.h"
@@ -70,6 +72,28 @@ TEST_F(CompactTest, FirstLoadWithAnEmptyStore) {
     EXPECT_TRUE(outline.contains(f->fraControl->geometry().center()));
     EXPECT_FALSE(outline.contains(c.topLeft() + QPoint(2, 2)));
     EXPECT_FALSE(outline.contains(QPoint(c.right() + 5, c.center().y())));
+}
+
+// The longest messages of the default prayer names show whole; a text too long for any font is
+// cut with "…" and shows whole in the tool tip.
+TEST_F(CompactTest, TheMessageShowsWholeOrItsToolTipDoes) {
+    auto f = load();
+    f->show();
+    auto* label = static_cast<FitLabel*>(f->lblMessage);
+    for (const char* text : {"Maghrib at 11:05 PM", "Shurooq at 10:55 AM", "MAGHRIB NOW.", "Prayer at 00:00 PM"}) {
+        SCOPED_TRACE(text);
+        label->setText(text);
+        label->grab();  // painted
+        EXPECT_LE(QFontMetricsF(label->fittedFont()).horizontalAdvance(text), label->contentsRect().width());
+        EXPECT_EQ(label->shownText(), text);
+        EXPECT_GE(label->fittedFont().pointSizeF(), FitLabel::kMinPointSize);
+        EXPECT_EQ(label->toolTip().isEmpty(), label->fittedFont() == label->font());
+    }
+    const QString tooLong = "It is time for a prayer with a very, very long name indeed.";
+    label->setText(tooLong);
+    label->grab();
+    EXPECT_TRUE(label->shownText().endsWith(QChar(0x2026)));
+    EXPECT_EQ(label->toolTip(), tooLong);
 }
 
 TEST_F(CompactTest, StoredValuesWithCorrections) {
