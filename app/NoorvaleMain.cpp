@@ -18,6 +18,7 @@
 #include "MExceptionHandler.h"
 #include "Process.h"
 #include "QtMsgBox.h"
+#include "SecondLaunch.h"
 #include "VbError.h"
 #include "frmCompact.h"
 #include "frmMain.h"
@@ -73,6 +74,7 @@ frmCompact* CompactWindow() { return compactWindow; }
 bool LoadProgram() {
     resumeNext([] { InstallExceptionHandler(); });
     if (IsAlreadyRunning()) {
+        if (AskRunningCopyToShow()) return false;  // the running copy came forward
         MsgBox(std::string("Program is already running"), vbOKOnly, std::string("Noorvale"));
         return false;
     }
@@ -118,6 +120,11 @@ bool LoadProgram() {
         });
         mainWindow->Form_Load();
     });
+    resumeNext([] {
+        if (mainWindow) ListenForSecondLaunch(mainWindow, [] {
+            if (mainWindow) mainWindow->mnuViewNormal_Click();
+        });
+    });
     pump();
     resumeNext([&] {
         if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth);
@@ -129,6 +136,9 @@ bool LoadProgram() {
         } else if (ViewMode == 1 && compactWindow && mainWindow) {
             mainWindow->SelCompactView(true);
         }
+    });
+    resumeNext([] {
+        if (mainWindow) mainWindow->KeepReachable();  // a tray-only start on a desktop without a tray
     });
     resumeNext([&] {
         if (splash) splash->close();

@@ -151,7 +151,7 @@ frmMain::frmMain(frmCompact* compact) : compact_(compact) {
 void frmMain::AttachCompact(frmCompact* compact) {
     compact_ = compact;
     if (!compact_) return;
-    connect(compact_, &frmCompact::closeRequested, this, [this] { SelCompactView(false); });
+    connect(compact_, &frmCompact::closeRequested, this, [this] { CloseCompactView(); });
     connect(compact_, &frmCompact::normalViewRequested, this, [this] { mnuViewNormal_Click(); });
 }
 
@@ -356,6 +356,7 @@ void frmMain::Form_Load() {
         if (QFile::exists(chm)) helpFile_ = chm;
     });
     resumeNext([&] { CreateSysTray(); });
+    resumeNext([&] { CreateDesktopHelpers(); });
     resumeNext([&] { LoadSystemValues(); });
     resumeNext([&] { LoadUpdateProp(); });
     resumeNext([&] { LoadClockProp(); });
@@ -663,6 +664,7 @@ void frmMain::SelCompactView(bool show) {
 void frmMain::mnuViewNormal_Click() {
     SelCompactView(false);
     SelNormalView(true);
+    raise();
     activateWindow();
 }
 
@@ -672,7 +674,7 @@ void frmMain::mnuViewCompact_Click() {
     if (compact_) compact_->raise();
 }
 
-void frmMain::mnuFileClose_Click() { SelNormalView(false); }
+void frmMain::mnuFileClose_Click() { CloseNormalView(); }
 
 void frmMain::mnuViewToolbar_Click() {
     const bool on = action("mnuViewToolbar")->isChecked();  // already inverted by the click
@@ -866,7 +868,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();  // the close box only hides the window; the program stays in the tray
-    resumeNext([&] { SelNormalView(false); });
+    resumeNext([&] { CloseNormalView(); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

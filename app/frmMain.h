@@ -42,6 +42,8 @@ class frmCompact;
 class frmCustomize;
 class frmOptions;
 class frmSysTray;
+class DesktopNotice;
+class TrayWatch;
 
 // A picture of the program's image lists by its key ("Main_ON", "BELL", "Print", ...): the
 // file graphics/<key>.png of the program folder; an empty icon when there is none.
@@ -86,6 +88,13 @@ public:
     void mnuViewRefresh_Click() override;
     void mnuViewNormal_Click();
     void mnuViewCompact_Click();
+
+    // The desktop around the windows: whether it has a tray now, and the notices at a prayer.
+    bool TrayAvailable() const;
+    TrayWatch* Tray() const { return trayWatch_; }
+    DesktopNotice* Notice() const { return notice_; }
+    // Without a tray no view may be left hidden: the tray-only view opens the compact clock.
+    void KeepReachable();
 
     // A menu entry or toolbar button by its control name ("mnuViewYear") or, for a toolbar
     // button, its key in upper case ("TLB:VIEWS").
@@ -180,6 +189,11 @@ private:
     void BuildAlertManager();
     QString PrayerName(int16_t k) const;
     void CreateSysTray();
+    void CreateDesktopHelpers();
+    void CloseNormalView();
+    void CloseCompactView();
+    void NotifyPrayer(int16_t k);
+    void StopPlayback();
     void m_frmSysTray_SysTrayDoubleClick(int button);
     void m_frmSysTray_SysTrayMouseDown(int button);
     void m_frmSysTray_MenuClick(int32_t index, const QString& key);
@@ -220,6 +234,8 @@ private:
     QPointer<frmCompact> compact_;
     QPointer<frmCustomize> customize_;
     QPointer<frmOptions> options_;
+    TrayWatch* trayWatch_ = nullptr;
+    DesktopNotice* notice_ = nullptr;
     std::unique_ptr<clsMMedia> player_;
     QIcon mainOn_, mainOff_;
     bool blinkPhase_ = false;

@@ -50,6 +50,7 @@ void frmMain::tmrAlert_Timer() {
     }
     if (fired != 0) {
         resumeNext([&] { FireAlert(fired); });
+        resumeNext([&] { NotifyPrayer(fired); });
         currentPrayer_ = fired;
     }
     if (currentPrayer_ >= 1 && currentPrayer_ <= 5 && DaySchedule[currentPrayer_ - 1].Time == current)
@@ -181,6 +182,9 @@ void frmMain::CreateSysTray() {
     m_frmSysTray->IconHandle(mainOn_);
     connect(m_frmSysTray, &frmSysTray::SysTrayDoubleClick, this,
             [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayDoubleClick(b); }); });
+    connect(m_frmSysTray, &frmSysTray::MenuAboutToShow, this, [this] {
+        resumeNext([&] { m_frmSysTray->EnableMenuItem(kStopItem, QString::fromStdString(player_->Status()).toUpper() == "PLAYING"); });
+    });
     connect(m_frmSysTray, &frmSysTray::SysTrayMouseDown, this,
             [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayMouseDown(b); }); });
     connect(m_frmSysTray, &frmSysTray::MenuClick, this,
@@ -199,13 +203,16 @@ void frmMain::m_frmSysTray_MenuClick(int32_t, const QString& key) {
     const QString k = key.toUpper();
     if (k == "NORMAL") mnuViewNormal_Click();
     else if (k == "COMPACT") mnuViewCompact_Click();
-    else if (k == "STOP") {
-        if (QString::fromStdString(player_->Status()).toUpper() == "PLAYING") {
-            player_->mmClose();
-            m_frmSysTray->EnableMenuItem(kStopItem, false);
-        }
-    } else if (k == "UPDATE") mnuToolsUpdates_Click();
+    else if (k == "STOP") StopPlayback();
+    else if (k == "UPDATE") mnuToolsUpdates_Click();
     else if (k == "EXIT") Exit();
+}
+
+void frmMain::StopPlayback() {
+    if (QString::fromStdString(player_->Status()).toUpper() == "PLAYING") {
+        player_->mmClose();
+        if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, false);
+    }
 }
 
 void frmMain::Exit() {

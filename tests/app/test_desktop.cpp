@@ -1,0 +1,369 @@
+// Noorvale on the desktops people run: with and without a tray, a tray host on D-Bus, desktop
+// notifications, a second start. The D-Bus services are the test's own, on a private bus.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QToolButton>
+#include <QDBusAbstractAdaptor>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AppFixture.h"
+#include "DaySchedule.h"
+#include "DesktopNotice.h"
+#include "NoorvaleMain.h"
+#include "Process.h"
+#include "TrayWatch.h"
+#include "clsMMedia.h"
+#include "frmCompact.h"
+#include "frmMain.h"
+#include "frmSysTray.h"
+#include "support/DiskAudio.h"
+#include "support/PrivateBus.h"
+
+using namespace nv;
+using nv::test::AppFixture;
+
+namespace {
+
+nv::test::PrivateBus bus;  // the session bus of every case here, and of the programs they start
+
+}  // namespace
+
+// A notification service that records every Notify and can report an action as chosen.
+class NoticeServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Call {
+        QString app, icon, summary, body;
+        uint replaces;
+        QStringList actions;
+        QVariantMap hints;
+    };
+    std::vector<Call> calls;
+    uint lastId = 0;
+
+    explicit NoticeServer(QDBusConnection connection) : connection_(connection) {
+        connection_.registerObject("/org/freedesktop/Notifications", this, QDBusConnection::ExportAllSlots);
+        registered = connection_.registerService("org.freedesktop.Notifications");
+    }
+    ~NoticeServer() override {
+        connection_.unregisterService("org.freedesktop.Notifications");
+        connection_.unregisterObject("/org/freedesktop/Notifications");
+    }
+    bool registered = false;
+
+    void invoke(uint id, const QString& key) {
+        QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                         "org.freedesktop.Notifications", "ActionInvoked");
+        signal << id << key;
+        connection_.send(signal);
+    }
+
+public slots:
+    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap& hints, int) {
+        calls.push_back({app, icon, summary, body, replaces, actions, hints});
+        lastId = replaces != 0 ? replaces : lastId + 41;
+        return lastId;
+    }
+    QStringList GetCapabilities() { return {"actions", "body"}; }
+
+private:
+    QDBusConnection connection_;
+};
+
+// A StatusNotifierWatcher with a host: it records the items that register.
+class Watcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+
+public:
+    QStringList items;
+    bool registered = false;
+
+    explicit Watcher(QDBusConnection connection) : connection_(connection) {
+        connection_.registerObject("/StatusNotifierWatcher", this,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
+        registered = connection_.registerService("org.kde.StatusNotifierWatcher");
+    }
+    ~Watcher() override {
+        connection_.unregisterService("org.kde.StatusNotifierWatcher");
+        connection_.unregisterObject("/StatusNotifierWatcher");
+    }
+    bool hostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+    QStringList registeredItems() const { return items; }
+
+public slots:
+    void RegisterStatusNotifierItem(const QString& service) { items << service; }
+    void RegisterStatusNotifierHost(const QString&) {}
+
+private:
+    QDBusConnection connection_;
+};
+
+namespace {
+
+QDBusConnection testConnection(const QString& name) {
+    return QDBusConnection::connectToBus(QString::fromStdString(bus.address()), name);
+}
+
+// One entry of an exported menu (com.canonical.dbusmenu): its label, or "-" for a separator,
+// with "(off)" when it is disabled.
+QStringList menuEntries(const QDBusArgument& node) {
+    QStringList out;
+    int id = 0;
+    QVariantMap props;
+    node.beginStructure();
+    node >> id >> props;
+    node.beginArray();
+    while (!node.atEnd()) {
+        QDBusVariant child;
+        node >> child;
+        const QDBusArgument inner = qvariant_cast<QDBusArgument>(child.variant());
+        int childId = 0;
+        QVariantMap childProps;
+        inner.beginStructure();
+        inner >> childId >> childProps;
+        inner.beginArray();
+        while (!inner.atEnd()) {
+            QDBusVariant ignored;
+            inner >> ignored;
+        }
+        inner.endArray();
+        inner.endStructure();
+        QString text = childProps.value("type").toString() == "separator" ? "-" : childProps.value("label").toString();
+        if (childProps.contains("enabled") && !childProps.value("enabled").toBool()) text += " (off)";
+        out << text;
+    }
+    node.endArray();
+    node.endStructure();
+    return out;
+}
+
+// Calls without blocking this thread: the program asks the test's watcher while it answers.
+QDBusMessage callAndWait(QDBusConnection& connection, const QDBusMessage& call) {
+    QDBusPendingCall pending = connection.asyncCall(call, 5000);
+    if (!QTest::qWaitFor([&] { return pending.isFinished(); }, 6000))
+        return QDBusMessage::createError("org.freedesktop.DBus.Error.NoReply", "no answer");
+    return pending.reply();
+}
+
+QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
+    env.insert("XDG_RUNTIME_DIR", home.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("SDL_AUDIODRIVER", "dummy");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromStdString(bus.address()));
+    return env;
+}
+
+void writeStartup(const QTemporaryDir& home, int defaultView) {
+    QDir().mkpath(home.path() + "/.config/Noorvale");
+    QFile f(home.path() + "/.config/Noorvale/registry.reg");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QString("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\Startup]\n"
+                    "\"DefaultView\"=dword:%1\n\"UpdateMode\"=dword:00000000\n")
+                .arg(defaultView, 8, 10, QChar('0'))
+                .toLatin1());
+}
+
+QByteArray storeAfterTerm(QProcess& program, const QTemporaryDir& home) {
+    kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    EXPECT_TRUE(program.waitForFinished(10000));
+    QFile f(home.path() + "/.config/Noorvale/registry.reg");
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+// Vellmore on Friday 21 June 2002 at UTC-6: Asr 15:43, Maghrib 19:10, Isha 20:29.
+class Desktop : public AppFixture {
+protected:
+    void SetUp() override {
+        test::useDummyAudio();
+        AppFixture::SetUp();
+        storeLong("\\System\\Startup", "UpdateMode", 0);
+    }
+    void tickAt(int hh, int mm, int ss = 0) {
+        setClock(2002, 6, 21, hh, mm, ss);
+        main().tmrAlert_Timer();
+    }
+};
+
+TEST_F(Desktop, WithoutATrayNoWindowIsLeftHidden) {
+    trayPresent = false;
+    storeLong("\\System\\Startup", "DefaultView", 2);  // tray only: there is none, so the compact clock
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(compact().isVisible());
+    EXPECT_EQ(ViewMode, 1);
+
+    compact().cmdClose->click();  // closing minimises
+    EXPECT_TRUE(compact().isVisible());
+    EXPECT_TRUE(compact().isMinimized());
+    main().mnuViewNormal_Click();
+    EXPECT_FALSE(main().close());
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_TRUE(main().isMinimized());
+    main().action("mnuFileClose")->trigger();
+    EXPECT_TRUE(main().isVisible());
+
+    trayPresent = true;  // a tray comes: closing hides again
+    main().Tray()->Poll();
+    main().mnuViewNormal_Click();
+    EXPECT_FALSE(main().isMinimized());
+    main().close();
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_EQ(ViewMode, 2);
+
+    trayPresent = false;  // the tray goes away while it was all there was
+    main().Tray()->Poll();
+    EXPECT_TRUE(compact().isVisible());
+    EXPECT_EQ(ViewMode, 1);
+}
+
+TEST_F(Desktop, AnUnansweredSecondCopyStillSaysItIsRunning) {
+    // A copy that holds the lock but does not answer (hung, or older): the box, and nothing loads.
+    const std::string lock = InstanceFolder() + "/Noorvale-" + std::to_string(getuid()) + ".lock";
+    const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(load());
+    ::close(fd);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Program is already running");
+    EXPECT_EQ(MainWindow(), nullptr);
+}
+
+TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
+    ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
+    NoticeServer server(testConnection("notices"));
+    ASSERT_TRUE(server.registered);
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    setClock(2002, 6, 21, 15, 42);
+    ASSERT_TRUE(load());
+
+    tickAt(15, 43, 0);  // Asr: sound and notice
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 1; }, 5000));
+    const NoticeServer::Call& asr = server.calls[0];
+    EXPECT_EQ(asr.app, "Noorvale");
+    EXPECT_EQ(asr.summary, QString("It is time for \u2068Asr\u2069 prayer."));
+    EXPECT_EQ(asr.body, QString("03:43 PM in \u2068Vellmore, LA -- USA\u2069"));
+    EXPECT_EQ(asr.replaces, 0u);
+    EXPECT_EQ(asr.actions, (QStringList{"stop", "Stop sound"}));
+    EXPECT_TRUE(QFile::exists(asr.icon)) << asr.icon.toStdString();
+    EXPECT_EQ(asr.hints.value("desktop-entry").toString(), "noorvale");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main().Notice()->LastId() == server.lastId; }, 5000));
+    for (int s = 1; s < 4; ++s) tickAt(15, 43, s);
+    EXPECT_EQ(server.calls.size(), 1u);  // once per prayer, not per tick
+
+    tickAt(19, 10, 0);  // Maghrib replaces the Asr notice
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 2; }, 5000));
+    EXPECT_EQ(server.calls[1].replaces, server.lastId);
+    EXPECT_EQ(server.calls[1].summary, QString("It is time for \u2068Maghrib\u2069 prayer."));
+    ASSERT_EQ(main().player()->Status(), "playing");
+    server.invoke(server.lastId + 1, "stop");  // another program's notice: not ours
+    QTest::qWait(200);
+    EXPECT_EQ(main().player()->Status(), "playing");
+    server.invoke(server.lastId, "stop");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main().player()->Status() != "playing"; }, 5000));
+    EXPECT_FALSE(main().m_frmSysTray->mnuSysTray(3)->isEnabled());
+
+    SaveDesktopNotice(false);  // switched off in Options
+    tickAt(20, 29, 0);
+    QTest::qWait(300);
+    EXPECT_EQ(server.calls.size(), 2u);
+}
+
+TEST(SecondLaunch, BringsTheRunningCopyForwardAndEnds) {
+    QTemporaryDir home;
+    writeStartup(home, 1);  // the compact clock
+    QProcess first;
+    first.setProcessEnvironment(programEnvironment(home));
+    first.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(home.path() + QString("/Noorvale-%1.socket").arg(getuid())); }, 10000));
+
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment(home));
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(second.waitForFinished(10000)) << "the second copy did not end (a box?)";
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    const QByteArray store = storeAfterTerm(first, home);
+    EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();  // the main window came
+}
+
+TEST(DesktopTray, AStatusNotifierHostShowsTheMenuAndItsClickOpensTheMainWindow) {
+    ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
+    QProcess xvfb;
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    ASSERT_TRUE(xvfb.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb.canReadLine(); }, 10000));
+    const QString display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
+
+    QDBusConnection connection = testConnection("watcher");
+    Watcher watcher(connection);
+    ASSERT_TRUE(watcher.registered);
+    QTemporaryDir home;
+    writeStartup(home, 1);
+    QProcess program;
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("DISPLAY", display);
+    program.setProcessEnvironment(env);
+    program.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(program.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.items.isEmpty(); }, 15000)) << "no item registered";
+    const QString item = watcher.items.first();
+
+    QDBusMessage getMenu = QDBusMessage::createMethodCall(item, "/StatusNotifierItem",
+                                                          "org.freedesktop.DBus.Properties", "Get");
+    getMenu << QString("org.kde.StatusNotifierItem") << QString("Menu");
+    const QDBusMessage menuPath = callAndWait(connection, getMenu);
+    ASSERT_EQ(menuPath.type(), QDBusMessage::ReplyMessage) << menuPath.errorMessage().toStdString();
+    const QString path = qvariant_cast<QDBusObjectPath>(qvariant_cast<QDBusVariant>(menuPath.arguments().first()).variant()).path();
+
+    QDBusMessage layout = QDBusMessage::createMethodCall(item, path, "com.canonical.dbusmenu", "GetLayout");
+    layout << 0 << -1 << QStringList{};
+    const QDBusMessage reply = callAndWait(connection, layout);
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    ASSERT_EQ(reply.arguments().size(), 2);
+    EXPECT_EQ(menuEntries(qvariant_cast<QDBusArgument>(reply.arguments().at(1))),
+              (QStringList{"_Normal", "_Compact", "-", "_Stop Playback (off)", "-", "Check for _Updates", "-",
+                           "_Exit Noorvale"}));
+
+    QDBusMessage activate = QDBusMessage::createMethodCall(item, "/StatusNotifierItem", "org.kde.StatusNotifierItem",
+                                                           "Activate");
+    activate << 10 << 10;  // a single click
+    const QDBusMessage activated = callAndWait(connection, activate);
+    EXPECT_EQ(activated.type(), QDBusMessage::ReplyMessage) << activated.errorMessage().toStdString();
+    QTest::qWait(500);
+    const QByteArray store = storeAfterTerm(program, home);
+    EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();
+    xvfb.terminate();
+    xvfb.waitForFinished(5000);
+}
+
+#include "test_desktop.moc"
