@@ -194,7 +194,7 @@ void frmMain::buildMenus() {
     addEntry(view, "mnuViewText", "Toolbar Te&xt", &frmMain::mnuViewText_Click)->setCheckable(true);
     addEntry(view, "mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
     separator(view);
-    addEntry(view, "mnuViewToday", "&Today", &frmMain::mnuViewToday_Click)->setCheckable(true);
+    addEntry(view, "mnuViewToday", "To&day", &frmMain::mnuViewToday_Click)->setCheckable(true);
     addEntry(view, "mnuViewWeek", "&Week", &frmMain::mnuViewWeek_Click)->setCheckable(true);
     addEntry(view, "mnuViewMonth", "&Month", &frmMain::mnuViewMonth_Click)->setCheckable(true);
     addEntry(view, "mnuViewYear", "&Year", &frmMain::mnuViewYear_Click)->setCheckable(true);
@@ -210,10 +210,10 @@ void frmMain::buildMenus() {
     addEntry(tools, "mnuToolsCustomize", "&Customize...", &frmMain::mnuToolsCustomize_Click);
     addEntry(tools, "mnuToolsOptions", "&Options...", &frmMain::mnuToolsOptions_Click);
 
-    QMenu* help = menu("mnuHelp", "Help");
+    QMenu* help = menu("mnuHelp", "&Help");
     addEntry(help, "mnuHelpContents", "&Contents and Index...", &frmMain::mnuHelpContents_Click);
     separator(help);
-    QMenu* online = help->addMenu("Noorvale Online");
+    QMenu* online = help->addMenu("Noorvale &Online");
     online->setObjectName("mnuHelpNV");
     online->menuAction()->setObjectName("mnuHelpNV");
     actions_["mnuHelpNV"] = online->menuAction();

@@ -187,9 +187,13 @@ private:
     void FireAlert(int16_t k);
     void PlayAlertSound(int16_t k);
     void BuildAlertManager();
+    // Prayer k's name as our texts show it: set apart when it is written right to left.
     QString PrayerName(int16_t k) const;
     void CreateSysTray();
     void CreateDesktopHelpers();
+    void AddShortcuts();
+    void NameControls();
+    void DescribeClocks();
     void CloseNormalView();
     void CloseCompactView();
     void NotifyPrayer(int16_t k);

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "App.h"
+#include "Bidi.h"
 #include "DaySchedule.h"
 #include "FormatDate.h"
 #include "NoorvaleMain.h"
@@ -29,7 +30,7 @@ constexpr int kStopItem = 3;
 
 QString frmMain::PrayerName(int16_t k) const {
     const int16_t period = AlertToPeriod(k);
-    return period >= 1 && period <= 6 ? QString::fromStdString(PeriodNames[period - 1]) : QString();
+    return period >= 1 && period <= 6 ? Isolate(QString::fromStdString(PeriodNames[period - 1])) : QString();
 }
 
 void frmMain::tmrAlert_Timer() {
@@ -56,6 +57,7 @@ void frmMain::tmrAlert_Timer() {
     if (currentPrayer_ >= 1 && currentPrayer_ <= 5 && DaySchedule[currentPrayer_ - 1].Time == current)
         resumeNext([&] { BlinkAlert(currentPrayer_); });
     resumeNext([&] { UpdateStatusClock(); });
+    resumeNext([&] { DescribeClocks(); });
 }
 
 void frmMain::ShowNextPrayer(int16_t k, const QString& prefix) {

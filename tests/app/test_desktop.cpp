@@ -6,6 +6,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QToolButton>
 #include <QDBusAbstractAdaptor>
@@ -16,12 +17,19 @@
 #include <QDBusVariant>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QMenuBar>
 #include <QTest>
+#include <QTextLayout>
+#include <QTreeWidget>
+#include <map>
 
 #include "AppFixture.h"
+#include "CalendarProps.h"
+#include "Clock.h"
 #include "DaySchedule.h"
 #include "DesktopNotice.h"
 #include "NoorvaleMain.h"
@@ -268,8 +276,8 @@ TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 1; }, 5000));
     const NoticeServer::Call& asr = server.calls[0];
     EXPECT_EQ(asr.app, "Noorvale");
-    EXPECT_EQ(asr.summary, QString("It is time for \u2068Asr\u2069 prayer."));
-    EXPECT_EQ(asr.body, QString("03:43 PM in \u2068Vellmore, LA -- USA\u2069"));
+    EXPECT_EQ(asr.summary, QString("It is time for Asr prayer."));
+    EXPECT_EQ(asr.body, QString("03:43 PM in Vellmore, LA -- USA"));
     EXPECT_EQ(asr.replaces, 0u);
     EXPECT_EQ(asr.actions, (QStringList{"stop", "Stop sound"}));
     EXPECT_TRUE(QFile::exists(asr.icon)) << asr.icon.toStdString();
@@ -281,7 +289,7 @@ TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
     tickAt(19, 10, 0);  // Maghrib replaces the Asr notice
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 2; }, 5000));
     EXPECT_EQ(server.calls[1].replaces, server.lastId);
-    EXPECT_EQ(server.calls[1].summary, QString("It is time for \u2068Maghrib\u2069 prayer."));
+    EXPECT_EQ(server.calls[1].summary, QString("It is time for Maghrib prayer."));
     ASSERT_EQ(main().player()->Status(), "playing");
     server.invoke(server.lastId + 1, "stop");  // another program's notice: not ours
     QTest::qWait(200);
@@ -294,6 +302,99 @@ TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
     tickAt(20, 29, 0);
     QTest::qWait(300);
     EXPECT_EQ(server.calls.size(), 2u);
+}
+
+TEST_F(Desktop, KeysWorkAndEveryMenuHasOneLetterPerEntry) {
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    ASSERT_TRUE(load());
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    const struct {
+        QKeyCombination key;
+        int view, style;
+    } keys[] = {
+        {Qt::CTRL | Qt::Key_1, 1, 1}, {Qt::CTRL | Qt::Key_4, 4, 1}, {Qt::CTRL | Qt::Key_D, 4, 2},
+        {Qt::CTRL | Qt::Key_3, 3, 2}, {Qt::CTRL | Qt::Key_D, 3, 1}, {Qt::CTRL | Qt::Key_2, 2, 1},
+    };
+    for (const auto& k : keys) {
+        QTest::keyClick(&main(), k.key.key(), k.key.keyboardModifiers());
+        EXPECT_EQ(CalProp().view, k.view);
+        EXPECT_EQ(CalProp().dateStyle, k.style);
+    }
+    EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 7);
+    answer = vbNo;
+    QTest::keyClick(&main(), Qt::Key_Q, Qt::ControlModifier);  // Exit asks first
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?");
+
+    // Alt + a letter reaches one entry only, in every menu.
+    std::vector<QMenu*> menus;
+    for (QAction* top : main().menuBar()->actions())
+        if (top->menu()) menus.push_back(top->menu());
+    for (size_t i = 0; i < menus.size(); ++i)
+        for (QAction* a : menus[i]->actions())
+            if (a->menu()) menus.push_back(a->menu());
+    menus.push_back(nullptr);  // the menu bar itself
+    for (QMenu* m : menus) {
+        const QList<QAction*> entries = m ? m->actions() : main().menuBar()->actions();
+        std::map<QChar, QString> letters;
+        for (QAction* a : entries) {
+            const int amp = a->text().indexOf('&');
+            if (a->isSeparator() || amp < 0) continue;
+            const QChar letter = a->text().at(amp + 1).toLower();
+            EXPECT_TRUE(letters.emplace(letter, a->text()).second)
+                << a->text().toStdString() << " and " << letters[letter].toStdString();
+        }
+    }
+
+    // Every picture button and clock has a name for a screen reader.
+    std::vector<QWidget*> named = {main().picClock, compact().picSmClock};
+    for (QToolButton* b : main().findChildren<QToolButton*>())
+        if (!b->icon().isNull()) named.push_back(b);
+    for (QToolButton* b : compact().findChildren<QToolButton*>()) named.push_back(b);
+    main().action("mnuViewText")->trigger();  // toolbar captions off: the buttons are pictures only
+    for (QWidget* w : named) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty()) << w->metaObject()->className() << " " << w->objectName().toStdString();
+    }
+    setClock(2002, 6, 21, 10, 15);
+    main().tmrAlert_Timer();
+    EXPECT_EQ(main().picClock->accessibleDescription(), "The time is 10:15 AM. Dhuhr at 12:07 PM");
+}
+
+TEST_F(Desktop, AnArabicPrayerNameKeepsOurSentencesInOrder) {
+    storeLong("\\System\\Startup", "DefaultView", 1);
+    storeText("\\User\\Period\\3", "Name", "الظهر");  // Dhuhr
+    setClock(2002, 6, 21, 10, 0);
+    ASSERT_TRUE(load());
+    const QString name = QString("⁨الظهر⁩");
+    main().tmrAlert_Timer();
+    EXPECT_EQ(compact().lblMessage->text(), name + " at 12:07 PM");
+    EXPECT_EQ(main().windowTitle(), "Noorvale - Next Prayer: " + name + " at 12:07 PM");
+    EXPECT_EQ(compact().lblMessage->layoutDirection(), Qt::LeftToRight);
+
+    // Laid out as the label draws it: the name first (on the left), then our words, the full stop last.
+    auto xOf = [](const QString& text, int index) {
+        QTextLayout layout(text, QApplication::font());
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        return line.cursorToX(index);
+    };
+    const QString message = compact().lblMessage->text();
+    EXPECT_LT(xOf(message, 1), xOf(message, message.indexOf("at")));
+    EXPECT_LT(xOf(message, message.indexOf("at")), xOf(message, message.indexOf("PM")));
+    setClock(2002, 6, 21, 12, 7, 0);
+    main().tmrAlert_Timer();
+    setClock(2002, 6, 21, 12, 7, 1);
+    main().tmrAlert_Timer();
+    const QString now = compact().lblMessage->text().isEmpty() ? (main().tmrAlert_Timer(), compact().lblMessage->text())
+                                                               : compact().lblMessage->text();
+    EXPECT_EQ(now, name + " NOW.");
+    EXPECT_GT(xOf(now, now.size()), xOf(now, now.indexOf("NOW")));
+    EXPECT_GT(xOf(now, now.indexOf("NOW")), xOf(now, 1));
+    EXPECT_EQ(main().tvwAlertMngr->topLevelItem(0)->child(0)->child(1)->text(0), name + " (12:07 PM)");
 }
 
 TEST(SecondLaunch, BringsTheRunningCopyForwardAndEnds) {
