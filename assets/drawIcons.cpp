@@ -2,6 +2,8 @@
 //   Print Compact Date Views Customize Options Update Help .png   toolbar buttons (32 x 32)
 //   BELL SPEAKER GREEN RED .png                                   Alert Manager tree (16 x 16)
 //   Main_ON Main_OFF .png                                         window and tray icon (64 x 64)
+// and the program's icon for the desktop's icon theme, beside the graphics folder:
+//   icons/hicolor/<N>x<N>/apps/noorvale.png for N = 16 22 24 32 48 64 128 256
 // Usage: nv-draw-icons <graphics folder>
 #include <QDir>
 #include <QGuiApplication>
@@ -202,8 +204,9 @@ QImage lamp(const QColor& c) {
 }
 
 // The program's icon: a crescent and a star over a green tile; grey when "off" (the blink).
-QImage mainIcon(bool on) {
-    return draw(64, [&](QPainter& p) {
+QImage mainIcon(bool on, int size = 64) {
+    return draw(size, [&](QPainter& p) {
+        p.scale(size / 64.0, size / 64.0);  // drawn on a 64-pixel grid
         const QColor tile = on ? kGreen : QColor(120, 128, 136);
         p.setPen(Qt::NoPen);
         p.setBrush(tile);
@@ -246,5 +249,9 @@ int main(int argc, char** argv) {
               save(speaker(), dir, "SPEAKER.png") && save(lamp(QColor(30, 160, 60)), dir, "GREEN.png") &&
               save(lamp(QColor(200, 40, 40)), dir, "RED.png") && save(mainIcon(true), dir, "Main_ON.png") &&
               save(mainIcon(false), dir, "Main_OFF.png");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QDir apps(dir.filePath(QString("../icons/hicolor/%1x%1/apps").arg(size)));
+        ok = ok && apps.mkpath(".") && save(mainIcon(true, size), apps, "noorvale.png");
+    }
     return ok ? 0 : 1;
 }

@@ -17,6 +17,8 @@
 #include <QDBusVariant>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -27,6 +29,7 @@
 #include <QTreeWidget>
 #include <map>
 
+#include "App.h"
 #include "AppFixture.h"
 #include "CalendarProps.h"
 #include "Clock.h"
@@ -395,6 +398,25 @@ TEST_F(Desktop, AnArabicPrayerNameKeepsOurSentencesInOrder) {
     EXPECT_GT(xOf(now, now.size()), xOf(now, now.indexOf("NOW")));
     EXPECT_GT(xOf(now, now.indexOf("NOW")), xOf(now, 1));
     EXPECT_EQ(main().tvwAlertMngr->topLevelItem(0)->child(0)->child(1)->text(0), name + " (12:07 PM)");
+}
+
+TEST_F(Desktop, EveryWindowCarriesTheProgramsIconInEverySize) {
+    App::SetIdentity();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "noorvale");
+    const QString themes = QString(NOORVALE_BIN_DIR) + "/icons/hicolor/";
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage drawn(themes + QString("%1x%1/apps/noorvale.png").arg(size));
+        EXPECT_EQ(drawn.size(), QSize(size, size)) << size;
+        EXPECT_GT(qAlpha(drawn.pixel(size / 2, size / 2)), 0) << size;  // a picture, not an empty square
+    }
+    EXPECT_EQ(App::Icon().availableSizes().size(), 8);
+    QFile svg(themes + "scalable/apps/noorvale.svg");
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    storeLong("\\System\\Startup", "DefaultView", 1);
+    ASSERT_TRUE(load());
+    for (QWidget* w : std::initializer_list<QWidget*>{&main(), &compact()})
+        EXPECT_FALSE(w->windowIcon().isNull()) << w->objectName().toStdString();
 }
 
 TEST(SecondLaunch, BringsTheRunningCopyForwardAndEnds) {
