@@ -105,9 +105,14 @@ constexpr HelpLink kHelpPages[] = {
 }  // namespace
 
 QIcon picture(const QString& key) {
-    const QString file = QString::fromStdString(ProgramFolder()) + "/graphics/" + key + ".png";
+    const QString stem = QString::fromStdString(ProgramFolder()) + "/graphics/" + key;
+    const QString dark = stem + "-dark.png";
+    if (DarkPalette(QApplication::palette()) && QFile::exists(dark)) return QIcon(dark);
+    const QString file = stem + ".png";
     return QFile::exists(file) ? QIcon(file) : QIcon();
 }
+
+bool DarkPalette(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
 
 QString& ClockPicturePath() {
     static QString path;
@@ -435,6 +440,7 @@ void frmMain::LoadClockProp() {
         ClockPicturePath() = QString::fromStdString(file);
         const QImage image(QString::fromStdString(file));
         picClock->Picture(image);  // a missing file leaves the clock without a picture
+        picClock->FollowWindowColor(true, file == fallback);
     });
     resumeNext([&] {
         int32_t back = readLong(key, "ColorBack", 0xFFFFFF);

@@ -26,6 +26,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPalette;
 class QStatusBar;
 class QTabWidget;
 class QTimer;
@@ -46,8 +47,11 @@ class DesktopNotice;
 class TrayWatch;
 
 // A picture of the program's image lists by its key ("Main_ON", "BELL", "Print", ...): the
-// file graphics/<key>.png of the program folder; an empty icon when there is none.
+// file graphics/<key>.png of the program folder, or graphics/<key>-dark.png (light lines) when
+// the application's palette is dark and there is one; an empty icon when there is none.
 QIcon picture(const QString& key);
+// True when the palette's window colour is dark.
+bool DarkPalette(const QPalette& palette);
 
 // The main clock's picture file: program-wide, shared with the Options dialog.
 QString& ClockPicturePath();
@@ -156,6 +160,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new palette (the desktop switched between light and dark): the pictures follow it.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -194,6 +200,7 @@ private:
     void AddShortcuts();
     void NameControls();
     void DescribeClocks();
+    void ShowPictures();
     void CloseNormalView();
     void CloseCompactView();
     void NotifyPrayer(int16_t k);

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "Bidi.h"
 #include "DaySchedule.h"
@@ -100,6 +101,22 @@ void frmMain::DescribeClocks() {
     if (picClock->accessibleDescription() != text) picClock->setAccessibleDescription(text);
     if (compact_ && compact_->picSmClock->accessibleDescription() != text)
         compact_->picSmClock->setAccessibleDescription(text);
+}
+
+void frmMain::ShowPictures() {
+    for (QAction* a : tlbMain->actions())
+        if (!a->data().toString().isEmpty()) a->setIcon(picture(a->data().toString()));
+    for (int r = 0; r < tvwAlertMngr->topLevelItemCount(); ++r) {
+        QTreeWidgetItem* root = tvwAlertMngr->topLevelItem(r);
+        root->setIcon(0, picture("BELL"));
+        for (int c = 0; c < root->childCount(); ++c) root->child(c)->setIcon(0, picture("SPEAKER"));
+    }
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        resumeNext([&] { ShowPictures(); });
 }
 
 }  // namespace nv

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QToolBar>
 #include <QToolButton>
 #include <QDBusAbstractAdaptor>
 #include <QDBusArgument>
@@ -19,6 +20,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <cmath>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -417,6 +421,87 @@ TEST_F(Desktop, EveryWindowCarriesTheProgramsIconInEverySize) {
     ASSERT_TRUE(load());
     for (QWidget* w : std::initializer_list<QWidget*>{&main(), &compact()})
         EXPECT_FALSE(w->windowIcon().isNull()) << w->objectName().toStdString();
+}
+
+namespace {
+
+double luminance(QColor c) {
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+// Of the pixels of a picture drawn on `background`, the share that stands out clearly from it
+// (a contrast of 3:1 or more).
+double clearShare(const QImage& drawn, QColor background) {
+    int marked = 0, clear = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            if (c == background) continue;
+            ++marked;
+            if (contrast(c, background) >= 3) ++clear;
+        }
+    return marked ? double(clear) / marked : 0.0;
+}
+QPalette darkPalette() {
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(40, 42, 46));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 31, 34));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(48, 50, 54));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    return p;
+}
+
+}  // namespace
+
+TEST_F(Desktop, UnderADarkPaletteThePicturesAndTheClockStandOut) {
+    const QPalette light = QApplication::palette();
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    ASSERT_TRUE(load());
+    main().resize(900, 600);
+    for (const QPalette& palette : {darkPalette(), light}) {
+        QApplication::setPalette(palette);  // the desktop switches while the program runs
+        QApplication::processEvents();
+        const QColor window = palette.color(QPalette::Window);
+        int buttons = 0;
+        for (QAction* a : main().tlbMain->actions()) {
+            const QString key = a->data().toString();
+            if (key.isEmpty()) continue;
+            QImage drawn(24, 24, QImage::Format_RGB32);
+            drawn.fill(window);
+            QPainter(&drawn).drawPixmap(0, 0, a->icon().pixmap(24, 24));
+            EXPECT_GT(clearShare(drawn, window), 0.3) << key.toStdString() << " on " << window.name().toStdString();
+            ++buttons;
+        }
+        EXPECT_EQ(buttons, 8);
+        const QColor base = palette.color(QPalette::Base);
+        QTreeWidgetItem* speaker = main().tvwAlertMngr->topLevelItem(0)->child(0);
+        QImage drawn(16, 16, QImage::Format_RGB32);
+        drawn.fill(base);
+        QPainter(&drawn).drawPixmap(0, 0, speaker->icon(0).pixmap(16, 16));
+        EXPECT_GT(clearShare(drawn, base), 0.3) << "SPEAKER on " << base.name().toStdString();
+
+        // The clock: its corners are the window's colour, its face is drawn.
+        const QImage clock = main().picClock->grab().toImage();
+        EXPECT_EQ(clock.pixelColor(3, 3), window);
+        EXPECT_GT(contrast(clock.pixelColor(clock.width() / 2, clock.height() / 4), window), 1.3);
+
+        // Pictures for a person to look at: NOORVALE_SHOTS=<folder>.
+        const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
+        if (!shots.isEmpty()) {
+            const QString look = DarkPalette(palette) ? "dark" : "light";
+            main().grab().save(shots + "/main-" + look + ".png");
+            main().mnuViewCompact_Click();
+            QApplication::processEvents();
+            compact().grab().save(shots + "/compact-" + look + ".png");
+            main().mnuViewNormal_Click();
+        }
+    }
 }
 
 TEST(SecondLaunch, BringsTheRunningCopyForwardAndEnds) {
