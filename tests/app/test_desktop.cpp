@@ -48,6 +48,7 @@
 #include "frmSysTray.h"
 #include "support/DiskAudio.h"
 #include "support/PrivateBus.h"
+#include "support/ProgramEnvironment.h"
 
 using namespace nv;
 using nv::test::AppFixture;
@@ -184,12 +185,7 @@ QDBusMessage callAndWait(QDBusConnection& connection, const QDBusMessage& call) 
 }
 
 QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home.path());
-    env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
-    env.insert("XDG_RUNTIME_DIR", home.path());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("SDL_AUDIODRIVER", "dummy");
+    QProcessEnvironment env = nv::test::programEnvironment(home);
     env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromStdString(bus.address()));
     return env;
 }
