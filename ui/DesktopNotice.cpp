@@ -30,10 +30,7 @@ bool LoadDesktopNotice() { return ReadRegValue(HKEY_CURRENT_USER, alertsKey(), "
 
 void SaveDesktopNotice(bool on) { WriteRegLong(HKEY_CURRENT_USER, alertsKey(), "DesktopNotice", on ? 1 : 0); }
 
-DesktopNotice::DesktopNotice(QObject* parent) : QObject(parent) {
-    QDBusConnection::sessionBus().connect(kService, kPath, kService, "ActionInvoked", this,
-                                          SLOT(onActionInvoked(uint, QString)));
-}
+DesktopNotice::DesktopNotice(QObject* parent) : QObject(parent) {}
 
 void DesktopNotice::Show(const QString& summary, const QString& body, bool stopAction, QSystemTrayIcon* fallback) {
     QPointer<QSystemTrayIcon> tray(fallback);
@@ -47,6 +44,8 @@ void DesktopNotice::Show(const QString& summary, const QString& body, bool stopA
         showFallback();
         return;
     }
+    if (!listening_)  // the bus is first touched at the first notice, not at start-up
+        listening_ = bus.connect(kService, kPath, kService, "ActionInvoked", this, SLOT(onActionInvoked(uint, QString)));
     QDBusMessage notify = QDBusMessage::createMethodCall(kService, kPath, kService, "Notify");
     const QStringList actions = stopAction ? QStringList{kStopKey, "Stop sound"} : QStringList{};
     QVariantMap hints;

@@ -44,6 +44,7 @@ private slots:
 
 private:
     uint32_t id_ = 0;
+    bool listening_ = false;
 };
 
 }  // namespace nv

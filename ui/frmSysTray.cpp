@@ -74,14 +74,18 @@ int32_t frmSysTray::ShowMenu() {
 }
 
 bool frmSysTray::StatusNotifierHostPresent() {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) return false;
-    QDBusMessage ask = QDBusMessage::createMethodCall("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
-                                                      "org.freedesktop.DBus.Properties", "Get");
-    ask << QString("org.kde.StatusNotifierWatcher") << QString("IsStatusNotifierHostRegistered");
-    const QDBusMessage reply = bus.call(ask, QDBus::Block, 2000);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
-    return qvariant_cast<QDBusVariant>(reply.arguments().first()).variant().toBool();
+    // Asked once a run, as the toolkit does when it chooses between the D-Bus and the X11 tray.
+    static const bool present = [] {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) return false;
+        QDBusMessage ask = QDBusMessage::createMethodCall("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                                          "org.freedesktop.DBus.Properties", "Get");
+        ask << QString("org.kde.StatusNotifierWatcher") << QString("IsStatusNotifierHostRegistered");
+        const QDBusMessage reply = bus.call(ask, QDBus::Block, 2000);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+        return qvariant_cast<QDBusVariant>(reply.arguments().first()).variant().toBool();
+    }();
+    return present;
 }
 
 void frmSysTray::activate(QSystemTrayIcon::ActivationReason reason) {

@@ -55,7 +55,7 @@ public:
     // icon was made; the toolkit chooses the same way).
     bool DBusHost() const { return dbusHost_; }
 
-    // Whether the session bus has a StatusNotifierItem host.
+    // Whether the session bus has a StatusNotifierItem host (asked at the first call of a run).
     static bool StatusNotifierHostPresent();
 
 signals:
