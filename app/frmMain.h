@@ -247,6 +247,8 @@ private:
     QPointer<frmOptions> options_;
     TrayWatch* trayWatch_ = nullptr;
     DesktopNotice* notice_ = nullptr;
+    DateValue describedMinute_ = -1;
+    QString describedMessage_;
     std::unique_ptr<clsMMedia> player_;
     QIcon mainOn_, mainOff_;
     bool blinkPhase_ = false;

@@ -96,6 +96,11 @@ void frmMain::NameControls() {
 }
 
 void frmMain::DescribeClocks() {
+    const DateValue minute = TruncToMinute(now());
+    const QString message = compact_ ? compact_->lblMessage->text() : QString();
+    if (minute == describedMinute_ && message == describedMessage_) return;  // once a minute, or as the message changes
+    describedMinute_ = minute;
+    describedMessage_ = message;
     const QString text = "The time is " + QString::fromStdString(FormatDate(now(), "Medium Time")) + ". " +
                          (compact_ ? compact_->lblMessage->text() : QString());
     if (picClock->accessibleDescription() != text) picClock->setAccessibleDescription(text);
