@@ -40,6 +40,7 @@
 #include "DaySchedule.h"
 #include "DesktopNotice.h"
 #include "NoorvaleMain.h"
+#include "Pickers.h"
 #include "Process.h"
 #include "TrayWatch.h"
 #include "clsMMedia.h"
@@ -325,10 +326,19 @@ TEST_F(Desktop, KeysWorkAndEveryMenuHasOneLetterPerEntry) {
         EXPECT_EQ(CalProp().dateStyle, k.style);
     }
     EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 7);
+    int printDialogs = 0;
+    const PrinterPicker previousPicker = setPrinterPicker([&](QWidget*, QPrinter&) {
+        ++printDialogs;
+        return false;  // cancelled
+    });
+    QTest::keyClick(&main(), Qt::Key_P, Qt::ControlModifier);
+    setPrinterPicker(previousPicker);
+    EXPECT_EQ(printDialogs, 1);
     answer = vbNo;
+    const size_t shown = boxes.size();
     QTest::keyClick(&main(), Qt::Key_Q, Qt::ControlModifier);  // Exit asks first
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?");
+    ASSERT_EQ(boxes.size(), shown + 1);
+    EXPECT_EQ(boxes.back().text, "Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?");
 
     // Alt + a letter reaches one entry only, in every menu.
     std::vector<QMenu*> menus;
@@ -481,6 +491,7 @@ TEST_F(Desktop, UnderADarkPaletteThePicturesAndTheClockStandOut) {
         drawn.fill(base);
         QPainter(&drawn).drawPixmap(0, 0, speaker->icon(0).pixmap(16, 16));
         EXPECT_GT(clearShare(drawn, base), 0.3) << "SPEAKER on " << base.name().toStdString();
+        EXPECT_EQ(speaker->icon(0).pixmap(16, 16).toImage(), picture("SPEAKER").pixmap(16, 16).toImage());
 
         // The clock: its corners are the window's colour, its face is drawn.
         const QImage clock = main().picClock->grab().toImage();
