@@ -50,7 +50,6 @@ void DesktopNotice::Show(const QString& summary, const QString& body, bool stopA
     const QStringList actions = stopAction ? QStringList{kStopKey, "Stop sound"} : QStringList{};
     QVariantMap hints;
     hints["desktop-entry"] = QString("noorvale");
-    hints["category"] = QString("im.received");
     hints["urgency"] = QVariant::fromValue<uchar>(1);
     notify << QString("Noorvale") << static_cast<uint>(id_) << iconForNotice() << summary << body << actions << hints
            << static_cast<int>(-1);
