@@ -54,9 +54,8 @@ bool ListenForSecondLaunch(QObject* parent, std::function<void()> show) {
                 if (socket->readLine(kMaxLine + 1) == kRequest) {
                     show();
                     socket->write(kAnswer);
-                    socket->flush();
                 }
-                socket->disconnectFromServer();
+                socket->disconnectFromServer();  // after the answer has been written
             });
         }
     });
