@@ -19,6 +19,7 @@
 #include "MExceptionHandler.h"
 #include "Process.h"
 #include "QtMsgBox.h"
+#include "SecondLaunch.h"
 #include "VbError.h"
 #include "frmCompact.h"
 #include "frmMain.h"
@@ -86,6 +87,7 @@ frmCompact* CompactWindow() { return compactWindow; }
 bool LoadProgram() {
     resumeNext([] { InstallExceptionHandler(); });
     if (IsAlreadyRunning()) {
+        if (AskRunningCopyToShow()) return false;  // the running copy came forward
         MsgBox(std::string("Program is already running"), vbOKOnly, std::string("Noorvale"));
         return false;
     }
@@ -129,6 +131,11 @@ bool LoadProgram() {
         QObject::connect(mainWindow, &frmMain::unloaded, qApp, [] { endProgram(); });
         mainWindow->Form_Load();
     });
+    resumeNext([] {
+        if (mainWindow) ListenForSecondLaunch(mainWindow, [] {
+            if (mainWindow) mainWindow->mnuViewNormal_Click();
+        });
+    });
     pump();
     resumeNext([&] {
         if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth);
@@ -145,6 +152,9 @@ bool LoadProgram() {
         } else if (ViewMode == 1 && compactWindow && mainWindow) {
             mainWindow->SelCompactView(true);
         }
+    });
+    resumeNext([] {
+        if (mainWindow) mainWindow->KeepReachable();  // a tray-only start on a desktop without a tray
     });
     resumeNext([&] {
         if (splash) splash->close();

@@ -109,9 +109,14 @@ constexpr HelpLink kHelpPages[] = {
 }  // namespace
 
 QIcon picture(const QString& key) {
-    const QString file = QString::fromStdString(ProgramFolder()) + "/graphics/" + key + ".png";
+    const QString stem = QString::fromStdString(ProgramFolder()) + "/graphics/" + key;
+    const QString dark = stem + "-dark.png";
+    if (DarkPalette(QApplication::palette()) && QFile::exists(dark)) return QIcon(dark);
+    const QString file = stem + ".png";
     return QFile::exists(file) ? QIcon(file) : QIcon();
 }
+
+bool DarkPalette(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
 
 QString& ClockPicturePath() {
     static QString path;
@@ -157,7 +162,7 @@ frmMain::frmMain(frmCompact* compact) : compact_(compact) {
 void frmMain::AttachCompact(frmCompact* compact) {
     compact_ = compact;
     if (!compact_) return;
-    connect(compact_, &frmCompact::closeRequested, this, [this] { SelCompactView(false); });
+    connect(compact_, &frmCompact::closeRequested, this, [this] { CloseCompactView(); });
     connect(compact_, &frmCompact::normalViewRequested, this, [this] { mnuViewNormal_Click(); });
 }
 
@@ -216,10 +221,10 @@ void frmMain::buildMenus() {
     addEntry(tools, "mnuToolsCustomize", "&Customize...", &frmMain::mnuToolsCustomize_Click);
     addEntry(tools, "mnuToolsOptions", "&Options...", &frmMain::mnuToolsOptions_Click);
 
-    QMenu* help = menu("mnuHelp", "Help");
+    QMenu* help = menu("mnuHelp", "&Help");
     addEntry(help, "mnuHelpContents", "&Contents and Index...", &frmMain::mnuHelpContents_Click);
     separator(help);
-    QMenu* online = help->addMenu("Noorvale Online");
+    QMenu* online = help->addMenu("Noorvale &Online");
     online->setObjectName("mnuHelpNV");
     online->menuAction()->setObjectName("mnuHelpNV");
     actions_["mnuHelpNV"] = online->menuAction();
@@ -368,6 +373,7 @@ void frmMain::Form_Load() {
     });
     resumeNext([&] { CreateSysTray(); });
     resumeNext([&] { setMinimumSize(pixelsX(kMinWidth), pixelsY(kMinHeight)); });
+    resumeNext([&] { CreateDesktopHelpers(); });
     resumeNext([&] { LoadSystemValues(); });
     resumeNext([&] { LoadUpdateProp(); });
     resumeNext([&] { LoadClockProp(); });
@@ -461,6 +467,7 @@ void frmMain::LoadClockProp() {
         ClockPicturePath() = QString::fromStdString(file);
         const QImage image(QString::fromStdString(file));
         picClock->Picture(image);  // a missing file leaves the clock without a picture
+        picClock->FollowWindowColor(true, file == fallback);
     });
     resumeNext([&] {
         int32_t back = readLong(key, "ColorBack", 0xFFFFFF);
@@ -710,6 +717,7 @@ void frmMain::SelCompactView(bool show) {
 void frmMain::mnuViewNormal_Click() {
     SelCompactView(false);
     SelNormalView(true);
+    raise();
     activateWindow();
 }
 
@@ -719,7 +727,7 @@ void frmMain::mnuViewCompact_Click() {
     if (compact_) compact_->raise();
 }
 
-void frmMain::mnuFileClose_Click() { SelNormalView(false); }
+void frmMain::mnuFileClose_Click() { CloseNormalView(); }
 
 void frmMain::mnuViewToolbar_Click() {
     const bool on = action("mnuViewToolbar")->isChecked();  // already inverted by the click
@@ -918,7 +926,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();  // the close box only hides the window; the program stays in the tray
-    resumeNext([&] { SelNormalView(false); });
+    resumeNext([&] { CloseNormalView(); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -26,6 +26,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPalette;
 class QStatusBar;
 class QTabWidget;
 class QTimer;
@@ -42,10 +43,15 @@ class frmCompact;
 class frmCustomize;
 class frmOptions;
 class frmSysTray;
+class DesktopNotice;
+class TrayWatch;
 
 // A picture of the program's image lists by its key ("Main_ON", "BELL", "Print", ...): the
-// file graphics/<key>.png of the program folder; an empty icon when there is none.
+// file graphics/<key>.png of the program folder, or graphics/<key>-dark.png (light lines) when
+// the application's palette is dark and there is one; an empty icon when there is none.
 QIcon picture(const QString& key);
+// True when the palette's window colour is dark.
+bool DarkPalette(const QPalette& palette);
 
 // The main clock's picture file: program-wide, shared with the Options dialog.
 QString& ClockPicturePath();
@@ -86,6 +92,13 @@ public:
     void mnuViewRefresh_Click() override;
     void mnuViewNormal_Click();
     void mnuViewCompact_Click();
+
+    // The desktop around the windows: whether it has a tray now, and the notices at a prayer.
+    bool TrayAvailable() const;
+    TrayWatch* Tray() const { return trayWatch_; }
+    DesktopNotice* Notice() const { return notice_; }
+    // Without a tray no view may be left hidden: the tray-only view opens the compact clock.
+    void KeepReachable();
 
     // A menu entry or toolbar button by its control name ("mnuViewYear") or, for a toolbar
     // button, its key in upper case ("TLB:VIEWS").
@@ -147,6 +160,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new palette (the desktop switched between light and dark): the pictures follow it.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -180,8 +195,18 @@ private:
     void PlayAlertSound(int16_t k);
     void CloseEndedSound();
     void BuildAlertManager();
+    // Prayer k's name as our texts show it: set apart when it is written right to left.
     QString PrayerName(int16_t k) const;
     void CreateSysTray();
+    void CreateDesktopHelpers();
+    void AddShortcuts();
+    void NameControls();
+    void DescribeClocks();
+    void ShowPictures();
+    void CloseNormalView();
+    void CloseCompactView();
+    void NotifyPrayer(int16_t k);
+    void StopPlayback();
     void m_frmSysTray_SysTrayDoubleClick(int button);
     void m_frmSysTray_SysTrayMouseDown(int button);
     void m_frmSysTray_MenuClick(int32_t index, const QString& key);
@@ -227,6 +252,10 @@ private:
     QPointer<frmCompact> compact_;
     QPointer<frmCustomize> customize_;
     QPointer<frmOptions> options_;
+    TrayWatch* trayWatch_ = nullptr;
+    DesktopNotice* notice_ = nullptr;
+    DateValue describedMinute_ = -1;
+    QString describedMessage_;
     std::unique_ptr<clsMMedia> player_;
     QIcon mainOn_, mainOff_;
     bool blinkPhase_ = false;

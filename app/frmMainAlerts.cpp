@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "App.h"
+#include "Bidi.h"
 #include "DaySchedule.h"
 #include "FormatDate.h"
 #include "NoorvaleMain.h"
@@ -29,7 +30,7 @@ constexpr int kStopItem = 3;
 
 QString frmMain::PrayerName(int16_t k) const {
     const int16_t period = AlertToPeriod(k);
-    return period >= 1 && period <= 6 ? QString::fromStdString(PeriodNames[period - 1]) : QString();
+    return period >= 1 && period <= 6 ? Isolate(QString::fromStdString(PeriodNames[period - 1])) : QString();
 }
 
 void frmMain::tmrAlert_Timer() {
@@ -54,12 +55,14 @@ void frmMain::tmrAlert_Timer() {
     }
     if (fired != 0) {
         resumeNext([&] { FireAlert(fired); });
+        resumeNext([&] { NotifyPrayer(fired); });
         currentPrayer_ = fired;
     }
     if (currentPrayer_ >= 1 && currentPrayer_ <= 5 && DaySchedule[currentPrayer_ - 1].Time == current)
         resumeNext([&] { BlinkAlert(currentPrayer_); });
     resumeNext([&] { CloseEndedSound(); });
     resumeNext([&] { UpdateStatusClock(); });
+    resumeNext([&] { DescribeClocks(); });
 }
 
 void frmMain::ShowNextPrayer(int16_t k, const QString& prefix) {
@@ -204,6 +207,9 @@ void frmMain::CreateSysTray() {
     m_frmSysTray->IconHandle(mainOn_);
     connect(m_frmSysTray, &frmSysTray::SysTrayDoubleClick, this,
             [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayDoubleClick(b); }); });
+    connect(m_frmSysTray, &frmSysTray::MenuAboutToShow, this, [this] {
+        resumeNext([&] { m_frmSysTray->EnableMenuItem(kStopItem, QString::fromStdString(player_->Status()).toUpper() == "PLAYING"); });
+    });
     connect(m_frmSysTray, &frmSysTray::SysTrayMouseDown, this,
             [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayMouseDown(b); }); });
     connect(m_frmSysTray, &frmSysTray::MenuClick, this,
@@ -222,13 +228,16 @@ void frmMain::m_frmSysTray_MenuClick(int32_t, const QString& key) {
     const QString k = key.toUpper();
     if (k == "NORMAL") mnuViewNormal_Click();
     else if (k == "COMPACT") mnuViewCompact_Click();
-    else if (k == "STOP") {
-        if (QString::fromStdString(player_->Status()).toUpper() == "PLAYING") {
-            player_->mmClose();
-            m_frmSysTray->EnableMenuItem(kStopItem, false);
-        }
-    } else if (k == "UPDATE") mnuToolsUpdates_Click();
+    else if (k == "STOP") StopPlayback();
+    else if (k == "UPDATE") mnuToolsUpdates_Click();
     else if (k == "EXIT") Exit();
+}
+
+void frmMain::StopPlayback() {
+    if (QString::fromStdString(player_->Status()).toUpper() == "PLAYING") {
+        player_->mmClose();
+        if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, false);
+    }
 }
 
 void frmMain::Exit() {

@@ -1,12 +1,14 @@
 // Noorvale: the prayer-time desktop program.
 #include <QApplication>
 
+#include "App.h"
 #include "NoorvaleMain.h"
 #include "QtMsgBox.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Noorvale");
+    nv::App::SetIdentity();
     nv::installMessageBoxes();
     nv::InstallMsgBoxTestHook();
     return nv::Main();

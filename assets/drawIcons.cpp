@@ -2,6 +2,9 @@
 //   Print Compact Date Views Customize Options Update Help .png   toolbar buttons (32 x 32)
 //   BELL SPEAKER GREEN RED .png                                   Alert Manager tree (16 x 16)
 //   Main_ON Main_OFF .png                                         window and tray icon (64 x 64)
+// each toolbar and tree picture again as <name>-dark.png, drawn with light lines for dark windows,
+// and the program's icon for the desktop's icon theme, beside the graphics folder:
+//   icons/hicolor/<N>x<N>/apps/noorvale.png for N = 16 22 24 32 48 64 128 256
 // Usage: nv-draw-icons <graphics folder>
 #include <QDir>
 #include <QGuiApplication>
@@ -15,7 +18,7 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979;
-const QColor kInk(40, 52, 70);
+QColor kInk(40, 52, 70);  // the lines; light for the pictures shown on a dark window
 const QColor kGreen(22, 128, 88);
 const QColor kGold(214, 160, 40);
 
@@ -202,8 +205,9 @@ QImage lamp(const QColor& c) {
 }
 
 // The program's icon: a crescent and a star over a green tile; grey when "off" (the blink).
-QImage mainIcon(bool on) {
-    return draw(64, [&](QPainter& p) {
+QImage mainIcon(bool on, int size = 64) {
+    return draw(size, [&](QPainter& p) {
+        p.scale(size / 64.0, size / 64.0);  // drawn on a 64-pixel grid
         const QColor tile = on ? kGreen : QColor(120, 128, 136);
         p.setPen(Qt::NoPen);
         p.setBrush(tile);
@@ -239,12 +243,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "nv-draw-icons: cannot make %s\n", argv[1]);
         return 1;
     }
-    bool ok = save(print(), dir, "Print.png") && save(compact(), dir, "Compact.png") &&
-              save(date(), dir, "Date.png") && save(views(), dir, "Views.png") &&
-              save(customize(), dir, "Customize.png") && save(options(), dir, "Options.png") &&
-              save(update(), dir, "Update.png") && save(help(), dir, "Help.png") && save(bell(), dir, "BELL.png") &&
-              save(speaker(), dir, "SPEAKER.png") && save(lamp(QColor(30, 160, 60)), dir, "GREEN.png") &&
-              save(lamp(QColor(200, 40, 40)), dir, "RED.png") && save(mainIcon(true), dir, "Main_ON.png") &&
-              save(mainIcon(false), dir, "Main_OFF.png");
+    bool ok = true;
+    for (const char* variant : {"", "-dark"}) {
+        if (*variant) kInk = QColor(226, 232, 240);
+        auto name = [variant](const char* key) { return QByteArray(key) + variant + ".png"; };
+        ok = ok && save(print(), dir, name("Print")) && save(compact(), dir, name("Compact")) &&
+             save(date(), dir, name("Date")) && save(views(), dir, name("Views")) &&
+             save(customize(), dir, name("Customize")) && save(options(), dir, name("Options")) &&
+             save(update(), dir, name("Update")) && save(help(), dir, name("Help")) &&
+             save(bell(), dir, name("BELL")) && save(speaker(), dir, name("SPEAKER"));
+    }
+    ok = ok && save(lamp(QColor(30, 160, 60)), dir, "GREEN.png") && save(lamp(QColor(200, 40, 40)), dir, "RED.png") &&
+         save(mainIcon(true), dir, "Main_ON.png") && save(mainIcon(false), dir, "Main_OFF.png");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QDir apps(dir.filePath(QString("../icons/hicolor/%1x%1/apps").arg(size)));
+        ok = ok && apps.mkpath(".") && save(mainIcon(true, size), apps, "noorvale.png");
+    }
     return ok ? 0 : 1;
 }

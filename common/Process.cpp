@@ -24,8 +24,7 @@ std::string ExecutableFolder() {
     return slash == 0 ? std::string() : path.substr(0, slash);
 }
 
-bool InstanceLockHeldElsewhere(const std::string& name) {
-    if (lockFd >= 0) return false;  // this process holds it
+std::string InstanceFolder() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat st {};
     std::string folder = runtime && *runtime && ::stat(runtime, &st) == 0 && S_ISDIR(st.st_mode) ? runtime : "";
@@ -33,7 +32,12 @@ bool InstanceLockHeldElsewhere(const std::string& name) {
         const char* tmp = std::getenv("TMPDIR");
         folder = tmp && *tmp ? tmp : "/tmp";
     }
-    const std::string file = folder + "/" + name;
+    return folder;
+}
+
+bool InstanceLockHeldElsewhere(const std::string& name) {
+    if (lockFd >= 0) return false;  // this process holds it
+    const std::string file = InstanceFolder() + "/" + name;
     const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) return false;  // no lock can be had: let this copy run
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

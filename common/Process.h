@@ -9,7 +9,11 @@ namespace nv {
 // The folder of the running executable, without a trailing separator ("." when unknown).
 std::string ExecutableFolder();
 
-// Takes the per-user lock `name` (a file name) in $XDG_RUNTIME_DIR, or the temporary folder.
+// The per-user folder of the instance lock and its companions: $XDG_RUNTIME_DIR when it is a
+// folder, else $TMPDIR, else /tmp.
+std::string InstanceFolder();
+
+// Takes the per-user lock `name` (a file name) in InstanceFolder().
 // False when this process now holds it (or already did, or no lock can be had); true when
 // another process holds it. The kernel drops the lock when the process ends, however it ends,
 // so a crashed copy never leaves it stuck.

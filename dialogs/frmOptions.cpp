@@ -1,5 +1,7 @@
 #include "frmOptions.h"
 
+#include "DesktopNotice.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,6 +26,7 @@
 #include "CalendarProps.h"
 #include "Clock.h"
 #include "ColorRef.h"
+#include "DesktopNotice.h"
 #include "DialogOwner.h"
 #include "KeyFilter.h"
 #include "FormatDate.h"
@@ -223,9 +226,15 @@ void frmOptions::buildGeneralTab() {
     grid->addWidget(new QLabel("days", updates), 1, 2);
     grid->setColumnStretch(3, 1);
 
+    auto* alerts = new QGroupBox(" Alerts ", page);
+    chkDesktopNotice = new QCheckBox("Show a desktop notification at each prayer", alerts);
+    chkDesktopNotice->setObjectName("chkDesktopNotice");
+    (new QVBoxLayout(alerts))->addWidget(chkDesktopNotice);
+
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(startup);
     layout->addWidget(updates);
+    layout->addWidget(alerts);
     layout->addStretch();
     tabOptions->addTab(page, "&General");
 }
@@ -331,6 +340,7 @@ void frmOptions::Form_Load() {
         if (view < 0 || view > 3) view = 0;
         cboView->setCurrentIndex(view);
     });
+    resumeNext([&] { chkDesktopNotice->setChecked(LoadDesktopNotice()); });
     resumeNext([&] {
         const int32_t days = owner_.UpdateDays();
         txtUpdDays->setText(days >= 0 && days <= kMaxUpdateDays ? QString::number(days) : "14");
@@ -446,6 +456,7 @@ void frmOptions::cmdOK_Click() {
     resumeNext([&] { owner_.Gridlines(chkGridlines->isChecked()); });
     resumeNext([&] { cal.autoResize = chkAutoResize->isChecked(); });
     resumeNext([&] { WriteRegLong(HKEY_CURRENT_USER, startupKey(), "DefaultView", cboView->currentIndex()); });
+    resumeNext([&] { SaveDesktopNotice(chkDesktopNotice->isChecked()); });
     resumeNext([&] { owner_.SaveCalProp(); });
 
     // The main clock.

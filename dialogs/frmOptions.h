@@ -43,6 +43,7 @@ public:
     QRadioButton* optUpdDisable = nullptr;
     QRadioButton* optUpdReminder = nullptr;
     QLineEdit* txtUpdDays = nullptr;
+    QCheckBox* chkDesktopNotice = nullptr;
     QComboBox* cboDate = nullptr;
     QComboBox* cboHijri = nullptr;
     QComboBox* cboTime = nullptr;

@@ -1,6 +1,7 @@
 #include "Clock.h"
 
 #include <QFontMetrics>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPen>
 #include <QTimer>
@@ -273,10 +274,20 @@ void Clock::tmrClock_Timer() {
 }
 
 // Paint runs from the event loop, where nothing may be thrown: a failing step is skipped.
+void Clock::FollowWindowColor(bool on, bool roundPicture) {
+    followWindow_ = on;
+    roundPicture_ = roundPicture;
+    update();
+}
+
+QColor Clock::BackgroundColor() const {
+    return followWindow_ && colorBack_ == 0xFFFFFF ? palette().color(QPalette::Window) : colorFromRef(colorBack_);
+}
+
 void Clock::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QColor ink = colorFromRef(colorBorder_);
-    if (backMode_ != 0) p.fillRect(rect(), colorFromRef(colorBack_));
+    if (backMode_ != 0) p.fillRect(rect(), BackgroundColor());
     if (borderMode_ != 0) {
         p.setPen(Qt::black);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -292,7 +303,14 @@ void Clock::paintEvent(QPaintEvent*) {
             if (size.isEmpty()) return;
             if (scaledPicture_.size() != size)
                 scaledPicture_ = QPixmap::fromImage(picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            if (roundPicture_ && followWindow_) {
+                QPainterPath round;
+                round.addEllipse(target);
+                p.setClipPath(round);
+                p.setRenderHint(QPainter::Antialiasing);
+            }
             p.drawPixmap(target.topLeft(), scaledPicture_);
+            p.setClipping(false);
         });
     }
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QFont>
+#include <QColor>
 #include <QImage>
 #include <QLine>
 #include <QPixmap>
@@ -61,6 +62,13 @@ public:
     const QImage& Picture() const { return picture_; }
     void Picture(const QImage& value);
 
+    // A background left at the default white takes the window's colour instead, so the clock
+    // sits in a dark window without a white square; a round face picture (the program's own)
+    // then leaves its corners to that background.
+    void FollowWindowColor(bool on, bool roundPicture);
+    // The colour the background is filled with.
+    QColor BackgroundColor() const;
+
     // The saved property set, by the names "Enabled", "ShowNumbers", "ShowBorder",
     // "ShowSeconds", "ColorBack", "ColorBorder", "ColorFace", "Picture", "BackMode",
     // "BorderMode". Absent names read as their defaults; values equal to the default are not
@@ -105,6 +113,7 @@ private:
     int32_t borderMode_ = 0, backMode_ = 1;
     bool enabled_ = false, showNumbers_ = false, showBorder_ = true, showSeconds_ = true;
     int32_t colorBorder_ = 0, colorBack_ = 0, colorFace_ = 0xFFFFFF;
+    bool followWindow_ = false, roundPicture_ = false;
     bool faceFilled_ = true;
     QImage picture_;
     QPixmap scaledPicture_;  // the picture stretched to the current size, made on first paint

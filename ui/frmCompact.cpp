@@ -73,6 +73,7 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 
     picSmClock = new Clock(this);
     picSmClock->setObjectName(QStringLiteral("picSmClock"));
+    picSmClock->setAccessibleName(QStringLiteral("Compact Clock"));
     picSmClock->setGeometry(0, twipsToPixels(kClockTop), twipsToPixels(kClockSize), twipsToPixels(kClockSize));
 
     fraControl = new QFrame(this);
@@ -82,9 +83,7 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 
     lblMessage = new FitLabel(QStringLiteral("Prayer at 00:00 PM"), fraControl);  // the whole message shows
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
-    QFont messageFont = lblMessage->font();
-    messageFont.setPointSize(8);
-    lblMessage->setFont(messageFont);
+    lblMessage->setFont(QApplication::font());  // the user's own size, not a fixed one
     lblMessage->setGeometry(twipsToPixels(45), 0, twipsToPixels(kClockSize - 2 * kButtonSize - 90),
                             twipsToPixels(kBarHeight));
 
@@ -93,6 +92,8 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     chkOnTop->setCheckable(true);
     chkOnTop->setAutoRaise(true);
     chkOnTop->setToolTip(QStringLiteral("Push Pin to Keep OnTop"));
+    chkOnTop->setAccessibleName(QStringLiteral("Keep on top"));
+    chkOnTop->setAccessibleDescription(QStringLiteral("Keeps the compact clock above all other windows"));
     QIcon pin(graphicsFile("PinOut.png"));
     pin.addFile(graphicsFile("PinIn.png"), QSize(), QIcon::Normal, QIcon::On);
     chkOnTop->setIcon(pin);
@@ -103,6 +104,8 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoRaise(true);
     cmdClose->setToolTip(QStringLiteral("Close Window"));
+    cmdClose->setAccessibleName(QStringLiteral("Close"));
+    cmdClose->setAccessibleDescription(QStringLiteral("Closes the compact clock"));
     cmdClose->setIcon(QIcon(graphicsFile("Close.png")));
     cmdClose->setGeometry(twipsToPixels(kClockSize - kButtonSize - 15), twipsToPixels(kButtonTop),
                           twipsToPixels(kButtonSize), twipsToPixels(kButtonSize));

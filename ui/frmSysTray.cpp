@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QFont>
 #include <QMenu>
 
@@ -11,8 +14,10 @@ frmSysTray::frmSysTray(QObject* parent) : QObject(parent) {
     setObjectName("frmSysTray");
     menu_ = new QMenu("&Popup");
     menu_->setObjectName("mnuPopup");
+    connect(menu_, &QMenu::aboutToShow, this, &frmSysTray::MenuAboutToShow);
+    dbusHost_ = StatusNotifierHostPresent();
     icon_ = new QSystemTrayIcon(this);
-    icon_->setContextMenu(nullptr);  // the owner opens the menu itself on a right-button press
+    icon_->setContextMenu(menu_);
     connect(icon_, &QSystemTrayIcon::activated, this, &frmSysTray::activate);
 }
 
@@ -63,14 +68,31 @@ int32_t frmSysTray::ShowMenu() {
         items_[i]->setFont(f);
     }
     if (defaultIndex_ >= 0) menu_->setDefaultAction(mnuSysTray(defaultIndex_));
-    menu_->popup(QCursor::pos());
+    // A D-Bus host draws the menu itself, and the XEmbed tray may already have opened it.
+    if (!dbusHost_ && !menu_->isVisible()) menu_->popup(QCursor::pos());
     return 0;
+}
+
+bool frmSysTray::StatusNotifierHostPresent() {
+    // Asked once a run, as the toolkit does when it chooses between the D-Bus and the X11 tray.
+    static const bool present = [] {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) return false;
+        QDBusMessage ask = QDBusMessage::createMethodCall("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                                          "org.freedesktop.DBus.Properties", "Get");
+        ask << QString("org.kde.StatusNotifierWatcher") << QString("IsStatusNotifierHostRegistered");
+        const QDBusMessage reply = bus.call(ask, QDBus::Block, 2000);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+        return qvariant_cast<QDBusVariant>(reply.arguments().first()).variant().toBool();
+    }();
+    return present;
 }
 
 void frmSysTray::activate(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
         emit SysTrayMouseDown(1);
+        if (dbusHost_) emit SysTrayDoubleClick(1);
         break;
     case QSystemTrayIcon::Context:
         emit SysTrayMouseDown(2);

@@ -3,7 +3,10 @@
 // tool tip tells the next prayer, and it reports mouse actions and menu choices as signals.
 // Built on QSystemTrayIcon and QMenu: a left click reports a mouse-down of button 1, the
 // context-menu request a mouse-down of button 2 (and the owner shows the menu), a double click
-// a double click of button 1.
+// a double click of button 1. The menu is also handed to the tray itself, so the desktops that
+// draw tray menus on their own (StatusNotifierItem hosts over D-Bus: KDE Plasma, the
+// AppIndicator extension) show it; such hosts send a single Activate for a click and never a
+// double click, so there a left click also reports a double click (the normal view).
 #pragma once
 
 #include <QIcon>
@@ -48,6 +51,12 @@ public:
 
     // The desktop reports an activation of the icon (also how tests click it).
     void activate(QSystemTrayIcon::ActivationReason reason);
+    // True when the tray is a StatusNotifierItem host on the session bus (it was asked when the
+    // icon was made; the toolkit chooses the same way).
+    bool DBusHost() const { return dbusHost_; }
+
+    // Whether the session bus has a StatusNotifierItem host (asked at the first call of a run).
+    static bool StatusNotifierHostPresent();
 
 signals:
     void SysTrayMouseDown(int button);
@@ -55,6 +64,8 @@ signals:
     void SysTrayMouseMove();
     void SysTrayDoubleClick(int button);
     void MenuClick(int32_t index, const QString& key);
+    // The menu is about to be shown, by us or by the desktop.
+    void MenuAboutToShow();
 
 private:
     QSystemTrayIcon* icon_ = nullptr;
@@ -64,6 +75,7 @@ private:
     qint64 iconKey_ = 0;
     int32_t defaultIndex_ = -1;
     int iconChanges_ = 0, tipChanges_ = 0;
+    bool dbusHost_ = false;
 };
 
 }  // namespace nv

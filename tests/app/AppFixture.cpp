@@ -7,6 +7,7 @@
 #include "App.h"
 #include "NoorvaleMain.h"
 #include "RegistryStore.h"
+#include "TrayWatch.h"
 #include "frmMain.h"
 #include "modNoorvale.h"
 #include "modRegistry.h"
@@ -24,6 +25,8 @@ void AppFixture::SetUp() {
         boxes.push_back({text, style, title});
         return (style & 7) == vbYesNo ? answer : int{vbOK};
     });
+    previousTray_ = TrayWatch::Source();
+    TrayWatch::Source() = [this] { return trayPresent; };
     setClock(2002, 6, 21);
     previousClock_ = setClockSource([this] { return clock; });
     previousZone_ = setTimeZoneSource([](TimeZoneInformation& info) {
@@ -47,6 +50,7 @@ void AppFixture::storeLondon(int32_t hours, int32_t rule) {
 void AppFixture::TearDown() {
     unload();
     setMsgBoxHandler(previousBox_);
+    TrayWatch::Source() = previousTray_;
     setClockSource(previousClock_);
     setTimeZoneSource(previousZone_);
     setDateLocale(previousLocale_);

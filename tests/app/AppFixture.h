@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,12 +51,14 @@ protected:
     };
     std::vector<Box> boxes;  // every message box shown
     int answer = 7;          // the answer to a Yes/No box (7 = No)
+    bool trayPresent = true; // whether the desktop has a tray (asked through the tray watch)
     DateValue clock = 0;
     std::string storeFile;
     QTemporaryDir dir;
 
 private:
     MsgBoxHandler previousBox_;
+    std::function<bool()> previousTray_;
     ClockSource previousClock_;
     TimeZoneSource previousZone_;
     std::shared_ptr<const DateLocale> previousLocale_;

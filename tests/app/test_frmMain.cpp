@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, MenusCarryTheirNamesAndCaptions) {
     const std::vector<std::pair<const char*, const char*>> entries = {
         {"mnuFile", "&File"},           {"mnuFilePrint", "&Print Calendar..."}, {"mnuFileClose", "&Close"},
         {"mnuViewCompact", "Com&pact"}, {"mnuViewText", "Toolbar Te&xt"},       {"mnuViewHijri", "&Hijri Date"},
-        {"mnuToolsUpdates", "Check for &Updates..."}, {"mnuHelpNV", "Noorvale Online"},
+        {"mnuToolsUpdates", "Check for &Updates..."}, {"mnuHelpNV", "Noorvale &Online"},
         {"mnuHelpORVEN", "&ORVEN Home Page..."},     {"mnuHelpAbout", "&About Noorvale..."}};
     for (const auto& [name, caption] : entries) {
         QAction* a = main().action(name);

@@ -16,17 +16,11 @@
 
 #include "Process.h"
 
+#include "support/ProgramEnvironment.h"
+
 namespace {
 
-QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home.path());
-    env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
-    env.insert("XDG_RUNTIME_DIR", home.path());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("SDL_AUDIODRIVER", "dummy");
-    return env;
-}
+using nv::test::programEnvironment;
 
 void writeStore(const QTemporaryDir& home, const QByteArray& text) {
     QDir().mkpath(home.path() + "/.config/Noorvale");

@@ -74,6 +74,18 @@ TEST_F(OptionsTest, StartupViewFromDefaultView) {
     EXPECT_EQ(storedLong("\\System\\Startup", "DefaultView"), 3);
 }
 
+TEST_F(OptionsTest, TheDesktopNoticeIsOnUntilSwitchedOff) {
+    EXPECT_TRUE(open().chkDesktopNotice->isChecked());  // none stored
+    EXPECT_EQ(dlg->chkDesktopNotice->text(), "Show a desktop notification at each prayer");
+    dlg->chkDesktopNotice->setChecked(false);
+    dlg->cmdOK->click();
+    EXPECT_EQ(storedLong("\\Options\\Alerts", "DesktopNotice"), 0);
+    EXPECT_FALSE(open().chkDesktopNotice->isChecked());
+    dlg->chkDesktopNotice->setChecked(true);
+    dlg->cmdCancel->click();
+    EXPECT_EQ(storedLong("\\Options\\Alerts", "DesktopNotice"), 0);
+}
+
 TEST_F(OptionsTest, UpdateDaysOffShowFourteenGreyedAndComeBackWithTheReminder) {
     storeLong("\\System\\Startup", "UpdateMode", 0);
     frmOptions& d = open();

@@ -21,7 +21,12 @@ done
 entry="$HOME/.local/share/applications/noorvale.desktop"
 [ -f "$entry" ] || fail "no entry in the application menu"
 grep -qx "Exec=\"$prefix/Noorvale\"" "$entry" || fail "the menu entry does not start the installed program"
-grep -qx "Icon=$prefix/graphics/Main_ON.png" "$entry" || fail "the menu entry has no icon"
+grep -qx "Icon=noorvale" "$entry" || fail "the menu entry has no icon"
+for size in 16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256; do
+  [ "$(identify -format %wx%h "$HOME/.local/share/icons/hicolor/$size/apps/noorvale.png" 2>/dev/null)" = "$size" ] ||
+    fail "no $size icon in the icon theme"
+done
+[ -f "$HOME/.local/share/icons/hicolor/scalable/apps/noorvale.svg" ] || fail "no scalable icon"
 [ -f "$HOME/.config/autostart/noorvale.desktop" ] || fail "no autostart entry"
 if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$entry" || fail "the menu entry is not valid"; fi
 
@@ -66,6 +71,7 @@ echo "mine" > "$prefix/notes.txt"
 [ ! -e "$prefix/graphics" ] || fail "graphics/ is still there"
 [ ! -e "$entry" ] || fail "the menu entry is still there"
 [ ! -e "$HOME/.config/autostart/noorvale.desktop" ] || fail "the autostart entry is still there"
+[ -z "$(find "$HOME/.local/share/icons" -name 'noorvale.*' 2>/dev/null)" ] || fail "the icons are still there"
 [ -f "$prefix/notes.txt" ] || fail "the user's own file was removed"
 [ -f "$HOME/.config/Noorvale/registry.reg" ] || fail "the settings were removed"
 if "$src/scripts/uninstall" --prefix "$prefix" 2>/dev/null; then fail "a second uninstall claims success"; fi

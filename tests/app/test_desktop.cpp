@@ -1,0 +1,584 @@
+// Noorvale on the desktops people run: with and without a tray, a tray host on D-Bus, desktop
+// notifications, a second start. The D-Bus services are the test's own, on a private bus.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QToolBar>
+#include <QToolButton>
+#include <QDBusAbstractAdaptor>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <cmath>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextLayout>
+#include <QTreeWidget>
+#include <map>
+
+#include "App.h"
+#include "AppFixture.h"
+#include "CalendarProps.h"
+#include "Clock.h"
+#include "DaySchedule.h"
+#include "DesktopNotice.h"
+#include "NoorvaleMain.h"
+#include "Pickers.h"
+#include "Process.h"
+#include "TrayWatch.h"
+#include "clsMMedia.h"
+#include "frmCompact.h"
+#include "frmMain.h"
+#include "frmSysTray.h"
+#include "support/DiskAudio.h"
+#include "support/PrivateBus.h"
+#include "support/ProgramEnvironment.h"
+
+using namespace nv;
+using nv::test::AppFixture;
+
+namespace {
+
+nv::test::PrivateBus bus;  // the session bus of every case here, and of the programs they start
+
+}  // namespace
+
+// A notification service that records every Notify and can report an action as chosen.
+class NoticeServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Call {
+        QString app, icon, summary, body;
+        uint replaces;
+        QStringList actions;
+        QVariantMap hints;
+    };
+    std::vector<Call> calls;
+    uint lastId = 0;
+
+    explicit NoticeServer(QDBusConnection connection) : connection_(connection) {
+        connection_.registerObject("/org/freedesktop/Notifications", this, QDBusConnection::ExportAllSlots);
+        registered = connection_.registerService("org.freedesktop.Notifications");
+    }
+    ~NoticeServer() override {
+        connection_.unregisterService("org.freedesktop.Notifications");
+        connection_.unregisterObject("/org/freedesktop/Notifications");
+    }
+    bool registered = false;
+
+    void invoke(uint id, const QString& key) {
+        QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                         "org.freedesktop.Notifications", "ActionInvoked");
+        signal << id << key;
+        connection_.send(signal);
+    }
+
+public slots:
+    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap& hints, int) {
+        calls.push_back({app, icon, summary, body, replaces, actions, hints});
+        lastId = replaces != 0 ? replaces : lastId + 41;
+        return lastId;
+    }
+    QStringList GetCapabilities() { return {"actions", "body"}; }
+
+private:
+    QDBusConnection connection_;
+};
+
+// A StatusNotifierWatcher with a host: it records the items that register.
+class Watcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+
+public:
+    QStringList items;
+    bool registered = false;
+
+    explicit Watcher(QDBusConnection connection) : connection_(connection) {
+        connection_.registerObject("/StatusNotifierWatcher", this,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
+        registered = connection_.registerService("org.kde.StatusNotifierWatcher");
+    }
+    ~Watcher() override {
+        connection_.unregisterService("org.kde.StatusNotifierWatcher");
+        connection_.unregisterObject("/StatusNotifierWatcher");
+    }
+    bool hostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+    QStringList registeredItems() const { return items; }
+
+public slots:
+    void RegisterStatusNotifierItem(const QString& service) { items << service; }
+    void RegisterStatusNotifierHost(const QString&) {}
+
+private:
+    QDBusConnection connection_;
+};
+
+namespace {
+
+QDBusConnection testConnection(const QString& name) {
+    return QDBusConnection::connectToBus(QString::fromStdString(bus.address()), name);
+}
+
+// One entry of an exported menu (com.canonical.dbusmenu): its label, or "-" for a separator,
+// with "(off)" when it is disabled.
+QStringList menuEntries(const QDBusArgument& node) {
+    QStringList out;
+    int id = 0;
+    QVariantMap props;
+    node.beginStructure();
+    node >> id >> props;
+    node.beginArray();
+    while (!node.atEnd()) {
+        QDBusVariant child;
+        node >> child;
+        const QDBusArgument inner = qvariant_cast<QDBusArgument>(child.variant());
+        int childId = 0;
+        QVariantMap childProps;
+        inner.beginStructure();
+        inner >> childId >> childProps;
+        inner.beginArray();
+        while (!inner.atEnd()) {
+            QDBusVariant ignored;
+            inner >> ignored;
+        }
+        inner.endArray();
+        inner.endStructure();
+        QString text = childProps.value("type").toString() == "separator" ? "-" : childProps.value("label").toString();
+        if (childProps.contains("enabled") && !childProps.value("enabled").toBool()) text += " (off)";
+        out << text;
+    }
+    node.endArray();
+    node.endStructure();
+    return out;
+}
+
+// Calls without blocking this thread: the program asks the test's watcher while it answers.
+QDBusMessage callAndWait(QDBusConnection& connection, const QDBusMessage& call) {
+    QDBusPendingCall pending = connection.asyncCall(call, 5000);
+    if (!QTest::qWaitFor([&] { return pending.isFinished(); }, 6000))
+        return QDBusMessage::createError("org.freedesktop.DBus.Error.NoReply", "no answer");
+    return pending.reply();
+}
+
+QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
+    QProcessEnvironment env = nv::test::programEnvironment(home);
+    env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromStdString(bus.address()));
+    return env;
+}
+
+void writeStartup(const QTemporaryDir& home, int defaultView) {
+    QDir().mkpath(home.path() + "/.config/Noorvale");
+    QFile f(home.path() + "/.config/Noorvale/registry.reg");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QString("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\Startup]\n"
+                    "\"DefaultView\"=dword:%1\n\"UpdateMode\"=dword:00000000\n")
+                .arg(defaultView, 8, 10, QChar('0'))
+                .toLatin1());
+}
+
+QByteArray storeAfterTerm(QProcess& program, const QTemporaryDir& home) {
+    kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    EXPECT_TRUE(program.waitForFinished(10000));
+    QFile f(home.path() + "/.config/Noorvale/registry.reg");
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+// Vellmore on Friday 21 June 2002 at UTC-6: Asr 15:43, Maghrib 19:10, Isha 20:29.
+class Desktop : public AppFixture {
+protected:
+    void SetUp() override {
+        test::useDummyAudio();
+        AppFixture::SetUp();
+        storeLong("\\System\\Startup", "UpdateMode", 0);
+    }
+    void tickAt(int hh, int mm, int ss = 0) {
+        setClock(2002, 6, 21, hh, mm, ss);
+        main().tmrAlert_Timer();
+    }
+};
+
+TEST_F(Desktop, WithoutATrayNoWindowIsLeftHidden) {
+    trayPresent = false;
+    storeLong("\\System\\Startup", "DefaultView", 2);  // tray only: there is none, so the compact clock
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(compact().isVisible());
+    EXPECT_EQ(ViewMode, 1);
+
+    compact().cmdClose->click();  // closing minimises
+    EXPECT_TRUE(compact().isVisible());
+    EXPECT_TRUE(compact().isMinimized());
+    main().mnuViewNormal_Click();
+    EXPECT_FALSE(main().close());
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_TRUE(main().isMinimized());
+    main().action("mnuFileClose")->trigger();
+    EXPECT_TRUE(main().isVisible());
+
+    trayPresent = true;  // a tray comes: closing hides again
+    main().Tray()->Poll();
+    main().mnuViewNormal_Click();
+    EXPECT_FALSE(main().isMinimized());
+    main().close();
+    EXPECT_FALSE(main().isVisible());
+    EXPECT_EQ(ViewMode, 2);
+
+    trayPresent = false;  // the tray goes away while it was all there was
+    main().Tray()->Poll();
+    EXPECT_TRUE(compact().isVisible());
+    EXPECT_EQ(ViewMode, 1);
+}
+
+TEST_F(Desktop, AnUnansweredSecondCopyStillSaysItIsRunning) {
+    // A copy that holds the lock but does not answer (hung, or older): the box, and nothing loads.
+    const std::string lock = InstanceFolder() + "/Noorvale-" + std::to_string(getuid()) + ".lock";
+    const int fd = ::open(lock.c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(load());
+    ::close(fd);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Program is already running");
+    EXPECT_EQ(MainWindow(), nullptr);
+}
+
+TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
+    ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
+    NoticeServer server(testConnection("notices"));
+    ASSERT_TRUE(server.registered);
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    setClock(2002, 6, 21, 15, 42);
+    ASSERT_TRUE(load());
+
+    tickAt(15, 43, 0);  // Asr: sound and notice
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 1; }, 5000));
+    const NoticeServer::Call& asr = server.calls[0];
+    EXPECT_EQ(asr.app, "Noorvale");
+    EXPECT_EQ(asr.summary, QString("It is time for Asr prayer."));
+    EXPECT_EQ(asr.body, QString("03:43 PM in Vellmore, LA -- USA"));
+    EXPECT_EQ(asr.replaces, 0u);
+    EXPECT_EQ(asr.actions, (QStringList{"stop", "Stop sound"}));
+    EXPECT_TRUE(QFile::exists(asr.icon)) << asr.icon.toStdString();
+    EXPECT_EQ(asr.hints.value("desktop-entry").toString(), "noorvale");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main().Notice()->LastId() == server.lastId; }, 5000));
+    for (int s = 1; s < 4; ++s) tickAt(15, 43, s);
+    EXPECT_EQ(server.calls.size(), 1u);  // once per prayer, not per tick
+
+    tickAt(19, 10, 0);  // Maghrib replaces the Asr notice
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 2; }, 5000));
+    EXPECT_EQ(server.calls[1].replaces, server.lastId);
+    EXPECT_EQ(server.calls[1].summary, QString("It is time for Maghrib prayer."));
+    ASSERT_EQ(main().player()->Status(), "playing");
+    server.invoke(server.lastId + 1, "stop");  // another program's notice: not ours
+    QTest::qWait(200);
+    EXPECT_EQ(main().player()->Status(), "playing");
+    server.invoke(server.lastId, "stop");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main().player()->Status() != "playing"; }, 5000));
+    EXPECT_FALSE(main().m_frmSysTray->mnuSysTray(3)->isEnabled());
+
+    SaveDesktopNotice(false);  // switched off in Options
+    tickAt(20, 29, 0);
+    QTest::qWait(300);
+    EXPECT_EQ(server.calls.size(), 2u);
+}
+
+TEST_F(Desktop, KeysWorkAndEveryMenuHasOneLetterPerEntry) {
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    ASSERT_TRUE(load());
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    const struct {
+        QKeyCombination key;
+        int view, style;
+    } keys[] = {
+        {Qt::CTRL | Qt::Key_1, 1, 1}, {Qt::CTRL | Qt::Key_4, 4, 1}, {Qt::CTRL | Qt::Key_D, 4, 2},
+        {Qt::CTRL | Qt::Key_3, 3, 2}, {Qt::CTRL | Qt::Key_D, 3, 1}, {Qt::CTRL | Qt::Key_2, 2, 1},
+    };
+    for (const auto& k : keys) {
+        QTest::keyClick(&main(), k.key.key(), k.key.keyboardModifiers());
+        EXPECT_EQ(CalProp().view, k.view);
+        EXPECT_EQ(CalProp().dateStyle, k.style);
+    }
+    EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 7);
+    int printDialogs = 0;
+    const PrinterPicker previousPicker = setPrinterPicker([&](QWidget*, QPrinter&) {
+        ++printDialogs;
+        return false;  // cancelled
+    });
+    QTest::keyClick(&main(), Qt::Key_P, Qt::ControlModifier);
+    setPrinterPicker(previousPicker);
+    EXPECT_EQ(printDialogs, 1);
+    answer = vbNo;
+    const size_t shown = boxes.size();
+    QTest::keyClick(&main(), Qt::Key_Q, Qt::ControlModifier);  // Exit asks first
+    ASSERT_EQ(boxes.size(), shown + 1);
+    EXPECT_EQ(boxes.back().text, "Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?");
+
+    // Alt + a letter reaches one entry only, in every menu.
+    std::vector<QMenu*> menus;
+    for (QAction* top : main().menuBar()->actions())
+        if (top->menu()) menus.push_back(top->menu());
+    for (size_t i = 0; i < menus.size(); ++i)
+        for (QAction* a : menus[i]->actions())
+            if (a->menu()) menus.push_back(a->menu());
+    menus.push_back(nullptr);  // the menu bar itself
+    for (QMenu* m : menus) {
+        const QList<QAction*> entries = m ? m->actions() : main().menuBar()->actions();
+        std::map<QChar, QString> letters;
+        for (QAction* a : entries) {
+            const int amp = a->text().indexOf('&');
+            if (a->isSeparator() || amp < 0) continue;
+            const QChar letter = a->text().at(amp + 1).toLower();
+            EXPECT_TRUE(letters.emplace(letter, a->text()).second)
+                << a->text().toStdString() << " and " << letters[letter].toStdString();
+        }
+    }
+
+    // Every picture button and clock has a name for a screen reader.
+    std::vector<QWidget*> named = {main().picClock, compact().picSmClock};
+    for (QToolButton* b : main().findChildren<QToolButton*>())
+        if (!b->icon().isNull()) named.push_back(b);
+    for (QToolButton* b : compact().findChildren<QToolButton*>()) named.push_back(b);
+    main().action("mnuViewText")->trigger();  // toolbar captions off: the buttons are pictures only
+    for (QWidget* w : named) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty()) << w->metaObject()->className() << " " << w->objectName().toStdString();
+    }
+    setClock(2002, 6, 21, 10, 15);
+    main().tmrAlert_Timer();
+    EXPECT_EQ(main().picClock->accessibleDescription(), "The time is 10:15 AM. Dhuhr at 12:07 PM");
+}
+
+TEST_F(Desktop, AnArabicPrayerNameKeepsOurSentencesInOrder) {
+    storeLong("\\System\\Startup", "DefaultView", 1);
+    storeText("\\User\\Period\\3", "Name", "الظهر");  // Dhuhr
+    setClock(2002, 6, 21, 10, 0);
+    ASSERT_TRUE(load());
+    const QString name = QString("⁨الظهر⁩");
+    main().tmrAlert_Timer();
+    EXPECT_EQ(compact().lblMessage->text(), name + " at 12:07 PM");
+    EXPECT_EQ(main().windowTitle(), "Noorvale - Next Prayer: " + name + " at 12:07 PM");
+    EXPECT_EQ(compact().lblMessage->layoutDirection(), Qt::LeftToRight);
+
+    // Laid out as the label draws it: the name first (on the left), then our words, the full stop last.
+    auto xOf = [](const QString& text, int index) {
+        QTextLayout layout(text, QApplication::font());
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        return line.cursorToX(index);
+    };
+    const QString message = compact().lblMessage->text();
+    EXPECT_LT(xOf(message, 1), xOf(message, message.indexOf("at")));
+    EXPECT_LT(xOf(message, message.indexOf("at")), xOf(message, message.indexOf("PM")));
+    setClock(2002, 6, 21, 12, 7, 0);
+    main().tmrAlert_Timer();
+    setClock(2002, 6, 21, 12, 7, 1);
+    main().tmrAlert_Timer();
+    const QString now = compact().lblMessage->text().isEmpty() ? (main().tmrAlert_Timer(), compact().lblMessage->text())
+                                                               : compact().lblMessage->text();
+    EXPECT_EQ(now, name + " NOW.");
+    EXPECT_GT(xOf(now, now.size()), xOf(now, now.indexOf("NOW")));
+    EXPECT_GT(xOf(now, now.indexOf("NOW")), xOf(now, 1));
+    EXPECT_EQ(main().tvwAlertMngr->topLevelItem(0)->child(0)->child(1)->text(0), name + " (12:07 PM)");
+}
+
+TEST_F(Desktop, EveryWindowCarriesTheProgramsIconInEverySize) {
+    App::SetIdentity();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "noorvale");
+    const QString themes = QString(NOORVALE_BIN_DIR) + "/icons/hicolor/";
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage drawn(themes + QString("%1x%1/apps/noorvale.png").arg(size));
+        EXPECT_EQ(drawn.size(), QSize(size, size)) << size;
+        EXPECT_GT(qAlpha(drawn.pixel(size / 2, size / 2)), 0) << size;  // a picture, not an empty square
+    }
+    EXPECT_EQ(App::Icon().availableSizes().size(), 8);
+    QFile svg(themes + "scalable/apps/noorvale.svg");
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    storeLong("\\System\\Startup", "DefaultView", 1);
+    ASSERT_TRUE(load());
+    for (QWidget* w : std::initializer_list<QWidget*>{&main(), &compact()})
+        EXPECT_FALSE(w->windowIcon().isNull()) << w->objectName().toStdString();
+}
+
+namespace {
+
+double luminance(QColor c) {
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+// Of the pixels of a picture drawn on `background`, the share that stands out clearly from it
+// (a contrast of 3:1 or more).
+double clearShare(const QImage& drawn, QColor background) {
+    int marked = 0, clear = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            if (c == background) continue;
+            ++marked;
+            if (contrast(c, background) >= 3) ++clear;
+        }
+    return marked ? double(clear) / marked : 0.0;
+}
+QPalette darkPalette() {
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(40, 42, 46));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 31, 34));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(48, 50, 54));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    return p;
+}
+
+}  // namespace
+
+TEST_F(Desktop, UnderADarkPaletteThePicturesAndTheClockStandOut) {
+    const QPalette light = QApplication::palette();
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    ASSERT_TRUE(load());
+    main().resize(900, 600);
+    for (const QPalette& palette : {darkPalette(), light}) {
+        QApplication::setPalette(palette);  // the desktop switches while the program runs
+        QApplication::processEvents();
+        const QColor window = palette.color(QPalette::Window);
+        int buttons = 0;
+        for (QAction* a : main().tlbMain->actions()) {
+            const QString key = a->data().toString();
+            if (key.isEmpty()) continue;
+            QImage drawn(24, 24, QImage::Format_RGB32);
+            drawn.fill(window);
+            QPainter(&drawn).drawPixmap(0, 0, a->icon().pixmap(24, 24));
+            EXPECT_GT(clearShare(drawn, window), 0.3) << key.toStdString() << " on " << window.name().toStdString();
+            ++buttons;
+        }
+        EXPECT_EQ(buttons, 8);
+        const QColor base = palette.color(QPalette::Base);
+        QTreeWidgetItem* speaker = main().tvwAlertMngr->topLevelItem(0)->child(0);
+        QImage drawn(16, 16, QImage::Format_RGB32);
+        drawn.fill(base);
+        QPainter(&drawn).drawPixmap(0, 0, speaker->icon(0).pixmap(16, 16));
+        EXPECT_GT(clearShare(drawn, base), 0.3) << "SPEAKER on " << base.name().toStdString();
+        EXPECT_EQ(speaker->icon(0).pixmap(16, 16).toImage(), picture("SPEAKER").pixmap(16, 16).toImage());
+
+        // The clock: its corners are the window's colour, its face is drawn.
+        const QImage clock = main().picClock->grab().toImage();
+        EXPECT_EQ(clock.pixelColor(3, 3), window);
+        EXPECT_GT(contrast(clock.pixelColor(clock.width() / 2, clock.height() / 4), window), 1.3);
+
+        // Pictures for a person to look at: NOORVALE_SHOTS=<folder>.
+        const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
+        if (!shots.isEmpty()) {
+            const QString look = DarkPalette(palette) ? "dark" : "light";
+            main().grab().save(shots + "/main-" + look + ".png");
+            main().mnuViewCompact_Click();
+            QApplication::processEvents();
+            compact().grab().save(shots + "/compact-" + look + ".png");
+            main().mnuViewNormal_Click();
+        }
+    }
+}
+
+TEST(SecondLaunch, BringsTheRunningCopyForwardAndEnds) {
+    QTemporaryDir home;
+    writeStartup(home, 1);  // the compact clock
+    QProcess first;
+    first.setProcessEnvironment(programEnvironment(home));
+    first.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(home.path() + QString("/Noorvale-%1.socket").arg(getuid())); }, 10000));
+
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment(home));
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(second.waitForFinished(10000)) << "the second copy did not end (a box?)";
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    const QByteArray store = storeAfterTerm(first, home);
+    EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();  // the main window came
+}
+
+TEST(DesktopTray, AStatusNotifierHostShowsTheMenuAndItsClickOpensTheMainWindow) {
+    ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
+    QProcess xvfb;
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    ASSERT_TRUE(xvfb.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb.canReadLine(); }, 10000));
+    const QString display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
+
+    QDBusConnection connection = testConnection("watcher");
+    Watcher watcher(connection);
+    ASSERT_TRUE(watcher.registered);
+    QTemporaryDir home;
+    writeStartup(home, 1);
+    QProcess program;
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("DISPLAY", display);
+    program.setProcessEnvironment(env);
+    program.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(program.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.items.isEmpty(); }, 15000)) << "no item registered";
+    const QString item = watcher.items.first();
+
+    QDBusMessage getMenu = QDBusMessage::createMethodCall(item, "/StatusNotifierItem",
+                                                          "org.freedesktop.DBus.Properties", "Get");
+    getMenu << QString("org.kde.StatusNotifierItem") << QString("Menu");
+    const QDBusMessage menuPath = callAndWait(connection, getMenu);
+    ASSERT_EQ(menuPath.type(), QDBusMessage::ReplyMessage) << menuPath.errorMessage().toStdString();
+    const QString path = qvariant_cast<QDBusObjectPath>(qvariant_cast<QDBusVariant>(menuPath.arguments().first()).variant()).path();
+
+    QDBusMessage layout = QDBusMessage::createMethodCall(item, path, "com.canonical.dbusmenu", "GetLayout");
+    layout << 0 << -1 << QStringList{};
+    const QDBusMessage reply = callAndWait(connection, layout);
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    ASSERT_EQ(reply.arguments().size(), 2);
+    EXPECT_EQ(menuEntries(qvariant_cast<QDBusArgument>(reply.arguments().at(1))),
+              (QStringList{"_Normal", "_Compact", "-", "_Stop Playback (off)", "-", "Check for _Updates", "-",
+                           "_Exit Noorvale"}));
+
+    QDBusMessage activate = QDBusMessage::createMethodCall(item, "/StatusNotifierItem", "org.kde.StatusNotifierItem",
+                                                           "Activate");
+    activate << 10 << 10;  // a single click
+    const QDBusMessage activated = callAndWait(connection, activate);
+    EXPECT_EQ(activated.type(), QDBusMessage::ReplyMessage) << activated.errorMessage().toStdString();
+    QTest::qWait(500);
+    const QByteArray store = storeAfterTerm(program, home);
+    EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();
+    xvfb.terminate();
+    xvfb.waitForFinished(5000);
+}
+
+#include "test_desktop.moc"

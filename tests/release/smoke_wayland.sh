@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Noorvale on Wayland: a headless Weston compositor (it has no tray), the built program in tray-only
+# mode with the update reminder off:
+#   with no tray the compact clock opens, its window is mapped; a second start brings the main
+#   window forward and ends; the session's end (SIGTERM) saves the settings and ends cleanly.
+# The program's side of the protocol (WAYLAND_DEBUG) shows which windows it made.
+#   smoke_wayland.sh <build folder>
+set -euo pipefail
+build=$1
+tmp=$(mktemp -d)
+chmod 700 "$tmp"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  tail -20 "$tmp/noorvale.log" >&2 2>/dev/null || true
+  exit 1
+}
+until_true() {
+  local limit=$1; shift
+  for _ in $(seq $((limit * 10))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+
+export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_RUNTIME_DIR="$tmp"
+mkdir -p "$XDG_CONFIG_HOME/Noorvale"
+cat > "$XDG_CONFIG_HOME/Noorvale/registry.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\ORVEN\Software\Noorvale\System\Startup]
+"DefaultView"=dword:00000002
+"UpdateMode"=dword:00000000
+REG
+
+socket=noorvale-$$
+weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$tmp/weston.log" 2>&1 &
+pids+=($!)
+until_true 10 test -S "$tmp/$socket" || fail "Weston did not start"
+export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland SDL_AUDIODRIVER=dummy
+unset DISPLAY DBUS_SESSION_BUS_ADDRESS
+
+WAYLAND_DEBUG=client "$build/Noorvale/Noorvale" >"$tmp/noorvale.log" 2>&1 &
+noorvale=$!
+pids+=($noorvale)
+mapped() { grep -q "$1" "$tmp/noorvale.log"; }
+# Qt names each toplevel's title; the compositor's configure maps it.
+until_true 20 mapped 'xdg_toplevel@[0-9]*\.set_title("Noorvale")' || fail "the compact clock did not appear"
+until_true 10 mapped 'xdg_surface@[0-9]*\.configure' || fail "the compositor did not map a window"
+
+"$build/Noorvale/Noorvale" >"$tmp/second.log" 2>&1 &
+second=$!
+until_true 15 bash -c "! kill -0 $second 2>/dev/null" || fail "the second start did not end"
+wait "$second" || fail "the second start failed"
+until_true 10 mapped 'set_title("Noorvale - ' || fail "the main window did not come forward"
+kill -0 "$noorvale" 2>/dev/null || fail "Noorvale ended"
+
+kill -TERM "$noorvale"
+status=0
+wait "$noorvale" || status=$?
+[ "$status" = 0 ] || fail "Noorvale ended with status $status"
+grep -q '"ViewMode"=dword:00000000' "$XDG_CONFIG_HOME/Noorvale/registry.reg" || fail "the settings were not saved"
+grep -q 'set_app_id("noorvale")' "$tmp/noorvale.log" || fail "the windows do not name the desktop entry"
+echo "Wayland smoke test passed"

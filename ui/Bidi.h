@@ -1,0 +1,21 @@
+// Text in two directions. A prayer name the user typed in Arabic, Urdu or Persian sits inside
+// our English sentences; set apart by the first-strong isolate (U+2068) and the pop directional
+// isolate (U+2069), it keeps its own right-to-left order and leaves the sentence's order (and its
+// full stop) where they belong. A name written only left to right needs no marks and gets none
+// (some window managers draw them as boxes in a caption).
+#pragma once
+
+#include <QString>
+
+namespace nv {
+
+inline QString Isolate(const QString& name) {
+    for (const QChar c : name) {
+        const QChar::Direction d = c.direction();
+        if (d == QChar::DirR || d == QChar::DirAL || d == QChar::DirRLE || d == QChar::DirRLO || d == QChar::DirRLI)
+            return QChar(0x2068) + name + QChar(0x2069);
+    }
+    return name;
+}
+
+}  // namespace nv
