@@ -7,6 +7,7 @@
 #include "VbError.h"
 #include "modAstoLib.h"
 #include "modDateLib.h"
+#include "modHijri.h"
 #include "modMathLib.h"
 
 namespace nv {
@@ -26,6 +27,13 @@ auto trapped(const char* procedure, F&& body) -> decltype(body()) {
 }
 
 double TimeinSeconds(double hours) { return std::floor(hours * 3600); }
+
+// The month (1..12) of a date in the Hijri calendar; 0 when it has none.
+int hijriMonth(DateValue date) {
+    const DateParts p = splitDate(date);
+    int16_t y = narrow16(p.year), m = narrow16(p.month), d = narrow16(p.day);
+    return GregorianToHijri(y, m, d) == "Error" ? 0 : m;
+}
 
 }  // namespace
 
@@ -86,6 +94,20 @@ void clsPrayTime::ShadowRatio(int16_t value) {
     shadowRatio_ = value;
 }
 
+int16_t clsPrayTime::Adjustment(int period) const {
+    return period >= 1 && period <= 6 ? adjustments_[period - 1] : int16_t{0};
+}
+
+void clsPrayTime::Adjustment(int period, int16_t minutes) {
+    if (period >= 1 && period <= 6) adjustments_[period - 1] = minutes;
+}
+
+bool clsPrayTime::HasAdjustments() const {
+    for (int16_t a : adjustments_)
+        if (a != 0) return true;
+    return false;
+}
+
 DateValue clsPrayTime::timeProperty(const char* name, double stored) const {
     return trapped(name, [&] { return SecondsToTime(static_cast<float>(stored)); });
 }
@@ -132,6 +154,10 @@ bool clsPrayTime::Calculate() {
         if (S > 24) S = S - 24;
         double N = (R + S) / 2;  // NoonTime
         if (N > 24) N = N - 24;
+        if (sunsetTwilightAngle_ != 0) {  // Maghrib when the sun is that far below the horizon
+            S = N + HourAngle(DegToRad(sunsetTwilightAngle_), delta, latitude);
+            if (S > 24) S = S - 24;
+        }
 
         double F = N - HourAngle(DegToRad(dawnTwilightAngle_), delta, latitude);  // DawnTime
         if (F > 24) F = F - 24;
@@ -150,7 +176,13 @@ bool clsPrayTime::Calculate() {
         night_ = M + TimeinSeconds(I);
 
         if (dawnTwilightAngle_ == 0 && minutesToSunrise_ > 0) dawn_ = sunrise_ - minutesToSunrise_ * 60;
-        if (nightTwilightAngle_ == 0 && minutesAfterSunset_ > 0) night_ = sunset_ + minutesAfterSunset_ * 60;
+        if (nightTwilightAngle_ == 0 && minutesAfterSunset_ > 0) {
+            const bool ramadan = ramadanMinutesAfterSunset_ > 0 && hijriMonth(prayerDate_) == 9;
+            night_ = sunset_ + (ramadan ? ramadanMinutesAfterSunset_ : minutesAfterSunset_) * 60;
+        }
+
+        double* const times[6] = {&dawn_, &sunrise_, &noon_, &afternoon_, &sunset_, &night_};
+        for (int p = 0; p < 6; ++p) *times[p] += adjustments_[p] * 60;
 
         return night_ > sunset_ && sunset_ > afternoon_ && afternoon_ > noon_ && noon_ > sunrise_ &&
                sunrise_ > dawn_;
@@ -174,6 +206,9 @@ int32_t clsPrayTime::Set2Vellmore() {
         minutesAfterSunset_ = 0;
         shadowRatio_ = 1;
         marginOfSafety_ = 2;
+        sunsetTwilightAngle_ = 0;
+        ramadanMinutesAfterSunset_ = 0;
+        for (int16_t& a : adjustments_) a = 0;
         return int32_t{0};
     });
 }
@@ -212,6 +247,8 @@ void ApplyCalcMethod(clsPrayTime& calculator, int index) {
     calculator.MinutesToSunrise(m.minutesToSunrise);
     calculator.NightTwilightAngle(m.nightTwilightAngle);
     calculator.MinutesAfterSunset(m.minutesAfterSunset);
+    calculator.SunsetTwilightAngle(0);
+    calculator.RamadanMinutesAfterSunset(0);
 }
 
 }  // namespace nv

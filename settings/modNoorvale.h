@@ -9,7 +9,12 @@
 //                   "LatSouthOfEq" (1 south), "LonDegree", "LonMinute", "LonWestOfGW" (1 west),
 //                   "Altitude"
 //   User\Method     "CalcMethod", "DawnTwilightAngle", "MinutesToSunrise", "NightTwilightAngle",
-//                   "MinutesAfterSunset" (whole numbers), "ShadowRatio", "SafetyMinutes"
+//                   "MinutesAfterSunset" (whole numbers), "ShadowRatio", "SafetyMinutes",
+//                   "DawnTwilightAngleExact", "NightTwilightAngleExact" (text: the angle to any
+//                   fraction, used when it rounds to the whole number beside it),
+//                   "SunsetTwilightAngle" (text, degrees; absent 0), "RamadanMinutesAfterSunset",
+//                   "Adjustment1" .. "Adjustment6" (minutes for Fajr .. Isha, -60..60; absent 0),
+//                   "Authority" text (the authority whose values the custom method holds)
 //   User\Period\1 .. User\Period\6
 //                   "Name" text; for 1, 3, 4, 5, 6 also "SoundFile" text and " 1" (sound on = 1)
 //
@@ -31,6 +36,9 @@ clsPrayTime& PrayTime();
 
 // The index of the calculation method in kCalcMethods (0..5); starts at 0.
 extern int16_t CalcMethod;
+// The name of the authority whose values the custom method holds; empty when none was picked
+// (always empty with a preset method).
+extern std::string AuthorityName;
 // 0: the time-zone offset comes from the system; 1: the user entered it. Starts at 0.
 extern int32_t TZMode;
 
