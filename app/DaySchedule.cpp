@@ -21,8 +21,19 @@ void BuildDaySchedule(DateValue date) {
         PrayerSlot& slot = DaySchedule[k - 1];
         slot.Index = k;
         resumeNext([&] { slot.Time = TruncToMinute(GetPeriodTime(AlertToPeriod(k))); });
+        // A prayer that falls before the one before it (a Maghrib or Isha past midnight) is that
+        // evening's: it counts from the next midnight.
+        if (k > 1 && slot.Time < DaySchedule[k - 2].Time) slot.Time += 1;
         slot.Pending = slot.Time >= current;
     }
+}
+
+DateValue ScheduleClock(DateValue scheduleDate) { return TruncToMinute(now()) + (dateOnly(now()) - scheduleDate); }
+
+bool EveningPending(DateValue clock) {
+    for (const PrayerSlot& slot : DaySchedule)
+        if (slot.Pending && slot.Time >= clock) return true;
+    return false;
 }
 
 int16_t FindNextPrayer(DateValue t) {

@@ -12,7 +12,8 @@ namespace nv {
 
 struct PrayerSlot {
     int16_t Index = 0;     // prayer 1..5
-    DateValue Time = 0;    // time of day, whole minutes
+    DateValue Time = 0;    // time after the schedule's midnight, whole minutes (1 and more: past
+                           // the next midnight, for a Maghrib or Isha of that evening)
     bool Pending = false;  // its alert has not fired yet
     bool SoundAlert = false;
 };
@@ -27,7 +28,16 @@ DateValue TruncToMinute(DateValue t);
 // pending. The sound switches keep their values.
 void BuildDaySchedule(DateValue date);
 
-// The first prayer whose minute is at or after `t` (a time of day); 6 when all are earlier.
+// The time now, truncated to the minute, counted from the midnight that begins `scheduleDate`
+// (after the next midnight it is 1 and more).
+DateValue ScheduleClock(DateValue scheduleDate);
+
+// Whether a prayer of the schedule is still to come at `clock`, such as an Isha past midnight:
+// the schedule then stays until it has come.
+bool EveningPending(DateValue clock);
+
+// The first prayer whose minute is at or after `t` (on the schedule's clock); 6 when all are
+// earlier.
 int16_t FindNextPrayer(DateValue t);
 
 }  // namespace nv

@@ -11,6 +11,7 @@
 #include "VbError.h"
 #include "modDateLib.h"
 #include "modNoorvale.h"
+#include "modTimeZone.h"
 
 namespace nv {
 
@@ -32,6 +33,11 @@ void printCentred(TwipsPrinter& printer, const QString& text) {
 QString fit(const TwipsPrinter& printer, QString text, double width) {
     while (!text.isEmpty() && printer.TextWidth(text) >= width) text.chop(1);
     return text;
+}
+
+// An offset as the header shows it: whole hours as a plain number ("-6"), else "+5:30".
+QString offsetText(int32_t minutes) {
+    return minutes % 60 == 0 ? QString::number(minutes / 60) : QString::fromStdString(OffsetText(minutes));
 }
 
 const QTreeWidgetItem& row(const QTreeWidget& list, int n) {
@@ -87,11 +93,6 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
                                       (pt.LatSouthOfEq() ? "South " : "North ") + "Longitude = " +
                                       QString::number(pt.LonDegree()) + "` " + QString::number(pt.LonMinute()) +
                                       "`` " + (pt.LonWestOfGW() ? "West " : "East "));
-            printCentred(printer, "Time Zone = GMT " + QString::number(pt.GMTOffset()));
-            printer.FontBold(false);
-            printer.CurrentX = 0;
-            printer.CurrentY = kTableTop;
-
             line = 7;  // the rows of this page
             int first = 1, last = list.topLevelItemCount();
             if (wholeYear) {
@@ -99,6 +100,23 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
                 first = DayOfYear(FirstDayOfMonth(d));
                 last = DayOfYear(LastDayOfMonth(d));
             }
+            // The page's zone offsets (two where daylight saving starts or ends on it).
+            QStringList offsets;
+            QStringList notes;
+            for (int n = first; n <= last && n <= list.topLevelItemCount(); ++n) {
+                const QTreeWidgetItem& item = row(list, n);
+                const QVariant offset = item.data(0, kDayOffsetRole);
+                const QString o = offset.isValid() ? offsetText(offset.toInt()) : offsetText(pt.GMTOffsetMinutes());
+                if (!offsets.contains(o)) offsets << o;
+                const QString note = item.data(0, kDayNoteRole).toString();
+                if (!note.isEmpty() && !notes.contains(note)) notes << note;
+            }
+            if (offsets.isEmpty()) offsets << offsetText(pt.GMTOffsetMinutes());
+            printCentred(printer, "Time Zone = GMT " + offsets.join(" / ") + "   Altitude = " +
+                                      QString::number(pt.Altitude()) + " metres");
+            printer.FontBold(false);
+            printer.CurrentX = 0;
+            printer.CurrentY = kTableTop;
 
             line = 8;
             const double left = static_cast<double>(intDiv(roundHalfEven(printer.ScaleWidth() - totalW), 2.0));
@@ -126,6 +144,10 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
                 const QTreeWidgetItem& item = row(list, n);
                 x = left + kColumnGap;
                 printer.CurrentY = yRow;
+                if (!item.data(0, kDayNoteRole).toString().isEmpty()) {
+                    printer.CurrentX = left + kSeparatorInset / 2;
+                    printer.Print("*", false);
+                }
                 for (int i = 1; i <= nCols - 1; ++i) {
                     printer.CurrentX = x;
                     printer.Print(fit(printer, item.text(i), colW[i + 1]), false);
@@ -146,7 +168,12 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
                 printer.Line(x, y0, x, yEnd);
             }
 
-            line = 13;
+            line = 13;  // what the marks mean
+            printer.CurrentY = yEnd + lineH / 2;
+            for (const QString& note : notes) {
+                printer.CurrentX = left;
+                printer.Print("* " + note);
+            }
             if (wholeYear && p != kMonths) printer.NewPage();
             QApplication::processEvents();
         }

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColor>
+#include <QFont>
 #include <QCursor>
 #include <QFile>
 #include <QFrame>
@@ -581,6 +583,22 @@ void frmMain::DispCalendarLine() {
             item->setTextAlignment(1 + period, Qt::AlignCenter);
         });
     }
+    // A day whose times cannot be right stands out, and its tool tip says why.
+    trap(9, [&] {
+        item->setData(0, kDayOffsetRole, calculator.DayOffsetMinutes());
+        const QString note = QString::fromStdString(DayNote(calculator));
+        if (note.isEmpty()) return;
+        item->setData(0, kDayNoteRole, note);
+        const QString tip = note + "\nA high-latitude rule (Tools > Customize > Calculation Method) keeps Fajr and "
+                                   "Isha within the night.";
+        for (int c = 1; c < kCalendarColumns; ++c) {
+            QFont f = item->font(c);
+            f.setItalic(true);
+            item->setFont(c, f);
+            item->setBackground(c, QColor(0xFF, 0xEC, 0xB3));
+            item->setToolTip(c, tip);
+        }
+    });
 }
 
 // Today's row is the one whose date is today; the day number alone would also match a row of

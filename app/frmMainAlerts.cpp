@@ -33,12 +33,16 @@ QString frmMain::PrayerName(int16_t k) const {
 }
 
 void frmMain::tmrAlert_Timer() {
-    const DateValue current = TruncToMinute(now());
+    // The day's schedule holds until its last prayer, an Isha past midnight included, has come.
+    DateValue current = ScheduleClock(StartDate);
     const int16_t next = FindNextPrayer(current);
     if (windowTitle().trimmed().isEmpty() || next != currentPrayer_)
         resumeNext([&] { ShowNextPrayer(next, "Next Prayer: "); });
     currentPrayer_ = next;
-    if (current < lastTick_ || dateOnly(now()) != StartDate) resumeNext([&] { RefreshAll(); });
+    if (current < lastTick_ || (dateOnly(now()) != StartDate && !EveningPending(current))) {
+        resumeNext([&] { RefreshAll(); });
+        current = ScheduleClock(StartDate);
+    }
     lastTick_ = current;
 
     int16_t fired = 0;

@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -42,9 +44,11 @@ Place:
                          --lon is given without it)
   --lat DD:MMN|S         latitude in degrees and minutes, e.g. 30:23N or 33:52S
   --lon DDD:MME|W        longitude in degrees and minutes, e.g. 91:00W or 151:12E
-  --alt N                altitude of the place (0 or more)
-  --tz H|auto            time-zone offset in whole hours east of Greenwich (-12 to 12), or
-                         auto for the system's offset now (daylight saving included)
+  --alt METRES           altitude of the place in metres above sea level (0 to 9000)
+  --tz H|H:MM|auto|ZONE  time-zone offset east of Greenwich in hours or hours and minutes
+                         (-12:00 to +14:00, e.g. 5:30, -3:30, +13); auto for the system's
+                         zone, or a zone name such as Asia/Kolkata: then each day takes the
+                         zone's offset at its noon, daylight saving included
 Method:
   --method 0..5          0 Umm Al-Qura, Makkah; 1 World Islamic League; 2 Egyptian General
                          Organization of Survey; 3 University Of Islamic Sciences, Karachi;
@@ -56,6 +60,11 @@ Method:
   --isha-minutes MIN     custom method: minutes from sunset to Isha
   --asr shafii|hanafi    Asr shadow ratio 1 (Shafi'i) or 2 (Hanafi)
   --margin N             safety margin in minutes, 0 to 5
+  --high-lat none|middle|seventh|angle
+                         high-latitude rule: Fajr no earlier and Isha no later than the
+                         middle, one seventh, or angle/60 of the night from sunset to
+                         sunrise; where the sun does not rise or set, sunrise and sunset are
+                         taken at 65 degrees latitude (default: the stored rule, else none)
 Days:
   --from YYYY-MM-DD      the start date (default today); 1900-01-01 to 2050-01-01
   --days N               that many days from the start date
@@ -69,10 +78,16 @@ Output:
                          Long Date | Both Date1
   --time-format F        hh:mm xx/xx | Short Time | Medium Time | Long Time
   --format text|csv|json json carries per day the date, the six times as seconds after
-                         midnight and the formatted texts
+                         midnight, the formatted texts, the zone offset, whether the times
+                         are in order ("ordered") and the high-latitude rule that adjusted
+                         them ("highLat", or null)
   --help                 this text
+  --version              the program's version
 
-Exit status: 0 done, 2 a bad argument.
+A day whose times cannot be in order (the sun does not reach the Fajr or Isha angle, does not
+set, or does not rise) is marked: a "Note" column in text, a "note" column in csv.
+
+Exit status: 0 done, 1 the output could not be written, 2 a bad argument.
 )";
 
 struct BadArgument {
@@ -81,8 +96,20 @@ struct BadArgument {
 
 [[noreturn]] void bad(const std::string& option, const std::string& why) { throw BadArgument{option + ": " + why}; }
 
+// Plain decimal digits with an optional sign: no blanks, no other bases.
+bool decimalText(const std::string& text, bool fraction) {
+    size_t i = text.empty() || (text[0] != '+' && text[0] != '-') ? 0 : 1;
+    size_t digits = 0, points = 0;
+    for (; i < text.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(text[i]))) ++digits;
+        else if (fraction && text[i] == '.' && points == 0) ++points;
+        else return false;
+    }
+    return digits > 0;
+}
+
 bool parseInteger(const std::string& text, long& value) {
-    if (text.empty()) return false;
+    if (!decimalText(text, false)) return false;
     size_t used = 0;
     try {
         value = std::stol(text, &used, 10);
@@ -100,6 +127,8 @@ long integerArg(const std::string& option, const std::string& text, long lo, lon
     return v;
 }
 
+std::string numberText(double v);
+
 double numberArg(const std::string& option, const std::string& text, double lo, double hi) {
     size_t used = 0;
     double v = 0;
@@ -108,8 +137,9 @@ double numberArg(const std::string& option, const std::string& text, double lo, 
     } catch (...) {
         used = 0;
     }
-    if (text.empty() || used != text.size() || !std::isfinite(v)) bad(option, "'" + text + "' is not a number");
-    if (v < lo || v > hi) bad(option, text + " is out of range");
+    if (!decimalText(text, true) || used != text.size() || !std::isfinite(v))
+        bad(option, "'" + text + "' is not a number");
+    if (v < lo || v > hi) bad(option, text + " is out of range (" + numberText(lo) + " to " + numberText(hi) + ")");
     return v;
 }
 
@@ -124,15 +154,20 @@ Angle angleArg(const std::string& option, const std::string& text, char positive
     std::string s = text;
     Angle a;
     const std::string expected = "expected degrees and minutes like 30:23" + std::string(1, positive);
+    bool lettered = false;
     if (!s.empty()) {
         const char last = static_cast<char>(std::toupper(static_cast<unsigned char>(s.back())));
         if (last == positive || last == negative) {
             a.negative = last == negative;
+            lettered = true;
             s.pop_back();
         }
     }
     if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
-        if (s[0] == '-') a.negative = !a.negative;
+        const bool minus = s[0] == '-';
+        if (lettered && minus != a.negative)
+            bad(option, "'" + text + "': the sign contradicts " + std::string(1, a.negative ? negative : positive));
+        a.negative = minus;
         s.erase(0, 1);
     }
     const size_t colon = s.find(':');
@@ -152,7 +187,7 @@ Angle angleArg(const std::string& option, const std::string& text, char positive
     } else if (!parseInteger(s, degrees) || degrees < 0) {
         bad(option, "'" + text + "': " + expected);
     }
-    if (degrees > 32767) bad(option, "'" + text + "' is out of range");
+    if (degrees > 32767) bad(option, "'" + text + "' is out of range (0 to 180)");
     a.degrees = static_cast<int>(degrees);
     a.minutes = static_cast<int>(minutes);
     return a;
@@ -178,8 +213,10 @@ std::vector<std::string> listOf(const char* const (&entries)[N]) {
 
 DateValue dateArg(const std::string& option, const std::string& text) {
     int y = 0, m = 0, d = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3 || text.size() != 10)
+    bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-';
+    for (size_t i = 0; shaped && i < text.size(); ++i)
+        shaped = i == 4 || i == 7 || std::isdigit(static_cast<unsigned char>(text[i]));
+    if (!shaped || std::sscanf(text.c_str(), "%4d-%2d-%2d", &y, &m, &d) != 3)
         bad(option, "'" + text + "' is not a date like 2002-06-21");
     const DateValue v = dateSerial(y, m, d);
     const DateParts p = splitDate(v);
@@ -195,7 +232,33 @@ std::string isoDate(DateValue d) {
     return buf;
 }
 
-std::string jsonString(const std::string& s) {
+// The text with every byte that is not part of a well-formed UTF-8 sequence replaced by U+FFFD.
+std::string validUtf8(const std::string& s) {
+    std::string out;
+    size_t i = 0;
+    while (i < s.size()) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        size_t len = c < 0x80 ? 1 : (c >= 0xC2 && c <= 0xDF) ? 2 : (c >= 0xE0 && c <= 0xEF) ? 3 : (c >= 0xF0 && c <= 0xF4) ? 4 : 0;
+        bool ok = len > 0 && i + len <= s.size();
+        for (size_t k = 1; ok && k < len; ++k) ok = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
+        if (ok && len >= 3) {  // no overlong forms, surrogates or code points past U+10FFFF
+            const unsigned char c1 = static_cast<unsigned char>(s[i + 1]);
+            ok = !(c == 0xE0 && c1 < 0xA0) && !(c == 0xED && c1 >= 0xA0) && !(c == 0xF0 && c1 < 0x90) &&
+                 !(c == 0xF4 && c1 >= 0x90);
+        }
+        if (ok) {
+            out.append(s, i, len);
+            i += len;
+        } else {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string jsonString(const std::string& text) {
+    const std::string s = validUtf8(text);
     std::string out = "\"";
     for (unsigned char c : s) {
         switch (c) {
@@ -227,7 +290,7 @@ std::string csvField(const std::string& s) {
     return out + "\"";
 }
 
-std::string number(double v) {
+std::string numberText(double v) {
     char buf[32];
     if (v == std::floor(v) && std::fabs(v) < 1e15) std::snprintf(buf, sizeof buf, "%.0f", v);
     else std::snprintf(buf, sizeof buf, "%.17g", v);
@@ -253,7 +316,31 @@ struct Row {
     std::string day;
     double seconds[6];
     std::string times[6];
+    int32_t offsetMinutes;
+    bool ordered;
+    std::string note;
+    bool adjusted;
 };
+
+// "5", "+13", "-3:30", "5:45": minutes east of Greenwich, -12:00 to +14:00.
+int32_t offsetArg(const std::string& option, const std::string& text) {
+    int32_t minutes = 0;
+    if (!ParseOffset(text, minutes))
+        bad(option, "'" + text + "' is not an offset like 3, -5, 5:30 or -3:30, nor auto or a zone name");
+    if (minutes < kLowestOffsetMinutes || minutes > kHighestOffsetMinutes)
+        bad(option, text + " is out of range (-12:00 to +14:00)");
+    return minutes;
+}
+
+// Flushes the output; a failed write is reported in one line and gives exit status 1.
+int finish(std::ostream& out, std::ostream& err) {
+    errno = 0;
+    out.flush();
+    if (out) return 0;
+    const int e = errno;
+    err << "noorvale-times: cannot write the output" << (e ? std::string(": ") + std::strerror(e) : std::string()) << "\n";
+    return 1;
+}
 
 }  // namespace
 
@@ -263,12 +350,16 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
         static const std::vector<std::string> known = {
             "--name", "--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
             "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view", "--dates",
-            "--date-format", "--hijri-format", "--time-format", "--format", "--store"};
+            "--date-format", "--hijri-format", "--time-format", "--format", "--store", "--high-lat"};
         for (size_t i = 0; i < args.size(); ++i) {
             std::string name = args[i], value;
             if (name == "--help" || name == "-h") {
                 out << kUsage;
-                return 0;
+                return finish(out, err);
+            }
+            if (name == "--version") {
+                out << "noorvale-times " << NOORVALE_VERSION << "\n";
+                return finish(out, err);
             }
             const size_t eq = name.find('=');
             const bool inlineValue = name.rfind("--", 0) == 0 && eq != std::string::npos;
@@ -336,10 +427,21 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
             });
             pt.LonWestOfGW(a.negative);
         }
-        if (has("--alt")) pt.Altitude(static_cast<int16_t>(integerArg("--alt", opt["--alt"], 0, 32767)));
+        if (has("--alt")) pt.Altitude(static_cast<int16_t>(integerArg("--alt", opt["--alt"], 0, 9000)));
+        std::optional<ScopedLocalZone> zone;
         if (has("--tz")) {
-            if (opt["--tz"] == "auto") pt.GMTOffset(static_cast<int16_t>(GetUTCOffset() / 3600));
-            else pt.GMTOffset(static_cast<int16_t>(integerArg("--tz", opt["--tz"], -12, 12)));
+            const std::string& tz = opt["--tz"];
+            if (tz == "auto") {
+                pt.AutoZone(true);
+            } else if (!tz.empty() && (std::isdigit(static_cast<unsigned char>(tz[0])) || tz[0] == '+' || tz[0] == '-')) {
+                pt.GMTOffsetMinutes(offsetArg("--tz", tz));
+                pt.AutoZone(false);
+            } else if (IsZoneName(tz)) {
+                zone.emplace(tz);
+                pt.AutoZone(true);
+            } else {
+                bad("--tz", "'" + tz + "' is neither an offset like 5:30, nor auto, nor a zone of the system's zone database");
+            }
         }
 
         const bool customValues =
@@ -358,6 +460,11 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
         if (has("--asr"))
             pt.ShadowRatio(choiceArg("--asr", opt["--asr"], {"shafii", "hanafi"}) == "hanafi" ? 2 : 1);
         if (has("--margin")) pt.MarginOfSafety(static_cast<int16_t>(integerArg("--margin", opt["--margin"], 0, 5)));
+        if (has("--high-lat")) {
+            const std::string rule = choiceArg("--high-lat", opt["--high-lat"], listOf(kHighLatRuleNames));
+            for (int16_t r = kHighLatNone; r <= kHighLatAngle; ++r)
+                if (rule == kHighLatRuleNames[r]) pt.HighLatRule(r);
+        }
 
         const DateValue start = has("--from") ? dateArg("--from", opt["--from"]) : today();
         if (has("--days") && has("--view")) bad("--days", "give either --days or --view, not both");
@@ -394,7 +501,8 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
         for (DateValue d = first; d <= last; d += 1) {
             pt.PrayerDate(d);
             pt.Calculate();
-            Row r{d, DayOfYear(d), DayText(d, dateStyle, dateFormat, hijriFormat), {}, {}};
+            Row r{d, DayOfYear(d), DayText(d, dateStyle, dateFormat, hijriFormat), {}, {},
+                  pt.DayOffsetMinutes(), pt.Ordered(), DayNote(pt), pt.HighLatAdjusted()};
             for (int p = 1; p <= 6; ++p) {
                 r.seconds[p - 1] = pt.StoredSeconds(p);
                 r.times[p - 1] = PeriodText(pt, p, timeFormat);
@@ -402,20 +510,23 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
             rows.push_back(std::move(r));
         }
 
+        const std::string highLatName =
+            kHighLatRuleNames[pt.HighLatRule() >= kHighLatNone && pt.HighLatRule() <= kHighLatAngle ? pt.HighLatRule() : 0];
         const std::string lat = angleText(pt.LatDegree(), pt.LatMinute(), pt.LatSouthOfEq(), 'N', 'S');
         const std::string lon = angleText(pt.LonDegree(), pt.LonMinute(), pt.LonWestOfGW(), 'E', 'W');
         if (format == "json") {
             std::ostringstream o;
             o << "{\n  \"location\": {\"name\": " << jsonString(pt.LocationName()) << ", \"latitude\": "
               << jsonString(lat) << ", \"longitude\": " << jsonString(lon) << ", \"altitude\": " << pt.Altitude()
-              << ", \"gmtOffset\": " << pt.GMTOffset() << "},\n";
+              << ", \"gmtOffset\": " << pt.GMTOffset() << ", \"zone\": "
+              << jsonString(pt.AutoZone() ? "auto" : OffsetText(pt.GMTOffsetMinutes())) << "},\n";
             o << "  \"method\": {\"index\": " << method << ", \"name\": " << jsonString(kCalcMethods[method].name)
-              << ", \"fajrAngle\": " << number(pt.DawnTwilightAngle())
-              << ", \"fajrMinutes\": " << number(pt.MinutesToSunrise())
-              << ", \"ishaAngle\": " << number(pt.NightTwilightAngle())
-              << ", \"ishaMinutes\": " << number(pt.MinutesAfterSunset()) << ", \"asr\": \""
+              << ", \"fajrAngle\": " << numberText(pt.DawnTwilightAngle())
+              << ", \"fajrMinutes\": " << numberText(pt.MinutesToSunrise())
+              << ", \"ishaAngle\": " << numberText(pt.NightTwilightAngle())
+              << ", \"ishaMinutes\": " << numberText(pt.MinutesAfterSunset()) << ", \"asr\": \""
               << (pt.ShadowRatio() == 2 ? "hanafi" : "shafii") << "\", \"margin\": " << pt.MarginOfSafety()
-              << "},\n";
+              << ", \"highLat\": \"" << highLatName << "\"},\n";
             o << "  \"periods\": [";
             for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << jsonString(names[p]);
             o << "],\n  \"days\": [";
@@ -423,27 +534,40 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
                 const Row& r = rows[i];
                 o << (i ? ",\n" : "\n") << "    {\"date\": \"" << isoDate(r.date) << "\", \"dayOfYear\": " << r.dayOfYear
                   << ", \"day\": " << jsonString(r.day) << ", \"seconds\": [";
-                for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << number(r.seconds[p]);
+                for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << numberText(r.seconds[p]);
                 o << "], \"times\": [";
                 for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << jsonString(r.times[p]);
-                o << "]}";
+                o << "], \"offset\": \"" << OffsetText(r.offsetMinutes) << "\", \"ordered\": "
+                  << (r.ordered ? "true" : "false") << ", \"highLat\": "
+                  << (r.adjusted ? "\"" + highLatName + "\"" : std::string("null"));
+                if (!r.ordered) o << ", \"note\": " << jsonString(r.note);
+                o << "}";
             }
             o << "\n  ]\n}\n";
             out << o.str();
         } else if (format == "csv") {
             out << "date,day";
             for (const auto& n : names) out << ',' << csvField(n);
-            out << "\r\n";
+            out << ",note\r\n";
             for (const Row& r : rows) {
                 out << isoDate(r.date) << ',' << csvField(r.day);
                 for (const auto& t : r.times) out << ',' << csvField(t);
-                out << "\r\n";
+                out << ',' << csvField(r.note) << "\r\n";
             }
         } else {
-            out << pt.LocationName() << "  " << lat << " " << lon << "  GMT" << (pt.GMTOffset() >= 0 ? "+" : "")
-                << pt.GMTOffset() << "\n"
+            std::string offsets;
+            for (const Row& r : rows) {
+                const std::string o = "GMT" + (r.offsetMinutes % 60 == 0 ? (r.offsetMinutes < 0 ? "" : "+") + std::to_string(r.offsetMinutes / 60)
+                                                                          : OffsetText(r.offsetMinutes));
+                if (offsets.find(o) == std::string::npos) offsets += (offsets.empty() ? "" : ", ") + o;
+            }
+            out << validUtf8(pt.LocationName()) << "  " << lat << " " << lon << "  " << offsets
+                << (pt.AutoZone() ? " (system zone)" : "") << "\n"
                 << kCalcMethods[method].name << ", " << (pt.ShadowRatio() == 2 ? "Hanafi" : "Shafi'i") << ", margin "
-                << pt.MarginOfSafety() << " min\n\n";
+                << pt.MarginOfSafety() << " min" << (pt.HighLatRule() != kHighLatNone ? ", high latitudes: " + highLatName : "")
+                << "\n\n";
+            bool anyNote = false;
+            for (const Row& r : rows) anyNote = anyNote || !r.ordered;
             size_t widths[7] = {3, 0, 0, 0, 0, 0, 0};
             for (int p = 0; p < 6; ++p) widths[p + 1] = width(names[p]);
             for (const Row& r : rows) {
@@ -455,15 +579,17 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
                 if (!last) out << std::string(w - width(s) + 2, ' ');
             };
             cell("Day", widths[0], false);
-            for (int p = 0; p < 6; ++p) cell(names[p], widths[p + 1], p == 5);
+            for (int p = 0; p < 6; ++p) cell(names[p], widths[p + 1], p == 5 && !anyNote);
+            if (anyNote) out << "Note";
             out << "\n";
             for (const Row& r : rows) {
                 cell(r.day, widths[0], false);
-                for (int p = 0; p < 6; ++p) cell(r.times[p], widths[p + 1], p == 5);
+                for (int p = 0; p < 6; ++p) cell(r.times[p], widths[p + 1], p == 5 && !anyNote);
+                if (anyNote) out << (r.ordered ? "" : "! " + r.note);
                 out << "\n";
             }
         }
-        return 0;
+        return finish(out, err);
     } catch (const BadArgument& e) {
         err << "noorvale-times: " << e.text << "\n";
         return 2;

@@ -16,4 +16,11 @@ bool DropNumericKey(const QKeyEvent& key, const QLineEdit& box, bool signAllowed
     return !(c < 0x80 && IsNumericKey(static_cast<int16_t>(c)));
 }
 
+bool DropOffsetKey(const QKeyEvent& key, const QLineEdit& box) {
+    const QString typed = key.text();
+    if (typed == ":") return box.text().contains(':') || box.text().isEmpty();
+    if (typed == "+") return !(box.text().isEmpty() || box.selectedText() == box.text());
+    return DropNumericKey(key, box, true);
+}
+
 }  // namespace nv

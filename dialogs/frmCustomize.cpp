@@ -80,6 +80,23 @@ QString numberText(double v) { return QString::number(v, 'g', 15); }
 
 std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 
+// An offset as the GMT box shows it: whole hours as a plain number ("-6", "13"), others as
+// hours and minutes ("5:30", "-3:30").
+QString offsetBoxText(int32_t minutes) {
+    if (minutes % 60 == 0) return QString::number(minutes / 60);
+    const QString t = QString::fromStdString(OffsetText(minutes));
+    return t.startsWith('+') ? t.mid(1) : t;
+}
+
+// The GMT box's offset in minutes, when it is one a place can have.
+bool boxOffset(const QLineEdit* box, int32_t& minutes) {
+    return ParseOffset(text(box), minutes) && minutes >= kLowestOffsetMinutes && minutes <= kHighestOffsetMinutes;
+}
+
+constexpr int kHighestAltitude = 9000;  // metres
+const char* const kHighLatRuleTexts[] = {"None", "Middle of the night", "One-seventh of the night",
+                                         "Twilight angle / 60 of the night"};
+
 }  // namespace
 
 frmCustomize::frmCustomize(DialogOwner& owner) : QDialog(owner.OwnerWindow()), owner_(owner) {
@@ -131,7 +148,7 @@ frmCustomize::frmCustomize(DialogOwner& owner) : QDialog(owner.OwnerWindow()), o
     // Only digits and Backspace may be typed into the number boxes; the margin is checked as
     // the focus leaves it; the two find links open on a click.
     for (QLineEdit* box : {txtLatDegree, txtLatMinute, txtLonDegree, txtLonMinute, txtDawnAngle, txtDawnMin,
-                           txtNightAngle, txtNightMin, txtSafetyMin, txtGMT})
+                           txtNightAngle, txtNightMin, txtSafetyMin, txtGMT, txtAltitude})
         box->installEventFilter(this);
     lblUSAFind->installEventFilter(this);
     lblWorldFind->installEventFilter(this);
@@ -172,7 +189,8 @@ void frmCustomize::buildLocationTab() {
     cboTimeZone->setMinimumContentsLength(19);
     cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     txtGMT = textBox("txtGMT", fra, "0");
-    txtGMT->setToolTip("Time Difference (GMT)");
+    txtGMT->setToolTip("Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)");
+    txtAltitude->setToolTip("Height of the place above sea level in metres, 0 to 9000");
     auto link = [fra](const char* name, const QString& caption) {
         auto* l = new QLabel("<a href=\"#\">" + caption + "</a>", fra);
         l->setObjectName(name);
@@ -188,7 +206,7 @@ void frmCustomize::buildLocationTab() {
     grid->addWidget(txtLocName, 0, 1, 1, 3);
     grid->addWidget(lat, 1, 0, 1, 2);
     grid->addWidget(lon, 1, 2, 1, 2);
-    grid->addWidget(new QLabel("Altitude", fra), 2, 0);
+    grid->addWidget(new QLabel("Altitude (metres)", fra), 2, 0);
     grid->addWidget(txtAltitude, 2, 1);
     grid->addWidget(new QLabel("Time Zone", fra), 3, 0);
     grid->addWidget(cboTimeZone, 3, 1);
@@ -235,6 +253,11 @@ void frmCustomize::buildMethodTab() {
     asrRow->addStretch();
 
     txtSafetyMin = textBox("txtSafetyMin", page);
+    cboHighLat = new QComboBox(page);
+    cboHighLat->setObjectName("cboHighLat");
+    for (const char* rule : kHighLatRuleTexts) cboHighLat->addItem(rule);
+    cboHighLat->setToolTip("Where the sun does not sink to the Fajr or Isha angle, or does not set or rise,\n"
+                           "keep Fajr and Isha within this part of the night (sunset to sunrise).");
     auto* grid = new QGridLayout(page);
     grid->addWidget(new QLabel("Select a Method", page), 0, 0);
     grid->addWidget(cboCalcMethod, 0, 1);
@@ -246,7 +269,12 @@ void frmCustomize::buildMethodTab() {
     margin->addWidget(txtSafetyMin);
     margin->addStretch();
     grid->addLayout(margin, 3, 0, 1, 2);
-    grid->setRowStretch(4, 1);
+    auto* highLat = new QHBoxLayout;
+    highLat->addWidget(new QLabel("High Latitudes", page));
+    highLat->addWidget(cboHighLat);
+    highLat->addStretch();
+    grid->addLayout(highLat, 4, 0, 1, 2);
+    grid->setRowStretch(5, 1);
     tabCustomize->addTab(page, "&Calculation Method");
 }
 
@@ -308,7 +336,7 @@ void frmCustomize::Form_Load() {
         }
         cboTimeZone_Click();
     });
-    resumeNext([&] { txtGMT->setText(QString::number(pt.GMTOffset())); });
+    resumeNext([&] { txtGMT->setText(offsetBoxText(pt.GMTOffsetMinutes())); });
     resumeNext([&] { txtGMT->setEnabled(TZMode != 0); });
     resumeNext([&] { txtLonDegree->setText(QString::number(pt.LonDegree())); });
     resumeNext([&] { txtLonMinute->setText(QString::number(pt.LonMinute())); });
@@ -330,6 +358,10 @@ void frmCustomize::Form_Load() {
     });
     resumeNext([&] { cboCalcMethod_Click(); });
     resumeNext([&] { txtSafetyMin->setText(QString::number(pt.MarginOfSafety())); });
+    resumeNext([&] {
+        const int16_t rule = pt.HighLatRule();
+        cboHighLat->setCurrentIndex(rule >= kHighLatNone && rule <= kHighLatAngle ? int{rule} : int{kHighLatNone});
+    });
     resumeNext([&] { (pt.ShadowRatio() == 2 ? optHanafi : optShafi)->setChecked(true); });
     resumeNext([&] { txtDawnAngle->setText(numberText(pt.DawnTwilightAngle())); });
     resumeNext([&] { txtDawnMin->setText(numberText(pt.MinutesToSunrise())); });
@@ -363,7 +395,7 @@ void frmCustomize::txtPeriodName_Change() {
 void frmCustomize::cboTimeZone_Click() {
     const int index = cboTimeZone->currentIndex();
     txtGMT->setEnabled(index != 0);
-    if (index == 0) txtGMT->setText(QString::number(intDiv(int64_t{GetUTCOffset()}, int64_t{3600})));
+    if (index == 0) txtGMT->setText(offsetBoxText(GetUTCOffset() / 60));
 }
 
 void frmCustomize::cboCalcMethod_Click() {
@@ -413,12 +445,32 @@ void frmCustomize::txtSafetyMin_Validate() {
     }
 }
 
+void frmCustomize::txtGMT_Validate() {
+    int32_t minutes = 0;
+    if (!txtGMT->isEnabled() || boxOffset(txtGMT, minutes)) return;
+    MsgBox(QStringLiteral("Value must be between -12:00 and +14:00, please try again."), vbInformation);
+    txtGMT->setText(offsetBoxText(PrayTime().GMTOffsetMinutes()));
+}
+
+void frmCustomize::txtAltitude_Validate() {
+    const double v = val(text(txtAltitude));
+    if (v < 0 || v > kHighestAltitude || txtAltitude->text().trimmed().isEmpty()) {
+        MsgBox(QStringLiteral("Value must be between 0 and 9000, please try again."), vbInformation);
+        txtAltitude->setText("0");
+    }
+}
+
 bool frmCustomize::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
-        if (DropNumericKey(*static_cast<QKeyEvent*>(event), *static_cast<QLineEdit*>(watched), watched == txtGMT))
-            return true;
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        const auto& box = *static_cast<QLineEdit*>(watched);
+        if (watched == txtGMT ? DropOffsetKey(key, box) : DropNumericKey(key, box)) return true;
     } else if (event->type() == QEvent::FocusOut && watched == txtSafetyMin) {
         resumeNext([&] { txtSafetyMin_Validate(); });
+    } else if (event->type() == QEvent::FocusOut && watched == txtGMT) {
+        resumeNext([&] { txtGMT_Validate(); });
+    } else if (event->type() == QEvent::FocusOut && watched == txtAltitude) {
+        resumeNext([&] { txtAltitude_Validate(); });
     } else if (event->type() == QEvent::MouseButtonRelease && (watched == lblUSAFind || watched == lblWorldFind)) {
         OpenURL(this, watched == lblUSAFind ? kUSAFindURL : kWorldFindURL, SW_SHOW);
         return true;
@@ -491,6 +543,8 @@ void frmCustomize::cmdSound_Click() {
 void frmCustomize::cmdOK_Click() {
     // A margin still being typed is checked as if the focus had left it.
     resumeNext([&] { txtSafetyMin_Validate(); });
+    resumeNext([&] { txtGMT_Validate(); });
+    resumeNext([&] { txtAltitude_Validate(); });
     QApplication::setOverrideCursor(Qt::WaitCursor);
     clsPrayTime& pt = PrayTime();
 
@@ -503,8 +557,10 @@ void frmCustomize::cmdOK_Click() {
     resumeNext([&] { pt.Altitude(toInt16(cdbl(text(txtAltitude)))); });
     resumeNext([&] { TZMode = cboTimeZone->currentIndex(); });
     resumeNext([&] {
-        if (TZMode != 0) pt.GMTOffset(toInt16(cdbl(text(txtGMT))));
-        else pt.GMTOffset(narrow16(intDiv(int64_t{GetUTCOffset()}, int64_t{3600})));
+        int32_t minutes = GetUTCOffset() / 60;
+        if (TZMode != 0 && !boxOffset(txtGMT, minutes)) return;
+        pt.GMTOffsetMinutes(minutes);
+        pt.AutoZone(TZMode == 0);
     });
     resumeNext([&] { pt.LonDegree(toInt16(val(text(txtLonDegree)))); });
     resumeNext([&] { pt.LonMinute(toInt16(val(text(txtLonMinute)))); });
@@ -517,6 +573,7 @@ void frmCustomize::cmdOK_Click() {
     resumeNext([&] { CalcMethod = static_cast<int16_t>(cboCalcMethod->currentIndex()); });
     resumeNext([&] { pt.MarginOfSafety(toInt16(cdbl(text(txtSafetyMin)))); });
     resumeNext([&] { pt.ShadowRatio(optHanafi->isChecked() ? 2 : 1); });
+    resumeNext([&] { pt.HighLatRule(static_cast<int16_t>(cboHighLat->currentIndex())); });
     resumeNext([&] { pt.DawnTwilightAngle(cdbl(text(txtDawnAngle))); });
     resumeNext([&] { pt.MinutesToSunrise(cdbl(text(txtDawnMin))); });
     resumeNext([&] { pt.NightTwilightAngle(cdbl(text(txtNightAngle))); });

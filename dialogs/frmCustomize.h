@@ -6,7 +6,7 @@
 //
 // Every control carries its name as its objectName (tabCustomize, lstPeriods, txtPeriodName,
 // txtLocName, txtLatDegree ... cboTimeZone, txtGMT, lblUSAFind, lblWorldFind, cboCalcMethod,
-// txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin, optShafi, optHanafi, txtSafetyMin,
+// txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin, optShafi, optHanafi, txtSafetyMin, cboHighLat,
 // treAlerts, fraAlertProp, cmdSound, cmdOK, cmdCancel).
 #pragma once
 
@@ -67,6 +67,7 @@ public:
     QRadioButton* optShafi = nullptr;
     QRadioButton* optHanafi = nullptr;
     QLineEdit* txtSafetyMin = nullptr;
+    QComboBox* cboHighLat = nullptr;  // the high-latitude rule, in the order of HighLatRules
     QTreeWidget* treAlerts = nullptr;
     QGroupBox* fraAlertProp = nullptr;
     QPushButton* cmdSound = nullptr;
@@ -92,6 +93,8 @@ private:
     void SetZero(QLineEdit* box);
     void PairRule(QLineEdit* box, QLineEdit* partner);
     void txtSafetyMin_Validate();
+    void txtGMT_Validate();
+    void txtAltitude_Validate();
     void BuildAlertTree();
     QString AlertNodeText(int alert) const;
     void treAlerts_NodeClick(QTreeWidgetItem* node);

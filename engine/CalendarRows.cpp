@@ -1,5 +1,6 @@
 #include "CalendarRows.h"
 
+
 #include "FormatDate.h"
 #include "modDateLib.h"
 
@@ -42,6 +43,16 @@ DateValue PeriodTime(const clsPrayTime& calculator, int period) {
 std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, const std::string& hijriFormat) {
     if (dateStyle == kDateHijri) return FormatHijriDate(d, hijriFormat);
     return FormatDate(d, dateFormat);
+}
+
+std::string DayNote(const clsPrayTime& calculator) {
+    if (calculator.Ordered()) return {};
+    switch (calculator.DayKind()) {
+    case kDayMidnightSun: return "Midnight sun: the sun does not set on this day.";
+    case kDayPolarNight: return "Polar night: the sun does not rise on this day.";
+    case kDayNoTrueTwilight: return "No true dawn/dusk: the sun does not sink to the Fajr or Isha angle on this day.";
+    default: return "These times are not in order for this place and method.";
+    }
 }
 
 std::string PeriodText(const clsPrayTime& calculator, int period, const std::string& timeFormat) {

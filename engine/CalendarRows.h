@@ -29,6 +29,10 @@ DateValue PeriodTime(const clsPrayTime& calculator, int period);
 // Gregorian format.
 std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, const std::string& hijriFormat);
 
+// Why the calculator's last day cannot be right, as one line for a tool tip or a printed
+// footnote; empty when its six times are in order.
+std::string DayNote(const clsPrayTime& calculator);
+
 // A period's time in the time format.
 std::string PeriodText(const clsPrayTime& calculator, int period, const std::string& timeFormat);
 

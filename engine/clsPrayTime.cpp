@@ -1,5 +1,6 @@
 #include "clsPrayTime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -9,6 +10,7 @@
 #include "modDateLib.h"
 #include "modHijri.h"
 #include "modMathLib.h"
+#include "modTimeZone.h"
 
 namespace nv {
 
@@ -34,6 +36,17 @@ int hijriMonth(DateValue date) {
     int16_t y = narrow16(p.year), m = narrow16(p.month), d = narrow16(p.day);
     return GregorianToHijri(y, m, d) == "Error" ? 0 : m;
 }
+
+// A count of seconds brought into 0 .. 86 399: the same clock time of the day.
+double intoDay(double seconds) { return seconds - 86400 * std::floor(seconds / 86400); }
+
+// An hour-angle cosine outside -1..1: the sun never reaches that altitude that day.
+bool neverReached(double cosine) { return cosine >= 1 || cosine <= -1; }
+
+// With a high-latitude rule, a day whose sun does not rise or set, or stays up or down for less
+// than an hour, takes its sunrise, sunset and Asr from this latitude on its own side of the equator.
+constexpr double kRuleLatitude = 65;
+constexpr double kShortestDayOrNight = 1;  // hours
 
 }  // namespace
 
@@ -143,49 +156,96 @@ bool clsPrayTime::Calculate() {
         const double gamma = static_cast<double>(n - 1) / days * 6.28318530717958;
         const double E = EquationOfTime(gamma);
         const double delta = SunDeclination(gamma);
-        const double H0 = SunriseHourAngle(latitude, altitude_, delta);
 
-        const int16_t zone = mul16(gmtOffset_, 15);
-        const double L = (RadToDeg(longitude) - zone) * 4 / 60;
-
-        double R = 12 - H0 - L - E / 60;  // SunriseTime
-        if (R > 24) R = R - 24;
-        double S = H0 + 12 - L - E / 60;  // SunsetTime
-        if (S > 24) S = S - 24;
-        double N = (R + S) / 2;  // NoonTime
-        if (N > 24) N = N - 24;
-        if (sunsetTwilightAngle_ != 0) {  // Maghrib when the sun is that far below the horizon
-            S = N + HourAngle(DegToRad(sunsetTwilightAngle_), delta, latitude);
-            if (S > 24) S = S - 24;
+        const bool rule = highLatRule_ >= kHighLatMiddle && highLatRule_ <= kHighLatAngle;
+        const double riseCosine = SunriseCosine(latitude, altitude_, delta);
+        double H0 = SunriseHourAngle(latitude, altitude_, delta);
+        dayKind_ = riseCosine >= 1 ? kDayMidnightSun : riseCosine <= -1 ? kDayPolarNight : kDayRegular;
+        highLatAdjusted_ = false;
+        double asrLatitude = latitude;
+        double t = std::fabs(std::tan(latitude - delta)) + shadowRatio_;
+        if (rule && (dayKind_ != kDayRegular || 2 * H0 < kShortestDayOrNight || 24 - 2 * H0 < kShortestDayOrNight ||
+                     neverReached(HourAngleCosine(-ArcCot(t), delta, latitude)))) {
+            asrLatitude = DegToRad(latitude < 0 ? -kRuleLatitude : kRuleLatitude);
+            t = std::fabs(std::tan(asrLatitude - delta)) + shadowRatio_;
+            H0 = SunriseHourAngle(asrLatitude, altitude_, delta);
+            highLatAdjusted_ = true;
         }
 
-        double F = N - HourAngle(DegToRad(dawnTwilightAngle_), delta, latitude);  // DawnTime
-        if (F > 24) F = F - 24;
-        double I = N + HourAngle(DegToRad(nightTwilightAngle_), delta, latitude);  // NightTime
-        if (I > 24) I = I - 24;
-        const double t = std::fabs(std::tan(latitude - delta)) + shadowRatio_;
-        double A = N + HourAngle(-ArcCot(t), delta, latitude);  // AfternoonTime
-        if (A > 24) A = A - 24;
+        dayOffsetMinutes_ = autoZone_ ? GetUTCOffsetAt(prayerDate_) / 60 : offsetMinutes_;
+        const double zone = mul16(narrow16(dayOffsetMinutes_ / 60), 15) + (dayOffsetMinutes_ % 60) / 4.0;
+        const double L = (RadToDeg(longitude) - zone) * 4 / 60;
+
+        // Noon is the middle of sunrise and sunset as they fall, before any time is brought
+        // back into the day, so a sunset past midnight does not pull it to the night.
+        const double R = 12 - H0 - L - E / 60;  // SunriseTime
+        const double S = H0 + 12 - L - E / 60;  // SunsetTime
+        const double N = (R + S) / 2;           // NoonTime
+        // Maghrib when the sun is that far below the horizon, else at sunset.
+        const double G = sunsetTwilightAngle_ != 0 ? N + HourAngle(DegToRad(sunsetTwilightAngle_), delta, latitude) : S;
+
+        const double dawnDepression = DegToRad(dawnTwilightAngle_), nightDepression = DegToRad(nightTwilightAngle_);
+        const double F = N - HourAngle(dawnDepression, delta, latitude);  // DawnTime
+        const double I = N + HourAngle(nightDepression, delta, latitude);  // NightTime
+        const double A = N + HourAngle(-ArcCot(t), delta, asrLatitude);  // AfternoonTime
 
         const int16_t M = mul16(marginOfSafety_, 60);
         dawn_ = TimeinSeconds(F) - M;
         sunrise_ = TimeinSeconds(R) - M;
         noon_ = M + TimeinSeconds(N);
         afternoon_ = M + TimeinSeconds(A);
-        sunset_ = M + TimeinSeconds(S);
+        sunset_ = M + TimeinSeconds(G);
         night_ = M + TimeinSeconds(I);
 
-        if (dawnTwilightAngle_ == 0 && minutesToSunrise_ > 0) dawn_ = sunrise_ - minutesToSunrise_ * 60;
-        if (nightTwilightAngle_ == 0 && minutesAfterSunset_ > 0) {
+        const bool dawnByMinutes = dawnTwilightAngle_ == 0 && minutesToSunrise_ > 0;
+        const bool nightByMinutes = nightTwilightAngle_ == 0 && minutesAfterSunset_ > 0;
+        if (dawnByMinutes) dawn_ = sunrise_ - minutesToSunrise_ * 60;
+        if (nightByMinutes) {
             const bool ramadan = ramadanMinutesAfterSunset_ > 0 && hijriMonth(prayerDate_) == 9;
             night_ = sunset_ + (ramadan ? ramadanMinutesAfterSunset_ : minutesAfterSunset_) * 60;
         }
 
-        double* const times[6] = {&dawn_, &sunrise_, &noon_, &afternoon_, &sunset_, &night_};
-        for (int p = 0; p < 6; ++p) *times[p] += adjustments_[p] * 60;
+        // A twilight angle the sun never reaches that day leaves Fajr or Isha at solar midnight
+        // (or at noon): no true time.
+        bool dawnLost = !dawnByMinutes && neverReached(HourAngleCosine(dawnDepression, delta, latitude));
+        bool nightLost = !nightByMinutes && neverReached(HourAngleCosine(nightDepression, delta, latitude));
+        if (dayKind_ == kDayRegular && (dawnLost || nightLost)) dayKind_ = kDayNoTrueTwilight;
 
-        return night_ > sunset_ && sunset_ > afternoon_ && afternoon_ > noon_ && noon_ > sunrise_ &&
-               sunrise_ > dawn_;
+        if (rule) {  // Fajr and Isha stay within the rule's portion of the night
+            const double darkness = 86400 - (sunset_ - sunrise_);
+            auto portion = [&](double angle) {
+                if (highLatRule_ == kHighLatMiddle) return 0.5;
+                if (highLatRule_ == kHighLatSeventh) return 1.0 / 7;
+                return std::min(angle / 60, 0.5);
+            };
+            {  // a Fajr by minutes is never earlier than the middle of the night
+                const double limit = sunrise_ - std::floor((dawnByMinutes ? 0.5 : portion(dawnTwilightAngle_)) * darkness);
+                if (dawnLost || dawn_ < limit || dawn_ >= sunrise_) {
+                    highLatAdjusted_ = true;
+                    dawn_ = limit;
+                    dawnLost = false;
+                }
+            }
+            {  // an Isha by minutes is never later than the middle of the night
+                const double limit = sunset_ + std::floor((nightByMinutes ? 0.5 : portion(nightTwilightAngle_)) * darkness);
+                if (nightLost || night_ > limit || night_ <= sunset_) {
+                    highLatAdjusted_ = true;
+                    night_ = limit;
+                    nightLost = false;
+                }
+            }
+        }
+
+        double* const times[6] = {&dawn_, &sunrise_, &noon_, &afternoon_, &sunset_, &night_};
+        for (int p = 0; p < 6; ++p) *times[p] = intoDay(*times[p] + adjustments_[p] * 60);
+
+        // In order around the clock, counted from Fajr; Isha may reach the next Fajr.
+        auto fromDawn = [&](double v) { return intoDay(v - dawn_); };
+        const double ishaFromDawn = fromDawn(night_) == 0 ? 86400 : fromDawn(night_);
+        ordered_ = !dawnLost && !nightLost && 0 < fromDawn(sunrise_) && fromDawn(sunrise_) < fromDawn(noon_) &&
+                   fromDawn(noon_) < fromDawn(afternoon_) && fromDawn(afternoon_) < fromDawn(sunset_) &&
+                   fromDawn(sunset_) < ishaFromDawn;
+        return ordered_;
     });
 }
 

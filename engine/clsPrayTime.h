@@ -1,6 +1,12 @@
 // The prayer-time calculator: for one place, one method and one date it computes the six daily
 // times Dawn (Fajr), Sunrise (Shurooq), Noon (Dhuhr), Afternoon (Asr), Sunset (Maghrib) and
-// Night (Isha), kept as seconds after local midnight of the whole-hour offset GMTOffset.
+// Night (Isha), kept as seconds after local midnight (0 to 86 399) of the zone offset: a fixed
+// offset in minutes, or, with AutoZone, the system zone's offset at noon of each date.
+//
+// Every day knows whether its six times are in order around the clock (Fajr < Shurooq < Dhuhr
+// < Asr < Maghrib < Isha, an Isha or Maghrib past midnight counting as the same evening's as
+// long as it comes no later than the next Fajr), and, when they are not, why. At high latitudes
+// a rule (HighLatRule) keeps Fajr and Isha within a portion of the night.
 //
 // Errors are VbErrors: a validating setter stores its replacement value and raises its own
 // number; any other failure raises 0x80042AFD "clsNoorvale component failure".
@@ -47,8 +53,18 @@ public:
     void LatSouthOfEq(bool value) { latSouthOfEq_ = value; }
     int16_t Altitude() const { return altitude_; }
     void Altitude(int16_t value) { altitude_ = value; }
-    int16_t GMTOffset() const { return gmtOffset_; }
-    void GMTOffset(int16_t value) { gmtOffset_ = value; }
+    // The fixed zone offset in whole hours east of Greenwich (minutes cut off toward zero).
+    int16_t GMTOffset() const { return static_cast<int16_t>(offsetMinutes_ / 60); }
+    void GMTOffset(int16_t value) { offsetMinutes_ = int32_t{value} * 60; }
+    // The fixed zone offset in minutes east of Greenwich (+5:30 is 330).
+    int32_t GMTOffsetMinutes() const { return offsetMinutes_; }
+    void GMTOffsetMinutes(int32_t value) { offsetMinutes_ = value; }
+    // When true each date takes the system zone's offset at its local noon (daylight saving
+    // included) instead of the fixed offset.
+    bool AutoZone() const { return autoZone_; }
+    void AutoZone(bool value) { autoZone_ = value; }
+    // The offset in minutes the last Calculate used.
+    int32_t DayOffsetMinutes() const { return dayOffsetMinutes_; }
     double DawnTwilightAngle() const { return dawnTwilightAngle_; }
     void DawnTwilightAngle(double value) { dawnTwilightAngle_ = value; }
     double NightTwilightAngle() const { return nightTwilightAngle_; }
@@ -73,9 +89,17 @@ public:
     int16_t Adjustment(int period) const;
     void Adjustment(int period, int16_t minutes);
     bool HasAdjustments() const;
+    // The high-latitude rule (kHighLatNone .. kHighLatAngle); any other number counts as none.
+    int16_t HighLatRule() const { return highLatRule_; }
+    void HighLatRule(int16_t value) { highLatRule_ = value; }
 
-    // Computes and stores the six times for PrayerDate; true when they come out in strictly
-    // increasing order.
+    // What the last Calculate found: whether the six times are in order around the clock, what
+    // kind of day it was, and whether the high-latitude rule changed anything.
+    bool Ordered() const { return ordered_; }
+    int DayKind() const { return dayKind_; }
+    bool HighLatAdjusted() const { return highLatAdjusted_; }
+
+    // Computes and stores the six times for PrayerDate; returns Ordered().
     bool Calculate();
     // Writes the default place and method (Vellmore, ISNA angles, Shafi'i, margin 2, today).
     int32_t Set2Vellmore();
@@ -91,16 +115,29 @@ private:
     bool lonWestOfGW_ = false;
     int16_t latDegree_ = 0, latMinute_ = 0;
     bool latSouthOfEq_ = false;
-    int16_t altitude_ = 0, gmtOffset_ = 0;
+    int16_t altitude_ = 0;
+    int32_t offsetMinutes_ = 0, dayOffsetMinutes_ = 0;
+    bool autoZone_ = false;
     double dawnTwilightAngle_ = 0, nightTwilightAngle_ = 0, minutesToSunrise_ = 0, minutesAfterSunset_ = 0;
     int16_t shadowRatio_ = 1, marginOfSafety_ = 0;
     double sunsetTwilightAngle_ = 0, ramadanMinutesAfterSunset_ = 0;
     int16_t adjustments_[6] = {};
+    int16_t highLatRule_ = 0;
     DateValue prayerDate_ = 0;
+    bool ordered_ = false, highLatAdjusted_ = false;
+    int dayKind_ = 0;
 };
 
 // The range of a per-prayer adjustment, in minutes.
 inline constexpr int16_t kMaxAdjustment = 60;
+// The high-latitude rules: none, middle of the night, one-seventh of the night, and the
+// twilight angle's portion (angle / 60) of the night.
+enum HighLatRules : int16_t { kHighLatNone = 0, kHighLatMiddle = 1, kHighLatSeventh = 2, kHighLatAngle = 3 };
+inline constexpr const char* kHighLatRuleNames[4] = {"none", "middle", "seventh", "angle"};
+
+// The kinds of day: an ordinary one, one where the sun never sinks to the Fajr or Isha angle, one
+// where it never sets, one where it never rises.
+enum DayKinds : int { kDayRegular = 0, kDayNoTrueTwilight = 1, kDayMidnightSun = 2, kDayPolarNight = 3 };
 
 // The calculation methods: named sets of the four twilight parameters, by their index.
 struct CalcMethodPreset {

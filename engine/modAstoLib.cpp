@@ -17,23 +17,33 @@ double SunDeclination(double gamma) {
            0.000907 * std::sin(2 * gamma) - 0.002697 * std::cos(3 * gamma) + 0.00148 * std::sin(3 * gamma);
 }
 
-double SunriseHourAngle(double latitude, int16_t altitude, const double& declination) {
+double SunriseCosine(double latitude, int16_t altitude, const double& declination) {
     // A negative altitude has no square root: the horizon altitude then stays 0.
     double h0 = 0;
-    if (altitude >= 0) h0 = DegToRad(-0.8333) - DegToRad(0.347) * std::sqrt(static_cast<double>(altitude));
+    if (altitude >= 0) h0 = DegToRad(-0.8333) - DegToRad(kDipPerRootMetre) * std::sqrt(static_cast<double>(altitude));
     double x = 0;
     const double denominator = std::cos(latitude) * std::cos(declination);
     if (denominator != 0)
         x = (std::sin(latitude) * std::sin(declination) - std::sin(h0)) / denominator;
+    return x;
+}
+
+double SunriseHourAngle(double latitude, int16_t altitude, const double& declination) {
+    double x = SunriseCosine(latitude, altitude, declination);
     if (x > 1) x = 1;
     return RadToDeg(ArcCos(-x)) * 4 / 60;
 }
 
-double HourAngle(double depression, double declination, double latitude) {
+double HourAngleCosine(double depression, double declination, double latitude) {
     double x = 0;
     const double denominator = std::cos(declination) * std::cos(latitude);
     if (denominator != 0)
         x = (-std::sin(depression) - std::sin(declination) * std::sin(latitude)) / denominator;
+    return x;
+}
+
+double HourAngle(double depression, double declination, double latitude) {
+    double x = HourAngleCosine(depression, declination, latitude);
     if (x > 1) x = 1;
     return RadToDeg(ArcCos(x)) / 15;
 }

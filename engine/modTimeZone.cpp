@@ -1,6 +1,10 @@
 #include "modTimeZone.h"
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <ctime>
+#include <cctype>
 #include <mutex>
 
 namespace nv {
@@ -78,6 +82,80 @@ int32_t GetUTCOffset() {
     int32_t offset = -info.Bias * 60;
     if (result == TIME_ZONE_ID_DAYLIGHT && info.DaylightMonth != 0) offset = offset - info.DaylightBias * 60;
     return offset;
+}
+
+int32_t GetUTCOffsetAt(DateValue date) {
+    bool seamInstalled = false;
+    {
+        std::lock_guard<std::mutex> lock(sourceMutex);
+        seamInstalled = static_cast<bool>(source());
+    }
+    if (seamInstalled) return GetUTCOffset();
+    const DateParts p = splitDate(date);
+    std::tm t{};
+    t.tm_year = p.year - 1900;
+    t.tm_mon = p.month - 1;
+    t.tm_mday = p.day;
+    t.tm_hour = 12;
+    t.tm_isdst = -1;
+    const std::time_t when = std::mktime(&t);
+    std::tm local{};
+    if (when == static_cast<std::time_t>(-1) || localtime_r(&when, &local) == nullptr) return 0;
+    return static_cast<int32_t>(local.tm_gmtoff);
+}
+
+std::string OffsetText(int32_t minutes) {
+    const int32_t a = minutes < 0 ? -minutes : minutes;
+    return (minutes < 0 ? "-" : "+") + std::to_string(a / 60) + (a % 60 < 10 ? ":0" : ":") + std::to_string(a % 60);
+}
+
+bool ParseOffset(const std::string& text, int32_t& minutes) {
+    size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) i = 1;
+    const size_t colon = text.find(':');
+    const size_t hoursEnd = colon == std::string::npos ? text.size() : colon;
+    if (hoursEnd == i || hoursEnd - i > 2) return false;
+    int32_t h = 0, m = 0;
+    for (size_t k = i; k < hoursEnd; ++k) {
+        if (!std::isdigit(static_cast<unsigned char>(text[k]))) return false;
+        h = h * 10 + (text[k] - '0');
+    }
+    if (colon != std::string::npos) {
+        if (text.size() != colon + 3) return false;
+        for (size_t k = colon + 1; k < text.size(); ++k) {
+            if (!std::isdigit(static_cast<unsigned char>(text[k]))) return false;
+            m = m * 10 + (text[k] - '0');
+        }
+        if (m > 59) return false;
+    }
+    minutes = (negative ? -1 : 1) * (h * 60 + m);
+    return true;
+}
+
+bool IsZoneName(const std::string& name) {
+    if (name.empty() || name[0] == '/' || name.find("..") != std::string::npos) return false;
+    for (unsigned char c : name)
+        if (!(std::isalnum(c) || c == '/' || c == '_' || c == '-' || c == '+')) return false;
+    const char* dir = std::getenv("TZDIR");
+    const std::string file = std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/" + name;
+    struct stat st {};
+    return ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+ScopedLocalZone::ScopedLocalZone(const std::string& name) {
+    if (const char* old = std::getenv("TZ")) {
+        saved_ = old;
+        hadTZ_ = true;
+    }
+    setenv("TZ", name.c_str(), 1);
+    tzset();
+}
+
+ScopedLocalZone::~ScopedLocalZone() {
+    if (hadTZ_) setenv("TZ", saved_.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
 }
 
 }  // namespace nv

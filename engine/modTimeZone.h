@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+
+#include "DateValue.h"
 
 namespace nv {
 
@@ -31,5 +34,36 @@ uint32_t GetTimeZoneInformation(TimeZoneInformation& info);
 TimeZoneSource setTimeZoneSource(TimeZoneSource source);
 
 int32_t GetUTCOffset();
+
+// Seconds east of UTC of the local clock at noon of `date`, daylight saving included when it is
+// in force that day. With a record installed through the seam, that record's offset.
+int32_t GetUTCOffsetAt(DateValue date);
+
+// The offsets a place can have, in minutes east of Greenwich: -12:00 to +14:00.
+inline constexpr int32_t kLowestOffsetMinutes = -12 * 60;
+inline constexpr int32_t kHighestOffsetMinutes = 14 * 60;
+
+// An offset in minutes as text: "+5:30", "-3:30", "+0:00".
+std::string OffsetText(int32_t minutes);
+// Reads "5", "+13", "-3:30", "5:45" (hours, or hours and two-digit minutes, with an optional
+// sign; no blanks) into minutes east of Greenwich. False when the text is not written so; the
+// range is the caller's to check.
+bool ParseOffset(const std::string& text, int32_t& minutes);
+
+// Whether `name` is a zone of the system's zone database ("Asia/Kolkata", "UTC").
+bool IsZoneName(const std::string& name);
+
+// Makes `name` the process's local zone (TZ) while the object lives, then restores the old one.
+class ScopedLocalZone {
+public:
+    explicit ScopedLocalZone(const std::string& name);
+    ~ScopedLocalZone();
+    ScopedLocalZone(const ScopedLocalZone&) = delete;
+    ScopedLocalZone& operator=(const ScopedLocalZone&) = delete;
+
+private:
+    std::string saved_;
+    bool hadTZ_ = false;
+};
 
 }  // namespace nv

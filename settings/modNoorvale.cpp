@@ -29,6 +29,8 @@ namespace {
 // A stored "LatDegree" or "LonDegree" that is absent reads as this, so that a stored 0 (a place
 // on the equator or the Greenwich meridian) is told apart from a missing value.
 constexpr int16_t kMissingDegree = -1;
+// An absent "GMTOffsetMinutes" reads as this (no real offset is that large).
+constexpr int16_t kNoMinutes = -32768;
 
 std::string locationKey() { return UserKey() + "Location"; }
 std::string methodKey() { return UserKey() + "Method"; }
@@ -48,11 +50,11 @@ std::string readText(const std::string& key, const char* name, const std::string
     return v;
 }
 
-// The system's offset from Greenwich in whole hours, truncated toward zero.
-int16_t systemOffsetHours() {
-    int16_t hours = 0;
-    resumeNext([&] { hours = narrow16(intDiv(int64_t{GetUTCOffset()}, int64_t{3600})); });
-    return hours;
+// The system's offset from Greenwich now, in minutes.
+int32_t systemOffsetMinutes() {
+    int32_t minutes = 0;
+    resumeNext([&] { minutes = GetUTCOffset() / 60; });
+    return minutes;
 }
 
 std::string trimBlanks(const std::string& s) {
@@ -71,7 +73,8 @@ void setLocationFallback(clsPrayTime& pt) {
     resumeNext([&] { pt.LonDegree(91); });
     pt.LonWestOfGW(true);
     pt.Altitude(0);
-    pt.GMTOffset(systemOffsetHours());
+    pt.GMTOffsetMinutes(systemOffsetMinutes());
+    pt.AutoZone(TZMode == 0);
 }
 
 void setMethodFallback(clsPrayTime& pt) {
@@ -187,10 +190,19 @@ void LoadLocation() {
     const int16_t mode = readNumber(key, "TZMode", 0);
     TZMode = mode == 0 || mode == 1 ? mode : 0;
 
-    const int16_t system = systemOffsetHours();
-    const int16_t offset = TZMode == 0 ? system : readNumber(key, "GMTOffset", system);
-    if (offset > -13 && offset < 13) {
-        pt.GMTOffset(offset);
+    // The offset in minutes: "GMTOffsetMinutes" when it agrees with the whole hours of
+    // "GMTOffset" (a writer that knows only the hours may have changed them), else the hours.
+    const int32_t system = systemOffsetMinutes();
+    int32_t offset = system;
+    if (TZMode == 1) {
+        const int16_t hours = readNumber(key, "GMTOffset", static_cast<int16_t>(system / 60));
+        const int16_t minutes = readNumber(key, "GMTOffsetMinutes", kNoMinutes);
+        offset = minutes != kNoMinutes && minutes / 60 == hours ? minutes : int32_t{hours} * 60;
+    }
+    // +13 and +14 are real zones; only an offset past 14 hours either way is not.
+    if (offset >= -kHighestOffsetMinutes && offset <= kHighestOffsetMinutes) {
+        pt.GMTOffsetMinutes(offset);
+        pt.AutoZone(TZMode == 0);
         return;
     }
     setLocationFallback(pt);
@@ -203,6 +215,7 @@ void SaveLocation() {
     resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, key, "Name", pt.LocationName()); });
     writeLong(key, "TZMode", TZMode);
     writeLong(key, "GMTOffset", pt.GMTOffset());
+    writeLong(key, "GMTOffsetMinutes", pt.GMTOffsetMinutes());
     writeLong(key, "LatDegree", pt.LatDegree());
     writeLong(key, "LatMinute", pt.LatMinute());
     writeLong(key, "LatSouthOfEq", pt.LatSouthOfEq() ? 1 : 0);
@@ -245,6 +258,12 @@ void LoadMethod() {
 
     const int16_t margin = readNumber(key, "SafetyMinutes", 2);
     pt.MarginOfSafety(margin < 0 || margin > 5 ? int16_t{2} : margin);
+
+    // A preset keeps its exact angles (the whole numbers stored beside it are for older readers).
+    ApplyCalcMethod(pt, CalcMethod);
+
+    const int16_t rule = readNumber(key, "HighLatRule", kHighLatNone);
+    pt.HighLatRule(rule >= kHighLatNone && rule <= kHighLatAngle ? rule : int16_t{kHighLatNone});
 }
 
 void SaveMethod() {
@@ -266,6 +285,7 @@ void SaveMethod() {
     resumeNext([&] {
         WriteRegString(HKEY_CURRENT_USER, key, "Authority", CalcMethod == kCustomMethod ? AuthorityName : "");
     });
+    writeLong(key, "HighLatRule", pt.HighLatRule());
 }
 
 namespace {

@@ -5,11 +5,14 @@
 // missing or out of range takes its default or the fallback.
 //
 // Layout of the subtree:
-//   User\Location   "Name" text, "TZMode", "GMTOffset", "LatDegree", "LatMinute",
-//                   "LatSouthOfEq" (1 south), "LonDegree", "LonMinute", "LonWestOfGW" (1 west),
-//                   "Altitude"
+//   User\Location   "Name" text, "TZMode", "GMTOffset" (whole hours), "GMTOffsetMinutes" (the
+//                   same offset in minutes, used when its whole hours agree with "GMTOffset"),
+//                   "LatDegree", "LatMinute", "LatSouthOfEq" (1 south), "LonDegree", "LonMinute",
+//                   "LonWestOfGW" (1 west), "Altitude" (metres)
 //   User\Method     "CalcMethod", "DawnTwilightAngle", "MinutesToSunrise", "NightTwilightAngle",
-//                   "MinutesAfterSunset" (whole numbers), "ShadowRatio", "SafetyMinutes",
+//                   "MinutesAfterSunset" (whole numbers; a preset method takes its own exact
+//                   values instead), "ShadowRatio", "SafetyMinutes", "HighLatRule" (0 none,
+//                   1 middle of the night, 2 one-seventh, 3 twilight angle),
 //                   "DawnTwilightAngleExact", "NightTwilightAngleExact" (text: the angle to any
 //                   fraction, used when it rounds to the whole number beside it),
 //                   "SunsetTwilightAngle" (text, degrees; absent 0), "RamadanMinutesAfterSunset",
@@ -39,7 +42,8 @@ extern int16_t CalcMethod;
 // The name of the authority whose values the custom method holds; empty when none was picked
 // (always empty with a preset method).
 extern std::string AuthorityName;
-// 0: the time-zone offset comes from the system; 1: the user entered it. Starts at 0.
+// 0: the time-zone offset comes from the system, for each date; 1: the user entered it.
+// Starts at 0.
 extern int32_t TZMode;
 
 // [0][p - 1] the default custom name of period p, [1][p - 1] its descriptive name.

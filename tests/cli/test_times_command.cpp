@@ -140,7 +140,21 @@ TEST(TimesCommand, BadArgumentsGiveOneLineAndStatusTwo) {
         {"--time-format hh:mm", "--time-format"},
         {"--date-format 'yyyy'", "--date-format"},
         {"--tz 1x", "--tz"},
-        {"--tz 13", "--tz"},
+        {"--tz 15", "--tz"},
+        {"--tz 14:30", "--tz"},
+        {"--tz -12:30", "--tz"},
+        {"--tz 5:3", "--tz"},
+        {"--tz Mars/Olympus", "--tz"},
+        {"--tz ../../etc/passwd", "--tz"},
+        {"--lat -30:23N", "--lat"},
+        {"--lon +74:00W", "--lon"},
+        {"--from 2002-06-+1", "--from"},
+        {"--days ' 3'", "--days"},
+        {"--alt 0x10", "--alt"},
+        {"--alt 9001", "--alt"},
+        {"--fajr-angle 0x10", "--fajr-angle"},
+        {"--isha-angle inf", "--isha-angle"},
+        {"--high-lat polar", "--high-lat"},
         {"--method 6", "--method"},
         {"--method 2 --fajr-angle 18", "--method"},
         {"--margin 1e3", "--margin"},
@@ -164,7 +178,7 @@ TEST(TimesCommand, HelpDocumentsEveryOption) {
     for (const char* option : {"--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
                                "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view",
                                "--dates", "--date-format", "--hijri-format", "--time-format", "--format",
-                               "--store"})
+                               "--store", "--high-lat", "--version", "metres"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
@@ -205,14 +219,16 @@ TEST(TimesCommand, WithoutPlaceOptionsItShowsTheStoredSettings) {
                              0),
               0u)
         << text.out;
-    EXPECT_NE(text.out.find("Maghrib  Night prayer\n"), std::string::npos) << text.out;
+    // London in June never sees the sun 17.5 degrees down: the day is marked, with the reason.
+    EXPECT_NE(text.out.find("Night prayer  Note\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("! No true dawn/dusk"), std::string::npos) << text.out;
 
     const Result json = run({"--from", "2002-06-21", "--days", "1", "--format", "json"});
-    EXPECT_NE(json.out.find("\"fajrAngle\": 20, \"fajrMinutes\": 0, \"ishaAngle\": 18"), std::string::npos)
-        << json.out;  // as stored, in whole degrees
+    EXPECT_NE(json.out.find("\"fajrAngle\": 19.5, \"fajrMinutes\": 0, \"ishaAngle\": 17.5"), std::string::npos)
+        << json.out;  // the preset's own angles, not the whole degrees stored beside it
     EXPECT_NE(json.out.find("\"Maghrib\", \"Night prayer\"]"), std::string::npos);
     const Result csv = run({"--from", "2002-06-21", "--days", "1", "--format", "csv"});
-    EXPECT_EQ(csv.out.rfind("date,day,Fajr,Shurooq,Dhuhr,Asr,Maghrib,Night prayer\r\n", 0), 0u) << csv.out;
+    EXPECT_EQ(csv.out.rfind("date,day,Fajr,Shurooq,Dhuhr,Asr,Maghrib,Night prayer,note\r\n", 0), 0u) << csv.out;
 }
 
 TEST(TimesCommand, OptionsReplaceTheStoredValuesOneByOne) {
@@ -223,7 +239,7 @@ TEST(TimesCommand, OptionsReplaceTheStoredValuesOneByOne) {
     EXPECT_EQ(r.out.rfind("Unknown  30:23N 0:07W  GMT+3\nIslamic Society Of North America (ISNA), Shafi'i", 0), 0u)
         << r.out;
     const Result custom = run({"--isha-minutes", "80", "--from", "2002-06-21", "--days", "1", "--format", "json"});
-    EXPECT_NE(custom.out.find("\"index\": 5, \"name\": \"Custom / User Defined\", \"fajrAngle\": 20"),
+    EXPECT_NE(custom.out.find("\"index\": 5, \"name\": \"Custom / User Defined\", \"fajrAngle\": 19.5"),
               std::string::npos)
         << custom.out;  // the other stored values stay
 }

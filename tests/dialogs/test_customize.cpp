@@ -77,7 +77,7 @@ TEST_F(CustomizeTest, ControlsCarryTheirNamesAndTheTabsTheirOrder) {
                              "optLatNorth", "optLatSouth", "txtLonDegree", "txtLonMinute", "optLonEast", "optLonWest",
                              "txtAltitude", "cboTimeZone", "txtGMT", "lblUSAFind", "lblWorldFind", "cboCalcMethod",
                              "txtDawnAngle", "txtDawnMin", "txtNightAngle", "txtNightMin", "optShafi", "optHanafi",
-                             "txtSafetyMin", "treAlerts", "fraAlertProp", "cmdSound", "cmdOK", "cmdCancel"})
+                             "txtSafetyMin", "cboHighLat", "treAlerts", "fraAlertProp", "cmdSound", "cmdOK", "cmdCancel"})
         EXPECT_NE(dlg->findChild<QWidget*>(name), nullptr) << name;
     EXPECT_EQ(dlg->windowTitle(), "Customize");
     ASSERT_EQ(dlg->tabCustomize->count(), 4);
@@ -126,8 +126,8 @@ TEST_F(CustomizeTest, NumberBoxesTakeOnlyDigitsAndGmtALeadingMinus) {
     retype(dlg->txtDawnAngle, "");
     QTest::keyClicks(dlg->txtDawnAngle, "1x.5");
     EXPECT_EQ(dlg->txtDawnAngle->text(), "15");
-    QTest::keyClicks(dlg->txtAltitude, "-1a");  // any keys
-    EXPECT_TRUE(dlg->txtAltitude->text().endsWith("-1a"));
+    retype(dlg->txtAltitude, "-1a5");  // metres: digits only
+    EXPECT_EQ(dlg->txtAltitude->text(), "15");
 
     dlg->cboTimeZone->setCurrentIndex(1);
     EXPECT_TRUE(dlg->txtGMT->isEnabled());
@@ -141,7 +141,55 @@ TEST_F(CustomizeTest, NumberBoxesTakeOnlyDigitsAndGmtALeadingMinus) {
     EXPECT_EQ(dlg->txtGMT->text(), "-3");
 }
 
-TEST_F(CustomizeTest, AutomaticTimeZoneShowsAndStoresTheSystemsWholeHours) {
+TEST_F(CustomizeTest, OffsetBoxTakesHoursAndMinutesWithinTheRangeOfRealZones) {
+    dlg->tabCustomize->setCurrentIndex(1);
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    dlg->cboTimeZone->setCurrentIndex(1);
+    retype(dlg->txtGMT, "5::3a0");  // one colon, digits
+    EXPECT_EQ(dlg->txtGMT->text(), "5:30");
+    retype(dlg->txtGMT, "+1+3");
+    EXPECT_EQ(dlg->txtGMT->text(), "+13");
+    // Typed, the focus leaving, OK: the offset kept, in minutes; out of range: the message and
+    // the offset as it was.
+    struct Case {
+        const char* typed;
+        int32_t minutes;
+        bool refused;
+    };
+    PrayTime().GMTOffsetMinutes(-360);
+    for (const Case& c : {Case{"5:30", 330, false}, Case{"-3:30", -210, false}, Case{"+13", 780, false},
+                          Case{"14", 840, false}, Case{"14:30", -360, true}, Case{"-12:30", -360, true},
+                          Case{"5:3", -360, true}}) {
+        boxes.clear();
+        dlg->txtGMT->setFocus();
+        retype(dlg->txtGMT, c.typed);
+        dlg->txtAltitude->setFocus();
+        EXPECT_EQ(boxes.size(), c.refused ? 1u : 0u) << c.typed;
+        if (c.refused) {
+            EXPECT_EQ(boxes[0].text, "Value must be between -12:00 and +14:00, please try again.");
+            EXPECT_EQ(dlg->txtGMT->text(), "-6");
+        }
+    }
+    retype(dlg->txtGMT, "-3:30");
+    dlg->txtAltitude->setFocus();
+    boxes.clear();
+    retype(dlg->txtAltitude, "9001");
+    dlg->txtGMT->setFocus();
+    dlg->cboHighLat->setCurrentIndex(kHighLatSeventh);
+    dlg->cmdOK->click();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Value must be between 0 and 9000, please try again.");
+    EXPECT_EQ(PrayTime().Altitude(), 0);
+    EXPECT_EQ(PrayTime().GMTOffsetMinutes(), -210);
+    EXPECT_FALSE(PrayTime().AutoZone());
+    EXPECT_EQ(PrayTime().HighLatRule(), kHighLatSeventh);
+    EXPECT_EQ(storedLong("\\User\\Location", "GMTOffset"), -3);
+    EXPECT_EQ(storedLong("\\User\\Location", "GMTOffsetMinutes"), -210);
+    EXPECT_EQ(storedLong("\\User\\Method", "HighLatRule"), kHighLatSeventh);
+}
+
+TEST_F(CustomizeTest, AutomaticTimeZoneShowsAndStoresTheSystemsOffset) {
     const auto previous = setTimeZoneSource([](TimeZoneInformation& info) {
         info = {-330, 0, 0, 0};  // UTC+5:30
         return TIME_ZONE_ID_UNKNOWN;
@@ -150,12 +198,14 @@ TEST_F(CustomizeTest, AutomaticTimeZoneShowsAndStoresTheSystemsWholeHours) {
     retype(dlg->txtGMT, "3");
     dlg->cboTimeZone->setCurrentIndex(0);
     EXPECT_FALSE(dlg->txtGMT->isEnabled());
-    EXPECT_EQ(dlg->txtGMT->text(), "5");
+    EXPECT_EQ(dlg->txtGMT->text(), "5:30");
     dlg->txtGMT->setText("9");  // not what OK stores
     dlg->cmdOK->click();
-    EXPECT_EQ(PrayTime().GMTOffset(), 5);
+    EXPECT_EQ(PrayTime().GMTOffsetMinutes(), 330);
+    EXPECT_TRUE(PrayTime().AutoZone());
     EXPECT_EQ(TZMode, 0);
     EXPECT_EQ(storedLong("\\User\\Location", "GMTOffset"), 5);
+    EXPECT_EQ(storedLong("\\User\\Location", "GMTOffsetMinutes"), 330);
     setTimeZoneSource(previous);
 }
 

@@ -47,6 +47,16 @@ protected:
         LoadMethod();
     }
 
+    // Takes a value out of the store file, as in a file an older version wrote.
+    void dropValue(const std::string& name) {
+        std::ifstream in(home_.storeFile());
+        std::stringstream kept;
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("\"" + name + "\"=", 0) != 0) kept << line << "\n";
+        in.close();
+        std::ofstream(home_.storeFile()) << kept.str();
+    }
+
     static void expectVellmore() {
         const clsPrayTime& pt = PrayTime();
         EXPECT_EQ(pt.LocationName(), "Vellmore, LA -- USA");
@@ -142,21 +152,64 @@ TEST_F(UserSettings, PlacesOnTheEquatorAndTheMeridianSurviveARestart) {
     expectVellmore();
 }
 
-TEST_F(UserSettings, AnOffsetOf13InManualModeReplacesTheWholeLocation) {
-    for (int offset : {13, -13}) {
+TEST_F(UserSettings, OffsetsInMinutesUpTo14HoursKeepThePlace) {
+    setPlace("Auckland", 36, 51, true, 174, 46, false);
+    TZMode = 1;
+    // Stored offset (hours, minutes beside them or absent) -> offset read, in minutes.
+    struct Case {
+        int hours, minutes;
+        int32_t read;
+    };
+    const int absent = 99999;
+    for (const Case& c : {Case{13, 780, 780}, Case{14, 840, 840}, Case{5, 330, 330}, Case{-3, -210, -210},
+                          Case{5, 345, 345}, Case{12, absent, 720}, Case{-12, absent, -720},
+                          Case{2, 330, 120} /* the hours were changed by a writer that knows only them */}) {
+        PrayTime().GMTOffset(0);
+        SaveLocation();
+        WriteRegLong(HKEY_CURRENT_USER, kLocation, "GMTOffset", c.hours);
+        if (c.minutes == absent) dropValue("GMTOffsetMinutes");
+        else WriteRegLong(HKEY_CURRENT_USER, kLocation, "GMTOffsetMinutes", c.minutes);
+        restart();
+        EXPECT_EQ(PrayTime().LocationName(), "Auckland") << c.hours;
+        EXPECT_EQ(PrayTime().GMTOffsetMinutes(), c.read) << c.hours;
+        EXPECT_FALSE(PrayTime().AutoZone());
+    }
+    // Saved: the whole hours for older readers, the minutes beside them.
+    PrayTime().GMTOffsetMinutes(-210);
+    SaveLocation();
+    EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, kLocation, "GMTOffset", 0).toLong(), -3);
+    EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, kLocation, "GMTOffsetMinutes", 0).toLong(), -210);
+
+    for (int offset : {15, -15}) {  // no place is that far from Greenwich
         setPlace("Auckland", 36, 51, true, 174, 46, false);
-        PrayTime().GMTOffset(12);
-        TZMode = 1;
         SaveLocation();
         WriteRegLong(HKEY_CURRENT_USER, kLocation, "GMTOffset", offset);
+        dropValue("GMTOffsetMinutes");
         restart();
         expectVellmore();  // the offset is the system's
         EXPECT_EQ(TZMode, 1);
     }
-    WriteRegLong(HKEY_CURRENT_USER, kLocation, "GMTOffset", 12);
-    restart();
-    EXPECT_EQ(PrayTime().LocationName(), "Auckland");
-    EXPECT_EQ(PrayTime().GMTOffset(), 12);
+}
+
+TEST_F(UserSettings, AutomaticZoneFollowsTheSystemAtEachDate) {
+    setPlace("Auckland", 36, 51, true, 174, 46, false);
+    TZMode = 0;
+    SaveLocation();
+    const TimeZoneSource fixed = setTimeZoneSource(nullptr);  // the C library's zone data
+    {
+        const ScopedLocalZone zone("Pacific/Auckland");
+        restart();
+        EXPECT_EQ(PrayTime().LocationName(), "Auckland");  // +12 or +13, both real
+        EXPECT_TRUE(PrayTime().AutoZone());
+        clsPrayTime& pt = PrayTime();
+        pt.PrayerDate(dateSerial(2026, 1, 15));
+        pt.Calculate();
+        EXPECT_EQ(pt.DayOffsetMinutes(), 13 * 60);
+        pt.PrayerDate(dateSerial(2026, 7, 15));
+        pt.Calculate();
+        EXPECT_EQ(pt.DayOffsetMinutes(), 12 * 60);
+    }
+    setTimeZoneSource(fixed);
 }
 
 TEST_F(UserSettings, TimeZoneModeOtherThan0Or1IsAutomatic) {
@@ -202,14 +255,23 @@ TEST_F(UserSettings, LocationChecksReplaceBadValues) {
 }
 
 TEST_F(UserSettings, MethodsComeBackAfterARestart) {
-    // The Egyptian preset's 19.5 and 17.5 are stored as whole degrees: 20 and 18.
+    // The Egyptian preset keeps its 19.5 and 17.5; the store holds whole degrees (20 and 18) for
+    // older readers.
     ApplyCalcMethod(PrayTime(), 2);
     CalcMethod = 2;
+    PrayTime().HighLatRule(kHighLatSeventh);
     SaveMethod();
+    EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, kMethod, "DawnTwilightAngle", 0).toLong(), 20);
     restart();
     EXPECT_EQ(CalcMethod, 2);
-    EXPECT_EQ(PrayTime().DawnTwilightAngle(), 20);
-    EXPECT_EQ(PrayTime().NightTwilightAngle(), 18);
+    EXPECT_EQ(PrayTime().DawnTwilightAngle(), 19.5);
+    EXPECT_EQ(PrayTime().NightTwilightAngle(), 17.5);
+    EXPECT_EQ(PrayTime().HighLatRule(), kHighLatSeventh);
+    for (int stored : {7, -1}) {  // an unknown rule, like an absent one, is none
+        WriteRegLong(HKEY_CURRENT_USER, kMethod, "HighLatRule", stored);
+        restart();
+        EXPECT_EQ(PrayTime().HighLatRule(), kHighLatNone);
+    }
 
     // Umm Al-Qura: Isha 90 minutes after sunset.
     ApplyCalcMethod(PrayTime(), 0);
