@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <cmath>
 #include <climits>
 #include <cstdlib>
@@ -102,9 +101,7 @@ double readExact(const std::string& key, const char* name, double defaultValue) 
 }
 
 void writeExact(const std::string& key, const char* name, double value) {
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
-    resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, key, name, std::string(buf, end)); });
+    resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, key, name, exactText(value)); });
 }
 
 std::string adjustmentName(int period) { return "Adjustment" + std::to_string(period); }
@@ -333,6 +330,17 @@ void SaveSoundFile(int16_t period, const std::string& path) {
 int16_t AlertToPeriod(int16_t alert) { return alert == 1 ? int16_t{1} : static_cast<int16_t>(alert + 1); }
 
 int16_t PeriodToAlert(int16_t period) { return period < 2 ? period : static_cast<int16_t>(period - 1); }
+
+std::string AdjustmentsText(const clsPrayTime& pt, const std::array<std::string, 6>& names) {
+    std::string text;
+    for (int p = 1; p <= 6; ++p) {
+        const int16_t minutes = pt.Adjustment(p);
+        if (minutes == 0) continue;
+        text += (text.empty() ? "" : ", ") + names[static_cast<size_t>(p - 1)] + " " + (minutes > 0 ? "+" : "") +
+                std::to_string(minutes);
+    }
+    return text;
+}
 
 DateValue GetPeriodTime(int16_t period) {
     DateValue t = 0;

@@ -92,6 +92,9 @@ std::string DefaultSoundFile();
 
 int16_t AlertToPeriod(int16_t alert);
 int16_t PeriodToAlert(int16_t period);
+// The calculator's non-zero adjustments with the names given: "Fajr +2, Shurooq -7"; empty when
+// there are none.
+std::string AdjustmentsText(const clsPrayTime& pt, const std::array<std::string, 6>& names);
 // The shared calculator's time of period 1..6 as a time of day (00:00 for anything else).
 DateValue GetPeriodTime(int16_t period);
 
