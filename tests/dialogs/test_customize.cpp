@@ -124,8 +124,8 @@ TEST_F(CustomizeTest, NumberBoxesTakeOnlyDigitsAndGmtALeadingMinus) {
     QTest::keyClick(dlg->txtLatDegree, Qt::Key_Backspace);  // emptied: "0" at once
     EXPECT_EQ(dlg->txtLatDegree->text(), "0");
     retype(dlg->txtDawnAngle, "");
-    QTest::keyClicks(dlg->txtDawnAngle, "1x.5");
-    EXPECT_EQ(dlg->txtDawnAngle->text(), "15");
+    QTest::keyClicks(dlg->txtDawnAngle, "1x8.2.5");  // an angle takes one decimal point
+    EXPECT_EQ(dlg->txtDawnAngle->text(), "18.25");
     retype(dlg->txtAltitude, "-1a5");  // metres: digits only
     EXPECT_EQ(dlg->txtAltitude->text(), "15");
 
