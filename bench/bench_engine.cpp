@@ -6,6 +6,9 @@
 #include "clsPrayTime.h"
 #include "modDateLib.h"
 #include "modHijri.h"
+#include "modTimeZone.h"
+
+#include <optional>
 
 using namespace nv;
 
@@ -17,11 +20,16 @@ static void BM_Calculate(benchmark::State& state) {
 }
 BENCHMARK(BM_Calculate);
 
-// What the main window's Year view does: 366 days, each a Calculate, the Day text and six times.
+// What the main window's Year view does: 366 days, each a Calculate, the Day text and six times;
+// argument 1: Hijri dates; argument 2: the automatic zone, each date its own offset (New York).
 static void BM_YearOfRows(benchmark::State& state) {
     const bool hijri = state.range(0) == 1;
+    const bool perDate = state.range(0) == 2;
+    std::optional<ScopedLocalZone> zone;
+    if (perDate) zone.emplace("America/New_York");
     clsPrayTime p;
     p.GMTOffset(-6);
+    p.AutoZone(perDate);
     DateValue first = 0, last = 0;
     CalendarRange(kViewYear, dateSerial(2004, 6, 21), first, last);
     size_t bytes = 0;
@@ -36,7 +44,21 @@ static void BM_YearOfRows(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(bytes);
 }
-BENCHMARK(BM_YearOfRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearOfRows)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// One Calculate with a high-latitude rule on a day the rule decides (Reykjavik, 21 June).
+static void BM_CalculateHighLatitude(benchmark::State& state) {
+    clsPrayTime p;
+    p.LatDegree(64);
+    p.LatMinute(8);
+    p.LonDegree(21);
+    p.LonMinute(56);
+    p.GMTOffset(0);
+    p.HighLatRule(kHighLatMiddle);
+    p.PrayerDate(dateSerial(2024, 6, 21));
+    for (auto _ : state) benchmark::DoNotOptimize(p.Calculate());
+}
+BENCHMARK(BM_CalculateHighLatitude);
 
 static void BM_GregorianToHijri(benchmark::State& state) {
     int16_t day = 1;

@@ -159,7 +159,7 @@ bool clsPrayTime::Calculate() {
 
         const bool rule = highLatRule_ >= kHighLatMiddle && highLatRule_ <= kHighLatAngle;
         const double riseCosine = SunriseCosine(latitude, altitude_, delta);
-        double H0 = SunriseHourAngle(latitude, altitude_, delta);
+        double H0 = SunriseHours(riseCosine);
         dayKind_ = riseCosine >= 1 ? kDayMidnightSun : riseCosine <= -1 ? kDayPolarNight : kDayRegular;
         highLatAdjusted_ = false;
         double asrLatitude = latitude;
@@ -185,8 +185,10 @@ bool clsPrayTime::Calculate() {
         const double G = sunsetTwilightAngle_ != 0 ? N + HourAngle(DegToRad(sunsetTwilightAngle_), delta, latitude) : S;
 
         const double dawnDepression = DegToRad(dawnTwilightAngle_), nightDepression = DegToRad(nightTwilightAngle_);
-        const double F = N - HourAngle(dawnDepression, delta, latitude);  // DawnTime
-        const double I = N + HourAngle(nightDepression, delta, latitude);  // NightTime
+        const double dawnCosine = HourAngleCosine(dawnDepression, delta, latitude);
+        const double nightCosine = HourAngleCosine(nightDepression, delta, latitude);
+        const double F = N - HourAngleHours(dawnCosine);   // DawnTime
+        const double I = N + HourAngleHours(nightCosine);  // NightTime
         const double A = N + HourAngle(-ArcCot(t), delta, asrLatitude);  // AfternoonTime
 
         const int16_t M = mul16(marginOfSafety_, 60);
@@ -207,8 +209,8 @@ bool clsPrayTime::Calculate() {
 
         // A twilight angle the sun never reaches that day leaves Fajr or Isha at solar midnight
         // (or at noon): no true time.
-        bool dawnLost = !dawnByMinutes && neverReached(HourAngleCosine(dawnDepression, delta, latitude));
-        bool nightLost = !nightByMinutes && neverReached(HourAngleCosine(nightDepression, delta, latitude));
+        bool dawnLost = !dawnByMinutes && neverReached(dawnCosine);
+        bool nightLost = !nightByMinutes && neverReached(nightCosine);
         if (dayKind_ == kDayRegular && (dawnLost || nightLost)) dayKind_ = kDayNoTrueTwilight;
 
         if (rule) {  // Fajr and Isha stay within the rule's portion of the night

@@ -28,10 +28,13 @@ double SunriseCosine(double latitude, int16_t altitude, const double& declinatio
     return x;
 }
 
+double SunriseHours(double cosine) {
+    if (cosine > 1) cosine = 1;
+    return RadToDeg(ArcCos(-cosine)) * 4 / 60;
+}
+
 double SunriseHourAngle(double latitude, int16_t altitude, const double& declination) {
-    double x = SunriseCosine(latitude, altitude, declination);
-    if (x > 1) x = 1;
-    return RadToDeg(ArcCos(-x)) * 4 / 60;
+    return SunriseHours(SunriseCosine(latitude, altitude, declination));
 }
 
 double HourAngleCosine(double depression, double declination, double latitude) {
@@ -42,10 +45,13 @@ double HourAngleCosine(double depression, double declination, double latitude) {
     return x;
 }
 
+double HourAngleHours(double cosine) {
+    if (cosine > 1) cosine = 1;
+    return RadToDeg(ArcCos(cosine)) / 15;
+}
+
 double HourAngle(double depression, double declination, double latitude) {
-    double x = HourAngleCosine(depression, declination, latitude);
-    if (x > 1) x = 1;
-    return RadToDeg(ArcCos(x)) / 15;
+    return HourAngleHours(HourAngleCosine(depression, declination, latitude));
 }
 
 }  // namespace nv

@@ -17,10 +17,14 @@ double SunriseCosine(double latitude, int16_t altitude, const double& declinatio
 // Half the day from noon to sunrise or sunset, in hours (12 when the sun does not set, 0 when it
 // does not rise).
 double SunriseHourAngle(double latitude, int16_t altitude, const double& declination);
+// The same from its cosine.
+double SunriseHours(double cosine);
 // The cosine of the hour angle at which the sun stands `depression` below the horizon, not
 // clamped: 1 or more when the sun never rises that high, -1 or less when it never sinks that low.
 double HourAngleCosine(double depression, double declination, double latitude);
 // Time from noon until the sun stands `depression` below the horizon (negative: above it).
 double HourAngle(double depression, double declination, double latitude);
+// The same from its cosine.
+double HourAngleHours(double cosine);
 
 }  // namespace nv

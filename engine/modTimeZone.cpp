@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <cctype>
+#include <cmath>
 #include <mutex>
 
 namespace nv {
@@ -16,6 +17,9 @@ TimeZoneSource& source() {
     static TimeZoneSource s;
     return s;
 }
+
+// 1 January 1970 as a date value.
+constexpr double kUnixEpochDay = 25569;
 
 long offsetAt(int year, int month, int& isDst) {
     std::tm t{};
@@ -91,16 +95,14 @@ int32_t GetUTCOffsetAt(DateValue date) {
         seamInstalled = static_cast<bool>(source());
     }
     if (seamInstalled) return GetUTCOffset();
-    const DateParts p = splitDate(date);
-    std::tm t{};
-    t.tm_year = p.year - 1900;
-    t.tm_mon = p.month - 1;
-    t.tm_mday = p.day;
-    t.tm_hour = 12;
-    t.tm_isdst = -1;
-    const std::time_t when = std::mktime(&t);
+    // Local noon is Greenwich noon less the offset: first the offset at Greenwich noon, then the
+    // one at the local noon it gives (changes of offset come at night, never near noon).
+    const std::time_t greenwichNoon =
+        static_cast<std::time_t>(std::floor(date) - kUnixEpochDay) * 86400 + 43200;
     std::tm local{};
-    if (when == static_cast<std::time_t>(-1) || localtime_r(&when, &local) == nullptr) return 0;
+    if (localtime_r(&greenwichNoon, &local) == nullptr) return 0;
+    const std::time_t localNoon = greenwichNoon - local.tm_gmtoff;
+    if (localtime_r(&localNoon, &local) == nullptr) return 0;
     return static_cast<int32_t>(local.tm_gmtoff);
 }
 

@@ -31,6 +31,17 @@ void AppFixture::SetUp() {
     previousLocale_ = setDateLocale(usEnglishLocale());
 }
 
+void AppFixture::storeLondon(int32_t hours, int32_t rule) {
+    const std::string loc = "\\User\\Location";
+    storeText(loc, "Name", "London");
+    for (const auto& [name, v] : {std::pair{"LatDegree", 51}, {"LatMinute", 30}, {"LatSouthOfEq", 0}, {"LonDegree", 0},
+                                  {"LonMinute", 7}, {"LonWestOfGW", 1}, {"Altitude", 11}, {"TZMode", 1}})
+        storeLong(loc, name, v);
+    storeLong(loc, "GMTOffset", hours);
+    storeLong("\\User\\Method", "CalcMethod", 1);
+    storeLong("\\User\\Method", "HighLatRule", rule);
+}
+
 void AppFixture::TearDown() {
     unload();
     setMsgBoxHandler(previousBox_);

@@ -29,6 +29,9 @@ protected:
     void storeLong(const std::string& sub, const std::string& name, int32_t value);
     void storeText(const std::string& sub, const std::string& name, const std::string& value);
     int32_t storedLong(const std::string& sub, const std::string& name, int32_t fallback = -999);
+    // Stores London (51:30N 0:07W, 11 m) with a manual offset of `hours`, the World Islamic
+    // League's 18 and 17 degrees and the high-latitude rule `rule`.
+    void storeLondon(int32_t hours, int32_t rule);
 
     // Sets the clock; the time of day defaults to 09:00.
     void setClock(int y, int m, int d, int hh = 9, int mm = 0, int ss = 0);

@@ -218,3 +218,58 @@ TEST_F(AlertEngine, TrayClicksAndMenu) {
     tray().mnuSysTray(7)->trigger();
     EXPECT_TRUE(ended);
 }
+
+// London on Friday 21 June 2002 at GMT+1 with 18 and 17 degrees: the sun never sinks 17 degrees
+// below the horizon.
+TEST_F(AlertEngine, DaysWithoutTrueDawnStandOutInTheCalendarWithTheReason) {
+    storeLondon(1, kHighLatNone);
+    startAt(9, 0);
+    QTreeWidgetItem* friday = main().lvwCalendar->topLevelItem(5);
+    ASSERT_EQ(friday->text(1), "Jun 21 Fri");
+    for (int c = 1; c <= 7; ++c) {
+        EXPECT_TRUE(friday->font(c).italic()) << c;
+        EXPECT_TRUE(friday->toolTip(c).startsWith("No true dawn/dusk: the sun does not sink to the Fajr or Isha angle"))
+            << friday->toolTip(c).toStdString();
+    }
+}
+
+TEST_F(AlertEngine, WithARuleAnIshaPastMidnightIsTheEveningsIsha) {
+    storeLondon(1, kHighLatMiddle);
+    clsPrayTime london;
+    london.LatMinute(30);
+    london.LatDegree(51);
+    london.LonMinute(7);
+    london.LonDegree(0);
+    london.LonWestOfGW(true);
+    london.Altitude(11);
+    london.GMTOffset(1);
+    ApplyCalcMethod(london, 1);
+    london.HighLatRule(kHighLatMiddle);
+    london.PrayerDate(dateSerial(2002, 6, 21));
+    ASSERT_TRUE(london.Calculate());
+    const DateValue isha = TruncToMinute(london.Night());
+    ASSERT_LT(isha, timeSerial(3, 0, 0));  // after midnight
+    const QString ishaText = "Isha at " + QString::fromStdString(FormatDate(isha, "Medium Time"));
+
+    startAt(21, 40);  // after Maghrib
+    EXPECT_FALSE(main().lvwCalendar->topLevelItem(5)->font(2).italic());  // in order with the rule
+    tickAt(21, 40, 1);
+    EXPECT_EQ(caption(), "Noorvale - Next Prayer: " + ishaText);
+    EXPECT_EQ(tray().ToolTip(), "Next Prayer: " + ishaText);
+    tickAt(23, 59, 59);
+    tickAt(0, 0, 1, 22);
+    EXPECT_EQ(StartDate, dateSerial(2002, 6, 21));  // the evening's Isha is still to come
+    EXPECT_TRUE(DaySchedule[4].Pending);
+    EXPECT_EQ(compact().lblMessage->text(), ishaText);
+    const DateParts at = splitDate(isha);
+    tickAt(at.hour, at.minute, 0, 22);
+    EXPECT_FALSE(DaySchedule[4].Pending);  // it came, after midnight, and played
+    EXPECT_EQ(main().player()->Status(), "playing");
+    // Then the new day; with the middle of the night its Fajr may share Isha's minute.
+    tickAt(at.hour, at.minute, 1, 22);
+    EXPECT_EQ(StartDate, dateSerial(2002, 6, 22));
+    london.PrayerDate(dateSerial(2002, 6, 22));
+    london.Calculate();
+    EXPECT_EQ(DaySchedule[0].Time, TruncToMinute(london.Dawn()));
+    EXPECT_EQ(DaySchedule[4].Time, TruncToMinute(london.Night()) + 1);  // the next evening's
+}

@@ -306,6 +306,21 @@ TEST_F(MainWindowTest, ScreenshotsOfTheMainWindow) {
     EXPECT_TRUE(main().grab().save(folder + "/main-month-hijri.png"));
 }
 
+// London's June for the eye: the days without true dawn stand out.
+TEST_F(MainWindowTest, ScreenshotOfAHighLatitudeMonth) {
+    storeLong("\\System\\Startup", "DefaultView", 0);
+    storeLong("\\System\\Startup", "UpdateMode", 0);
+    storeLong("\\Options\\PrayCalendar", "ViewID", 3);
+    storeLondon(1, 0);
+    setClock(2002, 6, 21, 13, 0);
+    ASSERT_TRUE(load());
+    main().resize(1000, 560);
+    const QString folder = QString(NOORVALE_BIN_DIR) + "/../screenshots";
+    QDir().mkpath(folder);
+    QTest::qWait(50);
+    EXPECT_TRUE(main().grab().save(folder + "/main-high-latitude.png"));
+}
+
 TEST_F(MainWindowTest, LayoutInTwipsAndTheSplitters) {
     storeLong("\\System\\Startup", "DefaultView", 0);
     storeLong("\\System\\Startup", "UpdateMode", 0);

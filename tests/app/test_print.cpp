@@ -18,6 +18,7 @@
 #include "PrintCalLVW.h"
 #include "frmMain.h"
 #include "modNoorvale.h"
+#include "modTimeZone.h"
 
 using namespace nv;
 using nv::test::AppFixture;
@@ -188,4 +189,35 @@ TEST_F(PrintTest, AdjustmentsAreNamedInTheHeaderAndMoveThePrintedTimes) {
     QDir().mkpath(QString(NOORVALE_BIN_DIR) + "/../shots");
     run("pdftoppm", {"-png", "-r", "75", "-singlefile", pdf, out});
     EXPECT_TRUE(QFile::exists(out + ".png"));
+}
+
+TEST_F(PrintTest, DaysWithoutTrueDawnAreMarkedAndExplained) {
+    setClock(2002, 6, 21);
+    storeLondon(1, 0);
+    storeLong("\\Options\\PrayCalendar", "ViewID", 3);
+    ASSERT_TRUE(load());
+    main().action("mnuFilePrint")->trigger();
+    const QString text = pageText(pdf, 1);
+    EXPECT_TRUE(text.simplified().contains("Time Zone = GMT 1 Altitude = 11 metres")) << text.toStdString();
+    // In June the sun never sinks 17 degrees below London: every row marked, the mark explained once.
+    EXPECT_EQ(text.count(QRegularExpression(R"(\*\s+Jun \d+ \w{3})")), 30) << text.toStdString();
+    EXPECT_EQ(text.count("* No true dawn/dusk: the sun does not sink to the Fajr or Isha angle on this day."), 1);
+}
+
+TEST_F(PrintTest, EachMonthPrintsTheZoneOffsetsInForceThatMonth) {
+    setClock(2026, 7, 1);
+    storeLong("\\Options\\PrayCalendar", "ViewID", 4);
+    const TimeZoneSource fixed = setTimeZoneSource(nullptr);  // the C library's zone data
+    {
+        const ScopedLocalZone zone("America/New_York");
+        ASSERT_TRUE(load());  // automatic zone: each date its own offset
+        main().action("TLB:PRINT")->trigger();
+        unload();
+    }
+    setTimeZoneSource(fixed);
+    ASSERT_EQ(pageCount(pdf), 12);
+    EXPECT_TRUE(pageText(pdf, 1).simplified().contains("Time Zone = GMT -5 Altitude")) << pageText(pdf, 1).toStdString();
+    EXPECT_TRUE(pageText(pdf, 3).simplified().contains("Time Zone = GMT -5 / -4 Altitude")) << pageText(pdf, 3).toStdString();
+    EXPECT_TRUE(pageText(pdf, 7).simplified().contains("Time Zone = GMT -4 Altitude"));
+    EXPECT_TRUE(pageText(pdf, 11).simplified().contains("Time Zone = GMT -5 Altitude"));  // from 1 November
 }

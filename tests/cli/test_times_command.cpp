@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -265,4 +266,81 @@ TEST(TimesCommand, StoreReadsAnotherFileAndNeverWritesIt) {
     const Result missing = runProgram("--store " + empty.dir() + "/nothing.reg");
     EXPECT_EQ(missing.code, 2);
     EXPECT_EQ(missing.out.rfind("noorvale-times: --store", 0), 0u) << missing.out;
+}
+
+TEST(TimesCommand, ZonesInMinutesByNameAndPerDate) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        // Delhi at +5:30: solar noon 12:24:40 by an independent reference, 12:26:40 with the margin.
+        {{"--lat", "28:36N", "--lon", "77:12E", "--tz", "5:30", "--from", "2026-01-01", "--days", "1", "--format", "json"},
+         {"\"zone\": \"+5:30\"", "\"offset\": \"+5:30\"", ", 447"}},
+        {{"--lat", "28:36N", "--lon", "77:12E", "--tz", "Asia/Kolkata", "--from", "2026-01-01", "--days", "1", "--format",
+          "json"},
+         {"\"zone\": \"auto\"", "\"offset\": \"+5:30\"", "\"ordered\": true, \"highLat\": null"}},
+        {{"--lat", "36:51S", "--lon", "174:46E", "--tz", "+13", "--from", "2026-01-15", "--days", "1"},
+         {"GMT+13\n"}},
+        {{"--lat", "40:43N", "--lon", "74:00W", "--tz", "America/New_York", "--from", "2026-03-07", "--days", "3"},
+         {"GMT-5, GMT-4 (system zone)\n"}},
+        {{"--lat", "47:34N", "--lon", "52:43W", "--tz", "-3:30", "--from", "2026-01-10", "--days", "1"},
+         {"GMT-3:30\n"}},
+    };
+    for (const Case& c : cases) {
+        const Result r = run(c.args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        for (const auto& e : c.expected) EXPECT_NE(r.out.find(e), std::string::npos) << e << "\n" << r.out;
+    }
+    // Dhuhr steps by the hour at both New York changes of 2026, and nowhere else.
+    const Result year = run({"--lat", "40:43N", "--lon", "74:00W", "--tz", "America/New_York", "--from", "2026-01-01",
+                             "--view", "year", "--format", "json"});
+    std::vector<double> noons;
+    for (size_t at = year.out.find("\"seconds\": ["); at != std::string::npos; at = year.out.find("\"seconds\": [", at + 1)) {
+        size_t comma = year.out.find(',', at);
+        comma = year.out.find(',', comma + 1);
+        noons.push_back(std::stod(year.out.substr(comma + 2)));
+    }
+    ASSERT_EQ(noons.size(), 365u);
+    std::vector<size_t> jumps;
+    for (size_t i = 1; i < noons.size(); ++i)
+        if (std::fabs(noons[i] - noons[i - 1]) > 1800) jumps.push_back(i);
+    EXPECT_EQ(jumps, (std::vector<size_t>{66, 304}));  // 8 March and 1 November
+}
+
+TEST(TimesCommand, HighLatitudeDaysAreMarkedUntilARuleOrdersThem) {
+    const std::vector<std::string> reykjavik = {"--lat", "64:08N", "--lon", "21:56W", "--tz", "0", "--method", "4",
+                                                "--from", "2024-06-21", "--days", "1", "--time-format", "Short Time"};
+    const Result none = run(reykjavik);
+    EXPECT_NE(none.out.find("13:31"), std::string::npos) << none.out;  // Dhuhr, not 01:31
+    EXPECT_NE(none.out.find("! No true dawn/dusk"), std::string::npos) << none.out;
+    auto with = [&](std::vector<std::string> extra) {
+        std::vector<std::string> a = reykjavik;
+        a.insert(a.end(), extra.begin(), extra.end());
+        return run(a);
+    };
+    EXPECT_NE(with({"--format", "csv"}).out.find(",No true dawn/dusk"), std::string::npos);
+    const Result json = with({"--format", "json"});
+    EXPECT_NE(json.out.find("\"ordered\": false, \"highLat\": null, \"note\": \"No true dawn/dusk"), std::string::npos)
+        << json.out;
+    for (const char* rule : {"middle", "seventh", "angle"}) {
+        const Result r = with({"--high-lat", rule, "--format", "json"});
+        EXPECT_NE(r.out.find(std::string("\"ordered\": true, \"highLat\": \"") + rule + "\""), std::string::npos)
+            << rule << "\n" << r.out;
+    }
+}
+
+TEST(TimesCommand, VersionFailedWritesAndBytesThatAreNotUtf8) {
+    const Result version = runProgram("--version");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out.rfind("noorvale-times ", 0), 0u);
+    // Standard output on a full disk: one line on standard error (here read back) and status 1.
+    FILE* pipe = popen((std::string(NOORVALE_BIN_DIR) + "/noorvale-times --days 1 2>&1 >/dev/full").c_str(), "r");
+    std::array<char, 512> buf{};
+    const std::string said(buf.data(), fread(buf.data(), 1, buf.size(), pipe));
+    const int status = pclose(pipe);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+    EXPECT_EQ(said, "noorvale-times: cannot write the output: No space left on device\n");
+    const Result json = run({"--name", std::string("Caf\xe9 \xff\xc3", 7), "--days", "1", "--format", "json"});
+    EXPECT_NE(json.out.find("\"name\": \"Caf\xef\xbf\xbd \xef\xbf\xbd\xef\xbf\xbd\""), std::string::npos) << json.out;
 }

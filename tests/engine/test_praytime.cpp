@@ -70,7 +70,11 @@ TEST(PrayTime, NewObjectHoldsTheVellmoreDefaults) {
     EXPECT_EQ(p.MarginOfSafety(), 2);
     EXPECT_EQ(p.PrayerDate(), dateSerial(2026, 12, 7));  // today, without the time of day
     expectSeconds(p, {0, 0, 0, 0, 0, 0});
+    p.MinutesToSunrise(90);
+    p.MinutesAfterSunset(90);
     EXPECT_EQ(p.Set2Vellmore(), 0);
+    EXPECT_EQ(p.MinutesToSunrise(), 0);
+    EXPECT_EQ(p.MinutesAfterSunset(), 0);
 }
 
 TEST(PrayTime, WorkedExampleTwentyFirstJune2002ToTheSecond) {
@@ -211,14 +215,14 @@ TEST(PrayTime, SettersRaiseTheirErrorsAfterStoringTheReplacement) {
         std::function<void()> check;
     };
     const std::vector<Case> cases = {
-        {[&] { p.PrayerDate(54789.5); }, 0x80042AF9u, "Noorvale.clsPrayTime.PrayerDate", "Date is not valid",
+        {[&] { p.PrayerDate(dateSerial(2002, 6, 21)); p.PrayerDate(54789.5); }, 0x80042AF9u, "Noorvale.clsPrayTime.PrayerDate", "Date is not valid",
          [&] { EXPECT_EQ(p.PrayerDate(), dateSerial(2026, 12, 7)); }},
         {[&] { p.PrayerDate(1.9); }, 0x80042AF9u, "Noorvale.clsPrayTime.PrayerDate", "Date is not valid", [] {}},
         {[&] { p.LonDegree(181); }, 0x80042AFAu, "Noorvale.clsPrayTime.LonDegree",
          "Longitude is not valid, must be less than 180",
          [&] { EXPECT_EQ(p.LonDegree(), 180); EXPECT_EQ(p.LonMinute(), 0); }},
-        {[&] { p.LonDegree(180); p.LonMinute(100); }, 0x80042AFAu, "Noorvale.clsPrayTime.LonMinute",
-         "Longitude is not valid, must be less than 180", [] {}},
+        {[&] { p.LonMinute(30); p.LonDegree(180); p.LonMinute(100); }, 0x80042AFAu, "Noorvale.clsPrayTime.LonMinute",
+         "Longitude is not valid, must be less than 180", [&] { EXPECT_EQ(p.LonMinute(), 0); }},
         {[&] { p.LatDegree(90); }, 0x80042AFBu, "Noorvale.clsPrayTime.LatDegree",
          "Latitude is not valid, must be less than 89.8",
          [&] { EXPECT_EQ(p.LatDegree(), 89); EXPECT_EQ(p.LatMinute(), 1); }},

@@ -164,10 +164,32 @@ TEST(ReferenceTimes, HighLatitudeSummerWithEachRule) {
         clsPrayTime p = calculatorFor(reykjavik, dateSerial(2024, 6, 21));
         p.HighLatRule(r.rule);
         EXPECT_TRUE(p.Calculate()) << kHighLatRuleNames[r.rule];
+        // Exactly the rule's part of the night from the day's own Maghrib to its Shurooq.
+        const double darkness = intoDay(p.StoredSeconds(2) - p.StoredSeconds(5));
+        EXPECT_EQ(p.StoredSeconds(1), intoDay(p.StoredSeconds(2) - std::floor(r.portion * darkness)));
+        EXPECT_EQ(p.StoredSeconds(6), intoDay(p.StoredSeconds(5) + std::floor(r.portion * darkness)));
         EXPECT_TRUE(p.HighLatAdjusted()) << kHighLatRuleNames[r.rule];
         EXPECT_LE(clockDistance(p.StoredSeconds(1), sunrise - r.portion * night), kTolerance) << kHighLatRuleNames[r.rule];
         EXPECT_LE(clockDistance(p.StoredSeconds(6), sunset + r.portion * night), kTolerance) << kHighLatRuleNames[r.rule];
         EXPECT_LE(clockDistance(p.StoredSeconds(3), 48580), kTolerance);
+        p.PrayerDate(dateSerial(2024, 3, 20));  // the equinox: true dawn and dusk, nothing to adjust
+        EXPECT_TRUE(p.Calculate());
+        EXPECT_EQ(p.HighLatAdjusted(), r.rule == kHighLatSeventh) << kHighLatRuleNames[r.rule];
+    }
+}
+
+TEST(ReferenceTimes, WithARuleFajrAndIshaByMinutesStayWithinTheMiddleOfTheNight) {
+    // Reykjavik, 21 June 2024: Fajr 90 minutes before sunrise and Isha 90 minutes after sunset
+    // would cross in the short night; with any rule both stop at its middle, to the second.
+    const Place reykjavik{"Reykjavik", 64, 8, false, 21, 56, true, 0, 0, 0, 90, 1, 0};
+    for (int16_t rule : {kHighLatMiddle, kHighLatSeventh, kHighLatAngle}) {
+        clsPrayTime p = calculatorFor(reykjavik, dateSerial(2024, 6, 21));
+        p.MinutesToSunrise(90);
+        p.HighLatRule(rule);
+        EXPECT_TRUE(p.Calculate());
+        EXPECT_LE(clockDistance(p.StoredSeconds(1), p.StoredSeconds(6)), 1) << rule;
+        const double middle = (10532 + 86622) / 2.0 + 43200;  // of the reference night
+        EXPECT_LE(clockDistance(p.StoredSeconds(1), middle), kTolerance) << rule;
     }
 }
 
