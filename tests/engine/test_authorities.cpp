@@ -169,3 +169,23 @@ TEST(Authorities, AdjustmentsMoveEachTimeByItsOwnMinutesAfterEverythingElse) {
     EXPECT_EQ(p.StoredSeconds(6), p.StoredSeconds(5) + 240 * 60 - 86400);
     EXPECT_TRUE(p.Ordered());  // Isha after midnight is still that evening's
 }
+
+TEST(Authorities, PickingOneReplacesEveryValueOfTheMethodBefore) {
+    // A custom method by minutes with the mosque's own Fajr minutes, then Turkey picked: nothing
+    // of the earlier method is left (its json and its Customize boxes show the authority's).
+    clsPrayTime p;
+    p.DawnTwilightAngle(0);
+    p.MinutesToSunrise(75);
+    p.NightTwilightAngle(0);
+    p.MinutesAfterSunset(90);
+    p.SunsetTwilightAngle(4);
+    p.RamadanMinutesAfterSunset(120);
+    p.ShadowRatio(2);
+    p.Adjustment(1, 9);
+    ApplyAuthority(p, *FindAuthority("turkey"));
+    const double values[] = {p.DawnTwilightAngle(),   p.MinutesToSunrise(),          p.NightTwilightAngle(),
+                             p.MinutesAfterSunset(),  p.SunsetTwilightAngle(),       p.RamadanMinutesAfterSunset(),
+                             double(p.ShadowRatio()), double(p.Adjustment(1)),       double(p.Adjustment(2))};
+    const double want[] = {18, 0, 17, 0, 0, 0, 1, 0, -7};
+    for (size_t i = 0; i < std::size(want); ++i) EXPECT_EQ(values[i], want[i]) << i;
+}
