@@ -114,6 +114,9 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
             if (offsets.isEmpty()) offsets << offsetText(pt.GMTOffsetMinutes());
             printCentred(printer, "Time Zone = GMT " + offsets.join(" / ") + "   Altitude = " +
                                       QString::number(pt.Altitude()) + " metres");
+            if (pt.HasAdjustments())  // the minutes added to the computed times
+                printCentred(printer, "Adjustments = " + QString::fromStdString(AdjustmentsText(pt, PeriodNames)) +
+                                          " minutes");
             printer.FontBold(false);
             printer.CurrentX = 0;
             printer.CurrentY = kTableTop;

@@ -13,9 +13,11 @@
 #include <optional>
 #include <sstream>
 
+#include "Authorities.h"
 #include "CalendarRows.h"
 #include "DateValue.h"
 #include "RegistryStore.h"
+#include "VbConv.h"
 #include "VbError.h"
 #include "clsPrayTime.h"
 #include "modDateLib.h"
@@ -60,6 +62,13 @@ Method:
   --isha-minutes MIN     custom method: minutes from sunset to Isha
   --asr shafii|hanafi    Asr shadow ratio 1 (Shafi'i) or 2 (Hanafi)
   --margin N             safety margin in minutes, 0 to 5
+  --authority NAME       the parameters of an authority's published timetables (its angles or
+                         minutes, Maghrib angle, Ramadan rule, Asr rule and adjustments) as
+                         a custom method; NAME as --list-authorities shows it
+  --list-authorities     the authorities and their parameters
+  --adjust P=M,...       minutes added to each named prayer after the method and the margin,
+                         -60 to 60, e.g. fajr=+2,sunrise=-7 (fajr, sunrise, dhuhr, asr,
+                         maghrib, isha); the others keep the stored (or the authority's)
   --high-lat none|middle|seventh|angle
                          high-latitude rule: Fajr no earlier and Isha no later than the
                          middle, one seventh, or angle/60 of the night from sunset to
@@ -290,11 +299,53 @@ std::string csvField(const std::string& s) {
     return out + "\"";
 }
 
-std::string numberText(double v) {
-    char buf[32];
-    if (v == std::floor(v) && std::fabs(v) < 1e15) std::snprintf(buf, sizeof buf, "%.0f", v);
-    else std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
+std::string numberText(double v) { return exactText(v); }
+
+// The names --adjust and the json header give the six times.
+constexpr const char* kAdjustNames[6] = {"fajr", "sunrise", "dhuhr", "asr", "maghrib", "isha"};
+
+// "fajr=+2,sunrise=-7": each named time's minutes replace the ones the calculator holds.
+void adjustArg(const std::string& option, const std::string& text, clsPrayTime& pt) {
+    bool seen[6] = {};
+    size_t from = 0;
+    while (from <= text.size()) {
+        const size_t comma = std::min(text.find(',', from), text.size());
+        const std::string item = text.substr(from, comma - from);
+        const size_t eq = item.find('=');
+        if (eq == std::string::npos) bad(option, "'" + item + "': expected a prayer and minutes like fajr=+2");
+        const std::string name = choiceArg(option, item.substr(0, eq), listOf(kAdjustNames));
+        int p = 0;
+        while (name != kAdjustNames[p]) ++p;
+        if (seen[p]) bad(option, name + " is given twice");
+        seen[p] = true;
+        std::string minutes = item.substr(eq + 1);
+        if (minutes.size() > 1 && minutes[0] == '+' && minutes[1] != '-' && minutes[1] != '+') minutes.erase(0, 1);
+        pt.Adjustment(p + 1, static_cast<int16_t>(integerArg(option, minutes, -kMaxAdjustment, kMaxAdjustment)));
+        from = comma + 1;
+    }
+}
+
+std::string authorityList() {
+    std::ostringstream o;
+    for (const Authority& a : kAuthorities) {
+        o << a.key << std::string(12 - std::string(a.key).size(), ' ') << a.name << "\n" << std::string(12, ' ');
+        if (a.dawnTwilightAngle != 0) o << "Fajr " << numberText(a.dawnTwilightAngle) << " degrees";
+        else o << "Fajr " << numberText(a.minutesToSunrise) << " min before sunrise";
+        if (a.sunsetTwilightAngle != 0) o << ", Maghrib " << numberText(a.sunsetTwilightAngle) << " degrees";
+        if (a.nightTwilightAngle != 0) o << ", Isha " << numberText(a.nightTwilightAngle) << " degrees";
+        else o << ", Isha " << numberText(a.minutesAfterSunset) << " min after Maghrib";
+        if (a.ramadanMinutesAfterSunset != 0) o << " (" << numberText(a.ramadanMinutesAfterSunset) << " in Ramadan)";
+        o << ", " << (a.shadowRatio == 2 ? "Hanafi" : "Shafi'i");
+        std::string adjust;
+        for (int p = 0; p < 6; ++p)
+            if (a.adjustments[static_cast<size_t>(p)] != 0)
+                adjust += (adjust.empty() ? "" : ",") + std::string(kAdjustNames[p]) + "=" +
+                          (a.adjustments[static_cast<size_t>(p)] > 0 ? "+" : "") +
+                          std::to_string(a.adjustments[static_cast<size_t>(p)]);
+        if (!adjust.empty()) o << ", adjust " << adjust;
+        o << "\n";
+    }
+    return o.str();
 }
 
 // Display width of a UTF-8 text: one column per code point.
@@ -347,7 +398,7 @@ int finish(std::ostream& out, std::ostream& err) {
 int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         std::map<std::string, std::string> opt;
-        static const std::vector<std::string> known = {
+        static const std::vector<std::string> known = {"--authority", "--adjust",
             "--name", "--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
             "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view", "--dates",
             "--date-format", "--hijri-format", "--time-format", "--format", "--store", "--high-lat"};
@@ -355,6 +406,10 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
             std::string name = args[i], value;
             if (name == "--help" || name == "-h") {
                 out << kUsage;
+                return finish(out, err);
+            }
+            if (name == "--list-authorities") {
+                out << authorityList();
                 return finish(out, err);
             }
             if (name == "--version") {
@@ -447,11 +502,23 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
         const bool customValues =
             has("--fajr-angle") || has("--fajr-minutes") || has("--isha-angle") || has("--isha-minutes");
         int method = CalcMethod;
+        std::string authorityName = AuthorityName;
         if (has("--method")) method = static_cast<int>(integerArg("--method", opt["--method"], 0, 5));
         else if (customValues) method = kCustomMethod;
         if (customValues && method != kCustomMethod)
             bad("--method", std::to_string(method) + " is a preset; --fajr-* and --isha-* need --method 5");
         if (has("--method")) ApplyCalcMethod(pt, method);
+        if (has("--method") || customValues) authorityName.clear();
+        if (has("--authority")) {
+            if (has("--method") || customValues)
+                bad("--authority", "give either an authority or --method and the --fajr-* and --isha-* values");
+            const Authority* a = FindAuthority(opt["--authority"]);
+            if (!a) bad("--authority", "'" + opt["--authority"] + "' is not one of the authorities (see --list-authorities)");
+            ApplyAuthority(pt, *a);
+            method = kCustomMethod;
+            authorityName = a->name;
+        }
+        if (has("--adjust")) adjustArg("--adjust", opt["--adjust"], pt);
         if (has("--fajr-angle")) pt.DawnTwilightAngle(numberArg("--fajr-angle", opt["--fajr-angle"], 0, 89));
         if (has("--fajr-minutes")) pt.MinutesToSunrise(numberArg("--fajr-minutes", opt["--fajr-minutes"], 0, 1440));
         if (has("--isha-angle")) pt.NightTwilightAngle(numberArg("--isha-angle", opt["--isha-angle"], 0, 89));
@@ -521,12 +588,17 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
               << ", \"gmtOffset\": " << pt.GMTOffset() << ", \"zone\": "
               << jsonString(pt.AutoZone() ? "auto" : OffsetText(pt.GMTOffsetMinutes())) << "},\n";
             o << "  \"method\": {\"index\": " << method << ", \"name\": " << jsonString(kCalcMethods[method].name)
+              << ", \"authority\": " << (authorityName.empty() ? std::string("null") : jsonString(authorityName))
               << ", \"fajrAngle\": " << numberText(pt.DawnTwilightAngle())
               << ", \"fajrMinutes\": " << numberText(pt.MinutesToSunrise())
               << ", \"ishaAngle\": " << numberText(pt.NightTwilightAngle())
               << ", \"ishaMinutes\": " << numberText(pt.MinutesAfterSunset()) << ", \"asr\": \""
               << (pt.ShadowRatio() == 2 ? "hanafi" : "shafii") << "\", \"margin\": " << pt.MarginOfSafety()
-              << ", \"highLat\": \"" << highLatName << "\"},\n";
+              << ", \"highLat\": \"" << highLatName << "\", \"maghribAngle\": " << numberText(pt.SunsetTwilightAngle())
+              << ", \"ramadanIshaMinutes\": " << numberText(pt.RamadanMinutesAfterSunset()) << ", \"adjustments\": {";
+            for (int p = 1; p <= 6; ++p)
+                o << (p > 1 ? ", " : "") << '"' << kAdjustNames[p - 1] << "\": " << pt.Adjustment(p);
+            o << "}},\n";
             o << "  \"periods\": [";
             for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << jsonString(names[p]);
             o << "],\n  \"days\": [";
@@ -563,9 +635,12 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
             }
             out << validUtf8(pt.LocationName()) << "  " << lat << " " << lon << "  " << offsets
                 << (pt.AutoZone() ? " (system zone)" : "") << "\n"
-                << kCalcMethods[method].name << ", " << (pt.ShadowRatio() == 2 ? "Hanafi" : "Shafi'i") << ", margin "
+                << (authorityName.empty() ? std::string(kCalcMethods[method].name) : validUtf8(authorityName)) << ", "
+                << (pt.ShadowRatio() == 2 ? "Hanafi" : "Shafi'i") << ", margin "
                 << pt.MarginOfSafety() << " min" << (pt.HighLatRule() != kHighLatNone ? ", high latitudes: " + highLatName : "")
-                << "\n\n";
+                << "\n";
+            if (pt.HasAdjustments()) out << "Adjustments: " << validUtf8(AdjustmentsText(pt, names)) << " min\n";
+            out << "\n";
             bool anyNote = false;
             for (const Row& r : rows) anyNote = anyNote || !r.ordered;
             size_t widths[7] = {3, 0, 0, 0, 0, 0, 0};

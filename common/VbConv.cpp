@@ -1,6 +1,7 @@
 #include "VbConv.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -137,6 +138,12 @@ std::string str(int64_t value) {
     std::string text = std::to_string(value);
     if (value >= 0) text.insert(text.begin(), ' ');
     return text;
+}
+
+std::string exactText(double value) {
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    return std::string(buf, end);
 }
 
 }  // namespace nv

@@ -44,4 +44,8 @@ double cdbl(std::string_view text);
 // number, a minus sign before a negative one (" 1", "-3").
 std::string str(int64_t value);
 
+// The shortest text that reads back as exactly this number, with a decimal point ("18.2", "20",
+// "-7"); what the settings store keeps for a number that may have a fraction.
+std::string exactText(double value);
+
 }  // namespace nv

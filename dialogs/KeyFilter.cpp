@@ -16,6 +16,11 @@ bool DropNumericKey(const QKeyEvent& key, const QLineEdit& box, bool signAllowed
     return !(c < 0x80 && IsNumericKey(static_cast<int16_t>(c)));
 }
 
+bool DropDecimalKey(const QKeyEvent& key, const QLineEdit& box) {
+    if (key.text() == ".") return box.text().contains('.') && box.selectedText() != box.text();
+    return DropNumericKey(key, box);
+}
+
 bool DropOffsetKey(const QKeyEvent& key, const QLineEdit& box) {
     const QString typed = key.text();
     if (typed == ":") return box.text().contains(':') || box.text().isEmpty();

@@ -15,10 +15,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Authorities.h"
 #include "CalendarRows.h"
 #include "DialogOwner.h"
 #include "KeyFilter.h"
@@ -129,6 +131,13 @@ frmCustomize::frmCustomize(DialogOwner& owner) : QDialog(owner.OwnerWindow()), o
     connect(lstPeriods, &QListWidget::currentRowChanged, this, [this] { resumeNext([&] { lstPeriods_Click(); }); });
     connect(txtPeriodName, &QLineEdit::textChanged, this, [this] { resumeNext([&] { txtPeriodName_Change(); }); });
     connect(cboTimeZone, &QComboBox::currentIndexChanged, this, [this] { resumeNext([&] { cboTimeZone_Click(); }); });
+    connect(cboAuthority, &QComboBox::currentIndexChanged, this, [this] { resumeNext([&] { cboAuthority_Click(); }); });
+    // Typing a value of its own leaves the authority (its adjustments and rules stay).
+    for (QLineEdit* box : {txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin})
+        connect(box, &QLineEdit::textEdited, this, [this] {
+            authority_.clear();
+            ShowAuthority();
+        });
     connect(cboCalcMethod, &QComboBox::currentIndexChanged, this,
             [this] { resumeNext([&] { cboCalcMethod_Click(); }); });
     for (QLineEdit* box : {txtLatDegree, txtLatMinute, txtLonDegree, txtLonMinute, txtSafetyMin})
@@ -256,6 +265,29 @@ void frmCustomize::buildMethodTab() {
     asrRow->addWidget(optHanafi);
     asrRow->addStretch();
 
+    cboAuthority = new QComboBox(page);
+    cboAuthority->setObjectName("cboAuthority");
+    cboAuthority->addItem(QStringLiteral("Pick an authority…"));
+    for (const Authority& a : kAuthorities) cboAuthority->addItem(QString::fromUtf8(a.name));
+    cboAuthority->setToolTip("Fill the custom method with the parameters of an authority's published timetables");
+    lblAuthority = new QLabel(page);
+    lblAuthority->setObjectName("lblAuthority");
+    lblAuthority->setWordWrap(true);
+
+    auto* adjust = frame(" Adjustments (minutes) ", page, "fraAdjust");
+    auto* adjustGrid = new QGridLayout(adjust);
+    for (int p = 0; p < 6; ++p) {
+        QSpinBox*& box = spnAdjust[static_cast<size_t>(p)];
+        box = new QSpinBox(adjust);
+        box->setObjectName(QString("spnAdjust%1").arg(p + 1));
+        box->setRange(-kMaxAdjustment, kMaxAdjustment);
+        const std::string& name = PeriodNames[static_cast<size_t>(p)];
+        auto* label = new QLabel(QString::fromStdString(name.empty() ? kPeriodNames[static_cast<size_t>(p)] : name), adjust);
+        label->setBuddy(box);
+        adjustGrid->addWidget(label, p / 3, (p % 3) * 2);
+        adjustGrid->addWidget(box, p / 3, (p % 3) * 2 + 1);
+    }
+
     txtSafetyMin = textBox("txtSafetyMin", page);
     cboHighLat = new QComboBox(page);
     cboHighLat->setObjectName("cboHighLat");
@@ -265,20 +297,23 @@ void frmCustomize::buildMethodTab() {
     auto* grid = new QGridLayout(page);
     grid->addWidget(new QLabel("Select a Method", page), 0, 0);
     grid->addWidget(cboCalcMethod, 0, 1);
-    grid->addWidget(dawn, 1, 0);
-    grid->addWidget(night, 1, 1);
-    grid->addWidget(asr, 2, 0, 1, 2);
+    grid->addWidget(cboAuthority, 1, 1);
+    grid->addWidget(lblAuthority, 2, 0, 1, 2);
+    grid->addWidget(dawn, 3, 0);
+    grid->addWidget(night, 3, 1);
+    grid->addWidget(asr, 4, 0, 1, 2);
+    grid->addWidget(adjust, 5, 0, 1, 2);
     auto* margin = new QHBoxLayout;
     margin->addWidget(new QLabel("Margin of Safety Minutes", page));
     margin->addWidget(txtSafetyMin);
     margin->addStretch();
-    grid->addLayout(margin, 3, 0, 1, 2);
+    grid->addLayout(margin, 6, 0, 1, 2);
     auto* highLat = new QHBoxLayout;
     highLat->addWidget(new QLabel("High Latitudes", page));
     highLat->addWidget(cboHighLat);
     highLat->addStretch();
-    grid->addLayout(highLat, 4, 0, 1, 2);
-    grid->setRowStretch(5, 1);
+    grid->addLayout(highLat, 7, 0, 1, 2);
+    grid->setRowStretch(8, 1);
     tabCustomize->addTab(page, "&Calculation Method");
 }
 
@@ -371,6 +406,11 @@ void frmCustomize::Form_Load() {
     resumeNext([&] { txtDawnMin->setText(numberText(pt.MinutesToSunrise())); });
     resumeNext([&] { txtNightAngle->setText(numberText(pt.NightTwilightAngle())); });
     resumeNext([&] { txtNightMin->setText(numberText(pt.MinutesAfterSunset())); });
+    for (int p = 1; p <= 6; ++p) resumeNext([&] { spnAdjust[static_cast<size_t>(p - 1)]->setValue(pt.Adjustment(p)); });
+    authority_ = AuthorityName;
+    sunsetAngle_ = pt.SunsetTwilightAngle();
+    ramadanMinutes_ = pt.RamadanMinutesAfterSunset();
+    resumeNext([&] { ShowAuthority(); });
 
     // Alerts.
     for (int16_t a = 1; a <= 5; ++a)
@@ -406,6 +446,10 @@ void frmCustomize::cboCalcMethod_Click() {
     const int index = cboCalcMethod->currentIndex();
     for (QLineEdit* box : {txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin}) box->setEnabled(false);
     if (index >= 0 && index < kCustomMethod) {
+        // A preset has no authority and no rules beyond its four values.
+        authority_.clear();
+        sunsetAngle_ = ramadanMinutes_ = 0;
+        ShowAuthority();
         // Each text runs its box's change rule, as the user's typing would.
         const CalcMethodPreset& m = kCalcMethods[index];
         txtDawnAngle->setText(numberText(m.dawnTwilightAngle));
@@ -418,6 +462,40 @@ void frmCustomize::cboCalcMethod_Click() {
         txtNightAngle->setEnabled(true);
         txtNightMin->setEnabled(true);
     }
+}
+
+// Picking an authority fills the custom method's boxes, the Asr rule and the adjustments; the
+// list goes back to "Pick an authority…".
+void frmCustomize::cboAuthority_Click() {
+    const int index = cboAuthority->currentIndex();
+    if (index < 1 || index > static_cast<int>(std::size(kAuthorities))) return;
+    const Authority& a = kAuthorities[index - 1];
+    cboCalcMethod->setCurrentIndex(kCustomMethod);
+    txtDawnAngle->setText(numberText(a.dawnTwilightAngle));
+    txtDawnMin->setText(numberText(a.minutesToSunrise));
+    txtNightAngle->setText(numberText(a.nightTwilightAngle));
+    txtNightMin->setText(numberText(a.minutesAfterSunset));
+    PairRule(txtDawnAngle, txtDawnMin);
+    PairRule(txtNightAngle, txtNightMin);
+    (a.shadowRatio == 2 ? optHanafi : optShafi)->setChecked(true);
+    for (size_t p = 0; p < 6; ++p) spnAdjust[p]->setValue(a.adjustments[p]);
+    authority_ = a.name;
+    sunsetAngle_ = a.sunsetTwilightAngle;
+    ramadanMinutes_ = a.ramadanMinutesAfterSunset;
+    const QSignalBlocker block(cboAuthority);
+    cboAuthority->setCurrentIndex(0);
+    ShowAuthority();
+}
+
+// The label under the lists: the authority the custom method follows and the rules that no box
+// shows (a Maghrib angle, the Ramadan Isha); hidden when there is nothing to say.
+void frmCustomize::ShowAuthority() {
+    QStringList parts;
+    if (!authority_.empty()) parts << "Following " + QString::fromStdString(authority_);
+    if (sunsetAngle_ != 0) parts << "Maghrib at " + numberText(sunsetAngle_) + "° below the horizon";
+    if (ramadanMinutes_ != 0) parts << "Isha " + numberText(ramadanMinutes_) + " minutes after Maghrib in Ramadan";
+    lblAuthority->setText(parts.join("; "));
+    lblAuthority->setVisible(!parts.isEmpty());
 }
 
 // A degree, minute or margin box whose value is 0 (or no number) reads "0".
@@ -473,7 +551,10 @@ bool frmCustomize::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         const auto& box = *static_cast<QLineEdit*>(watched);
-        if (watched == txtGMT ? DropOffsetKey(key, box) : DropNumericKey(key, box)) return true;
+        const bool drop = watched == txtGMT                                         ? DropOffsetKey(key, box)
+                          : watched == txtDawnAngle || watched == txtNightAngle ? DropDecimalKey(key, box)
+                                                                                : DropNumericKey(key, box);
+        if (drop) return true;
     } else if (event->type() == QEvent::FocusOut && watched == txtGMT) {
         resumeNext([&] { txtGMT_Validate(); });
     } else if (auto* box = qobject_cast<QLineEdit*>(watched); event->type() == QEvent::FocusOut && RangeOf(box)) {
@@ -584,6 +665,10 @@ void frmCustomize::cmdOK_Click() {
     resumeNext([&] { pt.MinutesToSunrise(cdbl(text(txtDawnMin))); });
     resumeNext([&] { pt.NightTwilightAngle(cdbl(text(txtNightAngle))); });
     resumeNext([&] { pt.MinutesAfterSunset(cdbl(text(txtNightMin))); });
+    pt.SunsetTwilightAngle(sunsetAngle_);
+    pt.RamadanMinutesAfterSunset(ramadanMinutes_);
+    for (int p = 1; p <= 6; ++p) pt.Adjustment(p, static_cast<int16_t>(spnAdjust[static_cast<size_t>(p - 1)]->value()));
+    AuthorityName = CalcMethod == kCustomMethod ? authority_ : std::string();
     resumeNext([&] { SaveMethod(); });
 
     for (int16_t a = 1; a <= 5; ++a)

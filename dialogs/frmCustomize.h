@@ -6,7 +6,8 @@
 //
 // Every control carries its name as its objectName (tabCustomize, lstPeriods, txtPeriodName,
 // txtLocName, txtLatDegree ... cboTimeZone, txtGMT, lblUSAFind, lblWorldFind, cboCalcMethod,
-// txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin, optShafi, optHanafi, txtSafetyMin, cboHighLat,
+// txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin, optShafi, optHanafi, txtSafetyMin,
+// cboAuthority, lblAuthority, spnAdjust1 .. spnAdjust6, cboHighLat,
 // treAlerts, fraAlertProp, cmdSound, cmdOK, cmdCancel).
 #pragma once
 
@@ -24,6 +25,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -68,6 +70,9 @@ public:
     QRadioButton* optShafi = nullptr;
     QRadioButton* optHanafi = nullptr;
     QLineEdit* txtSafetyMin = nullptr;
+    QComboBox* cboAuthority = nullptr;  // item 0 "Pick an authority…", then the authorities
+    QLabel* lblAuthority = nullptr;     // the picked authority and its special rules
+    std::array<QSpinBox*, 6> spnAdjust{};  // spnAdjust1 .. spnAdjust6: minutes for Fajr .. Isha
     QComboBox* cboHighLat = nullptr;  // the high-latitude rule, in the order of HighLatRules
     QTreeWidget* treAlerts = nullptr;
     QGroupBox* fraAlertProp = nullptr;
@@ -90,6 +95,8 @@ private:
     void txtPeriodName_Change();
     void cboTimeZone_Click();
     void cboCalcMethod_Click();
+    void cboAuthority_Click();
+    void ShowAuthority();
     void ZeroRule(QLineEdit* box);
     void SetZero(QLineEdit* box);
     void PairRule(QLineEdit* box, QLineEdit* partner);
@@ -114,6 +121,9 @@ private:
     std::array<std::array<QString, 2>, 6> periods_;
     AlertRecords switches_{};
     std::array<QString, 5> sounds_;  // [a - 1]
+    // The custom method's authority and the rules the boxes do not show; written on OK.
+    std::string authority_;
+    double sunsetAngle_ = 0, ramadanMinutes_ = 0;
 };
 
 }  // namespace nv

@@ -8,6 +8,7 @@
 #include "VbError.h"
 #include "modAstoLib.h"
 #include "modDateLib.h"
+#include "modHijri.h"
 #include "modMathLib.h"
 #include "modTimeZone.h"
 
@@ -28,6 +29,13 @@ auto trapped(const char* procedure, F&& body) -> decltype(body()) {
 }
 
 double TimeinSeconds(double hours) { return std::floor(hours * 3600); }
+
+// The month (1..12) of a date in the Hijri calendar; 0 when it has none.
+int hijriMonth(DateValue date) {
+    const DateParts p = splitDate(date);
+    int16_t y = narrow16(p.year), m = narrow16(p.month), d = narrow16(p.day);
+    return GregorianToHijri(y, m, d) == "Error" ? 0 : m;
+}
 
 // A count of seconds brought into 0 .. 86 399: the same clock time of the day.
 double intoDay(double seconds) { return seconds - 86400 * std::floor(seconds / 86400); }
@@ -99,6 +107,20 @@ void clsPrayTime::ShadowRatio(int16_t value) {
     shadowRatio_ = value;
 }
 
+int16_t clsPrayTime::Adjustment(int period) const {
+    return period >= 1 && period <= 6 ? adjustments_[period - 1] : int16_t{0};
+}
+
+void clsPrayTime::Adjustment(int period, int16_t minutes) {
+    if (period >= 1 && period <= 6) adjustments_[period - 1] = minutes;
+}
+
+bool clsPrayTime::HasAdjustments() const {
+    for (int16_t a : adjustments_)
+        if (a != 0) return true;
+    return false;
+}
+
 DateValue clsPrayTime::timeProperty(const char* name, double stored) const {
     return trapped(name, [&] { return SecondsToTime(static_cast<float>(stored)); });
 }
@@ -159,6 +181,8 @@ bool clsPrayTime::Calculate() {
         const double R = 12 - H0 - L - E / 60;  // SunriseTime
         const double S = H0 + 12 - L - E / 60;  // SunsetTime
         const double N = (R + S) / 2;           // NoonTime
+        // Maghrib when the sun is that far below the horizon, else at sunset.
+        const double G = sunsetTwilightAngle_ != 0 ? N + HourAngle(DegToRad(sunsetTwilightAngle_), delta, latitude) : S;
 
         const double dawnDepression = DegToRad(dawnTwilightAngle_), nightDepression = DegToRad(nightTwilightAngle_);
         const double dawnCosine = HourAngleCosine(dawnDepression, delta, latitude);
@@ -172,13 +196,16 @@ bool clsPrayTime::Calculate() {
         sunrise_ = TimeinSeconds(R) - M;
         noon_ = M + TimeinSeconds(N);
         afternoon_ = M + TimeinSeconds(A);
-        sunset_ = M + TimeinSeconds(S);
+        sunset_ = M + TimeinSeconds(G);
         night_ = M + TimeinSeconds(I);
 
         const bool dawnByMinutes = dawnTwilightAngle_ == 0 && minutesToSunrise_ > 0;
         const bool nightByMinutes = nightTwilightAngle_ == 0 && minutesAfterSunset_ > 0;
         if (dawnByMinutes) dawn_ = sunrise_ - minutesToSunrise_ * 60;
-        if (nightByMinutes) night_ = sunset_ + minutesAfterSunset_ * 60;
+        if (nightByMinutes) {
+            const bool ramadan = ramadanMinutesAfterSunset_ > 0 && hijriMonth(prayerDate_) == 9;
+            night_ = sunset_ + (ramadan ? ramadanMinutesAfterSunset_ : minutesAfterSunset_) * 60;
+        }
 
         // A twilight angle the sun never reaches that day leaves Fajr or Isha at solar midnight
         // (or at noon): no true time.
@@ -211,7 +238,8 @@ bool clsPrayTime::Calculate() {
             }
         }
 
-        for (double* v : {&dawn_, &sunrise_, &noon_, &afternoon_, &sunset_, &night_}) *v = intoDay(*v);
+        double* const times[6] = {&dawn_, &sunrise_, &noon_, &afternoon_, &sunset_, &night_};
+        for (int p = 0; p < 6; ++p) *times[p] = intoDay(*times[p] + adjustments_[p] * 60);
 
         // In order around the clock, counted from Fajr; Isha may reach the next Fajr.
         auto fromDawn = [&](double v) { return intoDay(v - dawn_); };
@@ -240,6 +268,9 @@ int32_t clsPrayTime::Set2Vellmore() {
         minutesAfterSunset_ = 0;
         shadowRatio_ = 1;
         marginOfSafety_ = 2;
+        sunsetTwilightAngle_ = 0;
+        ramadanMinutesAfterSunset_ = 0;
+        for (int16_t& a : adjustments_) a = 0;
         return int32_t{0};
     });
 }
@@ -278,6 +309,8 @@ void ApplyCalcMethod(clsPrayTime& calculator, int index) {
     calculator.MinutesToSunrise(m.minutesToSunrise);
     calculator.NightTwilightAngle(m.nightTwilightAngle);
     calculator.MinutesAfterSunset(m.minutesAfterSunset);
+    calculator.SunsetTwilightAngle(0);
+    calculator.RamadanMinutesAfterSunset(0);
 }
 
 }  // namespace nv

@@ -77,6 +77,18 @@ public:
     void ShadowRatio(int16_t value);
     int16_t MarginOfSafety() const { return marginOfSafety_; }
     void MarginOfSafety(int16_t value) { marginOfSafety_ = value; }
+    // The sun's depression at Maghrib in degrees; 0 puts Maghrib at sunset.
+    double SunsetTwilightAngle() const { return sunsetTwilightAngle_; }
+    void SunsetTwilightAngle(double value) { sunsetTwilightAngle_ = value; }
+    // Minutes from Maghrib to Isha on the days of Ramadan (month 9 of the Hijri calendar) when
+    // Isha goes by minutes; 0 keeps MinutesAfterSunset all year.
+    double RamadanMinutesAfterSunset() const { return ramadanMinutesAfterSunset_; }
+    void RamadanMinutesAfterSunset(double value) { ramadanMinutesAfterSunset_ = value; }
+    // Whole minutes added to period 1 (Fajr) .. 6 (Isha) after the method, the margin and the
+    // rules above; 0 for any other period (and setting one does nothing).
+    int16_t Adjustment(int period) const;
+    void Adjustment(int period, int16_t minutes);
+    bool HasAdjustments() const;
     // The high-latitude rule (kHighLatNone .. kHighLatAngle); any other number counts as none.
     int16_t HighLatRule() const { return highLatRule_; }
     void HighLatRule(int16_t value) { highLatRule_ = value; }
@@ -108,12 +120,16 @@ private:
     bool autoZone_ = false;
     double dawnTwilightAngle_ = 0, nightTwilightAngle_ = 0, minutesToSunrise_ = 0, minutesAfterSunset_ = 0;
     int16_t shadowRatio_ = 1, marginOfSafety_ = 0;
+    double sunsetTwilightAngle_ = 0, ramadanMinutesAfterSunset_ = 0;
+    int16_t adjustments_[6] = {};
     int16_t highLatRule_ = 0;
     DateValue prayerDate_ = 0;
     bool ordered_ = false, highLatAdjusted_ = false;
     int dayKind_ = 0;
 };
 
+// The range of a per-prayer adjustment, in minutes.
+inline constexpr int16_t kMaxAdjustment = 60;
 // The high-latitude rules: none, middle of the night, one-seventh of the night, and the
 // twilight angle's portion (angle / 60) of the night.
 enum HighLatRules : int16_t { kHighLatNone = 0, kHighLatMiddle = 1, kHighLatSeventh = 2, kHighLatAngle = 3 };

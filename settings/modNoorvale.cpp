@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <climits>
 #include <cstdlib>
 
@@ -16,6 +17,7 @@
 namespace nv {
 
 int16_t CalcMethod = 0;
+std::string AuthorityName;
 int32_t TZMode = 0;
 std::array<std::array<std::string, 6>, 2> PeriodNameTable;
 std::array<std::string, 6> PeriodNames;
@@ -81,10 +83,44 @@ void setMethodFallback(clsPrayTime& pt) {
     pt.MinutesAfterSunset(0);
     resumeNext([&] { pt.ShadowRatio(1); });
     pt.MarginOfSafety(2);
+    pt.SunsetTwilightAngle(0);
+    pt.RamadanMinutesAfterSunset(0);
+    AuthorityName.clear();
 }
 
 void writeLong(const std::string& key, const char* name, double value) {
     resumeNext([&] { WriteRegLong(HKEY_CURRENT_USER, key, name, toInt32(value)); });
+}
+
+// A number stored as text, to any fraction; the default when it is absent or not a number.
+double readExact(const std::string& key, const char* name, double defaultValue) {
+    const std::string text = readText(key, name, "");
+    double v = defaultValue;
+    if (!text.empty()) resumeNext([&] { v = cdbl(text); });
+    return std::isfinite(v) ? v : defaultValue;
+}
+
+void writeExact(const std::string& key, const char* name, double value) {
+    resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, key, name, exactText(value)); });
+}
+
+std::string adjustmentName(int period) { return "Adjustment" + std::to_string(period); }
+
+// The values that come after the four twilight parameters: the Maghrib angle, the Ramadan Isha
+// rule and the authority's name; each absent or unusable one is 0 (empty).
+void loadAdjustments(clsPrayTime& pt, const std::string& key) {
+    for (int p = 1; p <= 6; ++p) {
+        const int16_t minutes = readNumber(key, adjustmentName(p).c_str(), 0);
+        pt.Adjustment(p, minutes < -kMaxAdjustment || minutes > kMaxAdjustment ? int16_t{0} : minutes);
+    }
+}
+
+void loadMethodExtras(clsPrayTime& pt, const std::string& key) {
+    const double sunsetAngle = readExact(key, "SunsetTwilightAngle", 0);
+    pt.SunsetTwilightAngle(sunsetAngle > 0 && sunsetAngle < 90 ? sunsetAngle : 0);
+    const int16_t ramadan = readNumber(key, "RamadanMinutesAfterSunset", 0);
+    pt.RamadanMinutesAfterSunset(ramadan < 0 ? int16_t{0} : ramadan);
+    AuthorityName = CalcMethod == kCustomMethod ? trimBlanks(readText(key, "Authority", "")) : std::string();
 }
 
 }  // namespace
@@ -190,18 +226,28 @@ void LoadMethod() {
     clsPrayTime& pt = PrayTime();
     const std::string key = methodKey();
 
+    loadAdjustments(pt, key);
     // A method number past the list is as unusable as a negative one.
     const int16_t method = readNumber(key, "CalcMethod", kCustomMethod);
     if (method < 0 || method > kCustomMethod) return setMethodFallback(pt);
     CalcMethod = method;
 
+    loadMethodExtras(pt, key);
+
+    // An exact angle stands when it rounds to the whole number beside it (a writer that knows
+    // only the whole numbers may have changed that one since).
+    auto exact = [&](const char* name, int16_t whole) {
+        const double v = readExact(key, name, whole);
+        return toInt32(v) == whole ? v : static_cast<double>(whole);
+    };
     const int16_t dawnAngle = readNumber(key, "DawnTwilightAngle", 15);
     if (dawnAngle < 0) return setMethodFallback(pt);
-    pt.DawnTwilightAngle(dawnAngle);
+    pt.DawnTwilightAngle(exact("DawnTwilightAngleExact", dawnAngle));
 
     auto notNegative = [](int16_t v) { return v < 0 ? int16_t{0} : v; };
     pt.MinutesToSunrise(notNegative(readNumber(key, "MinutesToSunrise", 0)));
-    pt.NightTwilightAngle(notNegative(readNumber(key, "NightTwilightAngle", 15)));
+    const int16_t nightAngle = notNegative(readNumber(key, "NightTwilightAngle", 15));
+    pt.NightTwilightAngle(exact("NightTwilightAngleExact", nightAngle));
     pt.MinutesAfterSunset(notNegative(readNumber(key, "MinutesAfterSunset", 0)));
 
     const int16_t ratio = readNumber(key, "ShadowRatio", 1);
@@ -228,6 +274,14 @@ void SaveMethod() {
     writeLong(key, "MinutesAfterSunset", pt.MinutesAfterSunset());
     writeLong(key, "ShadowRatio", pt.ShadowRatio());
     writeLong(key, "SafetyMinutes", pt.MarginOfSafety());
+    writeExact(key, "DawnTwilightAngleExact", pt.DawnTwilightAngle());
+    writeExact(key, "NightTwilightAngleExact", pt.NightTwilightAngle());
+    writeExact(key, "SunsetTwilightAngle", pt.SunsetTwilightAngle());
+    writeLong(key, "RamadanMinutesAfterSunset", pt.RamadanMinutesAfterSunset());
+    for (int p = 1; p <= 6; ++p) writeLong(key, adjustmentName(p).c_str(), pt.Adjustment(p));
+    resumeNext([&] {
+        WriteRegString(HKEY_CURRENT_USER, key, "Authority", CalcMethod == kCustomMethod ? AuthorityName : "");
+    });
     writeLong(key, "HighLatRule", pt.HighLatRule());
 }
 
@@ -276,6 +330,17 @@ void SaveSoundFile(int16_t period, const std::string& path) {
 int16_t AlertToPeriod(int16_t alert) { return alert == 1 ? int16_t{1} : static_cast<int16_t>(alert + 1); }
 
 int16_t PeriodToAlert(int16_t period) { return period < 2 ? period : static_cast<int16_t>(period - 1); }
+
+std::string AdjustmentsText(const clsPrayTime& pt, const std::array<std::string, 6>& names) {
+    std::string text;
+    for (int p = 1; p <= 6; ++p) {
+        const int16_t minutes = pt.Adjustment(p);
+        if (minutes == 0) continue;
+        text += (text.empty() ? "" : ", ") + names[static_cast<size_t>(p - 1)] + " " + (minutes > 0 ? "+" : "") +
+                std::to_string(minutes);
+    }
+    return text;
+}
 
 DateValue GetPeriodTime(int16_t period) {
     DateValue t = 0;

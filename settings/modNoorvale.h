@@ -12,7 +12,12 @@
 //   User\Method     "CalcMethod", "DawnTwilightAngle", "MinutesToSunrise", "NightTwilightAngle",
 //                   "MinutesAfterSunset" (whole numbers; a preset method takes its own exact
 //                   values instead), "ShadowRatio", "SafetyMinutes", "HighLatRule" (0 none,
-//                   1 middle of the night, 2 one-seventh, 3 twilight angle)
+//                   1 middle of the night, 2 one-seventh, 3 twilight angle),
+//                   "DawnTwilightAngleExact", "NightTwilightAngleExact" (text: the angle to any
+//                   fraction, used when it rounds to the whole number beside it),
+//                   "SunsetTwilightAngle" (text, degrees; absent 0), "RamadanMinutesAfterSunset",
+//                   "Adjustment1" .. "Adjustment6" (minutes for Fajr .. Isha, -60..60; absent 0),
+//                   "Authority" text (the authority whose values the custom method holds)
 //   User\Period\1 .. User\Period\6
 //                   "Name" text; for 1, 3, 4, 5, 6 also "SoundFile" text and " 1" (sound on = 1)
 //
@@ -34,6 +39,9 @@ clsPrayTime& PrayTime();
 
 // The index of the calculation method in kCalcMethods (0..5); starts at 0.
 extern int16_t CalcMethod;
+// The name of the authority whose values the custom method holds; empty when none was picked
+// (always empty with a preset method).
+extern std::string AuthorityName;
 // 0: the time-zone offset comes from the system, for each date; 1: the user entered it.
 // Starts at 0.
 extern int32_t TZMode;
@@ -84,6 +92,9 @@ std::string DefaultSoundFile();
 
 int16_t AlertToPeriod(int16_t alert);
 int16_t PeriodToAlert(int16_t period);
+// The calculator's non-zero adjustments with the names given: "Fajr +2, Shurooq -7"; empty when
+// there are none.
+std::string AdjustmentsText(const clsPrayTime& pt, const std::array<std::string, 6>& names);
 // The shared calculator's time of period 1..6 as a time of day (00:00 for anything else).
 DateValue GetPeriodTime(int16_t period);
 

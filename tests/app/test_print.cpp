@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
@@ -10,6 +11,8 @@
 #include <QTreeWidget>
 
 #include "AppFixture.h"
+#include "CalendarRows.h"
+#include "modDateLib.h"
 #include "NoorvaleMain.h"
 #include "Pickers.h"
 #include "PrintCalLVW.h"
@@ -164,6 +167,36 @@ TEST_F(PrintTest, RenderedPageForTheEye) {
     ASSERT_TRUE(load());
     main().action("mnuFilePrint")->trigger();
     const QString out = QString(NOORVALE_BIN_DIR) + "/../screenshots/printed-month";
+    run("pdftoppm", {"-png", "-r", "75", "-singlefile", pdf, out});
+    EXPECT_TRUE(QFile::exists(out + ".png"));
+}
+
+// Adjustments stored beside the method: named in a fourth header line, and the printed times are
+// the adjusted ones (Fajr 2 minutes later, Shurooq 7 earlier than without them).
+TEST_F(PrintTest, AdjustmentsAreNamedInTheHeaderAndMoveThePrintedTimes) {
+    storeLong("\\User\\Method", "Adjustment1", 2);
+    storeLong("\\User\\Method", "Adjustment2", -7);
+    storeLong("\\Options\\PrayCalendar", "ViewID", 1);  // today only
+    ASSERT_TRUE(load());
+    main().action("mnuFilePrint")->trigger();
+    const QString text = pageText(pdf, 1);
+    EXPECT_TRUE(text.contains("Adjustments = Fajr +2, Shurooq -7 minutes")) << text.toStdString();
+
+    clsPrayTime plain = PrayTime();
+    plain.Adjustment(1, 0);
+    plain.Adjustment(2, 0);
+    plain.PrayerDate(today());
+    plain.Calculate();
+    PrayTime().PrayerDate(today());
+    PrayTime().Calculate();
+    EXPECT_EQ(PrayTime().StoredSeconds(1), plain.StoredSeconds(1) + 120);
+    EXPECT_EQ(PrayTime().StoredSeconds(2), plain.StoredSeconds(2) - 420);
+    const QString row = QString::fromStdString(PeriodText(PrayTime(), 1, kTimeFormats[0]) + " " +
+                                               PeriodText(PrayTime(), 2, kTimeFormats[0]));
+    EXPECT_TRUE(text.simplified().contains(row)) << text.toStdString();
+
+    const QString out = QString(NOORVALE_BIN_DIR) + "/../shots/printed-adjustments";
+    QDir().mkpath(QString(NOORVALE_BIN_DIR) + "/../shots");
     run("pdftoppm", {"-png", "-r", "75", "-singlefile", pdf, out});
     EXPECT_TRUE(QFile::exists(out + ".png"));
 }

@@ -240,7 +240,7 @@ TEST(TimesCommand, OptionsReplaceTheStoredValuesOneByOne) {
     EXPECT_EQ(r.out.rfind("Unknown  30:23N 0:07W  GMT+3\nIslamic Society Of North America (ISNA), Shafi'i", 0), 0u)
         << r.out;
     const Result custom = run({"--isha-minutes", "80", "--from", "2002-06-21", "--days", "1", "--format", "json"});
-    EXPECT_NE(custom.out.find("\"index\": 5, \"name\": \"Custom / User Defined\", \"fajrAngle\": 19.5"),
+    EXPECT_NE(custom.out.find("\"index\": 5, \"name\": \"Custom / User Defined\", \"authority\": null, \"fajrAngle\": 19.5"),
               std::string::npos)
         << custom.out;  // the other stored values stay
 }
@@ -343,4 +343,68 @@ TEST(TimesCommand, VersionFailedWritesAndBytesThatAreNotUtf8) {
     EXPECT_EQ(said, "noorvale-times: cannot write the output: No space left on device\n");
     const Result json = run({"--name", std::string("Caf\xe9 \xff\xc3", 7), "--days", "1", "--format", "json"});
     EXPECT_NE(json.out.find("\"name\": \"Caf\xef\xbf\xbd \xef\xbf\xbd\xef\xbf\xbd\""), std::string::npos) << json.out;
+}
+
+TEST(TimesCommand, AuthorityAndAdjustmentsShapeTheTimesAndTheHeaders) {
+    test::TempHome home;
+    const std::vector<std::string> ankara = {"--lat", "39:56N", "--lon", "32:52E", "--tz", "3", "--margin", "0",
+                                             "--from", "2024-06-21", "--days", "1"};
+    auto with = [&](std::vector<std::string> extra) {
+        extra.insert(extra.begin(), ankara.begin(), ankara.end());
+        return run(extra);
+    };
+    auto seconds = [](const std::string& json) {
+        const size_t at = json.find("\"seconds\": [") + 12;
+        std::vector<double> v;
+        std::istringstream in(json.substr(at, json.find(']', at) - at));
+        for (std::string item; std::getline(in, item, ',');) v.push_back(std::stod(item));
+        return v;
+    };
+    const Result plain = with({"--fajr-angle", "18", "--isha-angle", "17", "--format", "json"});
+    const Result turkey = with({"--authority", "Turkey", "--format", "json"});
+    ASSERT_EQ(turkey.code, 0) << turkey.err;
+    EXPECT_NE(turkey.out.find("\"authority\": \"Diyanet, Turkey\", \"fajrAngle\": 18"), std::string::npos) << turkey.out;
+    EXPECT_NE(turkey.out.find("\"adjustments\": {\"fajr\": 0, \"sunrise\": -7, \"dhuhr\": 5, \"asr\": 4, \"maghrib\": 7, "
+                              "\"isha\": 0}"),
+              std::string::npos)
+        << turkey.out;
+    const int minutes[6] = {0, -7, 5, 4, 7, 0};
+    const std::vector<double> a = seconds(plain.out), b = seconds(turkey.out);
+    ASSERT_EQ(a.size(), 6u);
+    ASSERT_EQ(b.size(), 6u);
+    for (int p = 0; p < 6; ++p) EXPECT_EQ(b[p] - a[p], minutes[p] * 60) << p;
+
+    // --adjust replaces the named times' minutes only; the text header lists them by name.
+    const Result mosque = with({"--authority", "turkey", "--adjust", "fajr=+2,sunrise=-5"});
+    ASSERT_EQ(mosque.code, 0) << mosque.err;
+    EXPECT_NE(mosque.out.find("Diyanet, Turkey, Shafi'i, margin 0 min\n"
+                              "Adjustments: Fajr +2, Shurooq -5, Dhuhr +5, Asr +4, Maghrib +7 min\n"),
+              std::string::npos)
+        << mosque.out;
+
+    struct Bad {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Bad bads[] = {
+        {{"--authority", "nowhere"}, "--authority: 'nowhere' is not one of the authorities"},
+        {{"--authority", "turkey", "--method", "1"}, "--authority: give either an authority or --method"},
+        {{"--adjust", "fajr=61"}, "--adjust: 61 is out of range (-60 to 60)"},
+        {{"--adjust", "fajr=2,fajr=3"}, "--adjust: fajr is given twice"},
+        {{"--adjust", "fajr=+2,"}, "--adjust: '': expected a prayer and minutes"},
+        {{"--adjust", "noon=1"}, "--adjust: 'noon' is not one of 'fajr', 'sunrise'"},
+        {{"--adjust", "asr=1.5"}, "--adjust: '1.5' is not a whole number"},
+    };
+    for (const Bad& bad : bads) {
+        const Result r = with(bad.args);
+        EXPECT_EQ(r.code, 2) << bad.message;
+        EXPECT_NE(r.err.find(bad.message), std::string::npos) << r.err;
+    }
+    const Result list = run({"--list-authorities"});
+    EXPECT_EQ(list.code, 0);
+    EXPECT_NE(list.out.find("makkah      Umm Al-Qura University, Makkah\n"
+                            "            Fajr 18.5 degrees, Isha 90 min after Maghrib (120 in Ramadan), Shafi'i\n"),
+              std::string::npos)
+        << list.out;
+    EXPECT_NE(list.out.find("Fajr 17.7 degrees, Maghrib 4.5 degrees, Isha 14 degrees"), std::string::npos);
 }

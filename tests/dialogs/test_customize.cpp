@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QSpinBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -124,8 +126,8 @@ TEST_F(CustomizeTest, NumberBoxesTakeOnlyDigitsAndGmtALeadingMinus) {
     QTest::keyClick(dlg->txtLatDegree, Qt::Key_Backspace);  // emptied: "0" at once
     EXPECT_EQ(dlg->txtLatDegree->text(), "0");
     retype(dlg->txtDawnAngle, "");
-    QTest::keyClicks(dlg->txtDawnAngle, "1x.5");
-    EXPECT_EQ(dlg->txtDawnAngle->text(), "15");
+    QTest::keyClicks(dlg->txtDawnAngle, "1x8.2.5");  // an angle takes one decimal point
+    EXPECT_EQ(dlg->txtDawnAngle->text(), "18.25");
     retype(dlg->txtAltitude, "-1a5");  // metres: digits only
     EXPECT_EQ(dlg->txtAltitude->text(), "15");
 
@@ -441,4 +443,53 @@ TEST_F(CustomizeTest, MenuToolbarAndLocationPanelOpenItModally) {
     QTest::mouseDClick(main().panel("Location"), Qt::LeftButton);
     EXPECT_EQ(opened, 3);
     EXPECT_EQ(main().CustomizeDialog(), nullptr);  // the reference goes with the dialog
+}
+
+TEST_F(CustomizeTest, PickingAnAuthorityFillsTheCustomMethodAndOkStoresItAll) {
+    dlg->tabCustomize->setCurrentIndex(2);
+    ASSERT_EQ(dlg->cboAuthority->itemText(0), "Pick an authority…");
+    dlg->cboAuthority->setCurrentIndex(dlg->cboAuthority->findText("Diyanet, Turkey"));
+    EXPECT_EQ(dlg->cboAuthority->currentIndex(), 0);  // back to the prompt
+    EXPECT_EQ(dlg->cboCalcMethod->currentIndex(), kCustomMethod);
+    EXPECT_EQ(dlg->txtDawnAngle->text(), "18");
+    EXPECT_EQ(dlg->txtNightAngle->text(), "17");
+    const int turkey[6] = {0, -7, 5, 4, 7, 0};
+    for (int p = 0; p < 6; ++p) EXPECT_EQ(dlg->spnAdjust[static_cast<size_t>(p)]->value(), turkey[p]) << p;
+    EXPECT_TRUE(dlg->lblAuthority->text().contains("Diyanet, Turkey"));
+
+    // Tehran: fractional angles and a Maghrib angle that no box shows but the label names.
+    dlg->cboAuthority->setCurrentIndex(dlg->cboAuthority->findText("Institute of Geophysics, University of Tehran"));
+    EXPECT_EQ(dlg->txtDawnAngle->text(), "17.7");
+    EXPECT_EQ(dlg->spnAdjust[1]->value(), 0);
+    EXPECT_TRUE(dlg->lblAuthority->text().contains("Maghrib at 4.5° below the horizon")) << dlg->lblAuthority->text().toStdString();
+    dlg->spnAdjust[0]->setValue(3);  // the mosque's own Fajr
+    const QString folder = QString(NOORVALE_BIN_DIR) + "/../shots";
+    QDir().mkpath(folder);
+    EXPECT_TRUE(dlg->grab().save(folder + "/customize-authority.png"));
+    dlg->cmdOK->click();
+
+    const clsPrayTime& pt = PrayTime();
+    EXPECT_EQ(CalcMethod, kCustomMethod);
+    EXPECT_EQ(AuthorityName, "Institute of Geophysics, University of Tehran");
+    EXPECT_EQ(pt.DawnTwilightAngle(), 17.7);
+    EXPECT_EQ(pt.SunsetTwilightAngle(), 4.5);
+    EXPECT_EQ(pt.Adjustment(1), 3);
+    EXPECT_EQ(storedLong("\\User\\Method", "DawnTwilightAngle"), 18);
+    EXPECT_EQ(storedLong("\\User\\Method", "Adjustment1"), 3);
+
+    // Typing an angle of one's own leaves the authority; a preset drops its Maghrib angle too.
+    frmCustomize again(main());
+    again.show();
+    EXPECT_TRUE(again.lblAuthority->text().contains("Tehran"));
+    EXPECT_EQ(again.spnAdjust[0]->value(), 3);
+    again.txtNightAngle->selectAll();
+    QTest::keyClicks(again.txtNightAngle, "15");
+    EXPECT_FALSE(again.lblAuthority->text().contains("Tehran"));
+    EXPECT_TRUE(again.lblAuthority->text().contains("Maghrib at 4.5°"));
+    again.cboCalcMethod->setCurrentIndex(1);
+    EXPECT_TRUE(again.lblAuthority->isHidden());
+    again.cmdOK->click();
+    EXPECT_EQ(AuthorityName, "");
+    EXPECT_EQ(pt.SunsetTwilightAngle(), 0);
+    EXPECT_EQ(pt.Adjustment(1), 3);  // the adjustments are the user's, whatever the method
 }

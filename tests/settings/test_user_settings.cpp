@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Authorities.h"
 #include "CalendarRows.h"
 #include "RegistryStore.h"
 #include "modNoorvale.h"
@@ -296,6 +297,67 @@ TEST_F(UserSettings, MethodsComeBackAfterARestart) {
     EXPECT_EQ(CalcMethod, 5);
     EXPECT_EQ(PrayTime().DawnTwilightAngle(), 0);
     EXPECT_EQ(PrayTime().MinutesToSunrise(), 75);
+}
+
+TEST_F(UserSettings, AFileWithoutTheNewValuesGivesTheTimesItAlwaysGave) {
+    // What an older version writes: the whole numbers only.
+    for (const auto& [name, value] : {std::pair{"TZMode", 1}, {"GMTOffset", -6}, {"LatDegree", 30}, {"LatMinute", 23},
+                                      {"LatSouthOfEq", 0}, {"LonDegree", 91}, {"LonMinute", 0}, {"LonWestOfGW", 1}})
+        WriteRegLong(HKEY_CURRENT_USER, kLocation, name, value);
+    for (const auto& [name, value] : {std::pair{"CalcMethod", 5}, {"DawnTwilightAngle", 15}, {"MinutesToSunrise", 0},
+                                      {"NightTwilightAngle", 15}, {"MinutesAfterSunset", 0}, {"ShadowRatio", 1},
+                                      {"SafetyMinutes", 2}})
+        WriteRegLong(HKEY_CURRENT_USER, kMethod, name, value);
+    AuthorityName = "stale";  // left over from before the load
+    restart();
+    clsPrayTime& pt = PrayTime();
+    pt.PrayerDate(dateSerial(2002, 6, 21));
+    pt.Calculate();
+    const double want[6] = {13267, 18001, 43639, 56620, 69037, 73771};
+    for (int p = 1; p <= 6; ++p) EXPECT_EQ(pt.StoredSeconds(p), want[p - 1]) << p;
+    EXPECT_FALSE(pt.HasAdjustments());
+    EXPECT_EQ(AuthorityName, "");
+}
+
+TEST_F(UserSettings, AnAuthorityItsExactAnglesAndTheAdjustmentsComeBack) {
+    clsPrayTime& pt = PrayTime();
+    ApplyAuthority(pt, *FindAuthority("tehran"));
+    pt.Adjustment(1, -60);
+    pt.Adjustment(6, 60);
+    CalcMethod = kCustomMethod;
+    AuthorityName = FindAuthority("tehran")->name;
+    SaveMethod();
+    EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, kMethod, "DawnTwilightAngle", 0).toLong(), 18);  // older readers
+    AuthorityName.clear();
+    restart();
+    EXPECT_EQ(AuthorityName, "Institute of Geophysics, University of Tehran");
+    EXPECT_EQ(pt.DawnTwilightAngle(), 17.7);
+    EXPECT_EQ(pt.NightTwilightAngle(), 14);
+    EXPECT_EQ(pt.SunsetTwilightAngle(), 4.5);
+    EXPECT_EQ(pt.Adjustment(1), -60);
+    EXPECT_EQ(pt.Adjustment(6), 60);
+
+    // An older writer changed the whole degrees: they stand, the stale exact angle is dropped.
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "DawnTwilightAngle", 16);
+    // Adjustments past an hour either way are not kept.
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "Adjustment1", 61);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "Adjustment6", -61);
+    restart();
+    EXPECT_EQ(pt.DawnTwilightAngle(), 16);
+    EXPECT_EQ(pt.NightTwilightAngle(), 14);
+    EXPECT_FALSE(pt.HasAdjustments());
+
+    // Makkah's Ramadan rule is kept; a preset has no authority and none of its rules.
+    ApplyAuthority(pt, *FindAuthority("makkah"));
+    SaveMethod();
+    restart();
+    EXPECT_EQ(pt.RamadanMinutesAfterSunset(), 120);
+    EXPECT_EQ(pt.DawnTwilightAngle(), 18.5);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "CalcMethod", 1);
+    restart();
+    EXPECT_EQ(AuthorityName, "");
+    EXPECT_EQ(pt.RamadanMinutesAfterSunset(), 0);
+    EXPECT_EQ(pt.DawnTwilightAngle(), 18);
 }
 
 TEST_F(UserSettings, MethodChecksReplaceBadValues) {

@@ -1,0 +1,37 @@
+#include "Authorities.h"
+
+#include <cctype>
+
+namespace nv {
+
+namespace {
+
+bool sameText(const std::string& a, const char* b) {
+    const std::string other(b);
+    if (a.size() != other.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(other[i])))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+const Authority* FindAuthority(const std::string& text) {
+    for (const Authority& a : kAuthorities)
+        if (sameText(text, a.key) || sameText(text, a.name)) return &a;
+    return nullptr;
+}
+
+void ApplyAuthority(clsPrayTime& calculator, const Authority& authority) {
+    calculator.DawnTwilightAngle(authority.dawnTwilightAngle);
+    calculator.MinutesToSunrise(authority.minutesToSunrise);
+    calculator.NightTwilightAngle(authority.nightTwilightAngle);
+    calculator.MinutesAfterSunset(authority.minutesAfterSunset);
+    calculator.SunsetTwilightAngle(authority.sunsetTwilightAngle);
+    calculator.RamadanMinutesAfterSunset(authority.ramadanMinutesAfterSunset);
+    calculator.ShadowRatio(authority.shadowRatio);
+    for (int p = 1; p <= 6; ++p) calculator.Adjustment(p, authority.adjustments[static_cast<size_t>(p - 1)]);
+}
+
+}  // namespace nv

@@ -1,0 +1,191 @@
+// Each authority's parameter set against reference times worked out apart from the program:
+// tests/engine/authority_times.py applies the authority's angles, Maghrib angle, Isha minutes (and
+// Ramadan minutes), Asr rule and adjustments with the NOAA solar equations of reference_times.py,
+// not with the program's day-of-year series; so each time may differ by up to kTolerance. A wrong
+// angle, a lost adjustment or a Maghrib at sunset instead of at its angle moves a time by minutes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "Authorities.h"
+#include "DateValue.h"
+#include "clsPrayTime.h"
+#include "modHijri.h"
+
+using namespace nv;
+
+namespace {
+
+constexpr double kTolerance = 90;  // seconds
+
+struct City {
+    const char* key;
+    int latDeg, latMin;
+    bool south;
+    int lonDeg, lonMin;
+    int32_t offsetMinutes;
+};
+
+constexpr City kCities[] = {
+    {"makkah", 21, 25, false, 39, 49, 180},   {"dubai", 25, 16, false, 55, 18, 240},
+    {"kuwait", 29, 22, false, 47, 59, 180},   {"qatar", 25, 17, false, 51, 32, 180},
+    {"singapore", 1, 17, false, 103, 51, 480}, {"malaysia", 3, 8, false, 101, 41, 480},
+    {"indonesia", 6, 12, true, 106, 49, 420}, {"turkey", 39, 56, false, 32, 52, 180},
+    {"france", 48, 51, false, 2, 21, 60},     {"russia", 55, 45, false, 37, 37, 180},
+    {"tehran", 35, 41, false, 51, 25, 210},
+};
+
+struct Case {
+    const char* key;
+    int y, m, d;
+    double seconds[6];
+};
+
+clsPrayTime calculatorFor(const std::string& key, DateValue date) {
+    clsPrayTime c;
+    for (const City& city : kCities) {
+        if (key != city.key) continue;
+        c.LatMinute(static_cast<int16_t>(city.latMin));
+        c.LatDegree(static_cast<int16_t>(city.latDeg));
+        c.LatSouthOfEq(city.south);
+        c.LonMinute(static_cast<int16_t>(city.lonMin));
+        c.LonDegree(static_cast<int16_t>(city.lonDeg));
+        c.LonWestOfGW(false);
+        c.GMTOffsetMinutes(city.offsetMinutes);
+    }
+    ApplyAuthority(c, *FindAuthority(key));
+    c.MarginOfSafety(0);
+    c.PrayerDate(date);
+    return c;
+}
+
+double intoDay(double s) { return s - 86400 * std::floor(s / 86400); }
+
+double clockDistance(double a, double b) {
+    const double d = std::fabs(intoDay(a) - intoDay(b));
+    return std::min(d, 86400 - d);
+}
+
+}  // namespace
+
+TEST(Authorities, EachAuthorityWithinTheToleranceOfTheReference) {
+    const Case cases[] = {
+        {"makkah", 2024, 3, 20, {18508, 23072, 44883, 57170, 66713, 73913}},  // Makkah
+        {"makkah", 2024, 6, 21, {15084, 20367, 44558, 56550, 68749, 74149}},  // Makkah
+        {"makkah", 2024, 12, 21, {19942, 24846, 44340, 55383, 63834, 69234}},  // Makkah
+        {"dubai", 2024, 3, 20, {18328, 22953, 44768, 57150, 66606, 71237}},  // Dubai
+        {"dubai", 2024, 6, 21, {14311, 19757, 44442, 56598, 69125, 74572}},  // Dubai
+        {"dubai", 2024, 12, 21, {20240, 25204, 44223, 54869, 63241, 68205}},  // Dubai
+        {"kuwait", 2024, 3, 20, {16349, 21099, 42924, 55361, 64775, 69394}},  // Kuwait City
+        {"kuwait", 2024, 6, 21, {11614, 17347, 42598, 55424, 67849, 73398}},  // Kuwait City
+        {"kuwait", 2024, 12, 21, {18805, 23904, 42379, 52539, 60854, 65810}},  // Kuwait City
+        {"qatar", 2024, 3, 20, {15685, 20256, 42072, 54455, 63910, 69310}},  // Doha
+        {"qatar", 2024, 6, 21, {11679, 17059, 41746, 53905, 66432, 71832}},  // Doha
+        {"qatar", 2024, 12, 21, {17602, 22511, 41527, 52171, 60543, 65943}},  // Doha
+        {"singapore", 2024, 3, 20, {21123, 25723, 47518, 58456, 69315, 73435}},  // Singapore
+        {"singapore", 2024, 6, 21, {20185, 25233, 47188, 59562, 69143, 73659}},  // Singapore
+        {"singapore", 2024, 12, 21, {20247, 25275, 46967, 59276, 68659, 73159}},  // Singapore
+        {"malaysia", 2024, 3, 20, {21637, 26243, 48038, 59174, 69836, 73962}},  // Kuala Lumpur
+        {"malaysia", 2024, 6, 21, {20489, 25560, 47708, 60117, 69856, 74391}},  // Kuala Lumpur
+        {"malaysia", 2024, 12, 21, {20967, 25988, 47487, 59734, 68986, 73482}},  // Kuala Lumpur
+        {"indonesia", 2024, 3, 20, {16780, 21408, 43207, 54645, 65000, 69143}},  // Jakarta
+        {"indonesia", 2024, 6, 21, {16678, 21701, 42876, 54993, 64050, 68550}},  // Jakarta
+        {"indonesia", 2024, 12, 21, {15053, 20179, 42654, 55097, 65130, 69711}},  // Jakarta
+        {"turkey", 2024, 3, 20, {19255, 24272, 46851, 59152, 68870, 73576}},  // Ankara
+        {"turkey", 2024, 6, 21, {11820, 18789, 46526, 60783, 73663, 80100}},  // Ankara
+        {"turkey", 2024, 12, 21, {23350, 28786, 46309, 54794, 63231, 68341}},  // Ankara
+        {"france", 2024, 3, 20, {20650, 24761, 46673, 58716, 68641, 72766}},  // Paris
+        {"france", 2024, 6, 21, {11021, 17224, 46351, 61790, 75477, 81680}},  // Paris
+        {"france", 2024, 12, 21, {26623, 31290, 46135, 52774, 60981, 65647}},  // Paris
+        {"russia", 2024, 1, 5, {24813, 32273, 45280, 50227, 58303, 65318}},  // Moscow
+        {"russia", 2024, 12, 15, {24447, 32007, 44691, 49395, 57369, 64477}},  // Moscow
+        {"russia", 2024, 12, 21, {24679, 32261, 44868, 49521, 57476, 64606}},  // Moscow
+        {"tehran", 2024, 3, 20, {17035, 22059, 43900, 56328, 66860, 69691}},  // Tehran
+        {"tehran", 2024, 6, 21, {10929, 17333, 43574, 57323, 71086, 74656}},  // Tehran
+        {"tehran", 2024, 12, 21, {20416, 25821, 43355, 52620, 62108, 65145}},  // Tehran
+    };
+    for (const Case& c : cases) {
+        clsPrayTime p = calculatorFor(c.key, dateSerial(c.y, c.m, c.d));
+        EXPECT_TRUE(p.Calculate()) << c.key;
+        for (int k = 0; k < 6; ++k)
+            EXPECT_LE(clockDistance(p.StoredSeconds(k + 1), c.seconds[k]), kTolerance)
+                << c.key << " " << c.y << "-" << c.m << "-" << c.d << " period " << k + 1 << ": "
+                << p.StoredSeconds(k + 1) << " against " << c.seconds[k];
+    }
+    // Every authority in the list is checked above.
+    for (const Authority& a : kAuthorities) {
+        bool found = false;
+        for (const Case& c : cases) found = found || std::string(c.key) == a.key;
+        EXPECT_TRUE(found) << a.key;
+    }
+}
+
+TEST(Authorities, UmmAlQuraIshaIs120MinutesAfterMaghribOnTheDaysOfRamadan) {
+    // Ramadan 1445 by the program's Hijri calendar: 11 March to 9 April 2024.
+    struct Day {
+        int m, d;
+        int hijriMonth;
+        double minutes;
+    };
+    const Day days[] = {{3, 10, 8, 90}, {3, 11, 9, 120}, {4, 9, 9, 120}, {4, 10, 10, 90}};
+    for (const Day& day : days) {
+        int16_t y = 2024, m = static_cast<int16_t>(day.m), d = static_cast<int16_t>(day.d);
+        GregorianToHijri(y, m, d);
+        EXPECT_EQ(m, day.hijriMonth) << day.m << "-" << day.d;
+        for (int margin : {0, 3}) {
+            clsPrayTime p = calculatorFor("makkah", dateSerial(2024, day.m, day.d));
+            p.MarginOfSafety(static_cast<int16_t>(margin));
+            p.Adjustment(5, 2);  // Maghrib's own minutes do not carry Isha along
+            p.Calculate();
+            EXPECT_EQ(p.StoredSeconds(6) - (p.StoredSeconds(5) - 120), day.minutes * 60) << day.m << "-" << day.d;
+        }
+    }
+    EXPECT_EQ(FindAuthority("MAKKAH"), FindAuthority("Umm Al-Qura University, Makkah"));
+    EXPECT_EQ(FindAuthority("makka"), nullptr);
+}
+
+TEST(Authorities, AdjustmentsMoveEachTimeByItsOwnMinutesAfterEverythingElse) {
+    // The worked example (Vellmore, GMT-6, 21 June 2002, margin 2) and each time moved alone;
+    // Isha pushed past midnight comes back into the day.
+    const double plain[6] = {13267, 18001, 43639, 56620, 69037, 73771};
+    const int16_t adjust[6] = {2, -7, 5, 4, 7, -3};
+    clsPrayTime p;
+    p.GMTOffset(-6);
+    p.PrayerDate(dateSerial(2002, 6, 21));
+    for (int k = 0; k < 6; ++k) p.Adjustment(k + 1, adjust[k]);
+    EXPECT_TRUE(p.HasAdjustments());
+    EXPECT_TRUE(p.Calculate());
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(p.StoredSeconds(k + 1), plain[k] + adjust[k] * 60) << k + 1;
+    EXPECT_EQ(p.Adjustment(0), 0);
+    EXPECT_EQ(p.Adjustment(7), 0);
+
+    p.NightTwilightAngle(0);
+    p.MinutesAfterSunset(180);  // Isha at 22:10:37, then an hour and a half and a bit later
+    p.Adjustment(6, 60);
+    p.Adjustment(5, 0);
+    p.GMTOffsetMinutes(-6 * 60 + 90);
+    p.Calculate();
+    EXPECT_EQ(p.StoredSeconds(6), p.StoredSeconds(5) + 240 * 60 - 86400);
+    EXPECT_TRUE(p.Ordered());  // Isha after midnight is still that evening's
+}
+
+TEST(Authorities, PickingOneReplacesEveryValueOfTheMethodBefore) {
+    // A custom method by minutes with the mosque's own Fajr minutes, then Turkey picked: nothing
+    // of the earlier method is left (its json and its Customize boxes show the authority's).
+    clsPrayTime p;
+    p.DawnTwilightAngle(0);
+    p.MinutesToSunrise(75);
+    p.NightTwilightAngle(0);
+    p.MinutesAfterSunset(90);
+    p.SunsetTwilightAngle(4);
+    p.RamadanMinutesAfterSunset(120);
+    p.ShadowRatio(2);
+    p.Adjustment(1, 9);
+    ApplyAuthority(p, *FindAuthority("turkey"));
+    const double values[] = {p.DawnTwilightAngle(),   p.MinutesToSunrise(),          p.NightTwilightAngle(),
+                             p.MinutesAfterSunset(),  p.SunsetTwilightAngle(),       p.RamadanMinutesAfterSunset(),
+                             double(p.ShadowRatio()), double(p.Adjustment(1)),       double(p.Adjustment(2))};
+    const double want[] = {18, 0, 17, 0, 0, 0, 1, 0, -7};
+    for (size_t i = 0; i < std::size(want); ++i) EXPECT_EQ(values[i], want[i]) << i;
+}
