@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -167,6 +168,7 @@ TEST_F(PrintTest, RenderedPageForTheEye) {
     ASSERT_TRUE(load());
     main().action("mnuFilePrint")->trigger();
     const QString out = QString(NOORVALE_BIN_DIR) + "/../screenshots/printed-month";
+    QDir().mkpath(QFileInfo(out).path());
     run("pdftoppm", {"-png", "-r", "75", "-singlefile", pdf, out});
     EXPECT_TRUE(QFile::exists(out + ".png"));
 }
