@@ -9,11 +9,14 @@
 #include <string>
 
 #include "Authorities.h"
+#include "ClockDistance.h"
 #include "DateValue.h"
 #include "clsPrayTime.h"
 #include "modHijri.h"
 
 using namespace nv;
+
+using nv::test::clockDistance;
 
 namespace {
 
@@ -58,13 +61,6 @@ clsPrayTime calculatorFor(const std::string& key, DateValue date) {
     c.MarginOfSafety(0);
     c.PrayerDate(date);
     return c;
-}
-
-double intoDay(double s) { return s - 86400 * std::floor(s / 86400); }
-
-double clockDistance(double a, double b) {
-    const double d = std::fabs(intoDay(a) - intoDay(b));
-    return std::min(d, 86400 - d);
 }
 
 }  // namespace

@@ -8,11 +8,15 @@
 #include <cmath>
 #include <optional>
 
+#include "ClockDistance.h"
 #include "DateValue.h"
 #include "clsPrayTime.h"
 #include "modTimeZone.h"
 
 using namespace nv;
+
+using nv::test::clockDistance;
+using nv::test::intoDay;
 
 namespace {
 
@@ -54,14 +58,6 @@ clsPrayTime calculatorFor(const Place& p, DateValue date) {
     c.MarginOfSafety(0);
     c.PrayerDate(date);
     return c;
-}
-
-double intoDay(double s) { return s - 86400 * std::floor(s / 86400); }
-
-// The clock distance between two times of day, across midnight if need be.
-double clockDistance(double a, double b) {
-    const double d = std::fabs(intoDay(a) - intoDay(b));
-    return std::min(d, 86400 - d);
 }
 
 const Place kSydney{"Sydney", 33, 52, true, 151, 12, false, 600, 18, 17, 0, 1, 0};
