@@ -179,6 +179,7 @@ MciAnswer MciPlayer::open(const std::vector<std::string>& words) {
             SDL_RWclose(in);
         }
         if (!chunk) problem = Mix_GetError();
+        SDL_TLSCleanup();  // SDL keeps its error text per thread; this thread ends here
         return chunk;
     });
     while (decoding.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
