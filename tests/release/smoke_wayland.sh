@@ -42,6 +42,9 @@ weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$tmp/wes
 pids+=($!)
 until_true 10 test -S "$tmp/$socket" || fail "Weston did not start"
 export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland SDL_AUDIODRIVER=dummy
+# In a sanitizer build: Qt's Wayland plugins are unloaded before the leak check runs at exit, so
+# what they keep cannot even be named by module; the leak check covers our code in every other test.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 unset DISPLAY DBUS_SESSION_BUS_ADDRESS
 
 WAYLAND_DEBUG=client "$build/Noorvale/Noorvale" >"$tmp/noorvale.log" 2>&1 &
