@@ -10,21 +10,11 @@ build=$1
 tmp=$(mktemp -d)
 chmod 700 "$tmp"
 pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/smoke_common.sh"
 fail() {
   echo "FAIL: $*" >&2
   tail -20 "$tmp/noorvale.log" >&2 2>/dev/null || true
   exit 1
-}
-until_true() {
-  local limit=$1; shift
-  for _ in $(seq $((limit * 10))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-  return 1
 }
 
 export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_RUNTIME_DIR="$tmp"

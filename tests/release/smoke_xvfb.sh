@@ -12,23 +12,12 @@ tmp=$(mktemp -d)
 shots="$build/screenshots"
 mkdir -p "$shots"
 pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/smoke_common.sh"
 fail() {
   echo "FAIL: $*" >&2
   import -display "$DISPLAY" -window root "$shots/smoke-failure.png" 2>/dev/null || true
   xwininfo -display "$DISPLAY" -root -tree 2>/dev/null | grep -v "has no name" | head -40 >&2 || true
   exit 1
-}
-# Waits up to $1 seconds for the command after it to succeed.
-until_true() {
-  local limit=$1; shift
-  for _ in $(seq $((limit * 10))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-  return 1
 }
 shot() { import -display "$DISPLAY" -window root "$shots/smoke-$1.png"; }
 
