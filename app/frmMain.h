@@ -117,6 +117,8 @@ public:
     QTimer* tmrAlert = nullptr;
     frmSysTray* m_frmSysTray = nullptr;
     clsMMedia* player() const { return player_.get(); }
+    // The player's mode in upper case ("PLAYING", "PAUSED", "STOPPED", ...).
+    QString SoundMode() const;
 
     // The update reminder's values: days between reminders (0 = none) and the day of the year
     // the update utility was last started.

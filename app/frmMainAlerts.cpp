@@ -33,6 +33,8 @@ QString frmMain::PrayerName(int16_t k) const {
     return period >= 1 && period <= 6 ? Isolate(QString::fromStdString(PeriodNames[period - 1])) : QString();
 }
 
+QString frmMain::SoundMode() const { return QString::fromStdString(player_->Status()).toUpper(); }
+
 void frmMain::tmrAlert_Timer() {
     // The day's schedule holds until its last prayer, an Isha past midnight included, has come.
     DateValue current = ScheduleClock(StartDate);
@@ -137,7 +139,7 @@ void frmMain::PlayAlertSound(int16_t k) {
     openingSound_ = false;
     player_->Wait(false);
     player_->mmPlay();
-    if (QString::fromStdString(player_->Status()).toUpper() != "PLAYING") {
+    if (SoundMode() != "PLAYING") {
         // Not a sound the player can play (or too large): the alert is never silent.
         player_->mmClose();
         beep();
@@ -149,7 +151,7 @@ void frmMain::PlayAlertSound(int16_t k) {
 // A sound that has ended gives the sound device back at once.
 void frmMain::CloseEndedSound() {
     if (openingSound_ || player_->Filename().empty()) return;
-    const QString mode = QString::fromStdString(player_->Status()).toUpper();
+    const QString mode = SoundMode();
     if (mode == "PLAYING" || mode == "PAUSED") return;
     player_->mmClose();
     if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, false);
@@ -208,7 +210,7 @@ void frmMain::CreateSysTray() {
     connect(m_frmSysTray, &frmSysTray::SysTrayDoubleClick, this,
             [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayDoubleClick(b); }); });
     connect(m_frmSysTray, &frmSysTray::MenuAboutToShow, this, [this] {
-        resumeNext([&] { m_frmSysTray->EnableMenuItem(kStopItem, QString::fromStdString(player_->Status()).toUpper() == "PLAYING"); });
+        resumeNext([&] { m_frmSysTray->EnableMenuItem(kStopItem, SoundMode() == "PLAYING"); });
     });
     connect(m_frmSysTray, &frmSysTray::SysTrayMouseDown, this,
             [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayMouseDown(b); }); });
@@ -219,7 +221,7 @@ void frmMain::CreateSysTray() {
 void frmMain::m_frmSysTray_SysTrayDoubleClick(int) { mnuViewNormal_Click(); }
 
 void frmMain::m_frmSysTray_SysTrayMouseDown(int button) {
-    const bool playing = QString::fromStdString(player_->Status()).toUpper() == "PLAYING";
+    const bool playing = SoundMode() == "PLAYING";
     m_frmSysTray->EnableMenuItem(kStopItem, playing);
     if (button == 2) m_frmSysTray->ShowMenu();
 }
@@ -234,7 +236,7 @@ void frmMain::m_frmSysTray_MenuClick(int32_t, const QString& key) {
 }
 
 void frmMain::StopPlayback() {
-    if (QString::fromStdString(player_->Status()).toUpper() == "PLAYING") {
+    if (SoundMode() == "PLAYING") {
         player_->mmClose();
         if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, false);
     }

@@ -56,7 +56,7 @@ void frmMain::NotifyPrayer(int16_t k) {
         if (compact_ && compact_->isVisible()) QApplication::alert(compact_);
     });
     if (!notice_ || !LoadDesktopNotice()) return;
-    const bool playing = QString::fromStdString(player()->Status()).toUpper() == "PLAYING";
+    const bool playing = SoundMode() == "PLAYING";
     const QString summary = "It is time for " + PrayerName(k) + " prayer.";
     const QString body = QString::fromStdString(FormatDate(DaySchedule[k - 1].Time, "Medium Time")) + " in " +
                          Isolate(QString::fromStdString(PrayTime().LocationName()));
