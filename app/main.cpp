@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "App.h"
+#include "Language.h"
 #include "NoorvaleMain.h"
 #include "QtMsgBox.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Noorvale");
     nv::App::SetIdentity();
+    nv::InstallLanguage();
     nv::installMessageBoxes();
     nv::InstallMsgBoxTestHook();
     return nv::Main();

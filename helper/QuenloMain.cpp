@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "Language.h"
 #include "MsgBox.h"
 #include "QtMsgBox.h"
 #include "UpdaterApp.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     nv::setAppTitle("Quenlo");
     nv::SetAppName("Quenlo");
+    nv::InstallLanguage();
     nv::installMessageBoxes();
     nv::InstallMsgBoxTestHook();
     const std::string commandLine = nv::CommandLineText(argc, argv);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "Language.h"
 #include "MsgBox.h"
 #include "QtMsgBox.h"
 #include "UpdaterApp.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     nv::setAppTitle("Tarvo");
     nv::SetAppName("Tarvo");
+    nv::InstallLanguage();
     nv::installMessageBoxes();
     nv::InstallMsgBoxTestHook();
     const std::string commandLine = nv::CommandLineText(argc, argv);

@@ -1,0 +1,144 @@
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+#include "DateLocale.h"
+#include "Translate.h"
+#include "modNoorvale.h"
+#include "modRegistry.h"
+
+namespace nv {
+
+namespace {
+
+std::string optionsKey() { return std::string(kNoorvaleKey) + "\\Options"; }
+
+// Qt's own texts that Noorvale's boxes show (the standard buttons), carried in Noorvale's
+// catalogues so that they read in every language of the program, whether or not the system has
+// Qt's catalogue for it; and the catalogue's reading direction, which Qt reads from the entry
+// "QT_LAYOUT_DIRECTION" ("RTL" in a right-to-left language).
+[[maybe_unused]] const char* const kQtTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),      QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),   QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),     QT_TRANSLATE_NOOP("QPlatformTheme", "Abort"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Retry"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Ignore"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Help"),
+    //: "RTL" for a language read from right to left, "LTR" otherwise.
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION"),
+};
+
+std::string& current() {
+    static std::string language = "en";
+    return language;
+}
+
+// The translators live as long as the application; a new install replaces them.
+std::vector<std::unique_ptr<QTranslator>>& loaded() {
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+void unload() {
+    for (auto& t : loaded()) QCoreApplication::removeTranslator(t.get());
+    loaded().clear();
+}
+
+bool load(const QString& file, const QString& folder) {
+    auto t = std::make_unique<QTranslator>();
+    if (!t->load(file, folder) || !QCoreApplication::installTranslator(t.get())) return false;
+    loaded().push_back(std::move(t));
+    return true;
+}
+
+// The session's month and weekday names and AM/PM in `code`'s own words, the date layouts kept.
+void installDateNames(const std::string& code) {
+    auto base = systemDateLocale();
+    auto table = std::make_shared<TableDateLocale>();
+    const QLocale locale(QString::fromStdString(code));
+    for (int m = 1; m <= 12; ++m) {
+        table->months[m - 1] = locale.monthName(m, QLocale::LongFormat).toStdString();
+        table->monthsAbbrev[m - 1] = locale.monthName(m, QLocale::ShortFormat).toStdString();
+    }
+    for (int d = 0; d < 7; ++d) {  // Sunday first; Qt counts Monday = 1 .. Sunday = 7
+        const int qtDay = d == 0 ? 7 : d;
+        table->days[d] = locale.dayName(qtDay, QLocale::LongFormat).toStdString();
+        table->daysAbbrev[d] = locale.dayName(qtDay, QLocale::ShortFormat).toStdString();
+    }
+    table->am = locale.amText().toStdString();
+    table->pm = locale.pmText().toStdString();
+    table->shortDate = base->shortDatePattern();
+    table->longDate = base->longDatePattern();
+    table->longTime = base->longTimePattern();
+    setDateLocale(table);
+}
+
+}  // namespace
+
+const std::vector<Language>& Languages() {
+    static const std::vector<Language> languages = {
+        {"en", QStringLiteral("English")},          {"ar", QStringLiteral("العربية")},
+        {"ur", QStringLiteral("اردو")},             {"tr", QStringLiteral("Türkçe")},
+        {"id", QStringLiteral("Bahasa Indonesia")}, {"fr", QStringLiteral("Français")},
+    };
+    return languages;
+}
+
+std::string StoredLanguage() { return ReadRegValue(HKEY_CURRENT_USER, optionsKey(), "Language", "").toText(); }
+
+void SaveLanguage(const std::string& code) { WriteRegString(HKEY_CURRENT_USER, optionsKey(), "Language", code); }
+
+std::string ResolveLanguage(const std::string& pick, const QStringList& sessionLanguages) {
+    auto known = [](const QString& code) -> const char* {
+        for (const Language& l : Languages())
+            if (code == QLatin1String(l.code)) return l.code;
+        return nullptr;
+    };
+    if (const char* code = known(QString::fromStdString(pick))) return code;
+    for (const QString& tag : sessionLanguages) {
+        const QString language = tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (const char* code = known(language)) return code;
+        if (language == QLatin1String("c") || language == QLatin1String("posix")) break;  // the C locale: English
+    }
+    return "en";
+}
+
+std::string InstallLanguage() {
+    return InstallLanguage(ResolveLanguage(StoredLanguage(), QLocale::system().uiLanguages()));
+}
+
+std::string InstallLanguage(const std::string& code) {
+    unload();
+    const QString name = QString::fromStdString(code);
+    const bool english = code == "en" || name.isEmpty();
+    const bool ours = !english && load("noorvale_" + name,
+                                       QString::fromStdString(ProgramFolder()) + QStringLiteral("/translations"));
+    if (ours) load("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    current() = ours ? code : "en";
+
+    if (ours)
+        setTranslateHook([](const char* context, const char* text) {
+            return QCoreApplication::translate(context, text).toStdString();
+        });
+    else
+        setTranslateHook({});
+
+    if (ours || !StoredLanguage().empty()) installDateNames(current());
+    else setDateLocale(nullptr);  // the session's own names
+
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(
+            QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL")
+                ? Qt::RightToLeft
+                : Qt::LeftToRight);
+    return current();
+}
+
+const std::string& CurrentLanguage() { return current(); }
+
+}  // namespace nv
