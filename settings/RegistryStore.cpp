@@ -688,6 +688,7 @@ int32_t RegistryStore::writeLocked(const std::string& path) {
             aside = path + ".damaged-" + stamp + "-" + std::to_string(n);
         }
         if (err != 0) return statusOf(err);
+        //: %1 the settings file, %2 what was wrong in it ("line 12: ..."), %3 the copy of it that is kept.
         std::cerr << withArgs(Translate("Settings", "Noorvale: the settings file %1 was damaged (%2); what could be "
                                                     "read is kept, and the damaged file is kept as %3"),
                               {path, report_.firstProblem, aside})
