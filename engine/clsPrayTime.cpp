@@ -59,7 +59,8 @@ clsPrayTime::clsPrayTime() {
 void clsPrayTime::PrayerDate(DateValue value) {
     if (value < 2 || value > 54789) {
         prayerDate_ = today();
-        raiseCheck(kErrPrayerDateInvalid, "PrayerDate", Translate("Calculator", "Date is not valid"));
+        raiseCheck(kErrPrayerDateInvalid, "PrayerDate",
+                   Translate("Calculator", "Date is not valid"));
     }
     prayerDate_ = value;
 }
@@ -68,7 +69,8 @@ void clsPrayTime::LonDegree(int16_t value) {
     if (value + intDiv(int64_t{lonMinute_}, 100) > 180) {
         lonDegree_ = 180;
         lonMinute_ = 0;
-        raiseCheck(kErrLongitudeInvalid, "LonDegree", Translate("Calculator", "Longitude is not valid, must be less than 180"));
+        raiseCheck(kErrLongitudeInvalid, "LonDegree",
+                   Translate("Calculator", "Longitude is not valid, must be less than 180"));
     }
     lonDegree_ = value;
 }
@@ -77,7 +79,8 @@ void clsPrayTime::LonMinute(int16_t value) {
     if (intDiv(int64_t{value}, 100) + lonDegree_ > 180) {
         lonDegree_ = 180;
         lonMinute_ = 0;
-        raiseCheck(kErrLongitudeInvalid, "LonMinute", Translate("Calculator", "Longitude is not valid, must be less than 180"));
+        raiseCheck(kErrLongitudeInvalid, "LonMinute",
+                   Translate("Calculator", "Longitude is not valid, must be less than 180"));
     }
     lonMinute_ = value;
 }
@@ -86,7 +89,8 @@ void clsPrayTime::LatDegree(int16_t value) {
     if (value + intDiv(int64_t{latMinute_}, 100) > 89.8) {
         latDegree_ = 89;
         latMinute_ = 1;
-        raiseCheck(kErrLatitudeInvalid, "LatDegree", Translate("Calculator", "Latitude is not valid, must be less than 89.8"));
+        raiseCheck(kErrLatitudeInvalid, "LatDegree",
+                   Translate("Calculator", "Latitude is not valid, must be less than 89.8"));
     }
     latDegree_ = value;
 }
@@ -95,7 +99,8 @@ void clsPrayTime::LatMinute(int16_t value) {
     if (intDiv(int64_t{value}, 100) + latDegree_ > 89.8) {
         latDegree_ = 89;
         latMinute_ = 1;
-        raiseCheck(kErrLatitudeInvalid, "LatMinute", Translate("Calculator", "Latitude is not valid, must be less than 89.8"));
+        raiseCheck(kErrLatitudeInvalid, "LatMinute",
+                   Translate("Calculator", "Latitude is not valid, must be less than 89.8"));
     }
     latMinute_ = value;
 }
@@ -103,7 +108,8 @@ void clsPrayTime::LatMinute(int16_t value) {
 void clsPrayTime::ShadowRatio(int16_t value) {
     if (value < 1 || value > 2) {
         shadowRatio_ = 1;
-        raiseCheck(kErrShadowRatioInvalid, "ShadowRatio", Translate("Calculator", "Shadow Ratio is not valid, must be between 1 and 2"));
+        raiseCheck(kErrShadowRatioInvalid, "ShadowRatio",
+                   Translate("Calculator", "Shadow Ratio is not valid, must be between 1 and 2"));
     }
     shadowRatio_ = value;
 }

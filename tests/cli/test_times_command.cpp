@@ -283,8 +283,8 @@ TEST(TimesCommand, AnArabicSessionStillGetsEnglishButTheStoredName) {
         for (unsigned char c : rest) ASSERT_LT(c, 0x80) << args << "\n" << r.out;
         if (args.find("list") == std::string::npos) EXPECT_NE(r.out.find(isha), std::string::npos) << args;
     }
-    const Result text =
-        runShell(environment + NOORVALE_BIN_DIR + "/noorvale-times --from 2002-06-21 --days 1 --date-format 'Long Date'");
+    const Result text = runShell(environment + NOORVALE_BIN_DIR +
+                                 "/noorvale-times --from 2002-06-21 --days 1 --date-format 'Long Date'");
     EXPECT_NE(text.out.find("Friday, 21 June 2002"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("! No true dawn/dusk"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("Egyptian General Organization of Survey, Shafi'i"), std::string::npos) << text.out;

@@ -438,9 +438,11 @@ TEST_F(UserSettings, DefaultPeriodNamesFollowTheLanguageAndUserNamesStay) {
         if (c.catalogue) setTranslateHook(arabic);
         restart();
         EXPECT_EQ(PeriodNames[0], c.shown) << label;
+        EXPECT_EQ(PeriodNameTable[0][0], c.catalogue ? arabicFajr : "Fajr") << label;
         EXPECT_EQ(PeriodNames[5], "Isha") << label;  // no entry in the catalogue: English
         SavePeriodNames();
         EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, period1, "Name", "").toText(), c.savedAs) << label;
+        EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, UserKey() + "Period\\7", "Name", "-").toText(), "-") << label;
         EXPECT_EQ(PeriodNameTable[1][0], c.catalogue ? arabic("Prayer", "Dawn") : "Dawn") << label;
         EXPECT_EQ(AlertKinds[0].name, c.catalogue ? arabic("Settings", "Sound Alert") : "Sound Alert") << label;
         setTranslateHook({});
