@@ -52,38 +52,38 @@
     <name>Calculator</name>
     <message>
         <source>Date is not valid</source>
-        <translation>La date n'est pas valide</translation>
+        <translation>La date n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Longitude is not valid, must be less than 180</source>
-        <translation>La longitude n'est pas valide, elle doit être inférieure à 180</translation>
+        <translation>La longitude n&apos;est pas valide, elle doit être inférieure à 180</translation>
     </message>
     <message>
         <source>Latitude is not valid, must be less than 89.8</source>
-        <translation>La latitude n'est pas valide, elle doit être inférieure à 89.8</translation>
+        <translation>La latitude n&apos;est pas valide, elle doit être inférieure à 89.8</translation>
     </message>
     <message>
         <source>Shadow Ratio is not valid, must be between 1 and 2</source>
-        <translation>Le rapport d'ombre n'est pas valide, il doit être compris entre 1 et 2</translation>
+        <translation>Le rapport d&apos;ombre n&apos;est pas valide, il doit être compris entre 1 et 2</translation>
     </message>
 </context>
 <context>
     <name>Calendar</name>
     <message>
         <source>Midnight sun: the sun does not set on this day.</source>
-        <translation>Soleil de minuit : le soleil ne se couche pas ce jour-là.</translation>
+        <translation>Soleil de minuit&#xa0;: le soleil ne se couche pas ce jour-là.</translation>
     </message>
     <message>
         <source>Polar night: the sun does not rise on this day.</source>
-        <translation>Nuit polaire : le soleil ne se lève pas ce jour-là.</translation>
+        <translation>Nuit polaire&#xa0;: le soleil ne se lève pas ce jour-là.</translation>
     </message>
     <message>
         <source>No true dawn/dusk: the sun does not sink to the Fajr or Isha angle on this day.</source>
-        <translation>Ni vraie aube ni vrai crépuscule : le soleil ne descend pas jusqu'à l'angle du Fajr ou de l'Icha ce jour-là.</translation>
+        <translation>Ni vraie aube ni vrai crépuscule&#xa0;: le soleil ne descend pas jusqu&apos;à l&apos;angle du Fajr ou de l&apos;Icha ce jour-là.</translation>
     </message>
     <message>
         <source>These times are not in order for this place and method.</source>
-        <translation>Ces horaires ne sont pas dans l'ordre pour ce lieu et cette méthode.</translation>
+        <translation>Ces horaires ne sont pas dans l&apos;ordre pour ce lieu et cette méthode.</translation>
     </message>
 </context>
 <context>
@@ -117,7 +117,7 @@
         <translation>Rajab</translation>
     </message>
     <message>
-        <source>Sha'ban</source>
+        <source>Sha&apos;ban</source>
         <translation>Chaabane</translation>
     </message>
     <message>
@@ -129,11 +129,11 @@
         <translation>Chawwal</translation>
     </message>
     <message>
-        <source>Dhu'l-Qa'dah</source>
-        <translation>Dhou al-qi'da</translation>
+        <source>Dhu&apos;l-Qa&apos;dah</source>
+        <translation>Dhou al-qi&apos;da</translation>
     </message>
     <message>
-        <source>Dhu'l-Hijja</source>
+        <source>Dhu&apos;l-Hijja</source>
         <translation>Dhou al-hijja</translation>
     </message>
 </context>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Egyptian General Organization of Survey</source>
-        <translation>Organisme général égyptien d'arpentage</translation>
+        <translation>Organisme général égyptien d&apos;arpentage</translation>
     </message>
     <message>
         <source>University Of Islamic Sciences, Karachi</source>
@@ -157,11 +157,11 @@
     </message>
     <message>
         <source>Islamic Society Of North America (ISNA)</source>
-        <translation>Société islamique d'Amérique du Nord (ISNA)</translation>
+        <translation>Société islamique d&apos;Amérique du Nord (ISNA)</translation>
     </message>
     <message>
         <source>Custom / User Defined</source>
-        <translation>Personnalisée / définie par l'utilisateur</translation>
+        <translation>Personnalisée / définie par l&apos;utilisateur</translation>
     </message>
 </context>
 <context>
@@ -192,32 +192,32 @@
     </message>
     <message>
         <source>Dawn</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Fajr").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Fajr&quot;).</extracomment>
         <translation>Aube</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <extracomment>What the period of the day is (beside its name "Shurooq").</extracomment>
+        <extracomment>What the period of the day is (beside its name &quot;Shurooq&quot;).</extracomment>
         <translation>Lever du soleil</translation>
     </message>
     <message>
         <source>Noon</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Dhuhr").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Dhuhr&quot;).</extracomment>
         <translation>Midi</translation>
     </message>
     <message>
         <source>Afternoon</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Asr").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Asr&quot;).</extracomment>
         <translation>Après-midi</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Maghrib").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Maghrib&quot;).</extracomment>
         <translation>Coucher du soleil</translation>
     </message>
     <message>
         <source>Night</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Isha").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Isha&quot;).</extracomment>
         <translation>Nuit</translation>
     </message>
 </context>
@@ -229,8 +229,8 @@
     </message>
     <message>
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
-        <extracomment>%1 the settings file, %2 what was wrong in it ("line 12: ..."), %3 the copy of it that is kept.</extracomment>
-        <translation>Noorvale : le fichier de réglages %1 était endommagé (%2) ; ce qui a pu être lu est conservé, et le fichier endommagé est gardé sous le nom %3</translation>
+        <extracomment>%1 the settings file, %2 what was wrong in it (&quot;line 12: ...&quot;), %3 the copy of it that is kept.</extracomment>
+        <translation>Noorvale&#xa0;: le fichier de réglages %1 était endommagé (%2)&#xa0;; ce qui a pu être lu est conservé, et le fichier endommagé est gardé sous le nom %3</translation>
     </message>
 </context>
 </TS>

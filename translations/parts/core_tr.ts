@@ -5,7 +5,7 @@
     <name>Authority</name>
     <message>
         <source>Umm Al-Qura University, Makkah</source>
-        <translation>Ümmü'l-Kurâ Üniversitesi, Mekke</translation>
+        <translation>Ümmü&apos;l-Kurâ Üniversitesi, Mekke</translation>
     </message>
     <message>
         <source>General Authority of Islamic Affairs, Dubai</source>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Longitude is not valid, must be less than 180</source>
-        <translation>Boylam geçerli değil, 180'den küçük olmalı</translation>
+        <translation>Boylam geçerli değil, 180&apos;den küçük olmalı</translation>
     </message>
     <message>
         <source>Latitude is not valid, must be less than 89.8</source>
-        <translation>Enlem geçerli değil, 89.8'den küçük olmalı</translation>
+        <translation>Enlem geçerli değil, 89.8&apos;den küçük olmalı</translation>
     </message>
     <message>
         <source>Shadow Ratio is not valid, must be between 1 and 2</source>
@@ -117,7 +117,7 @@
         <translation>Recep</translation>
     </message>
     <message>
-        <source>Sha'ban</source>
+        <source>Sha&apos;ban</source>
         <translation>Şaban</translation>
     </message>
     <message>
@@ -129,11 +129,11 @@
         <translation>Şevval</translation>
     </message>
     <message>
-        <source>Dhu'l-Qa'dah</source>
+        <source>Dhu&apos;l-Qa&apos;dah</source>
         <translation>Zilkade</translation>
     </message>
     <message>
-        <source>Dhu'l-Hijja</source>
+        <source>Dhu&apos;l-Hijja</source>
         <translation>Zilhicce</translation>
     </message>
 </context>
@@ -141,7 +141,7 @@
     <name>Method</name>
     <message>
         <source>Umm Al-Qura, Makkah</source>
-        <translation>Ümmü'l-Kurâ, Mekke</translation>
+        <translation>Ümmü&apos;l-Kurâ, Mekke</translation>
     </message>
     <message>
         <source>World Islamic League</source>
@@ -192,32 +192,32 @@
     </message>
     <message>
         <source>Dawn</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Fajr").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Fajr&quot;).</extracomment>
         <translation>Tan vakti</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <extracomment>What the period of the day is (beside its name "Shurooq").</extracomment>
+        <extracomment>What the period of the day is (beside its name &quot;Shurooq&quot;).</extracomment>
         <translation>Gün doğumu</translation>
     </message>
     <message>
         <source>Noon</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Dhuhr").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Dhuhr&quot;).</extracomment>
         <translation>Gün ortası</translation>
     </message>
     <message>
         <source>Afternoon</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Asr").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Asr&quot;).</extracomment>
         <translation>Öğleden sonra</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Maghrib").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Maghrib&quot;).</extracomment>
         <translation>Gün batımı</translation>
     </message>
     <message>
         <source>Night</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Isha").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Isha&quot;).</extracomment>
         <translation>Gece</translation>
     </message>
 </context>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
-        <extracomment>%1 the settings file, %2 what was wrong in it ("line 12: ..."), %3 the copy of it that is kept.</extracomment>
+        <extracomment>%1 the settings file, %2 what was wrong in it (&quot;line 12: ...&quot;), %3 the copy of it that is kept.</extracomment>
         <translation>Noorvale: %1 ayar dosyası bozuktu (%2); okunabilen kısım korundu, bozuk dosya %3 adıyla saklandı</translation>
     </message>
 </context>

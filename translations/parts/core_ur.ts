@@ -117,7 +117,7 @@
         <translation>رجب</translation>
     </message>
     <message>
-        <source>Sha'ban</source>
+        <source>Sha&apos;ban</source>
         <translation>شعبان</translation>
     </message>
     <message>
@@ -129,11 +129,11 @@
         <translation>شوال</translation>
     </message>
     <message>
-        <source>Dhu'l-Qa'dah</source>
+        <source>Dhu&apos;l-Qa&apos;dah</source>
         <translation>ذوالقعدہ</translation>
     </message>
     <message>
-        <source>Dhu'l-Hijja</source>
+        <source>Dhu&apos;l-Hijja</source>
         <translation>ذوالحجہ</translation>
     </message>
 </context>
@@ -192,32 +192,32 @@
     </message>
     <message>
         <source>Dawn</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Fajr").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Fajr&quot;).</extracomment>
         <translation>صبحِ صادق</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <extracomment>What the period of the day is (beside its name "Shurooq").</extracomment>
+        <extracomment>What the period of the day is (beside its name &quot;Shurooq&quot;).</extracomment>
         <translation>سورج نکلنا</translation>
     </message>
     <message>
         <source>Noon</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Dhuhr").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Dhuhr&quot;).</extracomment>
         <translation>زوال</translation>
     </message>
     <message>
         <source>Afternoon</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Asr").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Asr&quot;).</extracomment>
         <translation>سہ پہر</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Maghrib").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Maghrib&quot;).</extracomment>
         <translation>غروبِ آفتاب</translation>
     </message>
     <message>
         <source>Night</source>
-        <extracomment>What the period of the day is (beside its prayer's name "Isha").</extracomment>
+        <extracomment>What the period of the day is (beside its prayer&apos;s name &quot;Isha&quot;).</extracomment>
         <translation>رات</translation>
     </message>
 </context>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
-        <extracomment>%1 the settings file, %2 what was wrong in it ("line 12: ..."), %3 the copy of it that is kept.</extracomment>
+        <extracomment>%1 the settings file, %2 what was wrong in it (&quot;line 12: ...&quot;), %3 the copy of it that is kept.</extracomment>
         <translation>Noorvale: ترتیبات کی فائل %1 خراب تھی (%2)؛ جتنا پڑھا جا سکا وہ محفوظ ہے، اور خراب فائل %3 کے نام سے رکھ لی گئی ہے</translation>
     </message>
 </context>
