@@ -23,6 +23,11 @@ const Authority* FindAuthority(const std::string& text) {
     return nullptr;
 }
 
+std::string AuthorityDisplayName(const std::string& name) {
+    const Authority* a = FindAuthority(name);
+    return a ? Translate("Authority", a->name) : name;
+}
+
 void ApplyAuthority(clsPrayTime& calculator, const Authority& authority) {
     calculator.DawnTwilightAngle(authority.dawnTwilightAngle);
     calculator.MinutesToSunrise(authority.minutesToSunrise);

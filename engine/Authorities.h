@@ -8,12 +8,13 @@
 #include <cstdint>
 #include <string>
 
+#include "Translate.h"
 #include "clsPrayTime.h"
 
 namespace nv {
 
 struct Authority {
-    const char* name;     // as shown and stored ("Diyanet İşleri Başkanlığı, Turkey")
+    const char* name;     // in English, as stored ("Diyanet, Turkey"); AuthorityDisplayName shows it
     const char* key;      // the short name noorvale-times takes ("turkey")
     double dawnTwilightAngle, minutesToSunrise, nightTwilightAngle, minutesAfterSunset;
     double sunsetTwilightAngle;        // 0: Maghrib at sunset
@@ -23,21 +24,35 @@ struct Authority {
 };
 
 inline constexpr Authority kAuthorities[] = {
-    {"Umm Al-Qura University, Makkah", "makkah", 18.5, 0, 0, 90, 0, 120, 1, {}},
-    {"General Authority of Islamic Affairs, Dubai", "dubai", 18.2, 0, 18.2, 0, 0, 0, 1, {}},
-    {"Ministry of Awqaf, Kuwait", "kuwait", 18, 0, 17.5, 0, 0, 0, 1, {}},
-    {"Ministry of Awqaf, Qatar", "qatar", 18, 0, 0, 90, 0, 0, 1, {}},
-    {"Majlis Ugama Islam Singapura (MUIS)", "singapore", 20, 0, 18, 0, 0, 0, 1, {}},
-    {"JAKIM, Malaysia", "malaysia", 20, 0, 18, 0, 0, 0, 1, {}},
-    {"Kemenag, Indonesia", "indonesia", 20, 0, 18, 0, 0, 0, 1, {}},
-    {"Diyanet, Turkey", "turkey", 18, 0, 17, 0, 0, 0, 1, {0, -7, 5, 4, 7, 0}},
-    {"UOIF, France", "france", 12, 0, 12, 0, 0, 0, 1, {}},
-    {"Spiritual Administration of Muslims, Russia", "russia", 16, 0, 15, 0, 0, 0, 1, {}},
-    {"Institute of Geophysics, University of Tehran", "tehran", 17.7, 0, 14, 0, 4.5, 0, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "Umm Al-Qura University, Makkah"),
+     "makkah", 18.5, 0, 0, 90, 0, 120, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "General Authority of Islamic Affairs, Dubai"),
+     "dubai", 18.2, 0, 18.2, 0, 0, 0, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "Ministry of Awqaf, Kuwait"),
+     "kuwait", 18, 0, 17.5, 0, 0, 0, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "Ministry of Awqaf, Qatar"),
+     "qatar", 18, 0, 0, 90, 0, 0, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "Majlis Ugama Islam Singapura (MUIS)"),
+     "singapore", 20, 0, 18, 0, 0, 0, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "JAKIM, Malaysia"),
+     "malaysia", 20, 0, 18, 0, 0, 0, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "Kemenag, Indonesia"),
+     "indonesia", 20, 0, 18, 0, 0, 0, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "Diyanet, Turkey"),
+     "turkey", 18, 0, 17, 0, 0, 0, 1, {0, -7, 5, 4, 7, 0}},
+    {NV_TRANSLATE_NOOP("Authority", "UOIF, France"),
+     "france", 12, 0, 12, 0, 0, 0, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "Spiritual Administration of Muslims, Russia"),
+     "russia", 16, 0, 15, 0, 0, 0, 1, {}},
+    {NV_TRANSLATE_NOOP("Authority", "Institute of Geophysics, University of Tehran"),
+     "tehran", 17.7, 0, 14, 0, 4.5, 0, 1, {}},
 };
 
 // The authority whose name or short name is this text (letter case aside); nullptr for none.
 const Authority* FindAuthority(const std::string& text);
+// An authority's name as the windows show it: one of ours (found by name or short name) in the
+// program's language, any other text as it is.
+std::string AuthorityDisplayName(const std::string& name);
 // Writes the authority's values into the calculator (place, date and margin stay).
 void ApplyAuthority(clsPrayTime& calculator, const Authority& authority);
 

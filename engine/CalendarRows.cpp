@@ -1,10 +1,33 @@
 #include "CalendarRows.h"
 
-
 #include "FormatDate.h"
 #include "modDateLib.h"
 
 namespace nv {
+
+namespace {
+
+TranslatedTable<6> tableOf(const std::array<std::string, 6>& texts) {
+    return TranslatedTable<6>("Prayer", {texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), texts[3].c_str(),
+                                         texts[4].c_str(), texts[5].c_str()});
+}
+
+const std::string& entry(const TranslatedTable<6>& table, int period) {
+    static const std::string none;
+    return period >= 1 && period <= 6 ? table[static_cast<size_t>(period - 1)] : none;
+}
+
+}  // namespace
+
+const std::string& DefaultPeriodName(int period) {
+    static const TranslatedTable<6> names = tableOf(kPeriodNames);
+    return entry(names, period);
+}
+
+const std::string& PeriodDescription(int period) {
+    static const TranslatedTable<6> descriptions = tableOf(kPeriodDescriptions);
+    return entry(descriptions, period);
+}
 
 void CalendarRange(int view, DateValue startDate, DateValue& first, DateValue& last) {
     switch (view) {
@@ -48,10 +71,12 @@ std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, c
 std::string DayNote(const clsPrayTime& calculator) {
     if (calculator.Ordered()) return {};
     switch (calculator.DayKind()) {
-    case kDayMidnightSun: return "Midnight sun: the sun does not set on this day.";
-    case kDayPolarNight: return "Polar night: the sun does not rise on this day.";
-    case kDayNoTrueTwilight: return "No true dawn/dusk: the sun does not sink to the Fajr or Isha angle on this day.";
-    default: return "These times are not in order for this place and method.";
+    case kDayMidnightSun: return Translate("Calendar", "Midnight sun: the sun does not set on this day.");
+    case kDayPolarNight: return Translate("Calendar", "Polar night: the sun does not rise on this day.");
+    case kDayNoTrueTwilight:
+        return Translate("Calendar",
+                         "No true dawn/dusk: the sun does not sink to the Fajr or Isha angle on this day.");
+    default: return Translate("Calendar", "These times are not in order for this place and method.");
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "DateValue.h"
+#include "Translate.h"
 #include "clsPrayTime.h"
 
 namespace nv {
@@ -13,9 +14,31 @@ namespace nv {
 enum CalendarView : int { kViewToday = 1, kViewWeek = 2, kViewMonth = 3, kViewYear = 4 };
 enum DateStyle : int { kDateGregorian = 1, kDateHijri = 2 };
 
-// The default names of the six periods and their descriptive names (period 1 first).
-inline const std::array<std::string, 6> kPeriodNames = {"Fajr", "Shurooq", "Dhuhr", "Asr", "Maghrib", "Isha"};
-inline const std::array<std::string, 6> kPeriodDescriptions = {"Dawn", "Sunrise", "Noon", "Afternoon", "Sunset", "Night"};
+// The default names of the six periods and their descriptive names (period 1 first), in
+// English: as stored, and as noorvale-times prints them. DefaultPeriodName and
+// PeriodDescription give them in the program's language.
+inline const std::array<std::string, 6> kPeriodNames = {
+    NV_TRANSLATE_NOOP("Prayer", "Fajr"), NV_TRANSLATE_NOOP("Prayer", "Shurooq"),
+    NV_TRANSLATE_NOOP("Prayer", "Dhuhr"), NV_TRANSLATE_NOOP("Prayer", "Asr"),
+    NV_TRANSLATE_NOOP("Prayer", "Maghrib"), NV_TRANSLATE_NOOP("Prayer", "Isha")};
+inline const std::array<std::string, 6> kPeriodDescriptions = {
+    //: What the period of the day is (beside its prayer's name "Fajr").
+    NV_TRANSLATE_NOOP("Prayer", "Dawn"),
+    //: What the period of the day is (beside its name "Shurooq").
+    NV_TRANSLATE_NOOP("Prayer", "Sunrise"),
+    //: What the period of the day is (beside its prayer's name "Dhuhr").
+    NV_TRANSLATE_NOOP("Prayer", "Noon"),
+    //: What the period of the day is (beside its prayer's name "Asr").
+    NV_TRANSLATE_NOOP("Prayer", "Afternoon"),
+    //: What the period of the day is (beside its prayer's name "Maghrib").
+    NV_TRANSLATE_NOOP("Prayer", "Sunset"),
+    //: What the period of the day is (beside its prayer's name "Isha").
+    NV_TRANSLATE_NOOP("Prayer", "Night")};
+
+// The default name and the descriptive name of period 1..6 in the program's language; empty for
+// any other number.
+const std::string& DefaultPeriodName(int period);
+const std::string& PeriodDescription(int period);
 
 // The first and last day of a view around `startDate`: one day, Sunday to Saturday, the month
 // or the year; any other view number covers the week.
@@ -30,7 +53,7 @@ DateValue PeriodTime(const clsPrayTime& calculator, int period);
 std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, const std::string& hijriFormat);
 
 // Why the calculator's last day cannot be right, as one line for a tool tip or a printed
-// footnote; empty when its six times are in order.
+// footnote, in the program's language; empty when its six times are in order.
 std::string DayNote(const clsPrayTime& calculator);
 
 // A period's time in the time format.

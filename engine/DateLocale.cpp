@@ -84,9 +84,16 @@ namespace {
 
 class PosixDateLocale : public TableDateLocale {
 public:
-    PosixDateLocale() {
-        locale_t loc = newlocale(LC_ALL_MASK, "", static_cast<locale_t>(0));
-        if (loc == static_cast<locale_t>(0)) loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    // The names from the locale `namesFrom` names ("" the environment's), the layouts from the
+    // environment's.
+    explicit PosixDateLocale(const char* namesFrom) {
+        auto open = [](const char* name) {
+            locale_t l = newlocale(LC_ALL_MASK, name, static_cast<locale_t>(0));
+            return l != static_cast<locale_t>(0) ? l : newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+        };
+        locale_t names = open(namesFrom);
+        locale_t loc = open("");
+        auto name = [names](nl_item item) { return std::string(nl_langinfo_l(item, names)); };
         auto info = [loc](nl_item item) { return std::string(nl_langinfo_l(item, loc)); };
         static const nl_item mon[12] = {MON_1, MON_2, MON_3, MON_4, MON_5, MON_6,
                                         MON_7, MON_8, MON_9, MON_10, MON_11, MON_12};
@@ -95,17 +102,18 @@ public:
         static const nl_item day[7] = {DAY_1, DAY_2, DAY_3, DAY_4, DAY_5, DAY_6, DAY_7};
         static const nl_item abday[7] = {ABDAY_1, ABDAY_2, ABDAY_3, ABDAY_4, ABDAY_5, ABDAY_6, ABDAY_7};
         for (int i = 0; i < 12; ++i) {
-            months[i] = info(mon[i]);
-            monthsAbbrev[i] = info(abmon[i]);
+            months[i] = name(mon[i]);
+            monthsAbbrev[i] = name(abmon[i]);
         }
         for (int i = 0; i < 7; ++i) {
-            days[i] = info(day[i]);
-            daysAbbrev[i] = info(abday[i]);
+            days[i] = name(day[i]);
+            daysAbbrev[i] = name(abday[i]);
         }
-        am = info(AM_STR);
-        pm = info(PM_STR);
+        am = name(AM_STR);
+        pm = name(PM_STR);
         if (am.empty()) am = "AM";
         if (pm.empty()) pm = "PM";
+        freelocale(names);
         const std::string dateLayout = info(D_FMT);
         shortDate = patternFromStrftime(dateLayout);
         longTime = patternFromStrftime(info(T_FMT));
@@ -129,7 +137,9 @@ std::atomic<const DateLocale*> fastLocale{nullptr};
 
 }  // namespace
 
-std::shared_ptr<const DateLocale> systemDateLocale() { return std::make_shared<PosixDateLocale>(); }
+std::shared_ptr<const DateLocale> systemDateLocale() { return std::make_shared<PosixDateLocale>(""); }
+
+std::shared_ptr<const DateLocale> englishNamesDateLocale() { return std::make_shared<PosixDateLocale>("C"); }
 
 const DateLocale& currentDateLocale() {
     if (const DateLocale* l = fastLocale.load(std::memory_order_acquire)) return *l;

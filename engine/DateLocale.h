@@ -43,6 +43,10 @@ public:
 // none or one that is not installed.
 std::shared_ptr<const DateLocale> systemDateLocale();
 
+// The environment's layouts with the English month and weekday names and AM/PM (the C
+// locale's): what noorvale-times writes for scripts, whatever the session's language.
+std::shared_ptr<const DateLocale> englishNamesDateLocale();
+
 // A strftime layout ("%m/%d/%y", "%I:%M:%S %p") rewritten in the program's date-format language.
 std::string patternFromStrftime(const std::string& layout);
 

@@ -24,7 +24,8 @@ auto trapped(const char* procedure, F&& body) -> decltype(body()) {
     return classTrap(kErrPrayTimeFailure, kSourcePrefix, procedure, kFailure, std::forward<F>(body));
 }
 
-[[noreturn]] void raiseCheck(int32_t number, const char* procedure, const char* description) {
+// The description is in the program's language: the error boxes show it.
+[[noreturn]] void raiseCheck(int32_t number, const char* procedure, const std::string& description) {
     throw VbError(number, std::string(kSourcePrefix) + procedure, description);
 }
 
@@ -58,7 +59,8 @@ clsPrayTime::clsPrayTime() {
 void clsPrayTime::PrayerDate(DateValue value) {
     if (value < 2 || value > 54789) {
         prayerDate_ = today();
-        raiseCheck(kErrPrayerDateInvalid, "PrayerDate", "Date is not valid");
+        raiseCheck(kErrPrayerDateInvalid, "PrayerDate",
+                   Translate("Calculator", "Date is not valid"));
     }
     prayerDate_ = value;
 }
@@ -67,7 +69,8 @@ void clsPrayTime::LonDegree(int16_t value) {
     if (value + intDiv(int64_t{lonMinute_}, 100) > 180) {
         lonDegree_ = 180;
         lonMinute_ = 0;
-        raiseCheck(kErrLongitudeInvalid, "LonDegree", "Longitude is not valid, must be less than 180");
+        raiseCheck(kErrLongitudeInvalid, "LonDegree",
+                   Translate("Calculator", "Longitude is not valid, must be less than 180"));
     }
     lonDegree_ = value;
 }
@@ -76,7 +79,8 @@ void clsPrayTime::LonMinute(int16_t value) {
     if (intDiv(int64_t{value}, 100) + lonDegree_ > 180) {
         lonDegree_ = 180;
         lonMinute_ = 0;
-        raiseCheck(kErrLongitudeInvalid, "LonMinute", "Longitude is not valid, must be less than 180");
+        raiseCheck(kErrLongitudeInvalid, "LonMinute",
+                   Translate("Calculator", "Longitude is not valid, must be less than 180"));
     }
     lonMinute_ = value;
 }
@@ -85,7 +89,8 @@ void clsPrayTime::LatDegree(int16_t value) {
     if (value + intDiv(int64_t{latMinute_}, 100) > 89.8) {
         latDegree_ = 89;
         latMinute_ = 1;
-        raiseCheck(kErrLatitudeInvalid, "LatDegree", "Latitude is not valid, must be less than 89.8");
+        raiseCheck(kErrLatitudeInvalid, "LatDegree",
+                   Translate("Calculator", "Latitude is not valid, must be less than 89.8"));
     }
     latDegree_ = value;
 }
@@ -94,7 +99,8 @@ void clsPrayTime::LatMinute(int16_t value) {
     if (intDiv(int64_t{value}, 100) + latDegree_ > 89.8) {
         latDegree_ = 89;
         latMinute_ = 1;
-        raiseCheck(kErrLatitudeInvalid, "LatMinute", "Latitude is not valid, must be less than 89.8");
+        raiseCheck(kErrLatitudeInvalid, "LatMinute",
+                   Translate("Calculator", "Latitude is not valid, must be less than 89.8"));
     }
     latMinute_ = value;
 }
@@ -102,7 +108,8 @@ void clsPrayTime::LatMinute(int16_t value) {
 void clsPrayTime::ShadowRatio(int16_t value) {
     if (value < 1 || value > 2) {
         shadowRatio_ = 1;
-        raiseCheck(kErrShadowRatioInvalid, "ShadowRatio", "Shadow Ratio is not valid, must be between 1 and 2");
+        raiseCheck(kErrShadowRatioInvalid, "ShadowRatio",
+                   Translate("Calculator", "Shadow Ratio is not valid, must be between 1 and 2"));
     }
     shadowRatio_ = value;
 }
@@ -300,6 +307,10 @@ std::string clsPrayTime::SecondtoStrTime(float seconds, bool& ShowSeconds, bool&
             std::snprintf(buf, sizeof buf, "%02lld:%02lld", static_cast<long long>(h), static_cast<long long>(m));
         return std::string(buf);
     });
+}
+
+std::string CalcMethodDisplayName(int index) {
+    return index >= 0 && index <= kCustomMethod ? Translate("Method", kCalcMethods[index].name) : std::string();
 }
 
 void ApplyCalcMethod(clsPrayTime& calculator, int index) {

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "DateValue.h"
+#include "Translate.h"
 
 namespace nv {
 
@@ -141,18 +142,21 @@ enum DayKinds : int { kDayRegular = 0, kDayNoTrueTwilight = 1, kDayMidnightSun =
 
 // The calculation methods: named sets of the four twilight parameters, by their index.
 struct CalcMethodPreset {
-    const char* name;
+    const char* name;  // in English
     double dawnTwilightAngle, minutesToSunrise, nightTwilightAngle, minutesAfterSunset;
 };
 inline constexpr int kCustomMethod = 5;
 inline constexpr CalcMethodPreset kCalcMethods[6] = {
-    {"Umm Al-Qura, Makkah", 19, 0, 0, 90},
-    {"World Islamic League", 18, 0, 17, 0},
-    {"Egyptian General Organization of Survey", 19.5, 0, 17.5, 0},
-    {"University Of Islamic Sciences, Karachi", 18, 0, 18, 0},
-    {"Islamic Society Of North America (ISNA)", 15, 0, 15, 0},
-    {"Custom / User Defined", 0, 0, 0, 0},  // the values the user entered
+    {NV_TRANSLATE_NOOP("Method", "Umm Al-Qura, Makkah"), 19, 0, 0, 90},
+    {NV_TRANSLATE_NOOP("Method", "World Islamic League"), 18, 0, 17, 0},
+    {NV_TRANSLATE_NOOP("Method", "Egyptian General Organization of Survey"), 19.5, 0, 17.5, 0},
+    {NV_TRANSLATE_NOOP("Method", "University Of Islamic Sciences, Karachi"), 18, 0, 18, 0},
+    {NV_TRANSLATE_NOOP("Method", "Islamic Society Of North America (ISNA)"), 15, 0, 15, 0},
+    {NV_TRANSLATE_NOOP("Method", "Custom / User Defined"), 0, 0, 0, 0},  // the values the user entered
 };
+// The name of method `index` as the windows show it, in the program's language (the table holds
+// the English names that noorvale-times prints); empty for an index outside the table.
+std::string CalcMethodDisplayName(int index);
 // Writes a preset's four parameters into the calculator; the custom method changes nothing.
 void ApplyCalcMethod(clsPrayTime& calculator, int index);
 

@@ -47,7 +47,7 @@ std::string FormatHijriDate(DateValue d, const std::string& format) {
 
         std::string fmt = format;
         for (char& c : fmt) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        const std::string S = HijriMonthAbbrev(name, 3);
+        const std::string S = HijriMonthShortName(m);
         const std::string ns = std::to_string(n), ms = std::to_string(m), ys = std::to_string(y);
         auto W = [&] { return FormatDate(d, "ddd"); };
 

@@ -1,7 +1,9 @@
 #include "modHijri.h"
 
-#include <array>
+#include <algorithm>
+#include <atomic>
 
+#include "Translate.h"
 #include "VbConv.h"
 
 namespace nv {
@@ -18,14 +20,52 @@ std::string upper(std::string s) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return s;
 }
+
+// The month names in the program's language, looked up once per language install.
+const TranslatedTable<12>& monthNames() {
+    static const TranslatedTable<12> names(
+        "Hijri", {NV_TRANSLATE_NOOP("Hijri", "Muharram"),     NV_TRANSLATE_NOOP("Hijri", "Safar"),
+                  NV_TRANSLATE_NOOP("Hijri", "Rabi Awal"),    NV_TRANSLATE_NOOP("Hijri", "Rabi Thani"),
+                  NV_TRANSLATE_NOOP("Hijri", "Jumada Awal"),  NV_TRANSLATE_NOOP("Hijri", "Jumada Thani"),
+                  NV_TRANSLATE_NOOP("Hijri", "Rajab"),        NV_TRANSLATE_NOOP("Hijri", "Sha'ban"),
+                  NV_TRANSLATE_NOOP("Hijri", "Ramadan"),      NV_TRANSLATE_NOOP("Hijri", "Shawwal"),
+                  NV_TRANSLATE_NOOP("Hijri", "Dhu'l-Qa'dah"), NV_TRANSLATE_NOOP("Hijri", "Dhu'l-Hijja")});
+    return names;
+}
+
+// Whether the program's language has month names of its own, kept with the language install it
+// was found for: bit 0 the answer, the other bits the install count + 1 (one value, so that a
+// reader never pairs an answer with another install).
+std::atomic<unsigned> namesTranslatedState{0};
+
+bool namesTranslated() {
+    const unsigned want = translationGeneration() + 1;
+    unsigned state = namesTranslatedState.load(std::memory_order_acquire);
+    if (state >> 1 != want) {
+        const TranslatedTable<12>& names = monthNames();
+        bool translated = false;
+        for (size_t i = 0; i < names.size(); ++i) translated = translated || names[i] != names.source(i);
+        state = want << 1 | (translated ? 1u : 0u);
+        namesTranslatedState.store(state, std::memory_order_release);
+    }
+    return (state & 1) != 0;
+}
+
+const std::string& errorName() {
+    static const std::string error = "Error";  // compared by callers: never translated
+    return error;
+}
+
 }  // namespace
 
 const std::string& HijriMonthName(int month) {
-    static const std::array<std::string, 12> names = {
-        "Muharram", "Safar",   "Rabi Awal", "Rabi Thani", "Jumada Awal",  "Jumada Thani",
-        "Rajab",    "Sha'ban", "Ramadan",   "Shawwal",    "Dhu'l-Qa'dah", "Dhu'l-Hijja"};
-    static const std::string error = "Error";
-    return month >= 1 && month <= 12 ? names[month - 1] : error;
+    return month >= 1 && month <= 12 ? monthNames()[static_cast<size_t>(month - 1)] : errorName();
+}
+
+std::string HijriMonthShortName(int month) {
+    if (month < 1 || month > 12) return errorName();
+    if (namesTranslated()) return monthNames()[static_cast<size_t>(month - 1)];
+    return HijriMonthAbbrev(monthNames().source(static_cast<size_t>(month - 1)), 3);
 }
 
 std::string GregorianToHijri(int16_t& year, int16_t& month, int16_t& day) {
@@ -66,7 +106,10 @@ std::string JulianDayToHijri(int32_t julianDay, int16_t& year, int16_t& month, i
 }
 
 std::string HijriMonthAbbrev(const std::string& fullName, int32_t length) {
-    std::string text = fullName.substr(0, length < 0 ? 0 : static_cast<size_t>(length));
+    size_t cut = std::min(fullName.size(), length < 0 ? size_t{0} : static_cast<size_t>(length));
+    // Never half a character: a cut inside a UTF-8 sequence moves back to its start.
+    while (cut > 0 && cut < fullName.size() && (static_cast<unsigned char>(fullName[cut]) & 0xC0) == 0x80) --cut;
+    std::string text = fullName.substr(0, cut);
     const std::string name = upper(fullName);
     if (name == "RABI AWAL" && length < 7) text += " I";
     else if (name == "RABI THANI" && length < 7) text += " II";

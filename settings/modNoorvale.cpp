@@ -7,8 +7,9 @@
 #include <cstdlib>
 
 #include "CalendarRows.h"
-#include "RegistryStore.h"
 #include "Process.h"
+#include "RegistryStore.h"
+#include "Translate.h"
 #include "VbConv.h"
 #include "VbError.h"
 #include "modRegistry.h"
@@ -133,21 +134,32 @@ clsPrayTime& PrayTime() {
 std::string UserKey() { return std::string(kNoorvaleKey) + "\\User\\"; }
 
 void InitPeriodNames() {
-    PeriodNameTable[0] = kPeriodNames;
-    PeriodNameTable[1] = kPeriodDescriptions;
+    for (int p = 1; p <= 6; ++p) {
+        PeriodNameTable[0][p - 1] = DefaultPeriodName(p);
+        PeriodNameTable[1][p - 1] = PeriodDescription(p);
+    }
 }
 
+// A name never renamed is stored as its English default (what older versions stored too), and
+// shown in the program's language; any other stored name is the user's and shown as it is.
 void LoadPeriodNames() {
-    for (int p = 1; p <= 6; ++p) PeriodNames[p - 1] = readText(periodKey(p), "Name", PeriodNameTable[0][p - 1]);
+    for (int p = 1; p <= 6; ++p) {
+        const std::string& english = kPeriodNames[static_cast<size_t>(p - 1)];
+        const std::string stored = readText(periodKey(p), "Name", english);
+        PeriodNames[p - 1] = stored == english ? DefaultPeriodName(p) : stored;
+    }
 }
 
 void SavePeriodNames() {
     RegBatch batch;
-    for (int p = 1; p <= 6; ++p)
-        resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, periodKey(p), "Name", PeriodNames[p - 1]); });
+    for (int p = 1; p <= 6; ++p) {
+        const std::string& name = PeriodNames[p - 1];
+        const std::string& stored = name == DefaultPeriodName(p) ? kPeriodNames[static_cast<size_t>(p - 1)] : name;
+        resumeNext([&] { WriteRegString(HKEY_CURRENT_USER, periodKey(p), "Name", stored); });
+    }
 }
 
-void InitAlertKinds() { AlertKinds[0] = AlertKind{"Sound Alert", "SPEAKER"}; }
+void InitAlertKinds() { AlertKinds[0] = AlertKind{Translate("Settings", "Sound Alert"), "SPEAKER"}; }
 
 void LoadLocation() {
     clsPrayTime& pt = PrayTime();

@@ -19,7 +19,8 @@
 //                   "Adjustment1" .. "Adjustment6" (minutes for Fajr .. Isha, -60..60; absent 0),
 //                   "Authority" text (the authority whose values the custom method holds)
 //   User\Period\1 .. User\Period\6
-//                   "Name" text; for 1, 3, 4, 5, 6 also "SoundFile" text and " 1" (sound on = 1)
+//                   "Name" text (the English default while the user has not renamed the
+//                   period); for 1, 3, 4, 5, 6 also "SoundFile" text and " 1" (sound on = 1)
 //
 // Periods are numbered 1 (Fajr) to 6 (Isha); the alertable prayers 1 to 5 (all but Shurooq).
 // The arrays below are indexed from 0: period p at [p - 1], alert a at [a - 1].
@@ -46,12 +47,15 @@ extern std::string AuthorityName;
 // Starts at 0.
 extern int32_t TZMode;
 
-// [0][p - 1] the default custom name of period p, [1][p - 1] its descriptive name.
+// [0][p - 1] the default custom name of period p, [1][p - 1] its descriptive name, in the
+// program's language when InitPeriodNames ran.
 extern std::array<std::array<std::string, 6>, 2> PeriodNameTable;
-// The user's names of the six periods, [p - 1].
+// The names of the six periods, [p - 1], as shown: the user's own, or the default in the
+// program's language for a period the user has not renamed. Saved, a default in the program's
+// language is stored as the English default, so that it follows a later change of language.
 extern std::array<std::string, 6> PeriodNames;
 
-// The one alert kind: its name and the image key of its tree entry.
+// The one alert kind: its name (in the program's language) and the image key of its tree entry.
 struct AlertKind {
     std::string name;
     std::string imageKey;

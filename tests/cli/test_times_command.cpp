@@ -13,6 +13,7 @@
 #include "TimesCommand.h"
 #include "modNoorvale.h"
 #include "modTimeZone.h"
+#include "support/TempDir.h"
 #include "support/TempHome.h"
 
 using namespace nv;
@@ -30,9 +31,9 @@ Result run(const std::vector<std::string>& args) {
     return {code, out.str(), err.str()};
 }
 
-// Runs the built program itself, standard error folded into the output.
-Result runProgram(const std::string& args) {
-    const std::string command = std::string(NOORVALE_BIN_DIR) + "/noorvale-times " + args + " 2>&1";
+// Runs a shell command, standard error folded into the output.
+Result runShell(const std::string& line) {
+    const std::string command = line + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     std::array<char, 4096> buf{};
@@ -40,6 +41,11 @@ Result runProgram(const std::string& args) {
     while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
     const int status = pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, ""};
+}
+
+// Runs the built program itself, standard error folded into the output.
+Result runProgram(const std::string& args) {
+    return runShell(std::string(NOORVALE_BIN_DIR) + "/noorvale-times " + args);
 }
 
 // Every case runs with a home of its own: an empty settings store unless the case fills it.
@@ -243,6 +249,45 @@ TEST(TimesCommand, OptionsReplaceTheStoredValuesOneByOne) {
     EXPECT_NE(custom.out.find("\"index\": 5, \"name\": \"Custom / User Defined\", \"authority\": null, \"fajrAngle\": 19.5"),
               std::string::npos)
         << custom.out;  // the other stored values stay
+}
+
+// In an Arabic session (the locale made for the test) the program still writes English for
+// scripts: month and weekday names, AM/PM, notes, method and authority; only the name the user
+// stored comes out as stored.
+TEST(TimesCommand, AnArabicSessionStillGetsEnglishButTheStoredName) {
+    test::TempDir locales;
+    ASSERT_EQ(std::system(("localedef -i ar_SA -f UTF-8 " + locales.path() + "/ar_SA.UTF-8 >/dev/null 2>&1").c_str()),
+              0);
+    test::TempHome home;
+    storeLondon();
+    const std::string isha = "\u0635\u0644\u0627\u0629 \u0627\u0644\u0639\u0634\u0627\u0621";
+    PeriodNames[5] = isha;
+    SavePeriodNames();
+    const std::string environment = "env -u LC_ALL -u LC_TIME -u LC_MESSAGES -u LANGUAGE LOCPATH=" + locales.path() +
+                                    " LANG=ar_SA.UTF-8 ";
+    // The locale is really there: the C library gives Arabic weekday names in it.
+    const Result date = runShell(environment + "date -d 2024-03-12 +%A");
+    ASSERT_EQ(date.out.find("Tuesday"), std::string::npos) << date.out;
+
+    const std::string runs[] = {
+        "--from 2002-06-21 --days 2 --dates hijri --hijri-format 'Long Date' --time-format 'Medium Time'",
+        "--from 2002-06-21 --days 2 --date-format 'Long Date' --format csv",
+        "--from 2002-06-21 --days 1 --dates hijri --hijri-format 'Both Date1' --format json --authority turkey",
+        "--list-authorities",
+    };
+    for (const std::string& args : runs) {
+        const Result r = runShell(environment + NOORVALE_BIN_DIR + "/noorvale-times " + args);
+        ASSERT_EQ(r.code, 0) << args << "\n" << r.out;
+        std::string rest = r.out;
+        for (size_t at; (at = rest.find(isha)) != std::string::npos;) rest.erase(at, isha.size());
+        for (unsigned char c : rest) ASSERT_LT(c, 0x80) << args << "\n" << r.out;
+        if (args.find("list") == std::string::npos) EXPECT_NE(r.out.find(isha), std::string::npos) << args;
+    }
+    const Result text = runShell(environment + NOORVALE_BIN_DIR +
+                                 "/noorvale-times --from 2002-06-21 --days 1 --date-format 'Long Date'");
+    EXPECT_NE(text.out.find("Friday, 21 June 2002"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("! No true dawn/dusk"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Egyptian General Organization of Survey, Shafi'i"), std::string::npos) << text.out;
 }
 
 TEST(TimesCommand, StoreReadsAnotherFileAndNeverWritesIt) {

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
+#include "Authorities.h"
 #include "CalendarRows.h"
 #include "DateLocale.h"
 #include "FormatDate.h"
+#include "Translate.h"
 #include "modDateLib.h"
+#include "modHijri.h"
 #include "support/FixedLocale.h"
 
 using namespace nv;
@@ -141,4 +145,72 @@ TEST(DateLib, SystemLocaleFollowsTheEnvironment) {
     EXPECT_EQ(FormatDate(timeSerial(17, 5, 9), "Long Time"), "17:05:09");
     EXPECT_EQ(FormatDate(kFriday, "Long Date"), "Friday, June 21, 2002");
     setDateLocale(old);
+}
+
+// Under a catalogue (a hook in its place that marks each text with its context) the windows' texts
+// of the engine come translated, each from its own context; the Hijri short forms become the
+// language's full names only where the catalogue names the months; without it all is English.
+TEST(DateLib, EngineTextsFollowTheCatalogue) {
+    test::ScopedUsLocale us;
+    auto calculatorFor = [](int16_t latDegree, int16_t latMinute, int16_t lonDegree, DateValue date) {
+        clsPrayTime p;
+        p.LatMinute(latMinute);
+        p.LatDegree(latDegree);
+        p.LonMinute(0);
+        p.LonDegree(lonDegree);
+        p.GMTOffset(0);
+        ApplyCalcMethod(p, 4);  // ISNA 15/15
+        p.PrayerDate(date);
+        p.Calculate();
+        return p;
+    };
+    const clsPrayTime reykjavik = calculatorFor(64, 8, 21, dateSerial(2024, 6, 21));
+    const clsPrayTime tromsoSummer = calculatorFor(69, 39, 18, dateSerial(2024, 6, 21));
+    const clsPrayTime tromsoWinter = calculatorFor(69, 39, 18, dateSerial(2024, 12, 21));
+    const std::string noTwilight = "No true dawn/dusk: the sun does not sink to the Fajr or Isha angle on this day.";
+
+    struct Case {
+        std::function<std::string(const char*, const char*)> hook;  // empty: no catalogue
+        std::string hijriShort, hijriLong, prayer, description, note, midnightSun, polarNight, method, authority;
+    };
+    const auto marked = [](const char* context, const char* text) { return std::string(context) + ":" + text; };
+    const auto notesOnly = [](const char* context, const char* text) {
+        return std::string(context) == "Calendar" ? std::string("!") + text : std::string(text);
+    };
+    const Case cases[] = {
+        {{}, "10-Rab II", "Fri, Rabi Thani 10, 1423", "Fajr", "Dawn", noTwilight,
+         "Midnight sun: the sun does not set on this day.", "Polar night: the sun does not rise on this day.",
+         "Islamic Society Of North America (ISNA)", "Diyanet, Turkey"},
+        {marked, "10-Hijri:Rabi Thani", "Fri, Hijri:Rabi Thani 10, 1423", "Prayer:Fajr", "Prayer:Dawn",
+         "Calendar:" + noTwilight, "Calendar:Midnight sun: the sun does not set on this day.",
+         "Calendar:Polar night: the sun does not rise on this day.",
+         "Method:Islamic Society Of North America (ISNA)", "Authority:Diyanet, Turkey"},
+        {notesOnly, "10-Rab II", "Fri, Rabi Thani 10, 1423", "Fajr", "Dawn", "!" + noTwilight,
+         "!Midnight sun: the sun does not set on this day.", "!Polar night: the sun does not rise on this day.",
+         "Islamic Society Of North America (ISNA)", "Diyanet, Turkey"},
+    };
+    for (const Case& c : cases) {
+        setTranslateHook(c.hook);
+        const std::string label = c.hijriShort;
+        EXPECT_EQ(FormatHijriDate(kFriday, "d-mmm"), c.hijriShort) << label;
+        EXPECT_EQ(FormatHijriDate(kFriday, "Long Date"), c.hijriLong) << label;
+        EXPECT_EQ(DefaultPeriodName(1), c.prayer) << label;
+        EXPECT_EQ(PeriodDescription(1), c.description) << label;
+        EXPECT_EQ(DayNote(reykjavik), c.note) << label;
+        EXPECT_EQ(DayNote(tromsoSummer), c.midnightSun) << label;
+        EXPECT_EQ(DayNote(tromsoWinter), c.polarNight) << label;
+        EXPECT_EQ(CalcMethodDisplayName(4), c.method) << label;
+        EXPECT_EQ(AuthorityDisplayName("TURKEY"), c.authority) << label;
+        EXPECT_EQ(AuthorityDisplayName("diyanet, turkey"), c.authority) << label;
+        EXPECT_EQ(AuthorityDisplayName("Our own mosque"), "Our own mosque") << label;
+        EXPECT_EQ(CalcMethodDisplayName(6), "") << label;
+        EXPECT_EQ(DefaultPeriodName(7), "") << label;
+        for (int m : {0, 13}) {  // compared by the callers, never translated
+            EXPECT_EQ(HijriMonthName(m), "Error") << label;
+            EXPECT_EQ(HijriMonthShortName(m), "Error") << label;
+        }
+    }
+    setTranslateHook({});
+    // A translated name is never cut inside a character.
+    EXPECT_EQ(HijriMonthAbbrev("\u0645\u062d\u0631\u0645", 3), "\u0645");
 }

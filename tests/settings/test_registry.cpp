@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "RegistryStore.h"
+#include "Translate.h"
 #include "VbError.h"
 #include "modRegistry.h"
 #include "support/TempHome.h"
@@ -330,6 +331,30 @@ TEST(RegistryDamage, WhatParsesIsUsedAndTheDamagedFileIsKeptBeforeAWrite) {
         EXPECT_EQ(read("LonDegree", RegValue(-1)), RegValue(7));
         EXPECT_EQ(read("LonMinute", RegValue(-1)), RegValue(8));
     }
+}
+
+// The notice about a damaged store is one sentence of the catalogue, its three parts put in where
+// the language wants them; a file name that holds "%2" is written as it is.
+TEST(RegistryDamage, TheNoticeIsOneTranslatedSentence) {
+    test::TempHome home;
+    const std::string store = home.dir() + "/100%2 sure.reg";
+    writeFile(store, kGood + "These are my settings, do not touch.\n");
+    RegistryStore::instance().setFile(store);
+    EXPECT_EQ(read("Name", RegValue("")), RegValue("Accra"));
+    const std::string problem = RegistryStore::instance().lastLoad().firstProblem;
+    EXPECT_EQ(problem, "line 6: not a key, a value or a comment");
+    setTranslateHook([](const char* context, const char* text) {
+        return std::string(context) == "Settings" ? "%3 <- %1 (%2) %4" : std::string(text);
+    });
+    testing::internal::CaptureStderr();
+    WriteRegLong(HKEY_CURRENT_USER, kKey, "LonDegree", 7);
+    const std::string notice = testing::internal::GetCapturedStderr();
+    setTranslateHook({});
+    std::string aside;
+    for (const auto& n : filesBeside(store))
+        if (n.rfind("100%2 sure.reg.damaged-", 0) == 0) aside = home.dir() + "/" + n;
+    ASSERT_FALSE(aside.empty());
+    EXPECT_EQ(notice, aside + " <- " + store + " (" + problem + ") %4\n");
 }
 
 TEST(RegistryDamage, AFileThatIsNotTextAtAllReadsAsEmpty) {

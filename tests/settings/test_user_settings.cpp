@@ -7,6 +7,7 @@
 #include "Authorities.h"
 #include "CalendarRows.h"
 #include "RegistryStore.h"
+#include "Translate.h"
 #include "modNoorvale.h"
 #include "modRegistry.h"
 #include "modTimeZone.h"
@@ -400,6 +401,52 @@ TEST_F(UserSettings, MethodChecksReplaceBadValues) {
     EXPECT_EQ(CalcMethod, 3);
     EXPECT_EQ(PrayTime().DawnTwilightAngle(), 15);
     EXPECT_EQ(PrayTime().MinutesToSunrise(), 0);
+}
+
+// A period's name shown and stored again, for each kind of stored name, in English and under a
+// catalogue (a hook in its place): a default never renamed follows the language and is stored
+// in English; a name of the user's own is kept as it is.
+TEST_F(UserSettings, DefaultPeriodNamesFollowTheLanguageAndUserNamesStay) {
+    const std::string period1 = UserKey() + "Period\\1";
+    const std::string arabicFajr = "\u0627\u0644\u0641\u062c\u0631";  // the catalogue's "Fajr"
+    const auto arabic = [&](const char* context, const char* text) {
+        const std::string c = context, t = text;
+        if (c == "Prayer" && t == "Fajr") return arabicFajr;
+        if (c == "Prayer" && t == "Dawn") return std::string("\u0637\u0644\u0648\u0639 \u0627\u0644\u0641\u062c\u0631");
+        if (c == "Settings" && t == "Sound Alert") return std::string("\u062a\u0646\u0628\u064a\u0647");
+        return t;
+    };
+    struct Case {
+        const char* stored;  // nullptr: never stored
+        bool catalogue;
+        std::string shown, savedAs;
+    };
+    const Case cases[] = {
+        {nullptr, false, "Fajr", "Fajr"},
+        {"Fajr", false, "Fajr", "Fajr"},
+        {"Subh", false, "Subh", "Subh"},
+        {arabicFajr.c_str(), false, arabicFajr, arabicFajr},
+        {nullptr, true, arabicFajr, "Fajr"},
+        {"Fajr", true, arabicFajr, "Fajr"},
+        {"Subh", true, "Subh", "Subh"},
+        {arabicFajr.c_str(), true, arabicFajr, "Fajr"},
+    };
+    for (const Case& c : cases) {
+        const std::string label = std::string(c.stored ? c.stored : "(none)") + (c.catalogue ? " / catalogue" : "");
+        WriteRegString(HKEY_CURRENT_USER, period1, "Name", c.stored ? c.stored : "");
+        if (!c.stored) dropValue("Name");
+        if (c.catalogue) setTranslateHook(arabic);
+        restart();
+        EXPECT_EQ(PeriodNames[0], c.shown) << label;
+        EXPECT_EQ(PeriodNameTable[0][0], c.catalogue ? arabicFajr : "Fajr") << label;
+        EXPECT_EQ(PeriodNames[5], "Isha") << label;  // no entry in the catalogue: English
+        SavePeriodNames();
+        EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, period1, "Name", "").toText(), c.savedAs) << label;
+        EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, UserKey() + "Period\\7", "Name", "-").toText(), "-") << label;
+        EXPECT_EQ(PeriodNameTable[1][0], c.catalogue ? arabic("Prayer", "Dawn") : "Dawn") << label;
+        EXPECT_EQ(AlertKinds[0].name, c.catalogue ? arabic("Settings", "Sound Alert") : "Sound Alert") << label;
+        setTranslateHook({});
+    }
 }
 
 TEST_F(UserSettings, PeriodNamesAlertSwitchesAndSoundsAreKept) {
