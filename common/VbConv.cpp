@@ -146,4 +146,19 @@ std::string exactText(double value) {
     return std::string(buf, end);
 }
 
+std::string FillIn(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t k = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : args.size();
+        if (text[i] == '%' && k < args.size() && k < 9) {
+            out += *(args.begin() + k);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace nv

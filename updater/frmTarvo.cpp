@@ -1,6 +1,7 @@
 #include "frmTarvo.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
@@ -98,7 +99,13 @@ std::string sentence(std::string text) {
     return text;
 }
 
-constexpr const char* kNoSpace = "There is not enough free disk space.";
+// The causes the steps name most often.
+std::string noSpace() { return QCoreApplication::translate("nv::frmTarvo", "There is not enough free disk space.").toStdString(); }
+std::string badData() { return QCoreApplication::translate("nv::frmTarvo", "The data does not match its checksum.").toStdString(); }
+
+// A failure text with its cause (or the other texts) put in.
+std::string with(const QString& text, const std::string& a) { return text.arg(QString::fromStdString(a)).toStdString(); }
+
 constexpr uint64_t kSignatureLimit = 4096;
 
 // Today's local date as yyyy-mm-dd.
@@ -110,7 +117,6 @@ std::string todayText() {
     std::strftime(text, sizeof text, "%Y-%m-%d", &t);
     return text;
 }
-constexpr const char* kBadData = "The data does not match its checksum.";
 
 void deleteIfExists(const std::string& path) {
     resumeNext([&] {
@@ -126,20 +132,20 @@ void frmTarvo::setProgramEnd(std::function<void()> end) { programEnd() = std::mo
 
 frmTarvo::frmTarvo(QWidget* parent) : QWidget(parent) {
     setObjectName("frmTarvo");
-    setWindowTitle("Tarvo Updates");
+    setWindowTitle(tr("Tarvo Updates"));
     setFixedSize(440, 300);
 
-    lblTitle = new QLabel("Software Updates", this);
+    lblTitle = new QLabel(tr("Software Updates"), this);
     QFont big = lblTitle->font();
     big.setPointSizeF(big.pointSizeF() * 1.35);
     big.setBold(true);
     lblTitle->setFont(big);
     lblTitle->setGeometry(16, 12, 408, 26);
-    lblTitle2 = new QLabel("Please wait while Tarvo updates your software.", this);
+    lblTitle2 = new QLabel(tr("Please wait while Tarvo updates your software."), this);
     lblTitle2->setGeometry(16, 40, 408, 20);
 
-    const char* steps[] = {"Connecting to the Internet", "Looking for software updates", "Retrieving updates",
-                           "Installing updates"};
+    const QString steps[] = {tr("Connecting to the Internet"), tr("Looking for software updates"), tr("Retrieving updates"),
+                             tr("Installing updates")};
     for (int i = 0; i < 4; ++i) {
         imgMsg[static_cast<size_t>(i)] = new QLabel(this);
         imgMsg[static_cast<size_t>(i)]->setGeometry(36, 74 + i * 26, 18, 18);
@@ -147,7 +153,7 @@ frmTarvo::frmTarvo(QWidget* parent) : QWidget(parent) {
         lblMsg[static_cast<size_t>(i)]->setGeometry(62, 73 + i * 26, 340, 20);
     }
 
-    lblMessage = new QLabel("Processing, Please wait...", this);
+    lblMessage = new QLabel(tr("Processing, Please wait..."), this);
     lblMessage->setGeometry(16, 178, 408, 52);  // three lines: a failure and its cause
     lblMessage->setWordWrap(true);
     lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -158,7 +164,7 @@ frmTarvo::frmTarvo(QWidget* parent) : QWidget(parent) {
     lblProgress = new QLabel(lblProgBar);
     lblProgress->setStyleSheet("QLabel { background: #1f5fbf; border: none; }");
 
-    cmdAction = new QPushButton("Cancel", this);
+    cmdAction = new QPushButton(tr("Cancel"), this);
     cmdAction->setGeometry(340, 260, 84, 30);
     connect(cmdAction, &QPushButton::clicked, this, [this] { cmdAction_Click(); });
 
@@ -192,8 +198,10 @@ void frmTarvo::Form_Load() {
         for (const auto& p : others) NetGet.AddProbe(p);
     });
     SetProgress(1);
-    setWindowTitle(QString::fromStdString("ORVEN Tarvo for " + ProductName));
-    lblTitle->setText(QString::fromStdString(ProductName) + " " + lblTitle->text());
+    //: The window title; %1 is the product that is updated (Noorvale).
+    setWindowTitle(tr("ORVEN Tarvo for %1").arg(QString::fromStdString(ProductName)));
+    //: %1 is the product that is updated (Noorvale).
+    lblTitle->setText(tr("%1 Software Updates").arg(QString::fromStdString(ProductName)));
 }
 
 QString frmTarvo::message() const { return lblMessage->text(); }
@@ -217,7 +225,8 @@ void frmTarvo::SetStep(int i, StepState state) {
 
 frmTarvo::Bar frmTarvo::StepEnter(int i, int p) {
     SetStep(i, StepState::Working);
-    SetMessage(lblMsg.at(static_cast<size_t>(i))->text().toStdString() + ", Please wait...");
+    //: %1 is the step under way ("Retrieving updates").
+    SetMessage(tr("%1, Please wait...").arg(lblMsg.at(static_cast<size_t>(i))->text()).toStdString());
     Bar bar;
     bar.w0 = progressWidth();
     bar.d = static_cast<int>(intDiv(static_cast<int64_t>(progressFullWidth()) * p, int64_t{100})) - bar.w0;
@@ -253,11 +262,12 @@ void frmTarvo::TarvoUpdate() {
         }
         DeleteWorkFiles();
     }
-    cmdAction->setText("Finish");
+    canCancel_ = false;
+    cmdAction->setText(tr("Finish"));
     if (ok) {
-        SetMessage("Tarvo has completed the update.");
+        SetMessage(tr("Tarvo has completed the update.").toStdString());
     } else {
-        cmdAction->setText("Done");
+        cmdAction->setText(tr("Done"));
         for (int j = last; j <= 3; ++j) SetStep(j, StepState::Error);
     }
     SetProgress(static_cast<int>(intDiv(static_cast<int64_t>(progressFullWidth()) * 99, int64_t{100})));
@@ -270,11 +280,11 @@ bool frmTarvo::ConnectToNet(int i, int p) {
     bool connected = false;
     trap(__LINE__, [&] { connected = NetGet.Connected(); });
     while (!connected) {
-        const int answer = MsgBox(
-            "You must have an active connection to the Internet\r\n"
-            "for Tarvo to function properly. Please establish\r\n"
-            "an Internet Connection and try again.",
-            vbCritical + vbAbortRetryIgnore);
+        const int answer = MsgBox(tr("You must have an active connection to the Internet\r\n"
+                                     "for Tarvo to function properly. Please establish\r\n"
+                                     "an Internet Connection and try again.")
+                                      .toStdString(),
+                                  vbCritical + vbAbortRetryIgnore);
         if (answer == vbRetry) {
             trap(__LINE__, [&] { connected = NetGet.Connected(); });
             continue;
@@ -285,9 +295,10 @@ bool frmTarvo::ConnectToNet(int i, int p) {
     if (ok) {
         std::string mode;
         if (connected) trap(__LINE__, [&] { mode = NetGet.ConnectModeDesc(); });
-        SetMessage("Internet Status: " + (connected ? "Connected: " + mode : std::string("Not Connected")));
+        //: %1 is the kind of connection (LAN, Modem, Proxy Server).
+        SetMessage(connected ? with(tr("Internet Status: Connected: %1"), mode) : tr("Internet Status: Not Connected").toStdString());
     } else {
-        SetMessage("Update Failed, could not connect to the Internet.");
+        SetMessage(tr("Update Failed, could not connect to the Internet.").toStdString());
     }
     StepLeave(i, bar, ok);
     return ok;
@@ -324,7 +335,7 @@ bool frmTarvo::Fetch(const std::string& url, const std::string& local, uint64_t 
     ErrorBoxTrap trap("Tarvo.frmTarvo.Fetch");
     // Room for the whole file (grown to whole 2048-byte blocks) before the first byte comes.
     if (sizeStated && freeSpace(TempFolder) < limit + 2048) {
-        cause = kNoSpace;
+        cause = noSpace();
         return false;
     }
     bool read = false;
@@ -334,7 +345,8 @@ bool frmTarvo::Fetch(const std::string& url, const std::string& local, uint64_t 
     // A transfer that broke off midway leaves only part of the file: that is no download.
     if (read && NetGet.LastErrorCode() == 0) return true;
     cause = sentence(NetGet.GetLastError());
-    if (cause.empty() || cause == "Disk full.") cause = cause.empty() ? "The download failed." : kNoSpace;
+    if (cause.empty()) cause = tr("The download failed.").toStdString();
+    else if (cause == sentence(nv::Translate("cNetGet", "Disk full"))) cause = noSpace();
     deleteIfExists(local);
     return false;
 }
@@ -362,13 +374,13 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         std::string address, cause;
         trap(__LINE__, [&] { address = url.CreateURL(); });
         if (!Fetch(address, UpdateInfoFile.PathFileName(), kInfoFileLimit, false, cause)) {
-            SetMessage("Update Failed, could not retrieve Tarvo file. " + cause);
+            SetMessage(with(tr("Update Failed, could not retrieve Tarvo file. %1"), cause));
             break;
         }
         bool exists = false;
         trap(__LINE__, [&] { exists = UpdateInfoFile.Exists(); });
         if (!exists) {
-            SetMessage("Update Failed, could not open Tarvo file.");
+            SetMessage(tr("Update Failed, could not open Tarvo file.").toStdString());
             break;
         }
         // With the maker's key built in, only an update.ini the maker signed is read at all.
@@ -376,7 +388,7 @@ bool frmTarvo::AnyUpdates(int i, int p) {
             const std::string signature = UpdateInfoFile.PathFileName() + ".sig";
             if (!Fetch(address + ".sig", signature, kSignatureLimit, false, cause) ||
                 !VerifyUpdateSignature(UpdateInfoFile.PathFileName(), signature, UpdatePublicKey, cause)) {
-                SetMessage("Update Failed, Tarvo file is not valid. " + cause);
+                SetMessage(with(tr("Update Failed, Tarvo file is not valid. %1"), cause));
                 deleteIfExists(signature);
                 deleteIfExists(UpdateInfoFile.PathFileName());
                 break;
@@ -389,13 +401,13 @@ bool frmTarvo::AnyUpdates(int i, int p) {
             name = IniFile.GetStringValue("TARVO", "Name");
         });
         if (name != ProductName) {
-            SetMessage("Update Failed, Tarvo file is not valid.");
+            SetMessage(tr("Update Failed, Tarvo file is not valid.").toStdString());
             break;
         }
         bool safe = false;
         trap(__LINE__, [&] { safe = PackageNamesAreSafe(); });
         if (!safe) {
-            SetMessage("Update Failed, update package is not valid.");
+            SetMessage(tr("Update Failed, update package is not valid.").toStdString());
             break;
         }
         int32_t published = 0;
@@ -404,20 +416,22 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         // published executable older than its stated version) goes on with the product update
         // instead of asking for the same self-update again and again.
         if (own < published && !SelfUpdateDoneToday(published)) {
-            const int answer = MsgBox("There is a newer version of the Tarvo program available...\r\n"
-                                      "You MUST update Tarvo before checking for " + ProductName + " updates.\r\n\r\n"
-                                      "Do you wish to download the update now?",
-                                      vbQuestion + vbYesNo, "Tarvo Message");
+            //: %1 is the product that is updated (Noorvale).
+            const int answer = MsgBox(with(tr("There is a newer version of the Tarvo program available...\r\n"
+                                              "You MUST update Tarvo before checking for %1 updates.\r\n\r\n"
+                                              "Do you wish to download the update now?"),
+                                           ProductName),
+                                      vbQuestion + vbYesNo, tr("Tarvo Message").toStdString());
             if (answer == vbYes) {
-                SetMessage("Tarvo version is not up to date.");
+                SetMessage(tr("Tarvo version is not up to date.").toStdString());
                 SelfUpdatePending = true;
             } else {
-                SetMessage("Update Failed, Tarvo version is not up to date.");
+                SetMessage(tr("Update Failed, Tarvo version is not up to date.").toStdString());
             }
             break;
         }
         trap(__LINE__, [&] { ok = FilesToUpdate(); });
-        if (!ok) SetMessage("You have the latest version, No update is available at this time.");
+        if (!ok) SetMessage(tr("You have the latest version, No update is available at this time.").toStdString());
     } while (false);
     StepLeave(i, bar, ok);
     return ok;
@@ -507,7 +521,7 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
     trap(__LINE__, [&] { IniFile.EnumerateAllKeys("CABFILES", keys); });
     const int n = static_cast<int>(keys.size());
     // An update that names files but no cabinet cannot be installed: say so.
-    if (n == 0) SetMessage("Update Failed, update package is not valid.");
+    if (n == 0) SetMessage(tr("Update Failed, update package is not valid.").toStdString());
     for (int k = 1; k <= n; ++k) {
         std::vector<std::string> f{""};
         trap(__LINE__, [&] { f = SplitFields(IniFile.GetStringValue("CABFILES", keys[static_cast<size_t>(k - 1)])); });
@@ -523,12 +537,12 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
         trap(__LINE__, [&] { address = url.CreateURL(); });
         ok = Fetch(address, local, sizeStated ? static_cast<uint64_t>(stated) : kCabinetLimit, sizeStated, cause);
         if (!ok) {
-            SetMessage("Update Failed, could not retrieve updated files. " + cause);
+            SetMessage(with(tr("Update Failed, could not retrieve updated files. %1"), cause));
             break;
         }
         if (!VerifyCRC(local, crcText) || !VerifySHA256(local, f, 2)) {
             ok = false;
-            SetMessage("Update Failed, could not authenticate update files. " + std::string(kBadData));
+            SetMessage(with(tr("Update Failed, could not authenticate update files. %1"), badData()));
             break;
         }
         StepItem(bar, k, n);
@@ -538,7 +552,7 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
         ok = ExtractCab(i, 80);
         if (ok) SetStep(i, StepState::OK);
         // The extraction's own reason stays on show; without one, the general message.
-        else if (!message().startsWith("Update Failed")) SetMessage("Update Failed, could not extract update files.");
+        else if (!extractFailed_) SetMessage(tr("Update Failed, could not extract update files.").toStdString());
     }
     StepLeave(i, bar, ok);
     return ok;
@@ -569,7 +583,7 @@ bool frmTarvo::ExtractCab(int i, int p) {
         std::vector<std::string> cab{""};
         trap(__LINE__, [&] { cab = SplitFields(IniFile.GetStringValue("CABFILES", cabKeys[c])); });
         if (cab.size() == 1 && cab[0].empty()) {
-            failure = "Update Failed, update package is not valid.";
+            failure = tr("Update Failed, update package is not valid.").toStdString();
             break;
         }
         std::set<std::string> wanted, found;
@@ -588,17 +602,18 @@ bool frmTarvo::ExtractCab(int i, int p) {
             CabFile.Extract({}, TempFolder, {});
         } catch (...) {
             const VbError e = currentError();
-            cause = e.number() == 112 || e.number() == 39 ? std::string(kNoSpace) : sentence(e.description());
+            cause = e.number() == 112 || e.number() == 39 ? noSpace() : sentence(e.description());
         }
         CabFile.BeforeExtract = nullptr;
         for (const auto& f : filesOf[c]) {
             const std::string extracted = TempFolder + f[0];
             if (!found.count(LowerAscii(f[0]))) {
-                failure = "Update Failed, update package is not valid.";
+                failure = tr("Update Failed, update package is not valid.").toStdString();
             } else if (!FileExists(extracted)) {
-                failure = "Update Failed, could not extract files." + (cause.empty() ? std::string() : " " + cause);
+                failure = cause.empty() ? tr("Update Failed, could not extract files.").toStdString()
+                                        : with(tr("Update Failed, could not extract files. %1"), cause);
             } else if (!VerifyCRC(extracted, f[5]) || !VerifySHA256(extracted, f, 6)) {
-                failure = "Update Failed, could not authenticate update files. " + (cause.empty() ? std::string(kBadData) : cause);
+                failure = with(tr("Update Failed, could not authenticate update files. %1"), cause.empty() ? badData() : cause);
             }
             if (!failure.empty()) break;
             StepItem(bar, ++k, n);
@@ -606,6 +621,7 @@ bool frmTarvo::ExtractCab(int i, int p) {
         DoEvents();
     }
     ok = failure.empty() && k > 0;
+    extractFailed_ = !failure.empty();
     if (!failure.empty()) {
         SetMessage(failure);
         for (const auto& entry : FileList) deleteIfExists(TempFolder + SplitFields(entry)[0]);
@@ -621,7 +637,8 @@ bool frmTarvo::InstallUpdates(int i, int p) {
     InstallRun run(AppFolder, backupFolder);
     std::string failure;
     if (!fMakePath(backupFolder))
-        failure = "Update Failed, could not install update files. The folder " + backupFolder + " cannot be made.";
+        //: %1 is a folder.
+        failure = with(tr("Update Failed, could not install update files. The folder %1 cannot be made."), backupFolder);
     // 1. Every new file is copied beside its target under a temporary name and checked there;
     //    nothing of the program has changed yet.
     uint64_t needed = 0;
@@ -636,19 +653,19 @@ bool frmTarvo::InstallUpdates(int i, int p) {
         });
         needed += static_cast<uint64_t>(std::max(size, 0)) + 4096;
     }
-    if (freeSpace(AppFolder) < needed) failure = std::string("Update Failed, could not install update files. ") + kNoSpace;
+    if (freeSpace(AppFolder) < needed) failure = with(tr("Update Failed, could not install update files. %1"), noSpace());
     const int n = static_cast<int>(FileList.size());
     for (int k = 1; k <= n && failure.empty(); ++k) {
         const auto f = SplitFields(FileList[static_cast<size_t>(k - 1)]);
         if (f.size() < 6) break;
         const std::string source = TempFolder + f[0];
         if (!FileExists(source)) {
-            failure = "Update Failed, could not locate update files.";
+            failure = tr("Update Failed, could not locate update files.").toStdString();
             break;
         }
         std::string cause;
         if (!run.Stage(source, subFolder(f[3]), f[0], cause)) {
-            failure = "Update Failed, could not copy update files. " + cause;
+            failure = with(tr("Update Failed, could not copy update files. %1"), cause);
             break;
         }
         StepItem(bar, k, 2 * n);
@@ -659,7 +676,8 @@ bool frmTarvo::InstallUpdates(int i, int p) {
     if (failure.empty()) {
         std::string cause;
         if (!run.Commit(cause))
-            failure = "Update Failed, could not install update files. " + cause + " The previous version was restored.";
+            //: %1 is the cause, a sentence of its own.
+            failure = with(tr("Update Failed, could not install update files. %1 The previous version was restored."), cause);
     } else {
         run.Discard();
     }
@@ -725,7 +743,8 @@ bool frmTarvo::UpdateSelf() {
     } while (false);
     const std::string helper = AppFolder + "Quenlo";
     if (FileExists(helper) && ok) {
-        cmdAction->setText("Skip");
+        canCancel_ = false;
+        cmdAction->setText(tr("Skip"));
         int32_t published = 0;
         trap(__LINE__, [&] { published = VersionNumber(IniFile.GetStringValue("TARVO", "Version")); });
         std::ofstream(SelfUpdateRecord()) << published << '\t' << todayText() << '\n';
@@ -738,14 +757,14 @@ bool frmTarvo::UpdateSelf() {
         close();
     } else {
         ok = false;
-        SetMessage("Tarvo update Failed...");
+        SetMessage(tr("Tarvo update Failed...").toStdString());
     }
     return ok;
 }
 
 bool frmTarvo::Form_QueryUnload() {
-    if (cmdAction->text() != "Cancel") return true;
-    return MsgBox("Are you sure you want to cancel the Tarvo update?", vbQuestion + vbYesNo, "Tarvo") == vbYes;
+    if (!canCancel_) return true;
+    return MsgBox(tr("Are you sure you want to cancel the Tarvo update?").toStdString(), vbQuestion + vbYesNo, "Tarvo") == vbYes;
 }
 
 void frmTarvo::closeEvent(QCloseEvent* event) {

@@ -98,6 +98,8 @@ private:
     cNetGet NetGet;
     bool SelfUpdatePending = false;
     bool unloaded_ = false;
+    bool canCancel_ = true;      // the button still cancels the run (and asks first)
+    bool extractFailed_ = false;  // the extraction has shown its own failure
 
     QLabel* lblTitle;
     QLabel* lblTitle2;
