@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyle>
 
 #include <openssl/evp.h>
 #include <sys/statvfs.h>
@@ -45,7 +46,7 @@ std::function<void()>& programEnd() {
 }
 
 // The status pictures beside the step names.
-QPixmap statusPicture(frmTarvo::StepState state) {
+QPixmap statusPicture(frmTarvo::StepState state, Qt::LayoutDirection direction) {
     QPixmap pm(18, 18);
     pm.fill(Qt::transparent);
     if (state == frmTarvo::StepState::None) return pm;
@@ -54,7 +55,9 @@ QPixmap statusPicture(frmTarvo::StepState state) {
     if (state == frmTarvo::StepState::Working) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x1f, 0x5f, 0xbf));
-        const QPointF arrow[] = {{4, 3}, {15, 9}, {4, 15}};
+        // The arrow points the way the text reads.
+        const bool rtl = direction == Qt::RightToLeft;
+        const QPointF arrow[] = {{rtl ? 14.0 : 4.0, 3}, {rtl ? 3.0 : 15.0, 9}, {rtl ? 14.0 : 4.0, 15}};
         p.drawPolygon(arrow, 3);
     } else if (state == frmTarvo::StepState::OK) {
         p.setPen(QPen(QColor(0x1a, 0x8f, 0x2a), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -140,32 +143,32 @@ frmTarvo::frmTarvo(QWidget* parent) : QWidget(parent) {
     big.setPointSizeF(big.pointSizeF() * 1.35);
     big.setBold(true);
     lblTitle->setFont(big);
-    lblTitle->setGeometry(16, 12, 408, 26);
+    Place(lblTitle, 16, 12, 408, 26);
     lblTitle2 = new QLabel(tr("Please wait while Tarvo updates your software."), this);
-    lblTitle2->setGeometry(16, 40, 408, 20);
+    Place(lblTitle2, 16, 40, 408, 20);
 
     const QString steps[] = {tr("Connecting to the Internet"), tr("Looking for software updates"), tr("Retrieving updates"),
                              tr("Installing updates")};
     for (int i = 0; i < 4; ++i) {
         imgMsg[static_cast<size_t>(i)] = new QLabel(this);
-        imgMsg[static_cast<size_t>(i)]->setGeometry(36, 74 + i * 26, 18, 18);
+        Place(imgMsg[static_cast<size_t>(i)], 36, 74 + i * 26, 18, 18);
         lblMsg[static_cast<size_t>(i)] = new QLabel(steps[i], this);
-        lblMsg[static_cast<size_t>(i)]->setGeometry(62, 73 + i * 26, 340, 20);
+        Place(lblMsg[static_cast<size_t>(i)], 62, 73 + i * 26, 340, 20);
     }
 
     lblMessage = new QLabel(tr("Processing, Please wait..."), this);
-    lblMessage->setGeometry(16, 178, 408, 52);  // three lines: a failure and its cause
+    Place(lblMessage, 16, 178, 408, 52);  // three lines: a failure and its cause
     lblMessage->setWordWrap(true);
     lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblProgBar = new QLabel(this);
-    lblProgBar->setGeometry(16, 234, 408, 16);
+    Place(lblProgBar, 16, 234, 408, 16);
     lblProgBar->setStyleSheet("QLabel { background: #ffffff; border: 1px solid #7a7a7a; }");
     lblProgress = new QLabel(lblProgBar);
     lblProgress->setStyleSheet("QLabel { background: #1f5fbf; border: none; }");
 
     cmdAction = new QPushButton(tr("Cancel"), this);
-    cmdAction->setGeometry(340, 260, 84, 30);
+    Place(cmdAction, 340, 260, 84, 30);
     connect(cmdAction, &QPushButton::clicked, this, [this] { cmdAction_Click(); });
 
     Form_Load();
@@ -214,13 +217,17 @@ void frmTarvo::SetMessage(const std::string& text) {
     lblMessage->update();
 }
 
+void frmTarvo::Place(QWidget* child, int x, int y, int width, int height) {
+    child->setGeometry(QStyle::visualRect(layoutDirection(), child->parentWidget()->rect(), QRect(x, y, width, height)));
+}
+
 void frmTarvo::SetProgress(int width) {
-    lblProgress->setGeometry(0, 0, std::max(width, 0), lblProgBar->height());
+    Place(lblProgress, 0, 0, std::max(width, 0), lblProgBar->height());
 }
 
 void frmTarvo::SetStep(int i, StepState state) {
     stepState_.at(static_cast<size_t>(i)) = state;
-    imgMsg.at(static_cast<size_t>(i))->setPixmap(statusPicture(state));
+    imgMsg.at(static_cast<size_t>(i))->setPixmap(statusPicture(state, layoutDirection()));
 }
 
 frmTarvo::Bar frmTarvo::StepEnter(int i, int p) {

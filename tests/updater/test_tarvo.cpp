@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTranslator>
 
 #include <sys/mount.h>
@@ -568,8 +569,10 @@ TEST_F(TarvoRun, InAnotherLanguageEveryTextIsTranslatedAndTheButtonsKeepTheirMea
         ~Restore() {
             QCoreApplication::removeTranslator(&language);
             setTranslateHook({});
+            QApplication::setLayoutDirection(Qt::LeftToRight);
         }
     } restore{language};
+    QApplication::setLayoutDirection(Qt::RightToLeft);  // as the Arabic and Urdu catalogues say
     ASSERT_TRUE(site.publish());
 
     // The cancel question still comes while the button (now "[Cancel]") cancels.
@@ -593,6 +596,23 @@ TEST_F(TarvoRun, InAnotherLanguageEveryTextIsTranslatedAndTheButtonsKeepTheirMea
     EXPECT_EQ(form->actionCaption(), "[Done]");
     for (const QLabel* label : form->findChildren<QLabel*>())
         if (!label->text().isEmpty()) EXPECT_TRUE(label->text().startsWith('[')) << label->text().toStdString();
+    // Mirrored: the button on the left, each step's picture right of its name, the progress
+    // growing from the right edge.
+    EXPECT_LT(form->findChild<QPushButton*>()->geometry().right(), form->width() / 2);
+    int steps = 0;
+    for (const QLabel* picture : form->findChildren<QLabel*>())
+        for (const QLabel* name : form->findChildren<QLabel*>())
+            if (!picture->pixmap().isNull() && name->y() == picture->y() - 1 && !name->text().isEmpty()) {
+                EXPECT_GT(picture->x(), name->geometry().right()) << name->text().toStdString();
+                ++steps;
+            }
+    EXPECT_EQ(steps, 4);
+    const QLabel* progress = nullptr;
+    for (const QLabel* bar : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (const QLabel* fill = bar->findChild<QLabel*>()) progress = fill;
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->width(), form->progressWidth());
+    EXPECT_EQ(progress->geometry().right(), progress->parentWidget()->width() - 1);
     grab("tarvo-bracketed.png");
     form->close();
     EXPECT_TRUE(boxes.empty());

@@ -570,9 +570,9 @@ ERR# %1 ...</translation>
         <source>You must have an active connection to the Internet<byte value="xd"/>
 for Tarvo to function properly. Please establish<byte value="xd"/>
 an Internet Connection and try again.</source>
-        <translation>Anda harus memiliki sambungan Internet yang aktif<byte value="xd"/>
-agar Tarvo dapat berfungsi dengan baik. Silakan buat<byte value="xd"/>
-sambungan Internet dan coba lagi.</translation>
+        <translation>Anda harus memiliki sambungan Internet aktif<byte value="xd"/>
+agar Tarvo dapat berfungsi dengan baik.<byte value="xd"/>
+Silakan buat sambungan Internet dan coba lagi.</translation>
     </message>
     <message>
         <source>Internet Status: Connected: %1</source>

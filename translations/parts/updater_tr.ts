@@ -570,9 +570,9 @@ ERR# %1 ...</translation>
         <source>You must have an active connection to the Internet<byte value="xd"/>
 for Tarvo to function properly. Please establish<byte value="xd"/>
 an Internet Connection and try again.</source>
-        <translation>Tarvo&apos;nun düzgün çalışması için etkin bir İnternet<byte value="xd"/>
-bağlantınız olmalıdır. Lütfen bir İnternet<byte value="xd"/>
-bağlantısı kurup yeniden deneyin.</translation>
+        <translation>Tarvo&apos;nun düzgün çalışması için etkin bir<byte value="xd"/>
+İnternet bağlantınız olmalıdır. Lütfen bir<byte value="xd"/>
+İnternet bağlantısı kurup yeniden deneyin.</translation>
     </message>
     <message>
         <source>Internet Status: Connected: %1</source>
