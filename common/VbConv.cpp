@@ -150,8 +150,9 @@ std::string FillIn(std::string_view text, std::initializer_list<std::string_view
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        const size_t k = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : args.size();
-        if (text[i] == '%' && k < args.size() && k < 9) {
+        const char digit = i + 1 < text.size() ? text[i + 1] : '\0';
+        const size_t k = static_cast<size_t>(digit - '1');  // %1 is the first argument
+        if (text[i] == '%' && digit >= '1' && digit <= '9' && k < args.size()) {
             out += *(args.begin() + k);
             ++i;
         } else {
