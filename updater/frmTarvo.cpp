@@ -106,9 +106,6 @@ std::string sentence(std::string text) {
 std::string noSpace() { return QCoreApplication::translate("nv::frmTarvo", "There is not enough free disk space.").toStdString(); }
 std::string badData() { return QCoreApplication::translate("nv::frmTarvo", "The data does not match its checksum.").toStdString(); }
 
-// A failure text with its cause (or the other texts) put in.
-std::string with(const QString& text, const std::string& a) { return text.arg(QString::fromStdString(a)).toStdString(); }
-
 constexpr uint64_t kSignatureLimit = 4096;
 
 // Today's local date as yyyy-mm-dd.
@@ -303,7 +300,8 @@ bool frmTarvo::ConnectToNet(int i, int p) {
         std::string mode;
         if (connected) trap(__LINE__, [&] { mode = NetGet.ConnectModeDesc(); });
         //: %1 is the kind of connection (LAN, Modem, Proxy Server).
-        SetMessage(connected ? with(tr("Internet Status: Connected: %1"), mode) : tr("Internet Status: Not Connected").toStdString());
+        SetMessage(connected ? FillIn(tr("Internet Status: Connected: %1").toStdString(), {mode})
+                             : tr("Internet Status: Not Connected").toStdString());
     } else {
         SetMessage(tr("Update Failed, could not connect to the Internet.").toStdString());
     }
@@ -381,7 +379,7 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         std::string address, cause;
         trap(__LINE__, [&] { address = url.CreateURL(); });
         if (!Fetch(address, UpdateInfoFile.PathFileName(), kInfoFileLimit, false, cause)) {
-            SetMessage(with(tr("Update Failed, could not retrieve Tarvo file. %1"), cause));
+            SetMessage(FillIn(tr("Update Failed, could not retrieve Tarvo file. %1").toStdString(), {cause}));
             break;
         }
         bool exists = false;
@@ -395,7 +393,7 @@ bool frmTarvo::AnyUpdates(int i, int p) {
             const std::string signature = UpdateInfoFile.PathFileName() + ".sig";
             if (!Fetch(address + ".sig", signature, kSignatureLimit, false, cause) ||
                 !VerifyUpdateSignature(UpdateInfoFile.PathFileName(), signature, UpdatePublicKey, cause)) {
-                SetMessage(with(tr("Update Failed, Tarvo file is not valid. %1"), cause));
+                SetMessage(FillIn(tr("Update Failed, Tarvo file is not valid. %1").toStdString(), {cause}));
                 deleteIfExists(signature);
                 deleteIfExists(UpdateInfoFile.PathFileName());
                 break;
@@ -424,10 +422,9 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         // instead of asking for the same self-update again and again.
         if (own < published && !SelfUpdateDoneToday(published)) {
             //: %1 is the product that is updated (Noorvale).
-            const int answer = MsgBox(with(tr("There is a newer version of the Tarvo program available...\r\n"
-                                              "You MUST update Tarvo before checking for %1 updates.\r\n\r\n"
-                                              "Do you wish to download the update now?"),
-                                           ProductName),
+            const int answer = MsgBox(FillIn(tr("There is a newer version of the Tarvo program available...\r\n"
+                                             "You MUST update Tarvo before checking for %1 updates.\r\n\r\n"
+                                             "Do you wish to download the update now?").toStdString(), {ProductName}),
                                       vbQuestion + vbYesNo, tr("Tarvo Message").toStdString());
             if (answer == vbYes) {
                 SetMessage(tr("Tarvo version is not up to date.").toStdString());
@@ -544,12 +541,12 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
         trap(__LINE__, [&] { address = url.CreateURL(); });
         ok = Fetch(address, local, sizeStated ? static_cast<uint64_t>(stated) : kCabinetLimit, sizeStated, cause);
         if (!ok) {
-            SetMessage(with(tr("Update Failed, could not retrieve updated files. %1"), cause));
+            SetMessage(FillIn(tr("Update Failed, could not retrieve updated files. %1").toStdString(), {cause}));
             break;
         }
         if (!VerifyCRC(local, crcText) || !VerifySHA256(local, f, 2)) {
             ok = false;
-            SetMessage(with(tr("Update Failed, could not authenticate update files. %1"), badData()));
+            SetMessage(FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(), {badData()}));
             break;
         }
         StepItem(bar, k, n);
@@ -618,9 +615,10 @@ bool frmTarvo::ExtractCab(int i, int p) {
                 failure = tr("Update Failed, update package is not valid.").toStdString();
             } else if (!FileExists(extracted)) {
                 failure = cause.empty() ? tr("Update Failed, could not extract files.").toStdString()
-                                        : with(tr("Update Failed, could not extract files. %1"), cause);
+                                        : FillIn(tr("Update Failed, could not extract files. %1").toStdString(), {cause});
             } else if (!VerifyCRC(extracted, f[5]) || !VerifySHA256(extracted, f, 6)) {
-                failure = with(tr("Update Failed, could not authenticate update files. %1"), cause.empty() ? badData() : cause);
+                failure = FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(),
+                                 {cause.empty() ? badData() : cause});
             }
             if (!failure.empty()) break;
             StepItem(bar, ++k, n);
@@ -645,7 +643,8 @@ bool frmTarvo::InstallUpdates(int i, int p) {
     std::string failure;
     if (!fMakePath(backupFolder))
         //: %1 is a folder.
-        failure = with(tr("Update Failed, could not install update files. The folder %1 cannot be made."), backupFolder);
+        failure = FillIn(tr("Update Failed, could not install update files. The folder %1 cannot be made.").toStdString(),
+                         {backupFolder});
     // 1. Every new file is copied beside its target under a temporary name and checked there;
     //    nothing of the program has changed yet.
     uint64_t needed = 0;
@@ -660,7 +659,8 @@ bool frmTarvo::InstallUpdates(int i, int p) {
         });
         needed += static_cast<uint64_t>(std::max(size, 0)) + 4096;
     }
-    if (freeSpace(AppFolder) < needed) failure = with(tr("Update Failed, could not install update files. %1"), noSpace());
+    if (freeSpace(AppFolder) < needed)
+        failure = FillIn(tr("Update Failed, could not install update files. %1").toStdString(), {noSpace()});
     const int n = static_cast<int>(FileList.size());
     for (int k = 1; k <= n && failure.empty(); ++k) {
         const auto f = SplitFields(FileList[static_cast<size_t>(k - 1)]);
@@ -672,7 +672,7 @@ bool frmTarvo::InstallUpdates(int i, int p) {
         }
         std::string cause;
         if (!run.Stage(source, subFolder(f[3]), f[0], cause)) {
-            failure = with(tr("Update Failed, could not copy update files. %1"), cause);
+            failure = FillIn(tr("Update Failed, could not copy update files. %1").toStdString(), {cause});
             break;
         }
         StepItem(bar, k, 2 * n);
@@ -684,7 +684,8 @@ bool frmTarvo::InstallUpdates(int i, int p) {
         std::string cause;
         if (!run.Commit(cause))
             //: %1 is the cause, a sentence of its own.
-            failure = with(tr("Update Failed, could not install update files. %1 The previous version was restored."), cause);
+            failure = FillIn(
+                tr("Update Failed, could not install update files. %1 The previous version was restored.").toStdString(), {cause});
     } else {
         run.Discard();
     }
