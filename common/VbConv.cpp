@@ -146,4 +146,20 @@ std::string exactText(double value) {
     return std::string(buf, end);
 }
 
+std::string FillIn(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char digit = i + 1 < text.size() ? text[i + 1] : '\0';
+        const size_t k = static_cast<size_t>(digit - '1');  // %1 is the first argument
+        if (text[i] == '%' && digit >= '1' && digit <= '9' && k < args.size()) {
+            out += *(args.begin() + k);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace nv

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -47,5 +48,10 @@ std::string str(int64_t value);
 // The shortest text that reads back as exactly this number, with a decimal point ("18.2", "20",
 // "-7"); what the settings store keeps for a number that may have a fraction.
 std::string exactText(double value);
+
+// A translated sentence with its numbered places filled in: "%1" .. "%9" become the arguments in
+// one pass, so that an argument that itself holds "%1" (a folder or product name) stays as it is.
+// A place without an argument stays as written.
+std::string FillIn(std::string_view text, std::initializer_list<std::string_view> args);
 
 }  // namespace nv

@@ -3,6 +3,8 @@
 #include <new>
 
 #include "MsgBox.h"
+#include "Translate.h"
+#include "VbConv.h"
 
 namespace nv {
 
@@ -14,14 +16,14 @@ VbError::VbError(int32_t number, std::string source, std::string description)
 
 std::string runtimeErrorText(int32_t number) {
     switch (number) {
-    case kErrInvalidCall: return "Invalid procedure call or argument";
-    case kErrOverflow: return "Overflow";
-    case kErrOutOfMemory: return "Out of memory";
-    case kErrDivisionByZero: return "Division by zero";
-    case kErrTypeMismatch: return "Type mismatch";
-    case kErrFileNotFound: return "File not found";
-    case kErrPathNotFound: return "Path not found";
-    default: return "Application-defined or object-defined error";
+    case kErrInvalidCall: return Translate("VbError", "Invalid procedure call or argument");
+    case kErrOverflow: return Translate("VbError", "Overflow");
+    case kErrOutOfMemory: return Translate("VbError", "Out of memory");
+    case kErrDivisionByZero: return Translate("VbError", "Division by zero");
+    case kErrTypeMismatch: return Translate("VbError", "Type mismatch");
+    case kErrFileNotFound: return Translate("VbError", "File not found");
+    case kErrPathNotFound: return Translate("VbError", "Path not found");
+    default: return Translate("VbError", "Application-defined or object-defined error");
     }
 }
 
@@ -44,7 +46,9 @@ VbError currentError() {
 }
 
 std::string errorBoxText(const VbError& error, const std::string& where, int line) {
-    return error.description() + "\n" + "in " + where + " " + "at line " + std::to_string(line);
+    //: The second line of an error box: %1 is where the error happened (Program.module.procedure),
+    //: %2 the line number.
+    return error.description() + "\n" + FillIn(Translate("VbError", "in %1 at line %2"), {where, std::to_string(line)});
 }
 
 void showErrorBox(const VbError& error, const std::string& where, int line) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "Translate.h"
+
 namespace nv {
 
 // Base of the numbers that classes raise (0x80040000 + a class-specific code).
@@ -85,7 +87,8 @@ private:
 };
 
 // Mode 3: a class procedure traps its own unexpected errors and raises them to the caller as
-// its component failure: `number`, source `sourcePrefix` + `procedure`, `description`. Errors
+// its component failure: `number`, source `sourcePrefix` + `procedure`, `description` (in the
+// program's language: mark it with NV_TRANSLATE_NOOP("VbError", ...)). Errors
 // a class raises on purpose (a setter's check) are raised outside this trap. Nothing is built
 // unless an error comes.
 template <class F>
@@ -94,7 +97,8 @@ auto classTrap(int32_t number, std::string_view sourcePrefix, std::string_view p
     try {
         return body();
     } catch (...) {
-        raiseError(number, std::string(sourcePrefix) + std::string(procedure), std::string(description));
+        raiseError(number, std::string(sourcePrefix) + std::string(procedure),
+                   Translate("VbError", std::string(description).c_str()));
     }
 }
 

@@ -21,7 +21,9 @@ double& handOverWait() {
 }
 
 void refuse(const char* code) {
-    MsgBox(std::string("Cannot run program...\r\nERR# ") + code + " ...", vbExclamation, "Quenlo Message");
+    //: %1 is an error code (QNL101 ...) that stays as it is.
+    MsgBox(QCoreApplication::translate("nv::fQuenlo", "Cannot run program...\r\nERR# %1 ...").arg(code).toStdString(), vbExclamation,
+           QCoreApplication::translate("nv::fQuenlo", "Quenlo Message").toStdString());
 }
 }  // namespace
 
@@ -41,7 +43,7 @@ fQuenlo::fQuenlo(QWidget* parent) : QWidget(parent) {
     setObjectName("fQuenlo");
     setWindowTitle("Quenlo");
     setFixedSize(360, 70);
-    Label1 = new QLabel("ORVEN Tarvo update  is in progress, Please wait...", this);
+    Label1 = new QLabel(tr("ORVEN Tarvo update  is in progress, Please wait..."), this);
     Label1->setGeometry(16, 20, 328, 30);
 }
 

@@ -12,7 +12,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "Translate.h"
 #include "UpdaterApp.h"
+#include "VbConv.h"
 #include "VbError.h"
 #include "cFile.h"
 #include "modCallback.h"
@@ -27,8 +29,9 @@ bool exists(const std::string& path) {
 }
 
 std::string writeCause(int err, const std::string& name) {
-    if (err == ENOSPC || err == EDQUOT) return "There is not enough free disk space.";
-    return "The file " + name + " could not be written.";
+    if (err == ENOSPC || err == EDQUOT) return Translate("InstallRun", "There is not enough free disk space.");
+    //: %1 is a file name.
+    return FillIn(Translate("InstallRun", "The file %1 could not be written."), {name});
 }
 
 // Whether the two files hold the same bytes.
@@ -69,7 +72,8 @@ std::string InstallRun::JournalPath(const std::string& backupFolder) { return ba
 bool InstallRun::Stage(const std::string& source, const std::string& subFolder, const std::string& name,
                        std::string& cause) {
     if (!fMakePathBelow(appFolder_, subFolder)) {
-        cause = "The folder " + appFolder_ + subFolder + " cannot be made.";
+        //: %1 is a folder.
+        cause = FillIn(Translate("InstallRun", "The folder %1 cannot be made."), {appFolder_ + subFolder});
         return false;
     }
     const std::string folder = appFolder_ + subFolder;
@@ -79,12 +83,12 @@ bool InstallRun::Stage(const std::string& source, const std::string& subFolder, 
     sweep(folder, name);
     struct stat src {}, dst {};
     if (::stat(source.c_str(), &src) != 0) {
-        cause = "The file " + name + " is missing.";
+        cause = FillIn(Translate("InstallRun", "The file %1 is missing."), {name});
         return false;
     }
     item.existed = ::lstat(item.target.c_str(), &dst) == 0;
     if (item.existed && S_ISDIR(dst.st_mode)) {
-        cause = "A folder stands where the file " + name + " goes.";
+        cause = FillIn(Translate("InstallRun", "A folder stands where the file %1 goes."), {name});
         return false;
     }
     // A file that already holds the new contents stays as it is, and so does its backup.
@@ -128,7 +132,8 @@ bool InstallRun::Commit(std::string& cause) {
         Item& item = items_[i];
         if (item.existed) {
             if (::rename(item.target.c_str(), item.backup.c_str()) != 0) {
-                cause = "The old copy of " + item.target.substr(appFolder_.size()) + " could not be kept.";
+                cause = FillIn(Translate("InstallRun", "The old copy of %1 could not be kept."),
+                               {item.target.substr(appFolder_.size())});
                 Rollback();
                 return false;
             }
@@ -136,7 +141,8 @@ bool InstallRun::Commit(std::string& cause) {
             Note("M\t" + std::to_string(i));
         }
         if (::rename(item.staged.c_str(), item.target.c_str()) != 0) {
-            cause = "The file " + item.target.substr(appFolder_.size()) + " could not be put in place.";
+            cause = FillIn(Translate("InstallRun", "The file %1 could not be put in place."),
+                           {item.target.substr(appFolder_.size())});
             Rollback();
             return false;
         }

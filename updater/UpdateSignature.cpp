@@ -6,6 +6,8 @@
 #include <iterator>
 #include <vector>
 
+#include "Translate.h"
+
 namespace nv {
 
 namespace {
@@ -37,23 +39,23 @@ bool IsUpdatePublicKey(const std::string& publicKeyHex) {
 bool VerifyUpdateSignature(const std::string& filePath, const std::string& signaturePath,
                            const std::string& publicKeyHex, std::string& cause) {
     if (sodium_init() < 0) {
-        cause = "The signature cannot be checked.";
+        cause = Translate("UpdateSignature", "The signature cannot be checked.");
         return false;
     }
     std::vector<unsigned char> key, signature;
     std::string text, data;
     if (!fromHex(publicKeyHex, key, crypto_sign_PUBLICKEYBYTES)) {
-        cause = "The signature cannot be checked.";
+        cause = Translate("UpdateSignature", "The signature cannot be checked.");
         return false;
     }
     if (!readAll(signaturePath, text) || !fromHex(text, signature, crypto_sign_BYTES)) {
-        cause = "The update information file is not signed.";
+        cause = Translate("UpdateSignature", "The update information file is not signed.");
         return false;
     }
     if (!readAll(filePath, data) ||
         crypto_sign_verify_detached(signature.data(), reinterpret_cast<const unsigned char*>(data.data()), data.size(),
                                     key.data()) != 0) {
-        cause = "The signature of the update information file does not match.";
+        cause = Translate("UpdateSignature", "The signature of the update information file does not match.");
         return false;
     }
     return true;

@@ -1,12 +1,14 @@
 #include "frmTarvo.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyle>
 
 #include <openssl/evp.h>
 #include <sys/statvfs.h>
@@ -44,7 +46,7 @@ std::function<void()>& programEnd() {
 }
 
 // The status pictures beside the step names.
-QPixmap statusPicture(frmTarvo::StepState state) {
+QPixmap statusPicture(frmTarvo::StepState state, Qt::LayoutDirection direction) {
     QPixmap pm(18, 18);
     pm.fill(Qt::transparent);
     if (state == frmTarvo::StepState::None) return pm;
@@ -53,7 +55,9 @@ QPixmap statusPicture(frmTarvo::StepState state) {
     if (state == frmTarvo::StepState::Working) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x1f, 0x5f, 0xbf));
-        const QPointF arrow[] = {{4, 3}, {15, 9}, {4, 15}};
+        // The arrow points the way the text reads.
+        const bool rtl = direction == Qt::RightToLeft;
+        const QPointF arrow[] = {{rtl ? 14.0 : 4.0, 3}, {rtl ? 3.0 : 15.0, 9}, {rtl ? 14.0 : 4.0, 15}};
         p.drawPolygon(arrow, 3);
     } else if (state == frmTarvo::StepState::OK) {
         p.setPen(QPen(QColor(0x1a, 0x8f, 0x2a), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -98,7 +102,10 @@ std::string sentence(std::string text) {
     return text;
 }
 
-constexpr const char* kNoSpace = "There is not enough free disk space.";
+// The causes the steps name most often.
+std::string noSpace() { return QCoreApplication::translate("nv::frmTarvo", "There is not enough free disk space.").toStdString(); }
+std::string badData() { return QCoreApplication::translate("nv::frmTarvo", "The data does not match its checksum.").toStdString(); }
+
 constexpr uint64_t kSignatureLimit = 4096;
 
 // Today's local date as yyyy-mm-dd.
@@ -110,7 +117,6 @@ std::string todayText() {
     std::strftime(text, sizeof text, "%Y-%m-%d", &t);
     return text;
 }
-constexpr const char* kBadData = "The data does not match its checksum.";
 
 void deleteIfExists(const std::string& path) {
     resumeNext([&] {
@@ -126,40 +132,40 @@ void frmTarvo::setProgramEnd(std::function<void()> end) { programEnd() = std::mo
 
 frmTarvo::frmTarvo(QWidget* parent) : QWidget(parent) {
     setObjectName("frmTarvo");
-    setWindowTitle("Tarvo Updates");
+    setWindowTitle(tr("Tarvo Updates"));
     setFixedSize(440, 300);
 
-    lblTitle = new QLabel("Software Updates", this);
+    lblTitle = new QLabel(tr("Software Updates"), this);
     QFont big = lblTitle->font();
     big.setPointSizeF(big.pointSizeF() * 1.35);
     big.setBold(true);
     lblTitle->setFont(big);
-    lblTitle->setGeometry(16, 12, 408, 26);
-    lblTitle2 = new QLabel("Please wait while Tarvo updates your software.", this);
-    lblTitle2->setGeometry(16, 40, 408, 20);
+    Place(lblTitle, 16, 12, 408, 26);
+    lblTitle2 = new QLabel(tr("Please wait while Tarvo updates your software."), this);
+    Place(lblTitle2, 16, 40, 408, 20);
 
-    const char* steps[] = {"Connecting to the Internet", "Looking for software updates", "Retrieving updates",
-                           "Installing updates"};
+    const QString steps[] = {tr("Connecting to the Internet"), tr("Looking for software updates"), tr("Retrieving updates"),
+                             tr("Installing updates")};
     for (int i = 0; i < 4; ++i) {
         imgMsg[static_cast<size_t>(i)] = new QLabel(this);
-        imgMsg[static_cast<size_t>(i)]->setGeometry(36, 74 + i * 26, 18, 18);
+        Place(imgMsg[static_cast<size_t>(i)], 36, 74 + i * 26, 18, 18);
         lblMsg[static_cast<size_t>(i)] = new QLabel(steps[i], this);
-        lblMsg[static_cast<size_t>(i)]->setGeometry(62, 73 + i * 26, 340, 20);
+        Place(lblMsg[static_cast<size_t>(i)], 62, 73 + i * 26, 340, 20);
     }
 
-    lblMessage = new QLabel("Processing, Please wait...", this);
-    lblMessage->setGeometry(16, 178, 408, 52);  // three lines: a failure and its cause
+    lblMessage = new QLabel(tr("Processing, Please wait..."), this);
+    Place(lblMessage, 16, 178, 408, 52);  // three lines: a failure and its cause
     lblMessage->setWordWrap(true);
     lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblProgBar = new QLabel(this);
-    lblProgBar->setGeometry(16, 234, 408, 16);
+    Place(lblProgBar, 16, 234, 408, 16);
     lblProgBar->setStyleSheet("QLabel { background: #ffffff; border: 1px solid #7a7a7a; }");
     lblProgress = new QLabel(lblProgBar);
     lblProgress->setStyleSheet("QLabel { background: #1f5fbf; border: none; }");
 
-    cmdAction = new QPushButton("Cancel", this);
-    cmdAction->setGeometry(340, 260, 84, 30);
+    cmdAction = new QPushButton(tr("Cancel"), this);
+    Place(cmdAction, 340, 260, 84, 30);
     connect(cmdAction, &QPushButton::clicked, this, [this] { cmdAction_Click(); });
 
     Form_Load();
@@ -192,8 +198,10 @@ void frmTarvo::Form_Load() {
         for (const auto& p : others) NetGet.AddProbe(p);
     });
     SetProgress(1);
-    setWindowTitle(QString::fromStdString("ORVEN Tarvo for " + ProductName));
-    lblTitle->setText(QString::fromStdString(ProductName) + " " + lblTitle->text());
+    //: The window title; %1 is the product that is updated (Noorvale).
+    setWindowTitle(tr("ORVEN Tarvo for %1").arg(QString::fromStdString(ProductName)));
+    //: %1 is the product that is updated (Noorvale).
+    lblTitle->setText(tr("%1 Software Updates").arg(QString::fromStdString(ProductName)));
 }
 
 QString frmTarvo::message() const { return lblMessage->text(); }
@@ -206,18 +214,23 @@ void frmTarvo::SetMessage(const std::string& text) {
     lblMessage->update();
 }
 
+void frmTarvo::Place(QWidget* child, int x, int y, int width, int height) {
+    child->setGeometry(QStyle::visualRect(layoutDirection(), child->parentWidget()->rect(), QRect(x, y, width, height)));
+}
+
 void frmTarvo::SetProgress(int width) {
-    lblProgress->setGeometry(0, 0, std::max(width, 0), lblProgBar->height());
+    Place(lblProgress, 0, 0, std::max(width, 0), lblProgBar->height());
 }
 
 void frmTarvo::SetStep(int i, StepState state) {
     stepState_.at(static_cast<size_t>(i)) = state;
-    imgMsg.at(static_cast<size_t>(i))->setPixmap(statusPicture(state));
+    imgMsg.at(static_cast<size_t>(i))->setPixmap(statusPicture(state, layoutDirection()));
 }
 
 frmTarvo::Bar frmTarvo::StepEnter(int i, int p) {
     SetStep(i, StepState::Working);
-    SetMessage(lblMsg.at(static_cast<size_t>(i))->text().toStdString() + ", Please wait...");
+    //: %1 is the step under way ("Retrieving updates").
+    SetMessage(tr("%1, Please wait...").arg(lblMsg.at(static_cast<size_t>(i))->text()).toStdString());
     Bar bar;
     bar.w0 = progressWidth();
     bar.d = static_cast<int>(intDiv(static_cast<int64_t>(progressFullWidth()) * p, int64_t{100})) - bar.w0;
@@ -253,11 +266,12 @@ void frmTarvo::TarvoUpdate() {
         }
         DeleteWorkFiles();
     }
-    cmdAction->setText("Finish");
+    canCancel_ = false;
+    cmdAction->setText(tr("Finish"));
     if (ok) {
-        SetMessage("Tarvo has completed the update.");
+        SetMessage(tr("Tarvo has completed the update.").toStdString());
     } else {
-        cmdAction->setText("Done");
+        cmdAction->setText(tr("Done"));
         for (int j = last; j <= 3; ++j) SetStep(j, StepState::Error);
     }
     SetProgress(static_cast<int>(intDiv(static_cast<int64_t>(progressFullWidth()) * 99, int64_t{100})));
@@ -270,11 +284,11 @@ bool frmTarvo::ConnectToNet(int i, int p) {
     bool connected = false;
     trap(__LINE__, [&] { connected = NetGet.Connected(); });
     while (!connected) {
-        const int answer = MsgBox(
-            "You must have an active connection to the Internet\r\n"
-            "for Tarvo to function properly. Please establish\r\n"
-            "an Internet Connection and try again.",
-            vbCritical + vbAbortRetryIgnore);
+        const int answer = MsgBox(tr("You must have an active connection to the Internet\r\n"
+                                     "for Tarvo to function properly. Please establish\r\n"
+                                     "an Internet Connection and try again.")
+                                      .toStdString(),
+                                  vbCritical + vbAbortRetryIgnore);
         if (answer == vbRetry) {
             trap(__LINE__, [&] { connected = NetGet.Connected(); });
             continue;
@@ -285,9 +299,11 @@ bool frmTarvo::ConnectToNet(int i, int p) {
     if (ok) {
         std::string mode;
         if (connected) trap(__LINE__, [&] { mode = NetGet.ConnectModeDesc(); });
-        SetMessage("Internet Status: " + (connected ? "Connected: " + mode : std::string("Not Connected")));
+        //: %1 is the kind of connection (LAN, Modem, Proxy Server).
+        SetMessage(connected ? FillIn(tr("Internet Status: Connected: %1").toStdString(), {mode})
+                             : tr("Internet Status: Not Connected").toStdString());
     } else {
-        SetMessage("Update Failed, could not connect to the Internet.");
+        SetMessage(tr("Update Failed, could not connect to the Internet.").toStdString());
     }
     StepLeave(i, bar, ok);
     return ok;
@@ -324,7 +340,7 @@ bool frmTarvo::Fetch(const std::string& url, const std::string& local, uint64_t 
     ErrorBoxTrap trap("Tarvo.frmTarvo.Fetch");
     // Room for the whole file (grown to whole 2048-byte blocks) before the first byte comes.
     if (sizeStated && freeSpace(TempFolder) < limit + 2048) {
-        cause = kNoSpace;
+        cause = noSpace();
         return false;
     }
     bool read = false;
@@ -334,7 +350,8 @@ bool frmTarvo::Fetch(const std::string& url, const std::string& local, uint64_t 
     // A transfer that broke off midway leaves only part of the file: that is no download.
     if (read && NetGet.LastErrorCode() == 0) return true;
     cause = sentence(NetGet.GetLastError());
-    if (cause.empty() || cause == "Disk full.") cause = cause.empty() ? "The download failed." : kNoSpace;
+    if (cause.empty()) cause = tr("The download failed.").toStdString();
+    else if (cause == sentence(nv::Translate("cNetGet", "Disk full"))) cause = noSpace();
     deleteIfExists(local);
     return false;
 }
@@ -362,13 +379,13 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         std::string address, cause;
         trap(__LINE__, [&] { address = url.CreateURL(); });
         if (!Fetch(address, UpdateInfoFile.PathFileName(), kInfoFileLimit, false, cause)) {
-            SetMessage("Update Failed, could not retrieve Tarvo file. " + cause);
+            SetMessage(FillIn(tr("Update Failed, could not retrieve Tarvo file. %1").toStdString(), {cause}));
             break;
         }
         bool exists = false;
         trap(__LINE__, [&] { exists = UpdateInfoFile.Exists(); });
         if (!exists) {
-            SetMessage("Update Failed, could not open Tarvo file.");
+            SetMessage(tr("Update Failed, could not open Tarvo file.").toStdString());
             break;
         }
         // With the maker's key built in, only an update.ini the maker signed is read at all.
@@ -376,7 +393,7 @@ bool frmTarvo::AnyUpdates(int i, int p) {
             const std::string signature = UpdateInfoFile.PathFileName() + ".sig";
             if (!Fetch(address + ".sig", signature, kSignatureLimit, false, cause) ||
                 !VerifyUpdateSignature(UpdateInfoFile.PathFileName(), signature, UpdatePublicKey, cause)) {
-                SetMessage("Update Failed, Tarvo file is not valid. " + cause);
+                SetMessage(FillIn(tr("Update Failed, Tarvo file is not valid. %1").toStdString(), {cause}));
                 deleteIfExists(signature);
                 deleteIfExists(UpdateInfoFile.PathFileName());
                 break;
@@ -389,13 +406,13 @@ bool frmTarvo::AnyUpdates(int i, int p) {
             name = IniFile.GetStringValue("TARVO", "Name");
         });
         if (name != ProductName) {
-            SetMessage("Update Failed, Tarvo file is not valid.");
+            SetMessage(tr("Update Failed, Tarvo file is not valid.").toStdString());
             break;
         }
         bool safe = false;
         trap(__LINE__, [&] { safe = PackageNamesAreSafe(); });
         if (!safe) {
-            SetMessage("Update Failed, update package is not valid.");
+            SetMessage(tr("Update Failed, update package is not valid.").toStdString());
             break;
         }
         int32_t published = 0;
@@ -404,20 +421,21 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         // published executable older than its stated version) goes on with the product update
         // instead of asking for the same self-update again and again.
         if (own < published && !SelfUpdateDoneToday(published)) {
-            const int answer = MsgBox("There is a newer version of the Tarvo program available...\r\n"
-                                      "You MUST update Tarvo before checking for " + ProductName + " updates.\r\n\r\n"
-                                      "Do you wish to download the update now?",
-                                      vbQuestion + vbYesNo, "Tarvo Message");
+            //: %1 is the product that is updated (Noorvale).
+            const int answer = MsgBox(FillIn(tr("There is a newer version of the Tarvo program available...\r\n"
+                                             "You MUST update Tarvo before checking for %1 updates.\r\n\r\n"
+                                             "Do you wish to download the update now?").toStdString(), {ProductName}),
+                                      vbQuestion + vbYesNo, tr("Tarvo Message").toStdString());
             if (answer == vbYes) {
-                SetMessage("Tarvo version is not up to date.");
+                SetMessage(tr("Tarvo version is not up to date.").toStdString());
                 SelfUpdatePending = true;
             } else {
-                SetMessage("Update Failed, Tarvo version is not up to date.");
+                SetMessage(tr("Update Failed, Tarvo version is not up to date.").toStdString());
             }
             break;
         }
         trap(__LINE__, [&] { ok = FilesToUpdate(); });
-        if (!ok) SetMessage("You have the latest version, No update is available at this time.");
+        if (!ok) SetMessage(tr("You have the latest version, No update is available at this time.").toStdString());
     } while (false);
     StepLeave(i, bar, ok);
     return ok;
@@ -507,7 +525,7 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
     trap(__LINE__, [&] { IniFile.EnumerateAllKeys("CABFILES", keys); });
     const int n = static_cast<int>(keys.size());
     // An update that names files but no cabinet cannot be installed: say so.
-    if (n == 0) SetMessage("Update Failed, update package is not valid.");
+    if (n == 0) SetMessage(tr("Update Failed, update package is not valid.").toStdString());
     for (int k = 1; k <= n; ++k) {
         std::vector<std::string> f{""};
         trap(__LINE__, [&] { f = SplitFields(IniFile.GetStringValue("CABFILES", keys[static_cast<size_t>(k - 1)])); });
@@ -523,12 +541,12 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
         trap(__LINE__, [&] { address = url.CreateURL(); });
         ok = Fetch(address, local, sizeStated ? static_cast<uint64_t>(stated) : kCabinetLimit, sizeStated, cause);
         if (!ok) {
-            SetMessage("Update Failed, could not retrieve updated files. " + cause);
+            SetMessage(FillIn(tr("Update Failed, could not retrieve updated files. %1").toStdString(), {cause}));
             break;
         }
         if (!VerifyCRC(local, crcText) || !VerifySHA256(local, f, 2)) {
             ok = false;
-            SetMessage("Update Failed, could not authenticate update files. " + std::string(kBadData));
+            SetMessage(FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(), {badData()}));
             break;
         }
         StepItem(bar, k, n);
@@ -538,7 +556,7 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
         ok = ExtractCab(i, 80);
         if (ok) SetStep(i, StepState::OK);
         // The extraction's own reason stays on show; without one, the general message.
-        else if (!message().startsWith("Update Failed")) SetMessage("Update Failed, could not extract update files.");
+        else if (!extractFailed_) SetMessage(tr("Update Failed, could not extract update files.").toStdString());
     }
     StepLeave(i, bar, ok);
     return ok;
@@ -569,7 +587,7 @@ bool frmTarvo::ExtractCab(int i, int p) {
         std::vector<std::string> cab{""};
         trap(__LINE__, [&] { cab = SplitFields(IniFile.GetStringValue("CABFILES", cabKeys[c])); });
         if (cab.size() == 1 && cab[0].empty()) {
-            failure = "Update Failed, update package is not valid.";
+            failure = tr("Update Failed, update package is not valid.").toStdString();
             break;
         }
         std::set<std::string> wanted, found;
@@ -588,17 +606,19 @@ bool frmTarvo::ExtractCab(int i, int p) {
             CabFile.Extract({}, TempFolder, {});
         } catch (...) {
             const VbError e = currentError();
-            cause = e.number() == 112 || e.number() == 39 ? std::string(kNoSpace) : sentence(e.description());
+            cause = e.number() == 112 || e.number() == 39 ? noSpace() : sentence(e.description());
         }
         CabFile.BeforeExtract = nullptr;
         for (const auto& f : filesOf[c]) {
             const std::string extracted = TempFolder + f[0];
             if (!found.count(LowerAscii(f[0]))) {
-                failure = "Update Failed, update package is not valid.";
+                failure = tr("Update Failed, update package is not valid.").toStdString();
             } else if (!FileExists(extracted)) {
-                failure = "Update Failed, could not extract files." + (cause.empty() ? std::string() : " " + cause);
+                failure = cause.empty() ? tr("Update Failed, could not extract files.").toStdString()
+                                        : FillIn(tr("Update Failed, could not extract files. %1").toStdString(), {cause});
             } else if (!VerifyCRC(extracted, f[5]) || !VerifySHA256(extracted, f, 6)) {
-                failure = "Update Failed, could not authenticate update files. " + (cause.empty() ? std::string(kBadData) : cause);
+                failure = FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(),
+                                 {cause.empty() ? badData() : cause});
             }
             if (!failure.empty()) break;
             StepItem(bar, ++k, n);
@@ -606,6 +626,7 @@ bool frmTarvo::ExtractCab(int i, int p) {
         DoEvents();
     }
     ok = failure.empty() && k > 0;
+    extractFailed_ = !failure.empty();
     if (!failure.empty()) {
         SetMessage(failure);
         for (const auto& entry : FileList) deleteIfExists(TempFolder + SplitFields(entry)[0]);
@@ -621,7 +642,9 @@ bool frmTarvo::InstallUpdates(int i, int p) {
     InstallRun run(AppFolder, backupFolder);
     std::string failure;
     if (!fMakePath(backupFolder))
-        failure = "Update Failed, could not install update files. The folder " + backupFolder + " cannot be made.";
+        //: %1 is a folder.
+        failure = FillIn(tr("Update Failed, could not install update files. The folder %1 cannot be made.").toStdString(),
+                         {backupFolder});
     // 1. Every new file is copied beside its target under a temporary name and checked there;
     //    nothing of the program has changed yet.
     uint64_t needed = 0;
@@ -636,19 +659,20 @@ bool frmTarvo::InstallUpdates(int i, int p) {
         });
         needed += static_cast<uint64_t>(std::max(size, 0)) + 4096;
     }
-    if (freeSpace(AppFolder) < needed) failure = std::string("Update Failed, could not install update files. ") + kNoSpace;
+    if (freeSpace(AppFolder) < needed)
+        failure = FillIn(tr("Update Failed, could not install update files. %1").toStdString(), {noSpace()});
     const int n = static_cast<int>(FileList.size());
     for (int k = 1; k <= n && failure.empty(); ++k) {
         const auto f = SplitFields(FileList[static_cast<size_t>(k - 1)]);
         if (f.size() < 6) break;
         const std::string source = TempFolder + f[0];
         if (!FileExists(source)) {
-            failure = "Update Failed, could not locate update files.";
+            failure = tr("Update Failed, could not locate update files.").toStdString();
             break;
         }
         std::string cause;
         if (!run.Stage(source, subFolder(f[3]), f[0], cause)) {
-            failure = "Update Failed, could not copy update files. " + cause;
+            failure = FillIn(tr("Update Failed, could not copy update files. %1").toStdString(), {cause});
             break;
         }
         StepItem(bar, k, 2 * n);
@@ -659,7 +683,9 @@ bool frmTarvo::InstallUpdates(int i, int p) {
     if (failure.empty()) {
         std::string cause;
         if (!run.Commit(cause))
-            failure = "Update Failed, could not install update files. " + cause + " The previous version was restored.";
+            //: %1 is the cause, a sentence of its own.
+            failure = FillIn(
+                tr("Update Failed, could not install update files. %1 The previous version was restored.").toStdString(), {cause});
     } else {
         run.Discard();
     }
@@ -725,7 +751,8 @@ bool frmTarvo::UpdateSelf() {
     } while (false);
     const std::string helper = AppFolder + "Quenlo";
     if (FileExists(helper) && ok) {
-        cmdAction->setText("Skip");
+        canCancel_ = false;
+        cmdAction->setText(tr("Skip"));
         int32_t published = 0;
         trap(__LINE__, [&] { published = VersionNumber(IniFile.GetStringValue("TARVO", "Version")); });
         std::ofstream(SelfUpdateRecord()) << published << '\t' << todayText() << '\n';
@@ -738,14 +765,14 @@ bool frmTarvo::UpdateSelf() {
         close();
     } else {
         ok = false;
-        SetMessage("Tarvo update Failed...");
+        SetMessage(tr("Tarvo update Failed...").toStdString());
     }
     return ok;
 }
 
 bool frmTarvo::Form_QueryUnload() {
-    if (cmdAction->text() != "Cancel") return true;
-    return MsgBox("Are you sure you want to cancel the Tarvo update?", vbQuestion + vbYesNo, "Tarvo") == vbYes;
+    if (!canCancel_) return true;
+    return MsgBox(tr("Are you sure you want to cancel the Tarvo update?").toStdString(), vbQuestion + vbYesNo, "Tarvo") == vbYes;
 }
 
 void frmTarvo::closeEvent(QCloseEvent* event) {

@@ -74,6 +74,8 @@ private:
     void StepItem(const Bar& bar, int k, int n);
     void StepLeave(int i, const Bar& bar, bool ok);
     void SetStep(int i, StepState state);
+    // Puts a child at its place as laid out left to right; mirrored in a right-to-left window.
+    void Place(QWidget* child, int x, int y, int width, int height);
     void SetProgress(int width);
     void SetMessage(const std::string& text);
 
@@ -98,6 +100,8 @@ private:
     cNetGet NetGet;
     bool SelfUpdatePending = false;
     bool unloaded_ = false;
+    bool canCancel_ = true;      // the button still cancels the run (and asks first)
+    bool extractFailed_ = false;  // the extraction has shown its own failure
 
     QLabel* lblTitle;
     QLabel* lblTitle2;

@@ -33,7 +33,10 @@ const uint64_t kCabinetLimit = uint64_t{NOORVALE_CABINET_LIMIT_MB} << 20;
 std::string UpdatePublicKey = NOORVALE_UPDATE_PUBLIC_KEY;
 
 namespace {
-constexpr const char* kStartTitle = "Tarvo Update Program";
+// The box of a start that cannot go on.
+void refuseStart(const QString& text) {
+    MsgBox(text.toStdString(), vbExclamation, QCoreApplication::translate("modTarvo", "Tarvo Update Program").toStdString());
+}
 }
 
 // The version mark nv-publish reads from this executable before it publishes it as a new Tarvo.
@@ -47,7 +50,7 @@ int32_t VersionNumber(const std::string& versionText) { return toInt32(10000.0 *
 frmTarvo* Main(const std::string& commandLine) {
     ErrorBoxTrap trap("Tarvo.modTarvo.Main");
     if (Program_Is_Already_Running()) {
-        MsgBox("Program is already running");
+        MsgBox(QCoreApplication::translate("modTarvo", "Program is already running").toStdString());
         return nullptr;
     }
     if (!ReadCommandLine(commandLine, ExeFolder())) return nullptr;
@@ -68,12 +71,13 @@ bool ReadCommandLine(const std::string& commandLine, const std::string& appFolde
     CommandLine = commandLine;
     const std::string s = Scramble(commandLine);
     if (s.empty()) {
-        MsgBox("Cannot run program... Missing parameters...", vbExclamation, kStartTitle);
+        refuseStart(QCoreApplication::translate("modTarvo", "Cannot run program... Missing parameters..."));
         return false;
     }
     const std::vector<std::string> fields = SplitFields(s);
     if (fields.size() != 4 || val(fields[3]) - 1 != 3) {
-        MsgBox("Cannot run program... <err_UP>", vbExclamation, kStartTitle);
+        //: %1 is an error code that stays as it is.
+        refuseStart(QCoreApplication::translate("modTarvo", "Cannot run program... %1").arg("<err_UP>"));
         return false;
     }
     UpdateUrl = fields[0];
@@ -82,7 +86,7 @@ bool ReadCommandLine(const std::string& commandLine, const std::string& appFolde
     ProductName = fields[1];
     MainProgramPath = AppFolder + fields[2];
     if (TempFolder.empty()) {
-        MsgBox("Tarvo could not find the default Temp directory, cannot continue.", vbExclamation, kStartTitle);
+        refuseStart(QCoreApplication::translate("modTarvo", "Tarvo could not find the default Temp directory, cannot continue."));
         return false;
     }
     ErrorBoxTrap trap("Tarvo.modTarvo.Main");

@@ -9,7 +9,7 @@ namespace nv {
 namespace {
 template <class F>
 auto trapped(F&& body) -> decltype(body()) {
-    return classTrap(kErrCrc32Failure, AppName() + ".CCrc32", "", "CCrc32 component failure", std::forward<F>(body));
+    return classTrap(kErrCrc32Failure, AppName() + ".CCrc32", "", NV_TRANSLATE_NOOP("VbError", "CCrc32 component failure"), std::forward<F>(body));
 }
 }  // namespace
 

@@ -24,11 +24,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kFailure = "CFile component failure";
+constexpr const char* kFailure = NV_TRANSLATE_NOOP("VbError", "CFile component failure");
 
 std::string source() { return AppName() + ".CFile"; }
 
-[[noreturn]] void raiseCheck(int32_t number, const char* description) { throw VbError(number, source(), description); }
+// `description` is marked NV_TRANSLATE_NOOP("cFile", ...).
+[[noreturn]] void raiseCheck(int32_t number, const char* description) {
+    throw VbError(number, source(), Translate("cFile", description));
+}
 
 // Checks are raised on purpose, outside this trap; anything else failing inside an operation
 // becomes the component failure.
@@ -83,7 +86,7 @@ bool isReadOnly(const struct stat& st) { return (st.st_mode & S_IWUSR) == 0; }
 void cFile::Init(const std::string& PathFileName) { this->PathFileName(PathFileName); }
 
 void cFile::PathFileName(const std::string& value) {
-    if (value.empty()) raiseCheck(kErrCFileInvalidName, "Invalid file name");
+    if (value.empty()) raiseCheck(kErrCFileInvalidName, NV_TRANSLATE_NOOP("cFile", "Invalid file name"));
     path_ = value;
 }
 
@@ -91,16 +94,16 @@ namespace {
 void checkP(const std::string& path) {
     if (path.empty())
         raiseCheck(kErrCFileNotInitialized,
-                   "Object not properly initialized. Set the PathFileName property to a non-empty value first");
+                   NV_TRANSLATE_NOOP("cFile", "Object not properly initialized. Set the PathFileName property to a non-empty value first"));
 }
 Found checkPX(const std::string& path) {
     checkP(path);
     auto f = findFirst(path);
-    if (!f) raiseCheck(kErrCFileNotFound, "File not found");
+    if (!f) raiseCheck(kErrCFileNotFound, NV_TRANSLATE_NOOP("cFile", "File not found"));
     return *f;
 }
 void checkN(const std::string& name) {
-    if (name.empty()) raiseCheck(kErrCFileInvalidName, "Invalid file name");
+    if (name.empty()) raiseCheck(kErrCFileInvalidName, NV_TRANSLATE_NOOP("cFile", "Invalid file name"));
 }
 }  // namespace
 
@@ -223,7 +226,7 @@ void cFile::Copy(const std::string& NewFileName) {
         if (ok) ok = fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
         return ok;
     });
-    if (!copied) raiseCheck(kErrCFileCopyFailed, "File copy failed");
+    if (!copied) raiseCheck(kErrCFileCopyFailed, NV_TRANSLATE_NOOP("cFile", "File copy failed"));
 }
 
 int StageBeside(const std::string& from, const std::string& to, std::string& staged) {
@@ -282,7 +285,7 @@ void cFile::Install(const std::string& NewFileName) {
         ::unlink(temp.c_str());
         return false;
     });
-    if (!installed) raiseCheck(kErrCFileCopyFailed, "File copy failed");
+    if (!installed) raiseCheck(kErrCFileCopyFailed, NV_TRANSLATE_NOOP("cFile", "File copy failed"));
 }
 
 void cFile::Move(const std::string& NewFileName) {
@@ -304,7 +307,7 @@ void cFile::Move(const std::string& NewFileName) {
         }
         return ok;
     });
-    if (!moved) raiseCheck(kErrCFileMoveFailed, "File move failed");
+    if (!moved) raiseCheck(kErrCFileMoveFailed, NV_TRANSLATE_NOOP("cFile", "File move failed"));
 }
 
 void cFile::Delete() {
@@ -316,7 +319,7 @@ void cFile::Delete() {
         if (ok) ok = ::unlink(target.c_str()) == 0;
         return ok;
     });
-    if (!deleted) raiseCheck(kErrCFileDeleteFailed, "File delete failed");
+    if (!deleted) raiseCheck(kErrCFileDeleteFailed, NV_TRANSLATE_NOOP("cFile", "File delete failed"));
 }
 
 bool cFile::Exists() const {

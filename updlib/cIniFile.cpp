@@ -24,12 +24,15 @@ constexpr size_t kNumberBuffer = 30;    // the system reads numbers through a 30
 
 std::string source() { return AppName() + ".CIniFile"; }
 
-[[noreturn]] void raiseCheck(int32_t number, const char* description) { throw VbError(number, source(), description); }
+// `description` is marked NV_TRANSLATE_NOOP("cIniFile", ...).
+[[noreturn]] void raiseCheck(int32_t number, const char* description) {
+    throw VbError(number, source(), Translate("cIniFile", description));
+}
 
 template <class F>
 auto trapped(const char* procedure, F&& body) -> decltype(body()) {
     (void)procedure;  // every procedure of the class raises with the one class source
-    return classTrap(kErrIniFailure, source(), "", "CIniFile component failure", std::forward<F>(body));
+    return classTrap(kErrIniFailure, source(), "", NV_TRANSLATE_NOOP("VbError", "CIniFile component failure"), std::forward<F>(body));
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
@@ -287,22 +290,22 @@ cIniFile::cIniFile() : fileName_(ExeFolder() + "orven.ini") {}
 void cIniFile::Init(const std::string& FileName) { this->FileName(FileName); }
 
 void cIniFile::FileName(const std::string& value) {
-    if (value.empty()) raiseCheck(kErrIniInvalidFileName, "Invalid file name");
+    if (value.empty()) raiseCheck(kErrIniInvalidFileName, NV_TRANSLATE_NOOP("cIniFile", "Invalid file name"));
     fileName_ = value;
 }
 
 namespace {
 void checkF(const std::string& f) {
-    if (f.empty()) raiseCheck(kErrIniNotInitialized, "Object not properly initialized");
+    if (f.empty()) raiseCheck(kErrIniNotInitialized, NV_TRANSLATE_NOOP("cIniFile", "Object not properly initialized"));
 }
 void checkX(const std::string& f) {
-    if (!fileExists(f)) raiseCheck(kErrIniFileNotFound, "File not found");
+    if (!fileExists(f)) raiseCheck(kErrIniFileNotFound, NV_TRANSLATE_NOOP("cIniFile", "File not found"));
 }
 void checkS(const std::string& s) {
-    if (s.empty()) raiseCheck(kErrIniInvalidSection, "Invalid section");
+    if (s.empty()) raiseCheck(kErrIniInvalidSection, NV_TRANSLATE_NOOP("cIniFile", "Invalid section"));
 }
 void checkK(const std::string& k) {
-    if (k.empty()) raiseCheck(kErrIniInvalidKey, "Invalid key");
+    if (k.empty()) raiseCheck(kErrIniInvalidKey, NV_TRANSLATE_NOOP("cIniFile", "Invalid key"));
 }
 }  // namespace
 

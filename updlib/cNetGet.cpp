@@ -14,6 +14,7 @@
 #include <mutex>
 
 #include "UpdaterApp.h"
+#include "VbConv.h"
 
 #ifndef NOORVALE_HOME_PAGE
 #define NOORVALE_HOME_PAGE "https://www.orven.example/"
@@ -25,7 +26,7 @@ const char* const kMakerHomePage = NOORVALE_HOME_PAGE;
 
 namespace {
 
-constexpr const char* kFailure = "cNetGet component failure";
+constexpr const char* kFailure = NV_TRANSLATE_NOOP("VbError", "cNetGet component failure");
 constexpr size_t kBlock = 2048;
 
 template <class F>
@@ -75,14 +76,14 @@ int32_t winInetCode(CURLcode code, long osErrno) {
 std::string fileErrorText(int err) {
     switch (err) {
     case ENOENT:
-    case ENOTDIR: return "Path not found";
+    case ENOTDIR: return Translate("cNetGet", "Path not found");
     case ENOSPC:
-    case EDQUOT: return "Disk full";
+    case EDQUOT: return Translate("cNetGet", "Disk full");
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR: return "Path/File access error";
-    default: return "Device I/O error";
+    case EISDIR: return Translate("cNetGet", "Path/File access error");
+    default: return Translate("cNetGet", "Device I/O error");
     }
 }
 
@@ -256,7 +257,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
     std::string createdFile;  // removed again when the read fails
     try {
         Busy(true);
-        SetStatus("Opening Tarvo update page...");
+        SetStatus(Translate("cNetGet", "Opening Tarvo update page..."));
         std::unique_ptr<FILE, FileCloser> file;
         if (FileName) {
             file.reset(std::fopen(FileName->c_str(), "wb"));
@@ -279,12 +280,14 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
             // The count is shown after every read; pending events run at most every 40 ms (and after
             // the last read), so a fast transfer is not slowed down by repainting.
             auto lastPumped = std::chrono::steady_clock::now();
+            //: The download's status while it runs; %1 is the number of bytes read so far.
+            const std::string readingText = Translate("cNetGet", "Reading Url: %1 bytes read");
             auto deliver = [&](const char* data, size_t n) -> bool {
                 total += n;
                 const auto now = std::chrono::steady_clock::now();
                 const bool pump = n < kBlock || now - lastPumped >= std::chrono::milliseconds(40);
                 if (pump) lastPumped = now;
-                SetStatus("Reading Url: " + std::to_string(total) + " bytes read", pump);
+                SetStatus(FillIn(readingText, {std::to_string(total)}), pump);
                 if (n == 0) return true;
                 if (file) {
                     std::string buffer(data, n);
@@ -318,7 +321,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
             if (!fileError.empty()) throw VbError(kErrInvalidCall, "", fileError);
             if (t.tooLarge) {
                 lastCode_ = 0;
-                lastError_ = "The download is larger than " + std::to_string(sizeLimit_) + " bytes.";
+                lastError_ = FillIn(Translate("cNetGet", "The download is larger than %1 bytes."), {std::to_string(sizeLimit_)});
             } else if (!t.opened(rc)) {
                 lastCode_ = winInetCode(rc, osErrno);
                 CheckError();
@@ -345,7 +348,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
             CheckError();
         }
         if (!result && !createdFile.empty()) std::remove(createdFile.c_str());
-        SetStatus("Ready");
+        SetStatus(Translate("cNetGet", "Ready"));
         Busy(false);
         return result;
     } catch (...) {
@@ -370,49 +373,54 @@ void cNetGet::CheckError() {
 
 std::string cNetGet::TranslateErrorCode(int32_t code) {
     switch (code) {
-    case 12001: return "No more handles could be generated at this time";
-    case 12002: return "The request has timed out.";
-    case 12003: return "An extended error was returned from the server.";
-    case 12004: return "An internal error has occurred.";
-    case 12005: return "The URL is invalid.";
-    case 12006: return "The URL scheme could not be recognized, or is not supported.";
-    case 12007: return "The server name could not be resolved.";
-    case 12008: return "The requested protocol could not be located.";
-    case 12009: return "A request to InternetQueryOption or InternetSetOption specified an invalid option value.";
+    case 12001: return Translate("cNetGet", "No more handles could be generated at this time");
+    case 12002: return Translate("cNetGet", "The request has timed out.");
+    case 12003: return Translate("cNetGet", "An extended error was returned from the server.");
+    case 12004: return Translate("cNetGet", "An internal error has occurred.");
+    case 12005: return Translate("cNetGet", "The URL is invalid.");
+    case 12006: return Translate("cNetGet", "The URL scheme could not be recognized, or is not supported.");
+    case 12007: return Translate("cNetGet", "The server name could not be resolved.");
+    case 12008: return Translate("cNetGet", "The requested protocol could not be located.");
+    case 12009: return Translate("cNetGet", "A request to InternetQueryOption or InternetSetOption specified an invalid option value.");
     case 12010:
-        return "The length of an option supplied to InternetQueryOption or InternetSetOption is incorrect for the "
-               "type of option specified.";
-    case 12011: return "The request option can not be set, only queried. ";
-    case 12012: return "The Win32 Internet support is being shutdown or unloaded.";
+        return Translate("cNetGet",
+                         "The length of an option supplied to InternetQueryOption or InternetSetOption is incorrect for the "
+                         "type of option specified.");
+    case 12011: return Translate("cNetGet", "The request option can not be set, only queried. ");
+    case 12012: return Translate("cNetGet", "The Win32 Internet support is being shutdown or unloaded.");
     case 12013:
-        return "The request to connect and login to an FTP server could not be completed because the supplied user "
-               "name is incorrect.";
+        return Translate("cNetGet",
+                         "The request to connect and login to an FTP server could not be completed because the supplied user "
+                         "name is incorrect.");
     case 12014:
-        return "The request to connect and login to an FTP server could not be completed because the supplied "
-               "password is incorrect. ";
-    case 12015: return "The request to connect to and login to an FTP server failed.";
-    case 12016: return "The requested operation is invalid. ";
+        return Translate("cNetGet",
+                         "The request to connect and login to an FTP server could not be completed because the supplied "
+                         "password is incorrect. ");
+    case 12015: return Translate("cNetGet", "The request to connect to and login to an FTP server failed.");
+    case 12016: return Translate("cNetGet", "The requested operation is invalid. ");
     case 12017:
-        return "The operation was canceled, usually because the handle on which the request was operating was "
-               "closed before the operation completed.";
-    case 12018: return "The type of handle supplied is incorrect for this operation.";
+        return Translate("cNetGet",
+                         "The operation was canceled, usually because the handle on which the request was operating was "
+                         "closed before the operation completed.");
+    case 12018: return Translate("cNetGet", "The type of handle supplied is incorrect for this operation.");
     case 12019:
-        return "The requested operation can not be carried out because the handle supplied is not in the correct "
-               "state.";
-    case 12020: return "The request can not be made via a proxy.";
-    case 12021: return "A required registry value could not be located. ";
-    case 12022: return "A required registry value was located but is an incorrect type or has an invalid value.";
-    case 12023: return "Direct network access cannot be made at this time. ";
-    case 12024: return "An asynchronous request could not be made because a zero context value was supplied.";
-    case 12025: return "An asynchronous request could not be made because a callback function has not been set.";
-    case 12026: return "The required operation could not be completed because one or more requests are pending.";
-    case 12027: return "The format of the request is invalid.";
-    case 12028: return "The requested item could not be located.";
-    case 12029: return "The attempt to connect to the server failed.";
-    case 12030: return "The connection with the server has been terminated.";
-    case 12031: return "The connection with the server has been reset.";
-    case 12036: return "The request failed because the handle already exists.";
-    default: return "Error details not available.";
+        return Translate("cNetGet",
+                         "The requested operation can not be carried out because the handle supplied is not in the correct "
+                         "state.");
+    case 12020: return Translate("cNetGet", "The request can not be made via a proxy.");
+    case 12021: return Translate("cNetGet", "A required registry value could not be located. ");
+    case 12022: return Translate("cNetGet", "A required registry value was located but is an incorrect type or has an invalid value.");
+    case 12023: return Translate("cNetGet", "Direct network access cannot be made at this time. ");
+    case 12024: return Translate("cNetGet", "An asynchronous request could not be made because a zero context value was supplied.");
+    case 12025: return Translate("cNetGet", "An asynchronous request could not be made because a callback function has not been set.");
+    case 12026: return Translate("cNetGet", "The required operation could not be completed because one or more requests are pending.");
+    case 12027: return Translate("cNetGet", "The format of the request is invalid.");
+    case 12028: return Translate("cNetGet", "The requested item could not be located.");
+    case 12029: return Translate("cNetGet", "The attempt to connect to the server failed.");
+    case 12030: return Translate("cNetGet", "The connection with the server has been terminated.");
+    case 12031: return Translate("cNetGet", "The connection with the server has been reset.");
+    case 12036: return Translate("cNetGet", "The request failed because the handle already exists.");
+    default: return Translate("cNetGet", "Error details not available.");
     }
 }
 
@@ -427,7 +435,7 @@ std::string cNetGet::StripChars(const std::string& text) {
 bool cNetGet::ParseHTML(const std::string& Token, Collection& items, const std::optional<std::string>& Delimiters) {
     return trapped("ParseHTML", [&] {
         Busy(true);
-        SetStatus("Parsing page...");
+        SetStatus(Translate("cNetGet", "Parsing page..."));
         bool result = false;
         if (Token.size() < rawHtml_.size()) {
             const std::string delimiters = LowerAscii(Delimiters ? *Delimiters : std::string("\">?#"));
@@ -443,7 +451,7 @@ bool cNetGet::ParseHTML(const std::string& Token, Collection& items, const std::
             }
             result = true;
         }
-        SetStatus("Ready");
+        SetStatus(Translate("cNetGet", "Ready"));
         Busy(false);
         return result;
     });
@@ -476,16 +484,17 @@ void cNetGet::Refresh() {
         connected_ = connectionState_ ? connectionState_(flags) : SystemConnectionState(flags);
         connectMode_ = flags;
         if (flags & kConnectionModem) {
-            connectModeDesc_ = "Modem";
+            connectModeDesc_ = Translate("cNetGet", "Modem");
             if (flags & kConnectionModemBusy) {
-                connectModeDesc_ = "Modem (Busy)";
+                connectModeDesc_ = Translate("cNetGet", "Modem (Busy)");
                 connected_ = TryTheWire();
             }
         } else if (flags & kConnectionLan) {
-            connectModeDesc_ = "LAN";
+            //: A kind of Internet connection: a local network.
+            connectModeDesc_ = Translate("cNetGet", "LAN");
             connected_ = TryTheWire();
         } else if (flags & kConnectionProxy) {
-            connectModeDesc_ = "Proxy Server";
+            connectModeDesc_ = Translate("cNetGet", "Proxy Server");
             connected_ = TryTheWire();
         }
     });

@@ -11,7 +11,7 @@ namespace nv {
 
 namespace {
 
-constexpr const char* kFailure = "cNetURL component failure";
+constexpr const char* kFailure = NV_TRANSLATE_NOOP("VbError", "cNetURL component failure");
 
 template <class F>
 auto trapped(const char* procedure, F&& body) -> decltype(body()) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "VbConv.h"
 #include "VbError.h"
 
@@ -82,5 +85,32 @@ TEST(VbConv, WholeTextNumberOrTypeMismatch) {
         } catch (const VbError& e) {
             EXPECT_EQ(e.number(), kErrTypeMismatch) << bad;
         }
+    }
+}
+
+TEST(VbConv, FillInPutsTheArgumentsInTheirPlacesOnce) {
+    struct Case {
+        const char* text;
+        std::vector<std::string> args;
+        const char* want;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"The file %1 is missing.", {"a.txt"}, "The file a.txt is missing."},
+             {"%2 içinde, %1. satırda", {"12", "Tarvo.frmTarvo"}, "Tarvo.frmTarvo içinde, 12. satırda"},
+             {"in %1 at line %2", {"%2", "7"}, "in %2 at line 7"},  // an argument is never filled in again
+             {"%1%1 and %3", {"x"}, "xx and %3"},                   // a place without an argument stays
+             {"100% sure, %0 and %", {"x"}, "100% sure, %0 and %"},
+             {"%9.", {"1", "2", "3", "4", "5", "6", "7", "8", "nine"}, "nine."},
+             {"", {"x"}, ""},
+         }) {
+        std::vector<std::string_view> views(c.args.begin(), c.args.end());
+        std::string got;
+        switch (views.size()) {
+        case 1: got = FillIn(c.text, {views[0]}); break;
+        case 2: got = FillIn(c.text, {views[0], views[1]}); break;
+        default:
+            got = FillIn(c.text, {views[0], views[1], views[2], views[3], views[4], views[5], views[6], views[7], views[8]});
+        }
+        EXPECT_EQ(got, c.want) << c.text;
     }
 }

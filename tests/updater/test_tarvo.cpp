@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTranslator>
 
 #include <sys/mount.h>
 
@@ -16,6 +19,7 @@
 
 #include "InstallRun.h"
 #include "MsgBox.h"
+#include "Translate.h"
 #include "cNetGet.h"
 #include "frmTarvo.h"
 #include "modTarvo.h"
@@ -544,6 +548,75 @@ TEST_F(TarvoRun, ProgressFollowsTheSteps) {
     EXPECT_EQ(form->progressWidth(), full * 70 / 100);
     EXPECT_EQ(form->stepState(2), frmTarvo::StepState::OK);
     EXPECT_EQ(form->stepState(3), frmTarvo::StepState::None);
+}
+
+// A language in which every text reads "[text]": a text that reaches the window without going
+// through the catalogue stays plain English and shows up.
+class Bracketed : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char* = nullptr, int = -1) const override {
+        return "[" + QString::fromUtf8(source) + "]";
+    }
+};
+
+TEST_F(TarvoRun, InAnotherLanguageEveryTextIsTranslatedAndTheButtonsKeepTheirMeaning) {
+    Bracketed language;
+    QCoreApplication::installTranslator(&language);
+    setTranslateHook([](const char* context, const char* text) { return QCoreApplication::translate(context, text).toStdString(); });
+    struct Restore {
+        Bracketed& language;
+        ~Restore() {
+            QCoreApplication::removeTranslator(&language);
+            setTranslateHook({});
+            QApplication::setLayoutDirection(Qt::LeftToRight);
+        }
+    } restore{language};
+    QApplication::setLayoutDirection(Qt::RightToLeft);  // as the Arabic and Urdu catalogues say
+    ASSERT_TRUE(site.publish());
+
+    // The cancel question still comes while the button (now "[Cancel]") cancels.
+    start();
+    EXPECT_EQ(form->windowTitle(), "[ORVEN Tarvo for Noorvale]");
+    answers = {vbNo};
+    form->close();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "[Are you sure you want to cancel the Tarvo update?]");
+    EXPECT_TRUE(form->isVisible());
+    form.reset();
+    boxes.clear();
+
+    // An extracted file that fails its check: the extraction's own message stays, the sentence
+    // and its cause each translated; every text on show is; the closing button does not ask.
+    const std::string file = site.value("File1");
+    auto field = [&](size_t i) { return SplitFields(file).at(i); };
+    site.editInfo(file, field(0) + "," + field(1) + ",1.1,,CAB1,FFFFFFFF," + field(6));
+    run();
+    EXPECT_EQ(form->message(), "[Update Failed, could not authenticate update files. [The data does not match its checksum.]]");
+    EXPECT_EQ(form->actionCaption(), "[Done]");
+    for (const QLabel* label : form->findChildren<QLabel*>())
+        if (!label->text().isEmpty()) EXPECT_TRUE(label->text().startsWith('[')) << label->text().toStdString();
+    // Mirrored: the button on the left, each step's picture right of its name, the progress
+    // growing from the right edge.
+    EXPECT_LT(form->findChild<QPushButton*>()->geometry().right(), form->width() / 2);
+    int steps = 0;
+    for (const QLabel* picture : form->findChildren<QLabel*>())
+        for (const QLabel* name : form->findChildren<QLabel*>())
+            if (!picture->pixmap().isNull() && name->y() == picture->y() - 1 && !name->text().isEmpty()) {
+                EXPECT_GT(picture->x(), name->geometry().right()) << name->text().toStdString();
+                ++steps;
+            }
+    EXPECT_EQ(steps, 4);
+    const QLabel* progress = nullptr;
+    for (const QLabel* bar : form->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (const QLabel* fill = bar->findChild<QLabel*>()) progress = fill;
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->width(), form->progressWidth());
+    EXPECT_EQ(progress->geometry().right(), progress->parentWidget()->width() - 1);
+    grab("tarvo-bracketed.png");
+    form->close();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(ended);
 }
 
 // The checksum of a file as the update check computes it, against the publishing tool and
