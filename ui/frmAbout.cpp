@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "App.h"
+#include "Bidi.h"
 #include "QtMsgBox.h"
 #include "RegistryStore.h"
 #include "VbError.h"
@@ -53,6 +54,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     lblTitle = new QLabel(App::Title(), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    AlignLeading(lblTitle);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSize(titleFont.pointSize() + 6);
     titleFont.setBold(true);
@@ -60,6 +62,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     lblVersion = new QLabel(App::VersionText(), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    AlignLeading(lblVersion);
 
     lblDescription = new QLabel(
         tr("Tells you the times of the five daily prayers for your place, shows them as a "
@@ -114,6 +117,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     all->addWidget(line);
     all->addLayout(bottom);
     setFixedWidth(420);
+    // Tall enough for the texts wrapped at that width, however long a language makes them.
+    setMinimumHeight(heightForWidth(420));
 }
 
 void frmAbout::StartSysInfo() {

@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;معلومات النظام...</translation>
+        <translation>معلومات &amp;النظام...</translation>
     </message>
 </context>
 <context>
@@ -144,7 +144,7 @@
     <message>
         <source>&amp;Popup</source>
         <extracomment>The title of the tray icon's menu (seen by screen readers).</extracomment>
-        <translation>&amp;قائمة منبثقة</translation>
+        <translation>&amp;القائمة المنبثقة</translation>
     </message>
 </context>
 </TS>

@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;سسٹم کی معلومات...</translation>
+        <translation>سسٹم کی &amp;اطلاعات...</translation>
     </message>
 </context>
 <context>
@@ -144,7 +144,7 @@
     <message>
         <source>&amp;Popup</source>
         <extracomment>The title of the tray icon's menu (seen by screen readers).</extracomment>
-        <translation>&amp;پاپ اپ مینو</translation>
+        <translation>پاپ &amp;اپ مینو</translation>
     </message>
 </context>
 </TS>
