@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QDir>
 #include <QImage>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QToolButton>
 
@@ -87,6 +88,23 @@ TEST(Manual, HelpOpensTheManualOfTheLanguageSpokenWhenItIsThere) {
     EXPECT_EQ(urls.opened[1].toLocalFile(), QStringLiteral(NOORVALE_BIN_DIR "/Noorvale_ar.html"));
     EXPECT_EQ(urls.opened[2].toLocalFile(), english);
     EXPECT_EQ(QApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+// Help opens a manual at a section's anchor: the Arabic one has the same sections, read right to left.
+TEST(Manual, TheArabicManualHasTheEnglishSectionsAndReadsRightToLeft) {
+    auto read = [](const char* name) {
+        QFile f(QStringLiteral(NOORVALE_BIN_DIR "/") + name);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    auto anchors = [](const QString& page) {
+        QStringList ids;
+        for (const auto& m : QRegularExpression(R"re((?:id|href)="#?([^"]+)")re").globalMatch(page)) ids << m.captured(1);
+        return ids;
+    };
+    const QString english = read("Noorvale.html"), arabic = read("Noorvale_ar.html");
+    ASSERT_GT(anchors(english).size(), 20);
+    EXPECT_EQ(anchors(arabic), anchors(english));
+    EXPECT_TRUE(arabic.contains(R"(<html lang="ar" dir="rtl">)"));
 }
 
 }  // namespace
