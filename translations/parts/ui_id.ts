@@ -144,7 +144,7 @@
     <message>
         <source>&amp;Popup</source>
         <extracomment>The title of the tray icon's menu (seen by screen readers).</extracomment>
-        <translation>Menu &amp;Sembul</translation>
+        <translation>Menu &amp;Pop-up</translation>
     </message>
 </context>
 </TS>

@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>Push Pin to Keep OnTop</source>
-        <translation>Üstte tutmak için iğneyi batırın</translation>
+        <translation>Her zaman üstte tutmak için sabitleyin</translation>
     </message>
     <message>
         <source>Keep on top</source>
-        <translation>Üstte tut</translation>
+        <translation>Her zaman üstte</translation>
     </message>
     <message>
         <source>Keeps the compact clock above all other windows</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Push Pin to Keep Window OnTop</source>
-        <translation>Pencereyi üstte tutmak için iğneyi batırın</translation>
+        <translation>Pencereyi her zaman üstte tutmak için sabitleyin</translation>
     </message>
 </context>
 <context>
