@@ -118,7 +118,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     all->addLayout(bottom);
     setFixedWidth(420);
     // Tall enough for the texts wrapped at that width, however long a language makes them.
-    setMinimumHeight(heightForWidth(420));
+    setMinimumHeight(heightForWidth(width()));
 }
 
 void frmAbout::StartSysInfo() {
