@@ -1,5 +1,6 @@
 #include "App.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include "modNoorvale.h"
@@ -12,7 +13,8 @@ int Minor() { return NOORVALE_VERSION_MINOR; }
 int Revision() { return NOORVALE_VERSION_PATCH; }
 
 QString VersionText() {
-    return QStringLiteral("Version %1.%2.%3").arg(Major()).arg(Minor()).arg(Revision());
+    //: %1.%2.%3 are the major, minor and revision numbers.
+    return QCoreApplication::translate("App", "Version %1.%2.%3").arg(Major()).arg(Minor()).arg(Revision());
 }
 
 QIcon Icon() {

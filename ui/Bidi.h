@@ -5,7 +5,9 @@
 // (some window managers draw them as boxes in a caption).
 #pragma once
 
+#include <QLabel>
 #include <QString>
+#include <QStyle>
 
 namespace nv {
 
@@ -16,6 +18,12 @@ inline QString Isolate(const QString& name) {
             return QChar(0x2068) + name + QChar(0x2069);
     }
     return name;
+}
+
+// A label starts where its window's lines start, even when its own text reads the other way
+// ("Noorvale" in a window that reads right to left); Qt would otherwise align it by its text.
+inline void AlignLeading(QLabel* label) {
+    label->setAlignment(QStyle::visualAlignment(label->layoutDirection(), label->alignment()));
 }
 
 }  // namespace nv

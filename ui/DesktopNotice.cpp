@@ -47,7 +47,7 @@ void DesktopNotice::Show(const QString& summary, const QString& body, bool stopA
     if (!listening_)  // the bus is first touched at the first notice, not at start-up
         listening_ = bus.connect(kService, kPath, kService, "ActionInvoked", this, SLOT(onActionInvoked(uint, QString)));
     QDBusMessage notify = QDBusMessage::createMethodCall(kService, kPath, kService, "Notify");
-    const QStringList actions = stopAction ? QStringList{kStopKey, "Stop sound"} : QStringList{};
+    const QStringList actions = stopAction ? QStringList{kStopKey, tr("Stop sound")} : QStringList{};
     QVariantMap hints;
     hints["desktop-entry"] = QString("noorvale");
     hints["urgency"] = QVariant::fromValue<uchar>(1);

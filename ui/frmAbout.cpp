@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "App.h"
+#include "Bidi.h"
 #include "QtMsgBox.h"
 #include "RegistryStore.h"
 #include "VbError.h"
@@ -19,7 +20,7 @@ namespace nv {
 
 namespace {
 
-constexpr const char* kUnavailable = "System Information Is Unavailable At This Time";
+constexpr const char* kUnavailable = QT_TRANSLATE_NOOP("nv::frmAbout", "System Information Is Unavailable At This Time");
 
 // The program's emblem: a crescent and a star on a green disc.
 QPixmap emblem(int size) {
@@ -43,7 +44,8 @@ QPixmap emblem(int size) {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + App::Title());
+    //: %1 is the program's name.
+    setWindowTitle(tr("About %1").arg(App::Title()));
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -52,6 +54,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     lblTitle = new QLabel(App::Title(), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    AlignLeading(lblTitle);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSize(titleFont.pointSize() + 6);
     titleFont.setBold(true);
@@ -59,17 +62,18 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     lblVersion = new QLabel(App::VersionText(), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    AlignLeading(lblVersion);
 
     lblDescription = new QLabel(
-        QStringLiteral("Tells you the times of the five daily prayers for your place, shows them as a "
-                       "calendar with Gregorian or Hijri dates, and alerts you when each prayer is due."),
+        tr("Tells you the times of the five daily prayers for your place, shows them as a "
+           "calendar with Gregorian or Hijri dates, and alerts you when each prayer is due."),
         this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
 
     lblDisclaimer = new QLabel(
-        QStringLiteral("The times are computed from the position of the sun for the place and method you "
-                       "set. Compare them with the timetable of your local mosque."),
+        tr("The times are computed from the position of the sun for the place and method you "
+           "set. Compare them with the timetable of your local mosque."),
         this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     lblDisclaimer->setWordWrap(true);
@@ -77,10 +81,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     small.setPointSize(std::max(6, small.pointSize() - 1));
     lblDisclaimer->setFont(small);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -113,6 +117,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     all->addWidget(line);
     all->addLayout(bottom);
     setFixedWidth(420);
+    // Tall enough for the texts wrapped at that width, however long a language makes them.
+    setMinimumHeight(heightForWidth(width()));
 }
 
 void frmAbout::StartSysInfo() {
@@ -129,7 +135,7 @@ void frmAbout::StartSysInfo() {
         }
         if (!path.empty()) started = QProcess::startDetached(QString::fromStdString(path), {});
     });
-    if (!started) MsgBox(QString::fromLatin1(kUnavailable), vbOKOnly);
+    if (!started) MsgBox(tr(kUnavailable), vbOKOnly);
 }
 
 bool frmAbout::GetKeyValue(HKEY KeyRoot, const std::string& KeyName, const std::string& SubKeyRef, std::string& KeyVal) {

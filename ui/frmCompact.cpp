@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QToolButton>
 #include <QWindow>
 
@@ -73,7 +74,7 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
 
     picSmClock = new Clock(this);
     picSmClock->setObjectName(QStringLiteral("picSmClock"));
-    picSmClock->setAccessibleName(QStringLiteral("Compact Clock"));
+    picSmClock->setAccessibleName(tr("Compact Clock"));
     picSmClock->setGeometry(0, twipsToPixels(kClockTop), twipsToPixels(kClockSize), twipsToPixels(kClockSize));
 
     fraControl = new QFrame(this);
@@ -81,7 +82,8 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     fraControl->setAutoFillBackground(true);
     fraControl->setGeometry(0, twipsToPixels(kBarTop), twipsToPixels(kClockSize), twipsToPixels(kBarHeight));
 
-    lblMessage = new FitLabel(QStringLiteral("Prayer at 00:00 PM"), fraControl);  // the whole message shows
+    //: Shown until the first tick replaces it with the next prayer and its time.
+    lblMessage = new FitLabel(tr("Prayer at 00:00 PM"), fraControl);  // the whole message shows
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setFont(QApplication::font());  // the user's own size, not a fixed one
     lblMessage->setGeometry(twipsToPixels(45), 0, twipsToPixels(kClockSize - 2 * kButtonSize - 90),
@@ -91,9 +93,9 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     chkOnTop->setObjectName(QStringLiteral("chkOnTop"));
     chkOnTop->setCheckable(true);
     chkOnTop->setAutoRaise(true);
-    chkOnTop->setToolTip(QStringLiteral("Push Pin to Keep OnTop"));
-    chkOnTop->setAccessibleName(QStringLiteral("Keep on top"));
-    chkOnTop->setAccessibleDescription(QStringLiteral("Keeps the compact clock above all other windows"));
+    chkOnTop->setToolTip(tr("Push Pin to Keep OnTop"));
+    chkOnTop->setAccessibleName(tr("Keep on top"));
+    chkOnTop->setAccessibleDescription(tr("Keeps the compact clock above all other windows"));
     QIcon pin(graphicsFile("PinOut.png"));
     pin.addFile(graphicsFile("PinIn.png"), QSize(), QIcon::Normal, QIcon::On);
     chkOnTop->setIcon(pin);
@@ -103,13 +105,16 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     cmdClose = new QToolButton(fraControl);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoRaise(true);
-    cmdClose->setToolTip(QStringLiteral("Close Window"));
-    cmdClose->setAccessibleName(QStringLiteral("Close"));
-    cmdClose->setAccessibleDescription(QStringLiteral("Closes the compact clock"));
+    cmdClose->setToolTip(tr("Close Window"));
+    cmdClose->setAccessibleName(tr("Close"));
+    cmdClose->setAccessibleDescription(tr("Closes the compact clock"));
     cmdClose->setIcon(QIcon(graphicsFile("Close.png")));
     cmdClose->setGeometry(twipsToPixels(kClockSize - kButtonSize - 15), twipsToPixels(kButtonTop),
                           twipsToPixels(kButtonSize), twipsToPixels(kButtonSize));
     for (QToolButton* button : {chkOnTop, cmdClose}) button->setIconSize(button->size() - QSize(4, 4));
+    // Right to left, the bar mirrors: the buttons lead, the message follows. The clock does not.
+    for (QWidget* part : std::initializer_list<QWidget*>{lblMessage, chkOnTop, cmdClose})
+        part->setGeometry(QStyle::visualRect(layoutDirection(), fraControl->rect(), part->geometry()));
 
     connect(chkOnTop, &QToolButton::toggled, this, &frmCompact::chkOnTop_Click);
     connect(cmdClose, &QToolButton::clicked, this, &frmCompact::cmdClose_Click);
@@ -223,10 +228,10 @@ void frmCompact::chkOnTop_Click() {
     if (isVisible()) picSmClock->setFocus();
     if (chkOnTop->isChecked()) {
         setTopMost(true);
-        chkOnTop->setToolTip(QStringLiteral("Click for Normal Window"));
+        chkOnTop->setToolTip(tr("Click for Normal Window"));
     } else {
         setTopMost(false);
-        chkOnTop->setToolTip(QStringLiteral("Push Pin to Keep Window OnTop"));
+        chkOnTop->setToolTip(tr("Push Pin to Keep Window OnTop"));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "App.h"
+#include "Bidi.h"
 #include "Twips.h"
 
 namespace nv {
@@ -27,6 +28,7 @@ frmSplash::frmSplash(QWidget* parent)
 
     lblTitle = new QLabel(App::Title(), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    AlignLeading(lblTitle);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSize(22);
     titleFont.setBold(true);
@@ -36,6 +38,7 @@ frmSplash::frmSplash(QWidget* parent)
 
     lblVersion = new QLabel(App::VersionText(), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    AlignLeading(lblVersion);
     lblVersion->setStyleSheet(QStringLiteral("color: #e8f0e0;"));
     lblVersion->setGeometry(twipsToPixels(2520), twipsToPixels(1260), twipsToPixels(2760), twipsToPixels(300));
 

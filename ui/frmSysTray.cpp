@@ -12,7 +12,8 @@ namespace nv {
 
 frmSysTray::frmSysTray(QObject* parent) : QObject(parent) {
     setObjectName("frmSysTray");
-    menu_ = new QMenu("&Popup");
+    //: The title of the tray icon's menu (seen by screen readers).
+    menu_ = new QMenu(tr("&Popup"));
     menu_->setObjectName("mnuPopup");
     connect(menu_, &QMenu::aboutToShow, this, &frmSysTray::MenuAboutToShow);
     dbusHost_ = StatusNotifierHostPresent();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace nv {
 
@@ -11,7 +12,12 @@ namespace nv {
 // otherwise the file and the window name, each without blanks around it, joined by ">".
 QString HelpPath(const QString& helpFile, const QString& windowName);
 
-// Opens the help file at its first page, or at the topic `context` (the page's anchor
+// The manual in `language` ("ar", ...) beside `helpFile`: Noorvale_ar.html for Noorvale.html
+// when that file exists, else `helpFile` itself (English, or a language without a manual).
+QString ManualInLanguage(const QString& helpFile, const std::string& language);
+
+// Opens the help file, in the language the program speaks when it has a manual of that
+// language beside it, at its first page or at the topic `context` (the page's anchor
 // "context-N"). Nothing is reported: a missing file or viewer shows nothing.
 void ShowHelp(const QString& helpFile, const QString& windowName, std::optional<int32_t> context = std::nullopt);
 

@@ -51,6 +51,21 @@ TEST(About, ShowsTitleAndVersion) {
     EXPECT_FALSE(about.isVisible());
 }
 
+// Longer texts (a translation, a larger font) wrap into more lines: the box grows to show them all.
+TEST(About, ShowsEveryLineOfItsWrappedTexts) {
+    const QFont previous = QApplication::font();
+    for (int points : {9, 13, 16}) {
+        QFont font = previous;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        frmAbout about;
+        about.show();
+        for (QLabel* text : {about.lblDescription, about.lblDisclaimer})
+            EXPECT_GE(text->height(), text->heightForWidth(text->width())) << points << " pt " << text->objectName().toStdString();
+    }
+    QApplication::setFont(previous);
+}
+
 TEST(About, SystemInformationIsUnavailableHere) {
     test::TempHome home;
     QStringList shown;
