@@ -18,6 +18,7 @@
 #include "CalendarProps.h"
 #include "Clock.h"
 #include "DialogRunner.h"
+#include "Language.h"
 #include "NoorvaleMain.h"
 #include "frmCompact.h"
 #include "frmMain.h"
@@ -84,6 +85,42 @@ TEST_F(OptionsTest, TheDesktopNoticeIsOnUntilSwitchedOff) {
     dlg->chkDesktopNotice->setChecked(true);
     dlg->cmdCancel->click();
     EXPECT_EQ(storedLong("\\Options\\Alerts", "DesktopNotice"), 0);
+}
+
+TEST_F(OptionsTest, TheLanguageShowsTheStoredPickAndOnlyOkStoresANewOne) {
+    const QStringList shown{"System default", "English", "العربية", "اردو", "Türkçe", "Bahasa Indonesia", "Français"};
+    struct Case {
+        const char* stored;  // nullptr: none stored
+        const char* shownAtLoad;
+        const char* picked;
+        bool ok;
+        const char* storedAfter;
+    };
+    const Case cases[] = {
+        {nullptr, "System default", "العربية", true, "ar"},
+        {"fr", "Français", "System default", true, ""},
+        {"xx", "System default", "Türkçe", true, "tr"},  // a code without a catalogue
+        {"ur", "اردو", "English", true, "en"},
+        {"", "System default", "Bahasa Indonesia", true, "id"},
+        {"id", "Bahasa Indonesia", "Français", false, "id"},
+        {"xx", "System default", "اردو", false, "xx"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.stored ? c.stored : "(none)") + " -> " + c.picked);
+        if (c.stored) SaveLanguage(c.stored);
+        frmOptions& d = open();
+        QStringList items;
+        for (int i = 0; i < d.cboLanguage->count(); ++i) items << d.cboLanguage->itemText(i);
+        EXPECT_EQ(items, shown);
+        EXPECT_EQ(d.cboLanguage->currentText(), c.shownAtLoad);
+        d.cboLanguage->setCurrentIndex(d.cboLanguage->findText(c.picked));
+        (c.ok ? d.cmdOK : d.cmdCancel)->click();
+        EXPECT_EQ(StoredLanguage(), c.storedAfter);
+        dlg.reset();
+    }
+    auto* note = open().findChild<QLabel*>("lblLanguageNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(), "The language changes the next time Noorvale starts.");
 }
 
 TEST_F(OptionsTest, UpdateDaysOffShowFourteenGreyedAndComeBackWithTheReminder) {
