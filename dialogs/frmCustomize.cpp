@@ -125,6 +125,7 @@ frmCustomize::frmCustomize(DialogOwner& owner) : QDialog(owner.OwnerWindow()), o
 
     tabCustomize = new QTabWidget(this);
     tabCustomize->setObjectName("tabCustomize");
+    tabCustomize->setUsesScrollButtons(false);  // the window widens to show every tab whole
     buildPeriodsTab();
     buildLocationTab();
     buildMethodTab();

@@ -177,6 +177,7 @@ frmOptions::frmOptions(DialogOwner& owner) : QDialog(owner.OwnerWindow()), owner
     setModal(true);
     tabOptions = new QTabWidget(this);
     tabOptions->setObjectName("tabOptions");
+    tabOptions->setUsesScrollButtons(false);  // the window widens to show every tab whole
     buildGeneralTab();
     buildCalendarTab();
     buildNormalTab();
@@ -260,10 +261,13 @@ void frmOptions::buildGeneralTab() {
     auto* languageNote = new QLabel(tr("The language changes the next time Noorvale starts."), language);
     languageNote->setObjectName("lblLanguageNote");
     languageNote->setWordWrap(true);
-    auto* languageRow = new QHBoxLayout(language);
+    auto* languageRow = new QHBoxLayout;
     languageRow->addWidget(languageLabel);
     languageRow->addWidget(cboLanguage);
-    languageRow->addWidget(languageNote, 1);
+    languageRow->addStretch();
+    auto* languageBox = new QVBoxLayout(language);
+    languageBox->addLayout(languageRow);
+    languageBox->addWidget(languageNote);
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(startup);

@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -312,5 +315,59 @@ TEST_F(OptionsTest, ScreenshotsOfTheDialogs) {
         if (t == 3) customize.treAlerts->setCurrentItem(customize.treAlerts->topLevelItem(0)->child(0)->child(1));
         QTest::qWait(20);
         EXPECT_TRUE(customize.grab().save(folder + QString("/customize-%1.png").arg(t)));
+    }
+}
+
+// Every text of both dialogs stays whole in a language read from right to left and in one with
+// longer words: no caption is narrower than it needs, none reaches past its window, and the
+// window fits the screen. NOORVALE_SHOTS=<folder> keeps a picture of each tab.
+TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInArabicAndFrench) {
+    const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
+    auto checkTexts = [](QWidget& window) {
+        window.adjustSize();
+        QTest::qWait(20);
+        const QRect screen = window.screen()->availableGeometry();
+        EXPECT_LE(window.width(), screen.width());
+        EXPECT_LE(window.height(), screen.height());
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            if (!w->isVisible()) continue;
+            auto* label = qobject_cast<QLabel*>(w);
+            const bool caption = (label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w) ||
+                                 qobject_cast<QGroupBox*>(w);
+            if (!caption) continue;
+            SCOPED_TRACE(w->objectName().toStdString() + " " + w->metaObject()->className());
+            if (auto* b = qobject_cast<QPushButton*>(w))  // the narrow "..." buttons: their text
+                EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text().remove('&')));
+            else
+                EXPECT_GE(w->width(), w->minimumSizeHint().width());
+            const QRect inWindow(w->mapTo(&window, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(window.rect().contains(inWindow));
+        }
+    };
+    struct BackToEnglish {
+        ~BackToEnglish() { InstallLanguage("en"); }
+    } backToEnglish;
+    ASSERT_TRUE(load());
+    for (const std::string language : {"ar", "fr"}) {
+        SCOPED_TRACE(language);
+        ASSERT_EQ(InstallLanguage(language), language);
+        frmOptions& d = open();
+        EXPECT_EQ(d.layoutDirection(), language == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+        for (int t = 0; t < d.tabOptions->count(); ++t) {
+            d.tabOptions->setCurrentIndex(t);
+            checkTexts(d);
+            if (!shots.isEmpty()) d.grab().save(shots + QString("/options-%1-%2.png").arg(language.c_str()).arg(t));
+        }
+        d.reject();
+        frmCustomize customize(main());
+        customize.show();
+        for (int t = 0; t < customize.tabCustomize->count(); ++t) {
+            customize.tabCustomize->setCurrentIndex(t);
+            if (t == 3) customize.treAlerts->setCurrentItem(customize.treAlerts->topLevelItem(0)->child(0)->child(1));
+            checkTexts(customize);
+            if (!shots.isEmpty())
+                customize.grab().save(shots + QString("/customize-%1-%2.png").arg(language.c_str()).arg(t));
+        }
+        dlg.reset();
     }
 }

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>&amp;East</source>
-        <translation>ش&amp;رق</translation>
+        <translation>&amp;شرق</translation>
     </message>
     <message>
         <source>&amp;West</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>&amp;Location</source>
-        <translation>ال&amp;موقع</translation>
+        <translation>&amp;الموقع</translation>
     </message>
     <message>
         <source>Angle of the Sun</source>
@@ -273,7 +273,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>مدير ال&amp;تنبيهات</translation>
+        <translation>مدير &amp;التنبيهات</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -306,12 +306,12 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     <message>
         <source>%1 / %2 - %3</source>
         <extracomment>%1: what the period is (Dawn, Noon ...); %2: the prayer's name; %3: its sound file.</extracomment>
-        <translation>%1 / %2 - %3</translation>
+        <translation>%1 / ⁨%2⁩ - ⁦%3⁩</translation>
     </message>
     <message>
         <source>%1 / %2 - OFF</source>
         <extracomment>%1: what the period is (Dawn, Noon ...); %2: the prayer's name; its sound alert is off.</extracomment>
-        <translation>%1 / %2 - متوقف</translation>
+        <translation>%1 / ⁨%2⁩ - متوقف</translation>
     </message>
     <message>
         <source>Installed Alerts</source>
@@ -435,7 +435,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;AutoResize Columns</source>
-        <translation>ضبط عرض الأ&amp;عمدة تلقائيًا</translation>
+        <translation>ضبط عرض &amp;الأعمدة تلقائيًا</translation>
     </message>
     <message>
         <source>Gregorian Date</source>
@@ -455,31 +455,31 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Calendar</source>
-        <translation>ال&amp;تقويم</translation>
+        <translation>&amp;التقويم</translation>
     </message>
     <message>
         <source>Show Numbe&amp;rs</source>
-        <translation>إظهار ال&amp;أرقام</translation>
+        <translation>إظهار &amp;الأرقام</translation>
     </message>
     <message>
         <source>Show Secon&amp;ds</source>
-        <translation>إظهار ال&amp;ثواني</translation>
+        <translation>إظهار &amp;الثواني</translation>
     </message>
     <message>
         <source>&amp;Normal View</source>
-        <translation>العرض العا&amp;دي</translation>
+        <translation>العرض &amp;العادي</translation>
     </message>
     <message>
         <source>Show N&amp;umbers</source>
-        <translation>إظهار ال&amp;أرقام</translation>
+        <translation>إظهار &amp;الأرقام</translation>
     </message>
     <message>
         <source>Show S&amp;econds</source>
-        <translation>إظهار ال&amp;ثواني</translation>
+        <translation>إظهار &amp;الثواني</translation>
     </message>
     <message>
         <source>Sho&amp;w Borders</source>
-        <translation>إظهار ال&amp;حواف</translation>
+        <translation>إظهار &amp;الحواف</translation>
     </message>
     <message>
         <source> Control Bar </source>
@@ -495,7 +495,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>Compact &amp;View</source>
-        <translation>العرض ال&amp;مصغّر</translation>
+        <translation>&amp;العرض المصغّر</translation>
     </message>
     <message>
         <source>System default</source>

@@ -145,11 +145,11 @@
     </message>
     <message>
         <source>&amp;East</source>
-        <translation>مش&amp;رق</translation>
+        <translation>&amp;مشرق</translation>
     </message>
     <message>
         <source>&amp;West</source>
-        <translation>م&amp;غرب</translation>
+        <translation>&amp;مغرب</translation>
     </message>
     <message>
         <source>Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)</source>
@@ -273,7 +273,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>ال&amp;رٹ مینیجر</translation>
+        <translation>&amp;الرٹ مینیجر</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -306,12 +306,12 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     <message>
         <source>%1 / %2 - %3</source>
         <extracomment>%1: what the period is (Dawn, Noon ...); %2: the prayer's name; %3: its sound file.</extracomment>
-        <translation>%1 / %2 - %3</translation>
+        <translation>%1 / ⁨%2⁩ - ⁦%3⁩</translation>
     </message>
     <message>
         <source>%1 / %2 - OFF</source>
         <extracomment>%1: what the period is (Dawn, Noon ...); %2: the prayer's name; its sound alert is off.</extracomment>
-        <translation>%1 / %2 - بند</translation>
+        <translation>%1 / ⁨%2⁩ - بند</translation>
     </message>
     <message>
         <source>Installed Alerts</source>
@@ -467,7 +467,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Normal View</source>
-        <translation>عام م&amp;نظر</translation>
+        <translation>عام &amp;منظر</translation>
     </message>
     <message>
         <source>Show N&amp;umbers</source>
