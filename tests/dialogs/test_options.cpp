@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -333,7 +334,7 @@ TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInArabicAndFrench) {
             if (!w->isVisible()) continue;
             auto* label = qobject_cast<QLabel*>(w);
             const bool caption = (label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w) ||
-                                 qobject_cast<QGroupBox*>(w);
+                                 qobject_cast<QGroupBox*>(w) || qobject_cast<QTabBar*>(w);
             if (!caption) continue;
             SCOPED_TRACE(w->objectName().toStdString() + " " + w->metaObject()->className());
             if (auto* b = qobject_cast<QPushButton*>(w))  // the narrow "..." buttons: their text
