@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 
 #include "AppFixture.h"
 #include "CalendarProps.h"
@@ -51,6 +52,26 @@ protected:
         dlg = std::make_unique<frmOptions>(main());
         dlg->show();
         return *dlg;
+    }
+    // Shows every tab of Options, then of Customize (the Alert Manager with a prayer picked), and
+    // hands each to `visit` with a name ("options-0" .. "customize-3").
+    void eachTab(const std::function<void(QDialog& window, const QString& name)>& visit) {
+        frmOptions& d = open();
+        for (int t = 0; t < d.tabOptions->count(); ++t) {
+            d.tabOptions->setCurrentIndex(t);
+            QTest::qWait(20);
+            visit(d, QString("options-%1").arg(t));
+        }
+        d.reject();
+        frmCustomize customize(main());
+        customize.show();
+        for (int t = 0; t < customize.tabCustomize->count(); ++t) {
+            customize.tabCustomize->setCurrentIndex(t);
+            if (t == 3) customize.treAlerts->setCurrentItem(customize.treAlerts->topLevelItem(0)->child(0)->child(1));
+            QTest::qWait(20);
+            visit(customize, QString("customize-%1").arg(t));
+        }
+        dlg.reset();
     }
     std::unique_ptr<frmOptions> dlg;
 };
@@ -302,21 +323,7 @@ TEST_F(OptionsTest, MenuAndToolbarOpenItModally) {
 TEST_F(OptionsTest, ScreenshotsOfTheDialogs) {
     const QString folder = QString(NOORVALE_BIN_DIR) + "/../screenshots";
     QDir().mkpath(folder);
-    frmOptions& d = open();
-    for (int t = 0; t < d.tabOptions->count(); ++t) {
-        d.tabOptions->setCurrentIndex(t);
-        QTest::qWait(20);
-        EXPECT_TRUE(d.grab().save(folder + QString("/options-%1.png").arg(t)));
-    }
-    d.reject();
-    frmCustomize customize(main());
-    customize.show();
-    for (int t = 0; t < customize.tabCustomize->count(); ++t) {
-        customize.tabCustomize->setCurrentIndex(t);
-        if (t == 3) customize.treAlerts->setCurrentItem(customize.treAlerts->topLevelItem(0)->child(0)->child(1));
-        QTest::qWait(20);
-        EXPECT_TRUE(customize.grab().save(folder + QString("/customize-%1.png").arg(t)));
-    }
+    eachTab([&](QDialog& window, const QString& name) { EXPECT_TRUE(window.grab().save(folder + "/" + name + ".png")); });
 }
 
 // Every text of both dialogs stays whole in a language read from right to left and in one with
@@ -325,8 +332,6 @@ TEST_F(OptionsTest, ScreenshotsOfTheDialogs) {
 TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInArabicAndFrench) {
     const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
     auto checkTexts = [](QWidget& window) {
-        window.adjustSize();
-        QTest::qWait(20);
         const QRect screen = window.screen()->availableGeometry();
         EXPECT_LE(window.width(), screen.width());
         EXPECT_LE(window.height(), screen.height());
@@ -352,23 +357,11 @@ TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInArabicAndFrench) {
     for (const std::string language : {"ar", "fr"}) {
         SCOPED_TRACE(language);
         ASSERT_EQ(InstallLanguage(language), language);
-        frmOptions& d = open();
-        EXPECT_EQ(d.layoutDirection(), language == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
-        for (int t = 0; t < d.tabOptions->count(); ++t) {
-            d.tabOptions->setCurrentIndex(t);
-            checkTexts(d);
-            if (!shots.isEmpty()) d.grab().save(shots + QString("/options-%1-%2.png").arg(language.c_str()).arg(t));
-        }
-        d.reject();
-        frmCustomize customize(main());
-        customize.show();
-        for (int t = 0; t < customize.tabCustomize->count(); ++t) {
-            customize.tabCustomize->setCurrentIndex(t);
-            if (t == 3) customize.treAlerts->setCurrentItem(customize.treAlerts->topLevelItem(0)->child(0)->child(1));
-            checkTexts(customize);
-            if (!shots.isEmpty())
-                customize.grab().save(shots + QString("/customize-%1-%2.png").arg(language.c_str()).arg(t));
-        }
-        dlg.reset();
+        eachTab([&](QDialog& window, const QString& name) {
+            SCOPED_TRACE(name.toStdString());
+            EXPECT_EQ(window.layoutDirection(), language == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+            checkTexts(window);
+            if (!shots.isEmpty()) window.grab().save(shots + "/" + name + "-" + language.c_str() + ".png");
+        });
     }
 }
