@@ -326,10 +326,10 @@ TEST_F(OptionsTest, ScreenshotsOfTheDialogs) {
     eachTab([&](QDialog& window, const QString& name) { EXPECT_TRUE(window.grab().save(folder + "/" + name + ".png")); });
 }
 
-// Every text of both dialogs stays whole in a language read from right to left and in one with
-// longer words: no caption is narrower than it needs, none reaches past its window, and the
+// Every text of both dialogs stays whole in each language, those read from right to left and
+// those with longer words: no caption is narrower than it needs, none reaches past its window, and the
 // window fits the screen. NOORVALE_SHOTS=<folder> keeps a picture of each tab.
-TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInArabicAndFrench) {
+TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInEveryLanguage) {
     const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
     auto checkTexts = [](QWidget& window) {
         const QRect screen = window.screen()->availableGeometry();
@@ -354,12 +354,13 @@ TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInArabicAndFrench) {
         ~BackToEnglish() { InstallLanguage("en"); }
     } backToEnglish;
     ASSERT_TRUE(load());
-    for (const std::string language : {"ar", "fr"}) {
+    for (const std::string language : {"ar", "ur", "tr", "id", "fr"}) {
         SCOPED_TRACE(language);
         ASSERT_EQ(InstallLanguage(language), language);
         eachTab([&](QDialog& window, const QString& name) {
             SCOPED_TRACE(name.toStdString());
-            EXPECT_EQ(window.layoutDirection(), language == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+            const bool rightToLeft = language == "ar" || language == "ur";
+            EXPECT_EQ(window.layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
             checkTexts(window);
             if (!shots.isEmpty()) window.grab().save(shots + "/" + name + "-" + language.c_str() + ".png");
         });
