@@ -1,6 +1,7 @@
 #include "Pickers.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -33,7 +34,9 @@ QString qtFilter(const QString& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(';', ' ');
-        out << parts[i].trimmed() + " (" + patterns.trimmed() + ")";
+        // The descriptions are marked where the filters are written, in this file's context.
+        const QByteArray description = parts[i].trimmed().toUtf8();
+        out << QCoreApplication::translate("Pickers", description.constData()) + " (" + patterns.trimmed() + ")";
     }
     return out.join(";;");
 }
@@ -41,12 +44,12 @@ QString qtFilter(const QString& filter) {
 QString ShowOpen(QWidget* owner, const QString& filter) {
     if (openPicker()) return openPicker()(owner, filter);
     // The file must exist, as the dialogs ask.
-    return QFileDialog::getOpenFileName(owner, QStringLiteral("Open"), QString(), qtFilter(filter));
+    return QFileDialog::getOpenFileName(owner, QCoreApplication::translate("Pickers", "Open"), QString(), qtFilter(filter));
 }
 
 std::optional<int32_t> ShowColor(QWidget* owner, int32_t current) {
     if (colorPicker()) return colorPicker()(owner, current);
-    const QColor chosen = QColorDialog::getColor(colorFromRef(current), owner, QStringLiteral("Color"));
+    const QColor chosen = QColorDialog::getColor(colorFromRef(current), owner, QCoreApplication::translate("Pickers", "Color"));
     if (!chosen.isValid()) return std::nullopt;
     return refFromColor(chosen);
 }

@@ -1,6 +1,7 @@
 // The common dialogs of the program: the file-open dialog, the colour dialog and the printer
 // dialog. Each is Qt's own dialog; a test replaces it with a function that gives the answer.
-// Filters are written as "Description|*.a;*.b|Description|*.c", the form the dialogs keep them in.
+// Filters are written as "Description|*.a;*.b|Description|*.c", the form the dialogs keep them in,
+// each description marked with QT_TRANSLATE_NOOP("Pickers", ...).
 #pragma once
 
 #include <QString>
@@ -28,7 +29,7 @@ OpenPicker setOpenPicker(OpenPicker picker);
 ColorPicker setColorPicker(ColorPicker picker);
 PrinterPicker setPrinterPicker(PrinterPicker picker);
 
-// "A|*.x|B|*.y" as Qt writes it: "A (*.x);;B (*.y)".
+// "A|*.x|B|*.y" as Qt writes it: "A (*.x);;B (*.y)", the descriptions in the user's language.
 QString qtFilter(const QString& filter);
 
 }  // namespace nv

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -35,8 +36,20 @@ namespace nv {
 
 namespace {
 
-const char* const kSoundFilter = "All Supported Files|*.wav|Windows Wave Files (*.wav)|*.wav|All Files |*.*";
-const char* const kTimeZones[] = {"Automatic (Windows)", "Manual"};
+// The file dialog shows the descriptions in the user's language (ShowOpen).
+const char* const kSoundFilter = QT_TRANSLATE_NOOP("Pickers", "All Supported Files") "|*.wav|"
+    QT_TRANSLATE_NOOP("Pickers", "Windows Wave Files (*.wav)") "|*.wav|" QT_TRANSLATE_NOOP("Pickers", "All Files") " |*.*";
+// The time-zone modes, stored by their index.
+const char* const kTimeZones[] = {QT_TRANSLATE_NOOP("nv::frmCustomize", "Automatic (Windows)"),
+                                  QT_TRANSLATE_NOOP("nv::frmCustomize", "Manual")};
+
+// A text of the tables and helpers of this file in the user's language.
+QString translated(const char* text) { return QCoreApplication::translate("nv::frmCustomize", text); }
+// A text of a table of the calculator or the settings (marked there in `context`), in the user's
+// language; what is stored or compared stays the table's own text.
+QString translated(const char* context, const std::string& text) {
+    return QCoreApplication::translate(context, text.c_str());
+}
 
 QLineEdit* textBox(const char* name, QWidget* parent, const QString& text = QString()) {
     auto* box = new QLineEdit(text, parent);
@@ -67,9 +80,9 @@ QGroupBox* coordinateFrame(QWidget* parent, const QString& caption, const QStrin
     first = option(firstName, firstCaption, f);
     second = option(secondName, secondCaption, f);
     auto* grid = new QGridLayout(f);
-    grid->addWidget(new QLabel("Degree", f), 0, 0);
+    grid->addWidget(new QLabel(translated(QT_TRANSLATE_NOOP("nv::frmCustomize", "Degree")), f), 0, 0);
     grid->addWidget(degree, 0, 1);
-    grid->addWidget(new QLabel("Minute", f), 1, 0);
+    grid->addWidget(new QLabel(translated(QT_TRANSLATE_NOOP("nv::frmCustomize", "Minute")), f), 1, 0);
     grid->addWidget(minute, 1, 1);
     grid->addWidget(new QLabel(reference, f), 0, 2);
     grid->addWidget(first, 0, 3);
@@ -96,27 +109,32 @@ bool boxOffset(const QLineEdit* box, int32_t& minutes) {
 }
 
 constexpr int kHighestAltitude = 9000;  // metres
-const char* const kHighLatRuleTexts[] = {"None", "Middle of the night", "One-seventh of the night",
-                                         "Twilight angle / 60 of the night"};
+// The high-latitude rules, stored by their index.
+const char* const kHighLatRuleTexts[] = {
+    //: No high-latitude rule.
+    QT_TRANSLATE_NOOP("nv::frmCustomize", "None"), QT_TRANSLATE_NOOP("nv::frmCustomize", "Middle of the night"),
+    QT_TRANSLATE_NOOP("nv::frmCustomize", "One-seventh of the night"),
+    QT_TRANSLATE_NOOP("nv::frmCustomize", "Twilight angle / 60 of the night")};
 
 }  // namespace
 
 frmCustomize::frmCustomize(DialogOwner& owner) : QDialog(owner.OwnerWindow()), owner_(owner) {
     setObjectName("frmCustomize");
-    setWindowTitle("Customize");
+    setWindowTitle(tr("Customize"));
     setModal(true);
 
     tabCustomize = new QTabWidget(this);
     tabCustomize->setObjectName("tabCustomize");
+    tabCustomize->setUsesScrollButtons(false);  // the window widens to show every tab whole
     buildPeriodsTab();
     buildLocationTab();
     buildMethodTab();
     buildAlertsTab();
 
-    cmdOK = new QPushButton("OK", this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("Cancel", this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName("cmdCancel");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -171,30 +189,30 @@ frmCustomize::frmCustomize(DialogOwner& owner) : QDialog(owner.OwnerWindow()), o
 
 void frmCustomize::buildPeriodsTab() {
     auto* page = new QWidget;
-    auto* fra = frame(" Periods/Prayers List ", page, "fraPeriodNames");
+    auto* fra = frame(tr(" Periods/Prayers List "), page, "fraPeriodNames");
     lstPeriods = new QListWidget(fra);
     lstPeriods->setObjectName("lstPeriods");
-    txtPeriodName = textBox("txtPeriodName", fra, "Select a Period from the List");
+    txtPeriodName = textBox("txtPeriodName", fra, tr("Select a Period from the List"));
     auto* grid = new QVBoxLayout(fra);
     grid->addWidget(lstPeriods);
-    grid->addWidget(new QLabel("Period/Prayer Name", fra));
+    grid->addWidget(new QLabel(tr("Period/Prayer Name"), fra));
     grid->addWidget(txtPeriodName);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(fra);
-    tabCustomize->addTab(page, "&Period Names");
+    tabCustomize->addTab(page, tr("&Period Names"));
 }
 
 void frmCustomize::buildLocationTab() {
     auto* page = new QWidget;
-    auto* fra = frame(" Current Location ", page, "fraLocation");
+    auto* fra = frame(tr(" Current Location "), page, "fraLocation");
     txtLocName = textBox("txtLocName", fra);
 
-    QGroupBox* lat = coordinateFrame(fra, " Latitude ", "Equator", txtLatDegree, "txtLatDegree", txtLatMinute,
-                                     "txtLatMinute", optLatNorth, "optLatNorth", "&North", optLatSouth, "optLatSouth",
-                                     "&South");
-    QGroupBox* lon = coordinateFrame(fra, " Longitude ", "Greenwich", txtLonDegree, "txtLonDegree", txtLonMinute,
-                                     "txtLonMinute", optLonEast, "optLonEast", "&East", optLonWest, "optLonWest",
-                                     "&West");
+    QGroupBox* lat = coordinateFrame(fra, tr(" Latitude "), tr("Equator"), txtLatDegree, "txtLatDegree", txtLatMinute,
+                                     "txtLatMinute", optLatNorth, "optLatNorth", tr("&North"), optLatSouth,
+                                     "optLatSouth", tr("&South"));
+    QGroupBox* lon = coordinateFrame(fra, tr(" Longitude "), tr("Greenwich"), txtLonDegree, "txtLonDegree", txtLonMinute,
+                                     "txtLonMinute", optLonEast, "optLonEast", tr("&East"), optLonWest,
+                                     "optLonWest", tr("&West"));
 
     txtAltitude = textBox("txtAltitude", fra, "0");
     cboTimeZone = new QComboBox(fra);
@@ -202,8 +220,8 @@ void frmCustomize::buildLocationTab() {
     cboTimeZone->setMinimumContentsLength(19);
     cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     txtGMT = textBox("txtGMT", fra, "0");
-    txtGMT->setToolTip("Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)");
-    txtAltitude->setToolTip("Height of the place above sea level in metres, 0 to 9000");
+    txtGMT->setToolTip(tr("Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)"));
+    txtAltitude->setToolTip(tr("Height of the place above sea level in metres, 0 to 9000"));
     auto link = [fra](const char* name, const QString& caption) {
         auto* l = new QLabel("<a href=\"#\">" + caption + "</a>", fra);
         l->setObjectName(name);
@@ -211,22 +229,24 @@ void frmCustomize::buildLocationTab() {
         l->setTextInteractionFlags(Qt::NoTextInteraction);
         return l;
     };
-    lblUSAFind = link("lblUSAFind", "USA");
-    lblWorldFind = link("lblWorldFind", "World");
+    //: A link to a gazetteer of places in the United States.
+    lblUSAFind = link("lblUSAFind", tr("USA"));
+    //: A link to a table of the coordinates of the world's cities.
+    lblWorldFind = link("lblWorldFind", tr("World"));
 
     auto* grid = new QGridLayout(fra);
-    grid->addWidget(new QLabel("Location Name", fra), 0, 0);
+    grid->addWidget(new QLabel(tr("Location Name"), fra), 0, 0);
     grid->addWidget(txtLocName, 0, 1, 1, 3);
     grid->addWidget(lat, 1, 0, 1, 2);
     grid->addWidget(lon, 1, 2, 1, 2);
-    grid->addWidget(new QLabel("Altitude (metres)", fra), 2, 0);
+    grid->addWidget(new QLabel(tr("Altitude (metres)"), fra), 2, 0);
     grid->addWidget(txtAltitude, 2, 1);
-    grid->addWidget(new QLabel("Time Zone", fra), 3, 0);
+    grid->addWidget(new QLabel(tr("Time Zone"), fra), 3, 0);
     grid->addWidget(cboTimeZone, 3, 1);
-    grid->addWidget(new QLabel("GMT Offset", fra), 3, 2);
+    grid->addWidget(new QLabel(tr("GMT Offset"), fra), 3, 2);
     grid->addWidget(txtGMT, 3, 3);
     auto* find = new QHBoxLayout;
-    find->addWidget(new QLabel("Not Sure!, Find it Online", fra));
+    find->addWidget(new QLabel(tr("Not Sure!, Find it Online"), fra));
     find->addWidget(lblUSAFind);
     find->addWidget(lblWorldFind);
     find->addStretch();
@@ -234,7 +254,7 @@ void frmCustomize::buildLocationTab() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(fra);
     layout->addStretch();
-    tabCustomize->addTab(page, "&Location");
+    tabCustomize->addTab(page, tr("&Location"));
 }
 
 void frmCustomize::buildMethodTab() {
@@ -248,33 +268,34 @@ void frmCustomize::buildMethodTab() {
         angle = textBox(angleName, f);
         minutes = textBox(minutesName, f);
         auto* form = new QFormLayout(f);
-        form->addRow("Angle of the Sun", angle);
+        form->addRow(tr("Angle of the Sun"), angle);
         form->addRow(minutesCaption, minutes);
         return f;
     };
-    QGroupBox* dawn = pair(" Dawn/Fajr ", txtDawnAngle, "txtDawnAngle", txtDawnMin, "txtDawnMin", "Minutes before Sunrise");
+    QGroupBox* dawn = pair(tr(" Dawn/Fajr "), txtDawnAngle, "txtDawnAngle", txtDawnMin, "txtDawnMin",
+                           tr("Minutes before Sunrise"));
     QGroupBox* night =
-        pair(" Night/Isha ", txtNightAngle, "txtNightAngle", txtNightMin, "txtNightMin", "Minutes After Sunset");
+        pair(tr(" Night/Isha "), txtNightAngle, "txtNightAngle", txtNightMin, "txtNightMin", tr("Minutes After Sunset"));
 
-    auto* asr = frame(" Asr / Afternoon ", page);
-    optShafi = option("optShafi", "&Shafi`i", asr);
-    optHanafi = option("optHanafi", "&Hanafi", asr);
+    auto* asr = frame(tr(" Asr / Afternoon "), page);
+    optShafi = option("optShafi", tr("&Shafi`i"), asr);
+    optHanafi = option("optHanafi", tr("&Hanafi"), asr);
     auto* asrRow = new QHBoxLayout(asr);
-    asrRow->addWidget(new QLabel("Juristic Method", asr));
+    asrRow->addWidget(new QLabel(tr("Juristic Method"), asr));
     asrRow->addWidget(optShafi);
     asrRow->addWidget(optHanafi);
     asrRow->addStretch();
 
     cboAuthority = new QComboBox(page);
     cboAuthority->setObjectName("cboAuthority");
-    cboAuthority->addItem(QStringLiteral("Pick an authority…"));
-    for (const Authority& a : kAuthorities) cboAuthority->addItem(QString::fromUtf8(a.name));
-    cboAuthority->setToolTip("Fill the custom method with the parameters of an authority's published timetables");
+    cboAuthority->addItem(tr("Pick an authority…"));
+    for (const Authority& a : kAuthorities) cboAuthority->addItem(translated("Authorities", a.name));
+    cboAuthority->setToolTip(tr("Fill the custom method with the parameters of an authority's published timetables"));
     lblAuthority = new QLabel(page);
     lblAuthority->setObjectName("lblAuthority");
     lblAuthority->setWordWrap(true);
 
-    auto* adjust = frame(" Adjustments (minutes) ", page, "fraAdjust");
+    auto* adjust = frame(tr(" Adjustments (minutes) "), page, "fraAdjust");
     auto* adjustGrid = new QGridLayout(adjust);
     for (int p = 0; p < 6; ++p) {
         QSpinBox*& box = spnAdjust[static_cast<size_t>(p)];
@@ -282,7 +303,9 @@ void frmCustomize::buildMethodTab() {
         box->setObjectName(QString("spnAdjust%1").arg(p + 1));
         box->setRange(-kMaxAdjustment, kMaxAdjustment);
         const std::string& name = PeriodNames[static_cast<size_t>(p)];
-        auto* label = new QLabel(QString::fromStdString(name.empty() ? kPeriodNames[static_cast<size_t>(p)] : name), adjust);
+        auto* label = new QLabel(name.empty() ? translated("CalendarRows", kPeriodNames[static_cast<size_t>(p)])
+                                              : QString::fromStdString(name),
+                                 adjust);
         label->setBuddy(box);
         adjustGrid->addWidget(label, p / 3, (p % 3) * 2);
         adjustGrid->addWidget(box, p / 3, (p % 3) * 2 + 1);
@@ -291,11 +314,11 @@ void frmCustomize::buildMethodTab() {
     txtSafetyMin = textBox("txtSafetyMin", page);
     cboHighLat = new QComboBox(page);
     cboHighLat->setObjectName("cboHighLat");
-    for (const char* rule : kHighLatRuleTexts) cboHighLat->addItem(rule);
-    cboHighLat->setToolTip("Where the sun does not sink to the Fajr or Isha angle, or does not set or rise,\n"
-                           "keep Fajr and Isha within this part of the night (sunset to sunrise).");
+    for (const char* rule : kHighLatRuleTexts) cboHighLat->addItem(translated(rule));
+    cboHighLat->setToolTip(tr("Where the sun does not sink to the Fajr or Isha angle, or does not set or rise,\n"
+                              "keep Fajr and Isha within this part of the night (sunset to sunrise)."));
     auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel("Select a Method", page), 0, 0);
+    grid->addWidget(new QLabel(tr("Select a Method"), page), 0, 0);
     grid->addWidget(cboCalcMethod, 0, 1);
     grid->addWidget(cboAuthority, 1, 1);
     grid->addWidget(lblAuthority, 2, 0, 1, 2);
@@ -304,27 +327,27 @@ void frmCustomize::buildMethodTab() {
     grid->addWidget(asr, 4, 0, 1, 2);
     grid->addWidget(adjust, 5, 0, 1, 2);
     auto* margin = new QHBoxLayout;
-    margin->addWidget(new QLabel("Margin of Safety Minutes", page));
+    margin->addWidget(new QLabel(tr("Margin of Safety Minutes"), page));
     margin->addWidget(txtSafetyMin);
     margin->addStretch();
     grid->addLayout(margin, 6, 0, 1, 2);
     auto* highLat = new QHBoxLayout;
-    highLat->addWidget(new QLabel("High Latitudes", page));
+    highLat->addWidget(new QLabel(tr("High Latitudes"), page));
     highLat->addWidget(cboHighLat);
     highLat->addStretch();
     grid->addLayout(highLat, 7, 0, 1, 2);
     grid->setRowStretch(8, 1);
-    tabCustomize->addTab(page, "&Calculation Method");
+    tabCustomize->addTab(page, tr("&Calculation Method"));
 }
 
 void frmCustomize::buildAlertsTab() {
     auto* page = new QWidget;
-    auto* fra = frame(" Daily Defaults ", page);
+    auto* fra = frame(tr(" Daily Defaults "), page);
     treAlerts = new QTreeWidget(fra);
     treAlerts->setObjectName("treAlerts");
     treAlerts->setHeaderHidden(true);
     fraAlertProp = frame(QString(), fra, "fraAlertProp");
-    cmdSound = new QPushButton("Chan&ge...", fraAlertProp);
+    cmdSound = new QPushButton(tr("Chan&ge..."), fraAlertProp);
     cmdSound->setObjectName("cmdSound");
     auto* prop = new QHBoxLayout(fraAlertProp);
     prop->addStretch();
@@ -334,7 +357,7 @@ void frmCustomize::buildAlertsTab() {
     inner->addWidget(fraAlertProp);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(fra);
-    tabCustomize->addTab(page, "&Alert Manager");
+    tabCustomize->addTab(page, tr("&Alert Manager"));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -358,7 +381,7 @@ void frmCustomize::Form_Load() {
         for (int p = 0; p < 6; ++p) {
             periods_[p][0] = QString::fromStdString(PeriodNameTable[1][p]);
             periods_[p][1] = QString::fromStdString(PeriodNames[p]);
-            lstPeriods->addItem(periods_[p][0]);
+            lstPeriods->addItem(translated("CalendarRows", PeriodNameTable[1][p]));
         }
         lstPeriods->setCurrentRow(-1);
     });
@@ -370,7 +393,7 @@ void frmCustomize::Form_Load() {
         {
             const QSignalBlocker block(cboTimeZone);
             cboTimeZone->clear();
-            for (const char* zone : kTimeZones) cboTimeZone->addItem(zone);
+            for (const char* zone : kTimeZones) cboTimeZone->addItem(translated(zone));
             cboTimeZone->setCurrentIndex(TZMode);
         }
         cboTimeZone_Click();
@@ -390,7 +413,7 @@ void frmCustomize::Form_Load() {
         {
             const QSignalBlocker block(cboCalcMethod);
             cboCalcMethod->clear();
-            for (const CalcMethodPreset& m : kCalcMethods) cboCalcMethod->addItem(m.name);
+            for (const CalcMethodPreset& m : kCalcMethods) cboCalcMethod->addItem(translated("clsPrayTime", m.name));
             cboCalcMethod->setCurrentIndex(CalcMethod);
         }
         cboCalcMethod_Click();
@@ -491,10 +514,14 @@ void frmCustomize::cboAuthority_Click() {
 // shows (a Maghrib angle, the Ramadan Isha); hidden when there is nothing to say.
 void frmCustomize::ShowAuthority() {
     QStringList parts;
-    if (!authority_.empty()) parts << "Following " + QString::fromStdString(authority_);
-    if (sunsetAngle_ != 0) parts << "Maghrib at " + numberText(sunsetAngle_) + "° below the horizon";
-    if (ramadanMinutes_ != 0) parts << "Isha " + numberText(ramadanMinutes_) + " minutes after Maghrib in Ramadan";
-    lblAuthority->setText(parts.join("; "));
+    //: %1: the name of a religious authority whose timetables the custom method follows.
+    if (!authority_.empty()) parts << tr("Following %1").arg(translated("Authorities", authority_));
+    //: %1: an angle in degrees.
+    if (sunsetAngle_ != 0) parts << tr("Maghrib at %1° below the horizon").arg(numberText(sunsetAngle_));
+    //: %1: a number of minutes.
+    if (ramadanMinutes_ != 0) parts << tr("Isha %1 minutes after Maghrib in Ramadan").arg(numberText(ramadanMinutes_));
+    //: Between the parts of the authority's description.
+    lblAuthority->setText(parts.join(tr("; ")));
     lblAuthority->setVisible(!parts.isEmpty());
 }
 
@@ -535,7 +562,7 @@ void frmCustomize::ValidateNumber(QLineEdit* box) {
     if (!r) return;
     const double v = val(text(box));
     if (v >= r->low && v <= r->high) return;
-    MsgBox(QStringLiteral("Value must be between %1 and %2, please try again.").arg(r->low).arg(r->high),
+    MsgBox(tr("Value must be between %1 and %2, please try again.").arg(QString::number(r->low), QString::number(r->high)),
            vbInformation);
     box->setText(r->replacement >= 0 ? QString::number(r->replacement) : QString::number(v < r->low ? r->low : r->high));
 }
@@ -543,7 +570,7 @@ void frmCustomize::ValidateNumber(QLineEdit* box) {
 void frmCustomize::txtGMT_Validate() {
     int32_t minutes = 0;
     if (!txtGMT->isEnabled() || boxOffset(txtGMT, minutes)) return;
-    MsgBox(QStringLiteral("Value must be between -12:00 and +14:00, please try again."), vbInformation);
+    MsgBox(tr("Value must be between -12:00 and +14:00, please try again."), vbInformation);
     txtGMT->setText(offsetBoxText(PrayTime().GMTOffsetMinutes()));
 }
 
@@ -571,17 +598,20 @@ bool frmCustomize::eventFilter(QObject* watched, QEvent* event) {
 
 QString frmCustomize::AlertNodeText(int alert) const {
     const int p = AlertToPeriod(static_cast<int16_t>(alert)) - 1;
-    const QString name = periods_[p][0] + " / " + periods_[p][1];
-    return switches_[alert - 1].sound ? name + " - " + sounds_[alert - 1] : name + " - OFF";
+    const QString description = translated("CalendarRows", periods_[p][0].toStdString());
+    //: %1: what the period is (Dawn, Noon ...); %2: the prayer's name; %3: its sound file.
+    if (switches_[alert - 1].sound) return tr("%1 / %2 - %3").arg(description, periods_[p][1], sounds_[alert - 1]);
+    //: %1: what the period is (Dawn, Noon ...); %2: the prayer's name; its sound alert is off.
+    return tr("%1 / %2 - OFF").arg(description, periods_[p][1]);
 }
 
 void frmCustomize::BuildAlertTree() {
     treAlerts->clear();
-    auto* root = new QTreeWidgetItem(treAlerts, QStringList{"Installed Alerts"});
+    auto* root = new QTreeWidgetItem(treAlerts, QStringList{tr("Installed Alerts")});
     root->setIcon(0, owner_.TreeImage("BELL"));
     root->setExpanded(true);
     const AlertKind& kindRow = AlertKinds[0];
-    auto* kind = new QTreeWidgetItem(root, QStringList{QString::fromStdString(kindRow.name)});
+    auto* kind = new QTreeWidgetItem(root, QStringList{translated("modNoorvale", kindRow.name)});
     kind->setIcon(0, owner_.TreeImage(QString::fromStdString(kindRow.imageKey)));
     for (int a = 1; a <= 5; ++a) {
         auto* node = new QTreeWidgetItem(kind, QStringList{AlertNodeText(a)});
@@ -620,8 +650,7 @@ void frmCustomize::cmdSound_Click() {
     if (tag < 1 || tag > 5) return;  // no prayer selected
     const QString file = ShowOpen(this, kSoundFilter);
     if (!file.trimmed().isEmpty()) sounds_[tag - 1] = file;
-    const int p = AlertToPeriod(static_cast<int16_t>(tag)) - 1;
-    node->setText(0, periods_[p][0] + " / " + periods_[p][1] + " - " + sounds_[tag - 1]);
+    node->setText(0, AlertNodeText(tag));
     if (treAlerts->isVisible()) treAlerts->setFocus();
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFocusEvent>
 #include <QFrame>
@@ -29,6 +30,7 @@
 #include "DesktopNotice.h"
 #include "DialogOwner.h"
 #include "KeyFilter.h"
+#include "Language.h"
 #include "FormatDate.h"
 #include "Pickers.h"
 #include "QtMsgBox.h"
@@ -43,11 +45,28 @@ namespace nv {
 
 namespace {
 
+// The file dialog shows the descriptions in the user's language (ShowOpen).
 const char* const kPictureFilter =
-    "All Supported Files|*.bmp;*.jpg;*.gif;*.wmf;*.emf;*.jpe|Windows Bitmap (*.bmp)|*.bmp|Joint Photographic Experts "
-    "Group (*.jpg)|*.jpg|Graphics Interchange Format (*.gif)|*.gif|Icon Files (*.ico)|*.ico|Cursors (*.cur)|*.cur|"
-    "Windows Metafiles (*.wmf)|*.wmf;*.emf|Enhanced Metafiles (*.emf)|*.emf|All Files |*.*";
-const char* const kViews[] = {"Normal View", "Compact View", "System Tray only", "Last View Used"};
+    QT_TRANSLATE_NOOP("Pickers", "All Supported Files") "|*.bmp;*.jpg;*.gif;*.wmf;*.emf;*.jpe|"
+    QT_TRANSLATE_NOOP("Pickers", "Windows Bitmap (*.bmp)") "|*.bmp|"
+    QT_TRANSLATE_NOOP("Pickers", "Joint Photographic Experts Group (*.jpg)") "|*.jpg|"
+    QT_TRANSLATE_NOOP("Pickers", "Graphics Interchange Format (*.gif)") "|*.gif|"
+    QT_TRANSLATE_NOOP("Pickers", "Icon Files (*.ico)") "|*.ico|"
+    QT_TRANSLATE_NOOP("Pickers", "Cursors (*.cur)") "|*.cur|"
+    QT_TRANSLATE_NOOP("Pickers", "Windows Metafiles (*.wmf)") "|*.wmf;*.emf|"
+    QT_TRANSLATE_NOOP("Pickers", "Enhanced Metafiles (*.emf)") "|*.emf|"
+    QT_TRANSLATE_NOOP("Pickers", "All Files") " |*.*";
+// The start-up views, stored by their index.
+const char* const kViews[] = {QT_TRANSLATE_NOOP("nv::frmOptions", "Normal View"),
+                              QT_TRANSLATE_NOOP("nv::frmOptions", "Compact View"),
+                              QT_TRANSLATE_NOOP("nv::frmOptions", "System Tray only"),
+                              QT_TRANSLATE_NOOP("nv::frmOptions", "Last View Used")};
+// The control bar's places, stored by their index.
+const char* const kPositions[] = {QT_TRANSLATE_NOOP("nv::frmOptions", "Top"),
+                                  QT_TRANSLATE_NOOP("nv::frmOptions", "Bottom")};
+
+// A text of the tables above, or of the helpers below, in the user's language.
+QString translated(const char* text) { return QCoreApplication::translate("nv::frmOptions", text); }
 constexpr int32_t kMaxUpdateDays = 90;
 
 std::string startupKey() { return std::string(kNoorvaleKey) + "\\System\\Startup"; }
@@ -112,17 +131,17 @@ struct ClockBox {
 ClockBox clockFrame(QWidget* page, const std::array<const char*, 8>& names, const QString& numbersCaption,
                     const QString& secondsCaption) {
     ClockBox c{};
-    c.frame = new QGroupBox(" Clock Settings ", page);
+    c.frame = new QGroupBox(translated(QT_TRANSLATE_NOOP("nv::frmOptions", " Clock Settings ")), page);
     c.grid = new QGridLayout(c.frame);
     c.back = swatch(names[0], c.frame);
     c.cmdBack = button(names[1], "...", c.frame);
-    colorRow(c.grid, 0, "Background Color", c.back, c.cmdBack);
+    colorRow(c.grid, 0, translated(QT_TRANSLATE_NOOP("nv::frmOptions", "Background Color")), c.back, c.cmdBack);
     c.border = swatch(names[2], c.frame);
     c.cmdBorder = button(names[3], "...", c.frame);
-    colorRow(c.grid, 1, "Hands Color", c.border, c.cmdBorder);
+    colorRow(c.grid, 1, translated(QT_TRANSLATE_NOOP("nv::frmOptions", "Hands Color")), c.border, c.cmdBorder);
     c.picture = textBox(names[4], c.frame);
-    c.cmdPicture = button(names[5], "&Browse...", c.frame);
-    c.grid->addWidget(new QLabel("Background Picture", c.frame), 2, 0);
+    c.cmdPicture = button(names[5], translated(QT_TRANSLATE_NOOP("nv::frmOptions", "&Browse...")), c.frame);
+    c.grid->addWidget(new QLabel(translated(QT_TRANSLATE_NOOP("nv::frmOptions", "Background Picture")), c.frame), 2, 0);
     c.grid->addWidget(c.picture, 2, 1, 1, 2);
     c.grid->addWidget(c.cmdPicture, 2, 3);
     c.numbers = check(names[6], numbersCaption, c.frame);
@@ -154,18 +173,19 @@ int32_t frmOptions::SwatchColor(const QFrame* s) { return s->property("Color").t
 
 frmOptions::frmOptions(DialogOwner& owner) : QDialog(owner.OwnerWindow()), owner_(owner) {
     setObjectName("frmOptions");
-    setWindowTitle("Options");
+    setWindowTitle(tr("Options"));
     setModal(true);
     tabOptions = new QTabWidget(this);
     tabOptions->setObjectName("tabOptions");
+    tabOptions->setUsesScrollButtons(false);  // the window widens to show every tab whole
     buildGeneralTab();
     buildCalendarTab();
     buildNormalTab();
     buildCompactTab();
 
-    cmdOK = button("cmdOK", "OK", this);
+    cmdOK = button("cmdOK", tr("OK"), this);
     cmdOK->setDefault(true);
-    cmdCancel = button("cmdCancel", "Cancel", this);
+    cmdCancel = button("cmdCancel", tr("Cancel"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdOK);
@@ -205,17 +225,18 @@ frmOptions::frmOptions(DialogOwner& owner) : QDialog(owner.OwnerWindow()), owner
 
 void frmOptions::buildGeneralTab() {
     auto* page = new QWidget;
-    auto* startup = new QGroupBox(" Startup Options ", page);
+    auto* startup = new QGroupBox(tr(" Startup Options "), page);
     cboView = combo("cboView", startup);
     auto* startupRow = new QHBoxLayout(startup);
-    startupRow->addWidget(new QLabel("Startup View", startup));
+    startupRow->addWidget(new QLabel(tr("Startup View"), startup));
     startupRow->addWidget(cboView);
     startupRow->addStretch();
 
-    auto* updates = new QGroupBox(" Program Updates (requires an Internet connection) ", page);
-    optUpdDisable = new QRadioButton("No thanks, I will manually update the program", updates);
+    auto* updates = new QGroupBox(tr(" Program Updates (requires an Internet connection) "), page);
+    optUpdDisable = new QRadioButton(tr("No thanks, I will manually update the program"), updates);
     optUpdDisable->setObjectName("optUpdDisable");
-    optUpdReminder = new QRadioButton("Yes, Please remind me every", updates);
+    //: Followed by a box with the number of days and the word "days".
+    optUpdReminder = new QRadioButton(tr("Yes, Please remind me every"), updates);
     optUpdReminder->setObjectName("optUpdReminder");
     txtUpdDays = textBox("txtUpdDays", updates);
     txtUpdDays->setMaximumWidth(50);
@@ -223,54 +244,72 @@ void frmOptions::buildGeneralTab() {
     grid->addWidget(optUpdDisable, 0, 0, 1, 3);
     grid->addWidget(optUpdReminder, 1, 0);
     grid->addWidget(txtUpdDays, 1, 1);
-    grid->addWidget(new QLabel("days", updates), 1, 2);
+    grid->addWidget(new QLabel(tr("days"), updates), 1, 2);
     grid->setColumnStretch(3, 1);
 
-    auto* alerts = new QGroupBox(" Alerts ", page);
-    chkDesktopNotice = new QCheckBox("Show a desktop notification at each prayer", alerts);
+    auto* alerts = new QGroupBox(tr(" Alerts "), page);
+    chkDesktopNotice = new QCheckBox(tr("Show a desktop notification at each prayer"), alerts);
     chkDesktopNotice->setObjectName("chkDesktopNotice");
     (new QVBoxLayout(alerts))->addWidget(chkDesktopNotice);
+
+    // The language: the session's, or one of the catalogues, in its own name; a pick applies from
+    // the next start.
+    auto* language = new QGroupBox(tr(" Language "), page);
+    cboLanguage = combo("cboLanguage", language);
+    auto* languageLabel = new QLabel(tr("Language:"), language);
+    languageLabel->setBuddy(cboLanguage);
+    auto* languageNote = new QLabel(tr("The language changes the next time Noorvale starts."), language);
+    languageNote->setObjectName("lblLanguageNote");
+    languageNote->setWordWrap(true);
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(cboLanguage);
+    languageRow->addStretch();
+    auto* languageBox = new QVBoxLayout(language);
+    languageBox->addLayout(languageRow);
+    languageBox->addWidget(languageNote);
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(startup);
     layout->addWidget(updates);
     layout->addWidget(alerts);
+    layout->addWidget(language);
     layout->addStretch();
-    tabOptions->addTab(page, "&General");
+    tabOptions->addTab(page, tr("&General"));
 }
 
 void frmOptions::buildCalendarTab() {
     auto* page = new QWidget;
-    auto* fra = new QGroupBox(" Calendar Settings ", page);
+    auto* fra = new QGroupBox(tr(" Calendar Settings "), page);
     cboDate = combo("cboDate", fra);
     cboHijri = combo("cboHijri", fra);
     cboTime = combo("cboTime", fra);
     picMarkColor = swatch("picMarkColor", fra);
     cmdColorPicker = button("cmdColorPicker", "...", fra);
-    chkGridlines = check("chkGridlines", "Show Grid&lines", fra);
-    chkAutoResize = check("chkAutoResize", "&AutoResize Columns", fra);
+    chkGridlines = check("chkGridlines", tr("Show Grid&lines"), fra);
+    chkAutoResize = check("chkAutoResize", tr("&AutoResize Columns"), fra);
     auto* grid = new QGridLayout(fra);
-    grid->addWidget(new QLabel("Gregorian Date", fra), 0, 0);
+    grid->addWidget(new QLabel(tr("Gregorian Date"), fra), 0, 0);
     grid->addWidget(cboDate, 0, 1, 1, 2);
-    grid->addWidget(new QLabel("Hijri Date", fra), 1, 0);
+    grid->addWidget(new QLabel(tr("Hijri Date"), fra), 1, 0);
     grid->addWidget(cboHijri, 1, 1, 1, 2);
-    grid->addWidget(new QLabel("Time", fra), 2, 0);
+    grid->addWidget(new QLabel(tr("Time"), fra), 2, 0);
     grid->addWidget(cboTime, 2, 1, 1, 2);
-    colorRow(grid, 3, "Highlight Color", picMarkColor, cmdColorPicker);
+    colorRow(grid, 3, tr("Highlight Color"), picMarkColor, cmdColorPicker);
     grid->addWidget(chkGridlines, 4, 0, 1, 3);
     grid->addWidget(chkAutoResize, 5, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(fra);
     layout->addStretch();
-    tabOptions->addTab(page, "&Calendar");
+    tabOptions->addTab(page, tr("&Calendar"));
 }
 
 void frmOptions::buildNormalTab() {
     auto* page = new QWidget;
     const ClockBox c = clockFrame(page, {"picNormalBack", "cmdNormalBack", "picNormalBorder", "cmdNormalBorder",
                                          "txtNormalPic", "cmdNormalPic", "chkNormalNumbers", "chkNormalSeconds"},
-                                  "Show Numbe&rs", "Show Secon&ds");
+                                  tr("Show Numbe&rs"), tr("Show Secon&ds"));
     picNormalBack = c.back, cmdNormalBack = c.cmdBack, picNormalBorder = c.border, cmdNormalBorder = c.cmdBorder;
     txtNormalPic = c.picture, cmdNormalPic = c.cmdPicture, chkNormalNumbers = c.numbers, chkNormalSeconds = c.seconds;
     c.grid->addWidget(chkNormalNumbers, 3, 0, 1, 2);
@@ -278,18 +317,18 @@ void frmOptions::buildNormalTab() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(c.frame);
     layout->addStretch();
-    tabOptions->addTab(page, "&Normal View");
+    tabOptions->addTab(page, tr("&Normal View"));
 }
 
 void frmOptions::buildCompactTab() {
     auto* page = new QWidget;
     const ClockBox c = clockFrame(page, {"picCompactBack", "cmdCompactBack", "picCompactBorder", "cmdCompactHand",
                                          "txtCompactPic", "cmdCompactPic", "chkCompactNumbers", "chkCompactSeconds"},
-                                  "Show N&umbers", "Show S&econds");
+                                  tr("Show N&umbers"), tr("Show S&econds"));
     picCompactBack = c.back, cmdCompactBack = c.cmdBack, picCompactBorder = c.border, cmdCompactHand = c.cmdBorder;
     txtCompactPic = c.picture, cmdCompactPic = c.cmdPicture, chkCompactNumbers = c.numbers;
     chkCompactSeconds = c.seconds;
-    chkCompactBorders = check("chkCompactBorders", "Sho&w Borders", c.frame);
+    chkCompactBorders = check("chkCompactBorders", tr("Sho&w Borders"), c.frame);
     auto* checks = new QHBoxLayout;
     checks->addWidget(chkCompactNumbers);
     checks->addWidget(chkCompactSeconds);
@@ -297,16 +336,16 @@ void frmOptions::buildCompactTab() {
     checks->addStretch();
     c.grid->addLayout(checks, 3, 0, 1, 4);
 
-    auto* bar = new QGroupBox(" Control Bar ", page);
+    auto* bar = new QGroupBox(tr(" Control Bar "), page);
     auto* barGrid = new QGridLayout(bar);
     picPosBack = swatch("picPosBack", bar);
     cmdPosBack = button("cmdPosBack", "...", bar);
-    colorRow(barGrid, 0, "Background Color", picPosBack, cmdPosBack);
+    colorRow(barGrid, 0, tr("Background Color"), picPosBack, cmdPosBack);
     picPosFore = swatch("picPosFore", bar);
     cmdPosFore = button("cmdPosFore", "...", bar);
-    colorRow(barGrid, 1, "Foreground Color", picPosFore, cmdPosFore);
+    colorRow(barGrid, 1, tr("Foreground Color"), picPosFore, cmdPosFore);
     cboPosition = combo("cboPosition", bar);
-    barGrid->addWidget(new QLabel("Position", bar), 2, 0);
+    barGrid->addWidget(new QLabel(tr("Position"), bar), 2, 0);
     barGrid->addWidget(cboPosition, 2, 1, 1, 2, Qt::AlignLeft);
     barGrid->setColumnStretch(2, 1);
 
@@ -314,7 +353,7 @@ void frmOptions::buildCompactTab() {
     layout->addWidget(c.frame);
     layout->addWidget(bar);
     layout->addStretch();
-    tabOptions->addTab(page, "Compact &View");
+    tabOptions->addTab(page, tr("Compact &View"));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -330,17 +369,26 @@ void frmOptions::Form_Load() {
     for (const char* f : kGregorianDateFormats) dateFormats_ << f;
     for (const char* f : kHijriDateFormats) hijriFormats_ << f;
     for (const char* f : kTimeFormats) timeFormats_ << f;
-    positions_ = QStringList{"Top", "Bottom"};
 
     // General.
     resumeNext([&] {
-        for (const char* v : kViews) cboView->addItem(v);
+        for (const char* v : kViews) cboView->addItem(translated(v));
         int32_t view = 1;
         resumeNext([&] { view = ReadRegValue(HKEY_CURRENT_USER, startupKey(), "DefaultView", 1).toLong(); });
         if (view < 0 || view > 3) view = 0;
         cboView->setCurrentIndex(view);
     });
     resumeNext([&] { chkDesktopNotice->setChecked(LoadDesktopNotice()); });
+    resumeNext([&] {
+        cboLanguage->addItem(tr("System default"));
+        const std::string stored = StoredLanguage();
+        int picked = 0;  // a code without a catalogue counts as none
+        for (size_t i = 0; i < Languages().size(); ++i) {
+            cboLanguage->addItem(Languages()[i].name);
+            if (stored == Languages()[i].code) picked = static_cast<int>(i) + 1;
+        }
+        cboLanguage->setCurrentIndex(picked);
+    });
     resumeNext([&] {
         const int32_t days = owner_.UpdateDays();
         txtUpdDays->setText(days >= 0 && days <= kMaxUpdateDays ? QString::number(days) : "14");
@@ -388,7 +436,7 @@ void frmOptions::Form_Load() {
 
     // Compact view.
     resumeNext([&] {
-        for (const QString& p : positions_) cboPosition->addItem(p);
+        for (const char* p : kPositions) cboPosition->addItem(translated(p));
         frmCompact* compact = owner_.Compact();
         if (!compact) return;
         const Clock& clock = *compact->picSmClock;
@@ -409,7 +457,7 @@ void frmOptions::Form_Load() {
 
 void frmOptions::txtUpdDays_Validate() {
     if (val(txtUpdDays->text().toStdString()) > kMaxUpdateDays) {
-        MsgBox("The number of days can not exceed " + QString::number(kMaxUpdateDays) + " days", vbInformation);
+        MsgBox(tr("The number of days can not exceed %1 days").arg(kMaxUpdateDays), vbInformation);
         txtUpdDays->setText("14");
     }
 }
@@ -457,6 +505,10 @@ void frmOptions::cmdOK_Click() {
     resumeNext([&] { cal.autoResize = chkAutoResize->isChecked(); });
     resumeNext([&] { WriteRegLong(HKEY_CURRENT_USER, startupKey(), "DefaultView", cboView->currentIndex()); });
     resumeNext([&] { SaveDesktopNotice(chkDesktopNotice->isChecked()); });
+    resumeNext([&] {
+        const int picked = cboLanguage->currentIndex();
+        SaveLanguage(picked >= 1 ? Languages().at(static_cast<size_t>(picked - 1)).code : "");
+    });
     resumeNext([&] { owner_.SaveCalProp(); });
 
     // The main clock.

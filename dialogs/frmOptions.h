@@ -1,13 +1,14 @@
 // frmOptions: the modal "Options" dialog for the display and update options: the view shown at
-// start-up, the update reminder, the calendar's date, Hijri-date and time formats, its highlight
-// colour, grid lines and column auto-sizing, and the look of the two analog clocks with the
-// compact window's control bar. OK applies the values to the running windows and has each window
-// save its own; Cancel or closing the window discards them.
+// start-up, the update reminder, the desktop notice, the language (from the next start), the
+// calendar's date, Hijri-date and time formats, its highlight colour, grid lines and column
+// auto-sizing, and the look of the two analog clocks with the compact window's control bar. OK
+// applies the values to the running windows and has each window save its own; Cancel or closing
+// the window discards them.
 //
 // Every control carries its name as its objectName (tabOptions, cboView, optUpdDisable,
-// optUpdReminder, txtUpdDays, cboDate, cboHijri, cboTime, picMarkColor, cmdColorPicker,
-// chkGridlines, chkAutoResize, picNormalBack ... cboPosition, cmdOK, cmdCancel). The colour
-// swatches hold their colour (a COLORREF number) as the property "Color".
+// optUpdReminder, txtUpdDays, chkDesktopNotice, cboLanguage, cboDate, cboHijri, cboTime,
+// picMarkColor, cmdColorPicker, chkGridlines, chkAutoResize, picNormalBack ... cboPosition, cmdOK,
+// cmdCancel). The colour swatches hold their colour (a COLORREF number) as the property "Color".
 #pragma once
 
 #include <QDialog>
@@ -44,6 +45,7 @@ public:
     QRadioButton* optUpdReminder = nullptr;
     QLineEdit* txtUpdDays = nullptr;
     QCheckBox* chkDesktopNotice = nullptr;
+    QComboBox* cboLanguage = nullptr;  // item 0 "System default", then Languages() in their own names
     QComboBox* cboDate = nullptr;
     QComboBox* cboHijri = nullptr;
     QComboBox* cboTime = nullptr;
@@ -94,7 +96,7 @@ private:
     QString PickPicture();
 
     DialogOwner& owner_;
-    QStringList dateFormats_, hijriFormats_, timeFormats_, positions_;
+    QStringList dateFormats_, hijriFormats_, timeFormats_;
 };
 
 }  // namespace nv

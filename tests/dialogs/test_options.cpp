@@ -1,23 +1,29 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <functional>
 
 #include "AppFixture.h"
 #include "CalendarProps.h"
 #include "Clock.h"
 #include "DialogRunner.h"
+#include "Language.h"
 #include "NoorvaleMain.h"
 #include "frmCompact.h"
 #include "frmMain.h"
@@ -46,6 +52,26 @@ protected:
         dlg = std::make_unique<frmOptions>(main());
         dlg->show();
         return *dlg;
+    }
+    // Shows every tab of Options, then of Customize (the Alert Manager with a prayer picked), and
+    // hands each to `visit` with a name ("options-0" .. "customize-3").
+    void eachTab(const std::function<void(QDialog& window, const QString& name)>& visit) {
+        frmOptions& d = open();
+        for (int t = 0; t < d.tabOptions->count(); ++t) {
+            d.tabOptions->setCurrentIndex(t);
+            QTest::qWait(20);
+            visit(d, QString("options-%1").arg(t));
+        }
+        d.reject();
+        frmCustomize customize(main());
+        customize.show();
+        for (int t = 0; t < customize.tabCustomize->count(); ++t) {
+            customize.tabCustomize->setCurrentIndex(t);
+            if (t == 3) customize.treAlerts->setCurrentItem(customize.treAlerts->topLevelItem(0)->child(0)->child(1));
+            QTest::qWait(20);
+            visit(customize, QString("customize-%1").arg(t));
+        }
+        dlg.reset();
     }
     std::unique_ptr<frmOptions> dlg;
 };
@@ -84,6 +110,42 @@ TEST_F(OptionsTest, TheDesktopNoticeIsOnUntilSwitchedOff) {
     dlg->chkDesktopNotice->setChecked(true);
     dlg->cmdCancel->click();
     EXPECT_EQ(storedLong("\\Options\\Alerts", "DesktopNotice"), 0);
+}
+
+TEST_F(OptionsTest, TheLanguageShowsTheStoredPickAndOnlyOkStoresANewOne) {
+    const QStringList shown{"System default", "English", "العربية", "اردو", "Türkçe", "Bahasa Indonesia", "Français"};
+    struct Case {
+        const char* stored;  // nullptr: none stored
+        const char* shownAtLoad;
+        const char* picked;
+        bool ok;
+        const char* storedAfter;
+    };
+    const Case cases[] = {
+        {nullptr, "System default", "العربية", true, "ar"},
+        {"fr", "Français", "System default", true, ""},
+        {"xx", "System default", "Türkçe", true, "tr"},  // a code without a catalogue
+        {"ur", "اردو", "English", true, "en"},
+        {"", "System default", "Bahasa Indonesia", true, "id"},
+        {"id", "Bahasa Indonesia", "Français", false, "id"},
+        {"xx", "System default", "اردو", false, "xx"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.stored ? c.stored : "(none)") + " -> " + c.picked);
+        if (c.stored) SaveLanguage(c.stored);
+        frmOptions& d = open();
+        QStringList items;
+        for (int i = 0; i < d.cboLanguage->count(); ++i) items << d.cboLanguage->itemText(i);
+        EXPECT_EQ(items, shown);
+        EXPECT_EQ(d.cboLanguage->currentText(), c.shownAtLoad);
+        d.cboLanguage->setCurrentIndex(d.cboLanguage->findText(c.picked));
+        (c.ok ? d.cmdOK : d.cmdCancel)->click();
+        EXPECT_EQ(StoredLanguage(), c.storedAfter);
+        dlg.reset();
+    }
+    auto* note = open().findChild<QLabel*>("lblLanguageNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(), "The language changes the next time Noorvale starts.");
 }
 
 TEST_F(OptionsTest, UpdateDaysOffShowFourteenGreyedAndComeBackWithTheReminder) {
@@ -261,19 +323,46 @@ TEST_F(OptionsTest, MenuAndToolbarOpenItModally) {
 TEST_F(OptionsTest, ScreenshotsOfTheDialogs) {
     const QString folder = QString(NOORVALE_BIN_DIR) + "/../screenshots";
     QDir().mkpath(folder);
-    frmOptions& d = open();
-    for (int t = 0; t < d.tabOptions->count(); ++t) {
-        d.tabOptions->setCurrentIndex(t);
-        QTest::qWait(20);
-        EXPECT_TRUE(d.grab().save(folder + QString("/options-%1.png").arg(t)));
-    }
-    d.reject();
-    frmCustomize customize(main());
-    customize.show();
-    for (int t = 0; t < customize.tabCustomize->count(); ++t) {
-        customize.tabCustomize->setCurrentIndex(t);
-        if (t == 3) customize.treAlerts->setCurrentItem(customize.treAlerts->topLevelItem(0)->child(0)->child(1));
-        QTest::qWait(20);
-        EXPECT_TRUE(customize.grab().save(folder + QString("/customize-%1.png").arg(t)));
+    eachTab([&](QDialog& window, const QString& name) { EXPECT_TRUE(window.grab().save(folder + "/" + name + ".png")); });
+}
+
+// Every text of both dialogs stays whole in each language, those read from right to left and
+// those with longer words: no caption is narrower than it needs, none reaches past its window, and the
+// window fits the screen. NOORVALE_SHOTS=<folder> keeps a picture of each tab.
+TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInEveryLanguage) {
+    const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
+    auto checkTexts = [](QWidget& window) {
+        const QRect screen = window.screen()->availableGeometry();
+        EXPECT_LE(window.width(), screen.width());
+        EXPECT_LE(window.height(), screen.height());
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            if (!w->isVisible()) continue;
+            auto* label = qobject_cast<QLabel*>(w);
+            const bool caption = (label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w) ||
+                                 qobject_cast<QGroupBox*>(w) || qobject_cast<QTabBar*>(w);
+            if (!caption) continue;
+            SCOPED_TRACE(w->objectName().toStdString() + " " + w->metaObject()->className());
+            if (auto* b = qobject_cast<QPushButton*>(w))  // the narrow "..." buttons: their text
+                EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text().remove('&')));
+            else
+                EXPECT_GE(w->width(), w->minimumSizeHint().width());
+            const QRect inWindow(w->mapTo(&window, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(window.rect().contains(inWindow));
+        }
+    };
+    struct BackToEnglish {
+        ~BackToEnglish() { InstallLanguage("en"); }
+    } backToEnglish;
+    ASSERT_TRUE(load());
+    for (const std::string language : {"ar", "ur", "tr", "id", "fr"}) {
+        SCOPED_TRACE(language);
+        ASSERT_EQ(InstallLanguage(language), language);
+        eachTab([&](QDialog& window, const QString& name) {
+            SCOPED_TRACE(name.toStdString());
+            const bool rightToLeft = language == "ar" || language == "ur";
+            EXPECT_EQ(window.layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+            checkTexts(window);
+            if (!shots.isEmpty()) window.grab().save(shots + "/" + name + "-" + language.c_str() + ".png");
+        });
     }
 }
