@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -348,6 +349,7 @@ void frmMain::buildClientArea() {
     tabPrayerCal->setObjectName("tabPrayerCal");
     auto* page = new QWidget;
     tabPrayerCal->addTab(page, tr("Prayer Calendar"));
+    page->installEventFilter(this);  // the calendar keeps the page's leading corner
     lvwCalendar = new QTreeWidget(page);
     lvwCalendar->setObjectName("lvwCalendar");
     lvwCalendar->setRootIsDecorated(false);
@@ -934,24 +936,40 @@ void frmMain::ArrangeControls() {
     const double top = toolbar ? toolbarHeight + 60 : 60;
     const double bottom = status ? clientHeight - statusHeight - 50 : clientHeight - 50;
     const double treeWidth = twipsX(tvwAlertMngr->width()), treeHeight = twipsY(tvwAlertMngr->height());
-    tvwAlertMngr->move(pixelsX(20), pixelsY(top));
+    place(tvwAlertMngr, QRect(QPoint(pixelsX(20), pixelsY(top)), tvwAlertMngr->size()));
     const double splitTop = top + treeHeight;
-    picHSplit->setGeometry(pixelsX(20), pixelsY(splitTop), pixelsX(treeWidth), picHSplit->height());
+    place(picHSplit, QRect(pixelsX(20), pixelsY(splitTop), pixelsX(treeWidth), picHSplit->height()));
     const double clockTop = splitTop + twipsY(picHSplit->height());
-    picClock->setGeometry(pixelsX(3), pixelsY(clockTop), pixelsX(treeWidth),
-                          std::max(0, pixelsY(bottom - clockTop)));
+    place(picClock, QRect(pixelsX(3), pixelsY(clockTop), pixelsX(treeWidth), std::max(0, pixelsY(bottom - clockTop))));
 
     // Right side: the tab control with the list, and the vertical splitter.
     const double rightBottom = status ? clientHeight - statusHeight + 12 : clientHeight + 12;
     const double tabTop = top + 100, tabLeft = treeWidth + 100;
     const double tabWidth = clientWidth - tabLeft - 25, tabHeight = rightBottom - tabTop;
-    tabPrayerCal->setGeometry(pixelsX(tabLeft), pixelsY(tabTop), std::max(0, pixelsX(tabWidth)),
-                              std::max(0, pixelsY(tabHeight)));
-    picVSplit->setGeometry(pixelsX(20 + treeWidth), pixelsY(top), picVSplit->width(),
-                           std::max(0, pixelsY(rightBottom - top)));
-    lvwCalendar->setGeometry(0, 0, std::max(0, pixelsX(tabWidth - 250)), std::max(0, pixelsY(tabHeight - 600)));
+    place(tabPrayerCal, QRect(pixelsX(tabLeft), pixelsY(tabTop), std::max(0, pixelsX(tabWidth)),
+                              std::max(0, pixelsY(tabHeight))));
+    place(picVSplit, QRect(pixelsX(20 + treeWidth), pixelsY(top), picVSplit->width(),
+                           std::max(0, pixelsY(rightBottom - top))));
+    lvwCalendar->resize(std::max(0, pixelsX(tabWidth - 250)), std::max(0, pixelsY(tabHeight - 600)));
+    PlaceCalendar();
     if (toolbar) tlbMain->raise();
     if (status) stbMain->raise();
+}
+
+// The controls are placed as the window reads left to right; in a window laid out right to left
+// they take the mirrored places.
+void frmMain::place(QWidget* control, const QRect& leftToRight) {
+    control->setGeometry(QStyle::visualRect(layoutDirection(), client_->rect(), leftToRight));
+}
+
+QRect frmMain::logical(const QWidget* control) const {
+    return QStyle::visualRect(layoutDirection(), client_->rect(), control->geometry());
+}
+
+// The calendar keeps its size in the tab's page, at the page's leading corner.
+void frmMain::PlaceCalendar() {
+    const QWidget* page = lvwCalendar->parentWidget();
+    lvwCalendar->move(QStyle::visualRect(layoutDirection(), page->rect(), QRect(QPoint(0, 0), lvwCalendar->size())).topLeft());
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -972,6 +990,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (lvwCalendar && watched == lvwCalendar->parentWidget() && event->type() == QEvent::Resize &&
+        layoutDirection() == Qt::RightToLeft)
+        PlaceCalendar();
     if (watched == panel("Location") && event->type() == QEvent::MouseButtonDblClick) {
         action("mnuToolsCustomize")->trigger();
         return true;
@@ -1027,9 +1048,9 @@ void frmMain::splitterReleased(QFrame* splitter) {
         const double treeHeight = t - twipsY(tvwAlertMngr->y()) - 5;
         if (treeHeight > 0) tvwAlertMngr->resize(tvwAlertMngr->width(), pixelsY(treeHeight));
     } else {
-        double l = twipsX(splitter->x());
+        double l = twipsX(logical(splitter).x());
         l = std::max(1000.0, std::min(l, clientWidth - 1000));
-        const double treeWidth = l - twipsX(tvwAlertMngr->x()) - 5;
+        const double treeWidth = l - twipsX(logical(tvwAlertMngr).x()) - 5;
         if (treeWidth > 0) tvwAlertMngr->resize(pixelsX(treeWidth), tvwAlertMngr->height());
     }
     ArrangeControls();
