@@ -44,7 +44,8 @@ QString offsetText(int32_t minutes) {
 
 const QTreeWidgetItem& row(const QTreeWidget& list, int n) {
     const QTreeWidgetItem* item = n >= 1 ? list.topLevelItem(n - 1) : nullptr;
-    if (!item) raiseError(9, "Noorvale", QCoreApplication::translate("PrintCalLVW", "Subscript out of range").toStdString());
+    if (!item)
+        raiseError(9, "Noorvale", QCoreApplication::translate("PrintCalLVW", "Subscript out of range").toStdString());
     return *item;
 }
 
@@ -83,22 +84,27 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
         for (int p = 1; p <= pages; ++p) {
             line = 5;
             if (statusPanel)
-                statusPanel->setText(QCoreApplication::translate("PrintCalLVW", "Printing Calendar, Page: %1 of %2").arg(p).arg(pages));
+                statusPanel->setText(
+                    QCoreApplication::translate("PrintCalLVW", "Printing Calendar, Page: %1 of %2").arg(p).arg(pages));
 
             line = 6;  // the header block
             printer.FontBold(true);
             printer.CurrentX = 0;
             printer.CurrentY = kTitleTop;
+            const QString place = Isolate(QString::fromStdString(pt.LocationName()).trimmed());
             //: The printed calendar's title; %1 is the place's name.
-            printCentred(printer, QCoreApplication::translate("PrintCalLVW", "Prayer Schedule for %1").arg(Isolate(QString::fromStdString(pt.LocationName()).trimmed())));
+            printCentred(printer, QCoreApplication::translate("PrintCalLVW", "Prayer Schedule for %1").arg(place));
+            const QString latitudeSide = pt.LatSouthOfEq() ? QCoreApplication::translate("PrintCalLVW", "South")
+                                                           : QCoreApplication::translate("PrintCalLVW", "North");
+            const QString longitudeSide = pt.LonWestOfGW() ? QCoreApplication::translate("PrintCalLVW", "West")
+                                                           : QCoreApplication::translate("PrintCalLVW", "East");
             //: The printed calendar's place: degrees (%1, %4) and minutes (%2, %5) of latitude and
             //: longitude, written ` and ``; %3 is North or South, %6 East or West.
-            printCentred(printer, QCoreApplication::translate("PrintCalLVW", "Latitude = %1` %2`` %3 Longitude = %4` %5`` %6")
-                                          .arg(QString::number(pt.LatDegree()), QString::number(pt.LatMinute()),
-                                               pt.LatSouthOfEq() ? QCoreApplication::translate("PrintCalLVW", "South") : QCoreApplication::translate("PrintCalLVW", "North"),
-                                               QString::number(pt.LonDegree()), QString::number(pt.LonMinute()),
-                                               pt.LonWestOfGW() ? QCoreApplication::translate("PrintCalLVW", "West") : QCoreApplication::translate("PrintCalLVW", "East")) +
-                                      ' ');
+            printCentred(printer,
+                         QCoreApplication::translate("PrintCalLVW", "Latitude = %1` %2`` %3 Longitude = %4` %5`` %6")
+                                 .arg(QString::number(pt.LatDegree()), QString::number(pt.LatMinute()), latitudeSide,
+                                      QString::number(pt.LonDegree()), QString::number(pt.LonMinute()), longitudeSide) +
+                             ' ');
             line = 7;  // the rows of this page
             int first = 1, last = list.topLevelItemCount();
             if (wholeYear) {

@@ -432,10 +432,14 @@ TEST_F(MainWindowTest, RightToLeftMirrorsTheClientAreaAndKeepsTimesInTheirOrder)
         ~Restore() { QApplication::setLayoutDirection(Qt::LeftToRight); }
     } restore;
     QApplication::setLayoutDirection(Qt::RightToLeft);
-    storeLong("\\System\\Startup", "DefaultView", 0);
+    storeLong("\\System\\Startup", "DefaultView", 1);  // the main window is laid out while hidden
     storeLong("\\System\\Startup", "UpdateMode", 0);
     ASSERT_TRUE(load());
     frmMain& w = main();
+    w.mnuViewNormal_Click();
+    QTest::qWait(20);
+    QWidget* page = w.lvwCalendar->parentWidget();
+    EXPECT_EQ(w.lvwCalendar->x() + w.lvwCalendar->width(), page->width());
     w.resize(1000, 700);
     QTest::qWait(20);
     QWidget* tree = w.tvwAlertMngr;
@@ -443,7 +447,7 @@ TEST_F(MainWindowTest, RightToLeftMirrorsTheClientAreaAndKeepsTimesInTheirOrder)
     EXPECT_NEAR(twips(&w, clientWidth - tree->x() - tree->width()), 20, 15);
     EXPECT_EQ(w.picClock->x() + w.picClock->width(), clientWidth - twipsToPixels(3, &w));
     EXPECT_NEAR(twips(&w, tree->x() - (w.tabPrayerCal->x() + w.tabPrayerCal->width())), 100, 30);
-    QWidget* page = w.lvwCalendar->parentWidget();
+    EXPECT_NEAR(twips(&w, w.stbMain->y() - (w.picClock->y() + w.picClock->height())), 50, 15);
     EXPECT_EQ(w.lvwCalendar->x() + w.lvwCalendar->width(), page->width());
 
     // The vertical splitter dragged 60 pixels to the left widens the tree.
