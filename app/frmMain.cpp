@@ -783,7 +783,8 @@ void frmMain::mnuViewText_Click() {
 
 void frmMain::ApplyToolbarText() {
     const bool text = action("mnuViewText")->isChecked();
-    for (const ToolButton& b : kButtons) action("TLB:" + QString(b.key).toUpper())->setText(text ? tr(b.caption) : QString());
+    for (const ToolButton& b : kButtons)
+        action("TLB:" + QString(b.key).toUpper())->setText(text ? tr(b.caption) : QString());
     tlbMain->setToolButtonStyle(text ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
     tlbMain->adjustSize();
 }
@@ -969,7 +970,8 @@ QRect frmMain::logical(const QWidget* control) const {
 // The calendar keeps its size in the tab's page, at the page's leading corner.
 void frmMain::PlaceCalendar() {
     const QWidget* page = lvwCalendar->parentWidget();
-    lvwCalendar->move(QStyle::visualRect(layoutDirection(), page->rect(), QRect(QPoint(0, 0), lvwCalendar->size())).topLeft());
+    const QRect leading(QPoint(0, 0), lvwCalendar->size());
+    lvwCalendar->move(QStyle::visualRect(layoutDirection(), page->rect(), leading).topLeft());
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
