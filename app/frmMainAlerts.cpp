@@ -92,7 +92,10 @@ void frmMain::ShowNextPrayer(int16_t k) {
     resumeNext([&] {
         if (compact_) compact_->lblMessage->setText(text);
     });
-    resumeNext([&] { panel("Location")->setText(tr("Current Location: %1").arg(Isolate(QString::fromStdString(PrayTime().LocationName())))); });
+    resumeNext([&] {
+        const QString place = Isolate(QString::fromStdString(PrayTime().LocationName()));
+        panel("Location")->setText(tr("Current Location: %1").arg(place));
+    });
 }
 
 void frmMain::BlinkAlert(int16_t k) {

@@ -57,9 +57,9 @@ void frmMain::NotifyPrayer(int16_t k) {
     if (!notice_ || !LoadDesktopNotice()) return;
     const bool playing = SoundMode() == "PLAYING";
     const QString summary = tr("It is time for %1 prayer.").arg(PrayerName(k));
+    const QString time = KeepOwnOrder(QString::fromStdString(FormatDate(DaySchedule[k - 1].Time, "Medium Time")));
     //: A desktop notice at a prayer: %1 is its time, %2 the place's name.
-    const QString body = tr("%1 in %2").arg(KeepOwnOrder(QString::fromStdString(FormatDate(DaySchedule[k - 1].Time, "Medium Time"))),
-                                            Isolate(QString::fromStdString(PrayTime().LocationName())));
+    const QString body = tr("%1 in %2").arg(time, Isolate(QString::fromStdString(PrayTime().LocationName())));
     notice_->Show(summary, body, playing, m_frmSysTray ? m_frmSysTray->icon() : nullptr);
 }
 
@@ -97,8 +97,9 @@ void frmMain::DescribeClocks() {
     if (minute == describedMinute_ && message == describedMessage_) return;  // once a minute, or as the message changes
     describedMinute_ = minute;
     describedMessage_ = message;
+    const QString time = KeepOwnOrder(QString::fromStdString(FormatDate(now(), "Medium Time")));
     //: What a screen reader says of the clocks: %1 is the time, %2 the next prayer ("Asr at 03:43 PM").
-    const QString text = tr("The time is %1. %2").arg(KeepOwnOrder(QString::fromStdString(FormatDate(now(), "Medium Time"))), message);
+    const QString text = tr("The time is %1. %2").arg(time, message);
     if (picClock->accessibleDescription() != text) picClock->setAccessibleDescription(text);
     if (compact_ && compact_->picSmClock->accessibleDescription() != text)
         compact_->picSmClock->setAccessibleDescription(text);

@@ -5,7 +5,7 @@
     <name>MExceptionHandler</name>
     <message>
         <source>Access Violation</source>
-        <translation>Violation d'accès</translation>
+        <translation>Violation d&apos;accès</translation>
     </message>
     <message>
         <source>Data Type Misalignment</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Breakpoint</source>
-        <translation>Point d'arrêt</translation>
+        <translation>Point d&apos;arrêt</translation>
     </message>
     <message>
         <source>Single Step</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Integer Overflow</source>
-        <translation>Dépassement de capacité d'entier</translation>
+        <translation>Dépassement de capacité d&apos;entier</translation>
     </message>
     <message>
         <source>Privileged Instruction</source>
@@ -105,14 +105,14 @@
     <name>NoorvaleMain</name>
     <message>
         <source>Program is already running</source>
-        <translation>Le programme est déjà en cours d'exécution</translation>
+        <translation>Le programme est déjà en cours d&apos;exécution</translation>
     </message>
 </context>
 <context>
     <name>PrintCalLVW</name>
     <message>
         <source>Subscript out of range</source>
-        <translation>L'indice n'appartient pas à la sélection</translation>
+        <translation>L&apos;indice n&apos;appartient pas à la sélection</translation>
     </message>
     <message>
         <source>Printing Calendar, Page: %1 of %2</source>
@@ -120,12 +120,12 @@
     </message>
     <message>
         <source>Prayer Schedule for %1</source>
-        <extracomment>The printed calendar's title; %1 is the place's name.</extracomment>
+        <extracomment>The printed calendar&apos;s title; %1 is the place&apos;s name.</extracomment>
         <translation>Horaires de prière pour %1</translation>
     </message>
     <message>
         <source>Latitude = %1` %2`` %3 Longitude = %4` %5`` %6</source>
-        <extracomment>The printed calendar's place: degrees (%1, %4) and minutes (%2, %5) of latitude and longitude, written ` and ``; %3 is North or South, %6 East or West.</extracomment>
+        <extracomment>The printed calendar&apos;s place: degrees (%1, %4) and minutes (%2, %5) of latitude and longitude, written ` and ``; %3 is North or South, %6 East or West.</extracomment>
         <translation>Latitude = %1` %2`` %3 Longitude = %4` %5`` %6</translation>
     </message>
     <message>
@@ -146,12 +146,12 @@
     </message>
     <message>
         <source>Time Zone = GMT %1   Altitude = %2 metres</source>
-        <extracomment>%1 is the offset from GMT in hours ("-5", "+5:30", "-5 / -4" when it changes), %2 the altitude.</extracomment>
+        <extracomment>%1 is the offset from GMT in hours (&quot;-5&quot;, &quot;+5:30&quot;, &quot;-5 / -4&quot; when it changes), %2 the altitude.</extracomment>
         <translation>Fuseau horaire = GMT %1   Altitude = %2 mètres</translation>
     </message>
     <message>
         <source>Adjustments = %1 minutes</source>
-        <extracomment>%1 lists the minutes added to each prayer ("Fajr +2, Shurooq -7").</extracomment>
+        <extracomment>%1 lists the minutes added to each prayer (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>Ajustements = %1 minutes</translation>
     </message>
 </context>
@@ -159,7 +159,7 @@
     <name>TwipsPrinter</name>
     <message>
         <source>Printer error</source>
-        <translation>Erreur d'imprimante</translation>
+        <translation>Erreur d&apos;imprimante</translation>
     </message>
 </context>
 <context>
@@ -190,19 +190,19 @@
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;Barre d'outils</translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Toolbar Te&amp;xt</source>
-        <translation>Te&amp;xte de la barre d'outils</translation>
+        <translation>Te&amp;xte de la barre d&apos;outils</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation>Barre d'é&amp;tat</translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>To&amp;day</source>
-        <translation>Aujour&amp;d'hui</translation>
+        <translation>Aujour&amp;d&apos;hui</translation>
     </message>
     <message>
         <source>&amp;Week</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>&amp;Noorvale Home Page...</source>
-        <translation>Page d'accueil de &amp;Noorvale...</translation>
+        <translation>Page d&apos;accueil de &amp;Noorvale...</translation>
     </message>
     <message>
         <source>&amp;Product News...</source>
@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>&amp;ORVEN Home Page...</source>
-        <translation>Page d'accueil d'&amp;ORVEN...</translation>
+        <translation>Page d&apos;accueil d&apos;&amp;ORVEN...</translation>
     </message>
     <message>
         <source>&amp;About Noorvale...</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Current Time Clock</source>
-        <translation>Horloge de l'heure actuelle</translation>
+        <translation>Horloge de l&apos;heure actuelle</translation>
     </message>
     <message>
         <source>Prayer Calendar</source>
@@ -314,43 +314,43 @@
     </message>
     <message>
         <source>%1 at %2</source>
-        <extracomment>The next prayer, in the compact window and after "Next Prayer:": %1 is its name, %2 its time.</extracomment>
+        <extracomment>The next prayer, in the compact window and after &quot;Next Prayer:&quot;: %1 is its name, %2 its time.</extracomment>
         <translation>%1 à %2</translation>
     </message>
     <message>
         <source>%1 - Next Prayer: %2</source>
-        <extracomment>The main window's caption: %1 is the program's name, %2 the next prayer ("Asr at 03:43 PM").</extracomment>
-        <translation>%1 - Prochaine prière : %2</translation>
+        <extracomment>The main window&apos;s caption: %1 is the program&apos;s name, %2 the next prayer (&quot;Asr at 03:43 PM&quot;).</extracomment>
+        <translation>%1 - Prochaine prière&#xa0;: %2</translation>
     </message>
     <message>
         <source>Next Prayer: %1</source>
-        <translation>Prochaine prière : %1</translation>
+        <translation>Prochaine prière&#xa0;: %1</translation>
     </message>
     <message>
         <source>Current Location: %1</source>
-        <translation>Lieu actuel : %1</translation>
+        <translation>Lieu actuel&#xa0;: %1</translation>
     </message>
     <message>
         <source>It is time for %1 prayer.</source>
-        <translation>C'est l'heure de la prière : %1.</translation>
+        <translation>C&apos;est l&apos;heure de la prière&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer's minute; %1 is its name.</extracomment>
+        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
         <translation>%1 maintenant.</translation>
     </message>
     <message>
         <source>Alert Manager</source>
-        <translation>Gestionnaire d'alertes</translation>
+        <translation>Gestionnaire d&apos;alertes</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>An Alert Manager entry: %1 is the prayer's name, %2 its time.</extracomment>
+        <extracomment>An Alert Manager entry: %1 is the prayer&apos;s name, %2 its time.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 - OFF</source>
-        <extracomment>An Alert Manager entry whose sound is off for today; %1 is the prayer's name.</extracomment>
+        <extracomment>An Alert Manager entry whose sound is off for today; %1 is the prayer&apos;s name.</extracomment>
         <translation>%1 - désactivé</translation>
     </message>
     <message>
@@ -372,17 +372,17 @@
     <message>
         <source>Closing Noorvale will disable its Alert Features.
 Are you sure you want to quit?</source>
-        <translation>Fermer Noorvale désactivera ses fonctions d'alerte.
-Voulez-vous vraiment quitter ?</translation>
+        <translation>Fermer Noorvale désactivera ses fonctions d&apos;alerte.
+Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <extracomment>A desktop notice at a prayer: %1 is its time, %2 the place's name.</extracomment>
+        <extracomment>A desktop notice at a prayer: %1 is its time, %2 the place&apos;s name.</extracomment>
         <translation>%1 à %2</translation>
     </message>
     <message>
         <source>More tools</source>
-        <translation>Plus d'outils</translation>
+        <translation>Plus d&apos;outils</translation>
     </message>
     <message>
         <source>More menus</source>
@@ -390,7 +390,7 @@ Voulez-vous vraiment quitter ?</translation>
     </message>
     <message>
         <source>The time is %1. %2</source>
-        <extracomment>What a screen reader says of the clocks: %1 is the time, %2 the next prayer ("Asr at 03:43 PM").</extracomment>
+        <extracomment>What a screen reader says of the clocks: %1 is the time, %2 the next prayer (&quot;Asr at 03:43 PM&quot;).</extracomment>
         <translation>Il est %1. %2</translation>
     </message>
     <message>
@@ -423,7 +423,7 @@ Voulez-vous vraiment quitter ?</translation>
     </message>
     <message>
         <source>Change View Type</source>
-        <translation>Changer le type d'affichage</translation>
+        <translation>Changer le type d&apos;affichage</translation>
     </message>
     <message>
         <source>Customize</source>
@@ -447,7 +447,7 @@ Voulez-vous vraiment quitter ?</translation>
     </message>
     <message>
         <source>Display Help</source>
-        <translation>Afficher l'aide</translation>
+        <translation>Afficher l&apos;aide</translation>
     </message>
     <message>
         <source>Gregorian</source>
@@ -459,7 +459,7 @@ Voulez-vous vraiment quitter ?</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation>Aujourd'hui</translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Week</source>
@@ -486,11 +486,11 @@ Would you like to run Tarvo now?</source>
         <translation>Rappel de mise à jour tous les %1 jours
 
 Grâce à votre connexion Internet, Tarvo peut se connecter au
-site d'ORVEN, rechercher les mises à jour disponibles, puis les
-télécharger et les installer automatiquement. C'est la méthode
+site d&apos;ORVEN, rechercher les mises à jour disponibles, puis les
+télécharger et les installer automatiquement. C&apos;est la méthode
 la plus efficace pour mettre à jour vos fichiers Noorvale.
 
-Voulez-vous lancer Tarvo maintenant ?</translation>
+Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     </message>
 </context>
 </TS>

@@ -120,12 +120,12 @@
     </message>
     <message>
         <source>Prayer Schedule for %1</source>
-        <extracomment>The printed calendar's title; %1 is the place's name.</extracomment>
+        <extracomment>The printed calendar&apos;s title; %1 is the place&apos;s name.</extracomment>
         <translation>%1 için Namaz Vakitleri</translation>
     </message>
     <message>
         <source>Latitude = %1` %2`` %3 Longitude = %4` %5`` %6</source>
-        <extracomment>The printed calendar's place: degrees (%1, %4) and minutes (%2, %5) of latitude and longitude, written ` and ``; %3 is North or South, %6 East or West.</extracomment>
+        <extracomment>The printed calendar&apos;s place: degrees (%1, %4) and minutes (%2, %5) of latitude and longitude, written ` and ``; %3 is North or South, %6 East or West.</extracomment>
         <translation>Enlem = %1` %2`` %3 Boylam = %4` %5`` %6</translation>
     </message>
     <message>
@@ -146,12 +146,12 @@
     </message>
     <message>
         <source>Time Zone = GMT %1   Altitude = %2 metres</source>
-        <extracomment>%1 is the offset from GMT in hours ("-5", "+5:30", "-5 / -4" when it changes), %2 the altitude.</extracomment>
+        <extracomment>%1 is the offset from GMT in hours (&quot;-5&quot;, &quot;+5:30&quot;, &quot;-5 / -4&quot; when it changes), %2 the altitude.</extracomment>
         <translation>Saat Dilimi = GMT %1   Rakım = %2 metre</translation>
     </message>
     <message>
         <source>Adjustments = %1 minutes</source>
-        <extracomment>%1 lists the minutes added to each prayer ("Fajr +2, Shurooq -7").</extracomment>
+        <extracomment>%1 lists the minutes added to each prayer (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>Düzeltmeler = %1 dakika</translation>
     </message>
 </context>
@@ -314,12 +314,12 @@
     </message>
     <message>
         <source>%1 at %2</source>
-        <extracomment>The next prayer, in the compact window and after "Next Prayer:": %1 is its name, %2 its time.</extracomment>
+        <extracomment>The next prayer, in the compact window and after &quot;Next Prayer:&quot;: %1 is its name, %2 its time.</extracomment>
         <translation>%1 vakti %2</translation>
     </message>
     <message>
         <source>%1 - Next Prayer: %2</source>
-        <extracomment>The main window's caption: %1 is the program's name, %2 the next prayer ("Asr at 03:43 PM").</extracomment>
+        <extracomment>The main window&apos;s caption: %1 is the program&apos;s name, %2 the next prayer (&quot;Asr at 03:43 PM&quot;).</extracomment>
         <translation>%1 - Sonraki Namaz: %2</translation>
     </message>
     <message>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer's minute; %1 is its name.</extracomment>
+        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
         <translation>%1 vakti.</translation>
     </message>
     <message>
@@ -345,12 +345,12 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>An Alert Manager entry: %1 is the prayer's name, %2 its time.</extracomment>
+        <extracomment>An Alert Manager entry: %1 is the prayer&apos;s name, %2 its time.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 - OFF</source>
-        <extracomment>An Alert Manager entry whose sound is off for today; %1 is the prayer's name.</extracomment>
+        <extracomment>An Alert Manager entry whose sound is off for today; %1 is the prayer&apos;s name.</extracomment>
         <translation>%1 - KAPALI</translation>
     </message>
     <message>
@@ -367,17 +367,17 @@
     </message>
     <message>
         <source>&amp;Exit Noorvale</source>
-        <translation>Noorvale'den &amp;Çık</translation>
+        <translation>Noorvale&apos;den &amp;Çık</translation>
     </message>
     <message>
         <source>Closing Noorvale will disable its Alert Features.
 Are you sure you want to quit?</source>
-        <translation>Noorvale'yi kapatmak uyarı özelliklerini devre dışı bırakır.
+        <translation>Noorvale&apos;yi kapatmak uyarı özelliklerini devre dışı bırakır.
 Çıkmak istediğinizden emin misiniz?</translation>
     </message>
     <message>
         <source>%1 in %2</source>
-        <extracomment>A desktop notice at a prayer: %1 is its time, %2 the place's name.</extracomment>
+        <extracomment>A desktop notice at a prayer: %1 is its time, %2 the place&apos;s name.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
@@ -390,7 +390,7 @@ Are you sure you want to quit?</source>
     </message>
     <message>
         <source>The time is %1. %2</source>
-        <extracomment>What a screen reader says of the clocks: %1 is the time, %2 the next prayer ("Asr at 03:43 PM").</extracomment>
+        <extracomment>What a screen reader says of the clocks: %1 is the time, %2 the next prayer (&quot;Asr at 03:43 PM&quot;).</extracomment>
         <translation>Saat %1. %2</translation>
     </message>
     <message>
@@ -490,7 +490,7 @@ bağlanabilir, mevcut güncellemeleri denetleyebilir, ardından
 bunları otomatik olarak indirip kurabilir. Noorvale dosyalarınızı
 güncellemenin en verimli yolu budur.
 
-Tarvo'yu şimdi çalıştırmak ister misiniz?</translation>
+Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</translation>
     </message>
 </context>
 </TS>
