@@ -7,6 +7,7 @@
 #include <cstring>
 #include <exception>
 
+#include "Translate.h"
 #include "VbError.h"
 
 namespace nv {
@@ -17,6 +18,37 @@ bool installed = false;
 struct sigaction previous[4];
 constexpr int kSignals[4] = {SIGSEGV, SIGFPE, SIGILL, SIGBUS};
 std::terminate_handler previousTerminate = nullptr;
+
+// The faults by their Windows codes.
+struct FaultName {
+    uint32_t code;
+    const char* name;
+};
+constexpr FaultName kFaultNames[] = {
+    {0xC0000005, NV_TRANSLATE_NOOP("MExceptionHandler", "Access Violation")},
+    {0x80000002, NV_TRANSLATE_NOOP("MExceptionHandler", "Data Type Misalignment")},
+    {0x80000003, NV_TRANSLATE_NOOP("MExceptionHandler", "Breakpoint")},
+    {0x80000004, NV_TRANSLATE_NOOP("MExceptionHandler", "Single Step")},
+    {0xC000008C, NV_TRANSLATE_NOOP("MExceptionHandler", "Array Bounds Exceeded")},
+    {0xC000008D, NV_TRANSLATE_NOOP("MExceptionHandler", "Float Denormal Operand")},
+    {0xC000008E, NV_TRANSLATE_NOOP("MExceptionHandler", "Divide By Zero")},
+    {0xC000008F, NV_TRANSLATE_NOOP("MExceptionHandler", "Floating Point Inexact Result")},
+    {0xC0000090, NV_TRANSLATE_NOOP("MExceptionHandler", "Invalid Operation")},
+    {0xC0000091, NV_TRANSLATE_NOOP("MExceptionHandler", "Float Overflow")},
+    {0xC0000092, NV_TRANSLATE_NOOP("MExceptionHandler", "Float Stack Check")},
+    {0xC0000093, NV_TRANSLATE_NOOP("MExceptionHandler", "Float Underflow")},
+    {0xC0000094, NV_TRANSLATE_NOOP("MExceptionHandler", "Integer Divide By Zero")},
+    {0xC0000095, NV_TRANSLATE_NOOP("MExceptionHandler", "Integer Overflow")},
+    {0xC0000096, NV_TRANSLATE_NOOP("MExceptionHandler", "Privileged Instruction")},
+    {0xC0000006, NV_TRANSLATE_NOOP("MExceptionHandler", "In Page Error")},
+    {0xC000001D, NV_TRANSLATE_NOOP("MExceptionHandler", "Illegal Instruction")},
+    {0xC0000025, NV_TRANSLATE_NOOP("MExceptionHandler", "Non Continuable Exception")},
+    {0xC00000FD, NV_TRANSLATE_NOOP("MExceptionHandler", "Stack Overflow")},
+    {0xC0000026, NV_TRANSLATE_NOOP("MExceptionHandler", "Invalid Disposition")},
+    {0x80000001, NV_TRANSLATE_NOOP("MExceptionHandler", "Guard Page Violation")},
+    {0xC0000008, NV_TRANSLATE_NOOP("MExceptionHandler", "Invalid Handle")},
+    {0xC000013A, NV_TRANSLATE_NOOP("MExceptionHandler", "Control-C Exit")},
+};
 
 // The Windows code of the fault a signal reports.
 uint32_t faultCode(int sig, const siginfo_t* info) {
@@ -66,36 +98,14 @@ void onFault(int sig, siginfo_t* info, void*) {
 }  // namespace
 
 std::string GetExceptionText(uint32_t code) {
-    switch (code) {
-    case 0xC0000005: return "Access Violation";
-    case 0x80000002: return "Data Type Misalignment";
-    case 0x80000003: return "Breakpoint";
-    case 0x80000004: return "Single Step";
-    case 0xC000008C: return "Array Bounds Exceeded";
-    case 0xC000008D: return "Float Denormal Operand";
-    case 0xC000008E: return "Divide By Zero";
-    case 0xC000008F: return "Floating Point Inexact Result";
-    case 0xC0000090: return "Invalid Operation";
-    case 0xC0000091: return "Float Overflow";
-    case 0xC0000092: return "Float Stack Check";
-    case 0xC0000093: return "Float Underflow";
-    case 0xC0000094: return "Integer Divide By Zero";
-    case 0xC0000095: return "Integer Overflow";
-    case 0xC0000096: return "Privileged Instruction";
-    case 0xC0000006: return "In Page Error";
-    case 0xC000001D: return "Illegal Instruction";
-    case 0xC0000025: return "Non Continuable Exception";
-    case 0xC00000FD: return "Stack Overflow";
-    case 0xC0000026: return "Invalid Disposition";
-    case 0x80000001: return "Guard Page Violation";
-    case 0xC0000008: return "Invalid Handle";
-    case 0xC000013A: return "Control-C Exit";
-    default: {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "Unknown (&H%08X)", code);
-        return buf;
-    }
-    }
+    for (const FaultName& f : kFaultNames)
+        if (f.code == code) return Translate("MExceptionHandler", f.name);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%08X", code);
+    //: A processor fault without a name; %1 is its code in hexadecimal.
+    std::string text = Translate("MExceptionHandler", "Unknown (&H%1)");
+    if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, hex);
+    return text;
 }
 
 int32_t ExceptionHandler(const EXCEPTION_POINTERS& pointers) {

@@ -88,7 +88,8 @@ bool LoadProgram() {
     resumeNext([] { InstallExceptionHandler(); });
     if (IsAlreadyRunning()) {
         if (AskRunningCopyToShow()) return false;  // the running copy came forward
-        MsgBox(std::string("Program is already running"), vbOKOnly, std::string("Noorvale"));
+        MsgBox(QCoreApplication::translate("NoorvaleMain", "Program is already running").toStdString(), vbOKOnly,
+               std::string("Noorvale"));
         return false;
     }
     QApplication::setQuitOnLastWindowClosed(false);

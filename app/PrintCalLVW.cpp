@@ -6,7 +6,9 @@
 #include <cmath>
 #include <vector>
 
+#include "Bidi.h"
 #include "TwipsPrinter.h"
+#include "frmMain.h"
 #include "VbConv.h"
 #include "VbError.h"
 #include "modDateLib.h"
@@ -42,7 +44,8 @@ QString offsetText(int32_t minutes) {
 
 const QTreeWidgetItem& row(const QTreeWidget& list, int n) {
     const QTreeWidgetItem* item = n >= 1 ? list.topLevelItem(n - 1) : nullptr;
-    if (!item) raiseError(9, "Noorvale", "Subscript out of range");
+    if (!item)
+        raiseError(9, "Noorvale", QCoreApplication::translate("PrintCalLVW", "Subscript out of range").toStdString());
     return *item;
 }
 
@@ -81,18 +84,27 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
         for (int p = 1; p <= pages; ++p) {
             line = 5;
             if (statusPanel)
-                statusPanel->setText("Printing Calendar, Page: " + QString::number(p) + " of " + QString::number(pages));
+                statusPanel->setText(
+                    QCoreApplication::translate("PrintCalLVW", "Printing Calendar, Page: %1 of %2").arg(p).arg(pages));
 
             line = 6;  // the header block
             printer.FontBold(true);
             printer.CurrentX = 0;
             printer.CurrentY = kTitleTop;
-            printCentred(printer, "Prayer Schedule for " + QString::fromStdString(pt.LocationName()).trimmed());
-            printCentred(printer, "Latitude = " + QString::number(pt.LatDegree()) + "` " +
-                                      QString::number(pt.LatMinute()) + "`` " +
-                                      (pt.LatSouthOfEq() ? "South " : "North ") + "Longitude = " +
-                                      QString::number(pt.LonDegree()) + "` " + QString::number(pt.LonMinute()) +
-                                      "`` " + (pt.LonWestOfGW() ? "West " : "East "));
+            const QString place = Isolate(QString::fromStdString(pt.LocationName()).trimmed());
+            //: The printed calendar's title; %1 is the place's name.
+            printCentred(printer, QCoreApplication::translate("PrintCalLVW", "Prayer Schedule for %1").arg(place));
+            const QString latitudeSide = pt.LatSouthOfEq() ? QCoreApplication::translate("PrintCalLVW", "South")
+                                                           : QCoreApplication::translate("PrintCalLVW", "North");
+            const QString longitudeSide = pt.LonWestOfGW() ? QCoreApplication::translate("PrintCalLVW", "West")
+                                                           : QCoreApplication::translate("PrintCalLVW", "East");
+            //: The printed calendar's place: degrees (%1, %4) and minutes (%2, %5) of latitude and
+            //: longitude, written ` and ``; %3 is North or South, %6 East or West.
+            printCentred(printer,
+                         QCoreApplication::translate("PrintCalLVW", "Latitude = %1` %2`` %3 Longitude = %4` %5`` %6")
+                                 .arg(QString::number(pt.LatDegree()), QString::number(pt.LatMinute()), latitudeSide,
+                                      QString::number(pt.LonDegree()), QString::number(pt.LonMinute()), longitudeSide) +
+                             ' ');
             line = 7;  // the rows of this page
             int first = 1, last = list.topLevelItemCount();
             if (wholeYear) {
@@ -112,11 +124,13 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
                 if (!note.isEmpty() && !notes.contains(note)) notes << note;
             }
             if (offsets.isEmpty()) offsets << offsetText(pt.GMTOffsetMinutes());
-            printCentred(printer, "Time Zone = GMT " + offsets.join(" / ") + "   Altitude = " +
-                                      QString::number(pt.Altitude()) + " metres");
+            //: %1 is the offset from GMT in hours ("-5", "+5:30", "-5 / -4" when it changes), %2 the altitude.
+            printCentred(printer, QCoreApplication::translate("PrintCalLVW", "Time Zone = GMT %1   Altitude = %2 metres")
+                                      .arg(KeepOwnOrder(offsets.join(" / ")), QString::number(pt.Altitude())));
             if (pt.HasAdjustments())  // the minutes added to the computed times
-                printCentred(printer, "Adjustments = " + QString::fromStdString(AdjustmentsText(pt, PeriodNames)) +
-                                          " minutes");
+                //: %1 lists the minutes added to each prayer ("Fajr +2, Shurooq -7").
+                printCentred(printer, QCoreApplication::translate("PrintCalLVW", "Adjustments = %1 minutes")
+                                          .arg(QString::fromStdString(AdjustmentsText(pt, PeriodNames))));
             printer.FontBold(false);
             printer.CurrentX = 0;
             printer.CurrentY = kTableTop;

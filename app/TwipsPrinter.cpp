@@ -1,5 +1,6 @@
 #include "TwipsPrinter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPrinter>
 
@@ -10,6 +11,7 @@ namespace nv {
 namespace {
 constexpr double kTwipsPerInch = 1440;
 constexpr double kTwipsPerPoint = 20;
+std::string printerError() { return QCoreApplication::translate("TwipsPrinter", "Printer error").toStdString(); }
 }  // namespace
 
 TwipsPrinter::TwipsPrinter(QPrinter& printer, const QFont& font) : printer_(printer), font_(font) {
@@ -22,7 +24,7 @@ TwipsPrinter::~TwipsPrinter() {
 }
 
 void TwipsPrinter::StartDoc() {
-    if (!painter_.begin(&printer_)) raiseError(kErrPrinter, "Noorvale", "Printer error");
+    if (!painter_.begin(&printer_)) raiseError(kErrPrinter, "Noorvale", printerError());
     const double scale = printer_.resolution() / kTwipsPerInch;
     painter_.scale(scale, scale);
     painter_.setFont(font_);
@@ -44,7 +46,7 @@ double TwipsPrinter::TextWidth(const QString& text) const { return QFontMetricsF
 double TwipsPrinter::TextHeight(const QString&) const { return QFontMetricsF(font_).height(); }
 
 void TwipsPrinter::Print(const QString& text, bool endLine) {
-    if (!painter_.isActive()) raiseError(kErrPrinter, "Noorvale", "Printer error");
+    if (!painter_.isActive()) raiseError(kErrPrinter, "Noorvale", printerError());
     const QFontMetricsF metrics(font_);
     painter_.drawText(QPointF(CurrentX, CurrentY + metrics.ascent()), text);
     if (endLine) {
@@ -56,12 +58,12 @@ void TwipsPrinter::Print(const QString& text, bool endLine) {
 }
 
 void TwipsPrinter::Line(double x1, double y1, double x2, double y2) {
-    if (!painter_.isActive()) raiseError(kErrPrinter, "Noorvale", "Printer error");
+    if (!painter_.isActive()) raiseError(kErrPrinter, "Noorvale", printerError());
     painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 
 void TwipsPrinter::NewPage() {
-    if (!printer_.newPage()) raiseError(kErrPrinter, "Noorvale", "Printer error");
+    if (!printer_.newPage()) raiseError(kErrPrinter, "Noorvale", printerError());
     CurrentX = CurrentY = 0;
 }
 

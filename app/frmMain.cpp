@@ -18,14 +18,17 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <cmath>
+#include <span>
 
 #include "App.h"
+#include "Bidi.h"
 #include "CalendarProps.h"
 #include "CalendarRows.h"
 #include "DaySchedule.h"
@@ -74,15 +77,38 @@ bool readSwitch(const std::string& key, const char* name) {
     return v == 0 ? false : true;
 }
 
+// A toolbar button: its key (the picture's name and what a click does), the caption shown under
+// its picture and its tool tip.
 struct ToolButton {
     const char* key;
+    const char* caption;
     const char* toolTip;
 };
 constexpr ToolButton kButtons[] = {
-    {"Print", "Print Calendar"},     {"Compact", "View Compact Mode"},
-    {"Date", "Change Date Style"},   {"Views", "Change View Type"},
-    {"Customize", "Customize"},      {"Options", "Options"},
-    {"Update", "Check for Program Updates"}, {"Help", "Display Help"},
+    {"Print", QT_TRANSLATE_NOOP("nv::frmMain", "Print"), QT_TRANSLATE_NOOP("nv::frmMain", "Print Calendar")},
+    {"Compact", QT_TRANSLATE_NOOP("nv::frmMain", "Compact"), QT_TRANSLATE_NOOP("nv::frmMain", "View Compact Mode")},
+    {"Date", QT_TRANSLATE_NOOP("nv::frmMain", "Date"), QT_TRANSLATE_NOOP("nv::frmMain", "Change Date Style")},
+    {"Views", QT_TRANSLATE_NOOP("nv::frmMain", "Views"), QT_TRANSLATE_NOOP("nv::frmMain", "Change View Type")},
+    {"Customize", QT_TRANSLATE_NOOP("nv::frmMain", "Customize"), QT_TRANSLATE_NOOP("nv::frmMain", "Customize")},
+    {"Options", QT_TRANSLATE_NOOP("nv::frmMain", "Options"), QT_TRANSLATE_NOOP("nv::frmMain", "Options")},
+    {"Update", QT_TRANSLATE_NOOP("nv::frmMain", "Update"), QT_TRANSLATE_NOOP("nv::frmMain", "Check for Program Updates")},
+    {"Help", QT_TRANSLATE_NOOP("nv::frmMain", "Help"), QT_TRANSLATE_NOOP("nv::frmMain", "Display Help")},
+};
+
+// The entries of the toolbar's drop-down menus: key and caption.
+struct ToolMenuItem {
+    const char* key;
+    const char* caption;
+};
+constexpr ToolMenuItem kDateItems[] = {
+    {"Gregorian", QT_TRANSLATE_NOOP("nv::frmMain", "Gregorian")},
+    {"Hijri", QT_TRANSLATE_NOOP("nv::frmMain", "Hijri")},
+};
+constexpr ToolMenuItem kViewItems[] = {
+    {"Today", QT_TRANSLATE_NOOP("nv::frmMain", "Today")},
+    {"Week", QT_TRANSLATE_NOOP("nv::frmMain", "Week")},
+    {"Month", QT_TRANSLATE_NOOP("nv::frmMain", "Month")},
+    {"Year", QT_TRANSLATE_NOOP("nv::frmMain", "Year")},
 };
 
 // Scrambled when the program is built, so the clear text never stands in the executable.
@@ -117,6 +143,12 @@ QIcon picture(const QString& key) {
 }
 
 bool DarkPalette(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
+
+QString KeepOwnOrder(const QString& text) {
+    if (QGuiApplication::layoutDirection() == Qt::RightToLeft && !text.isEmpty())
+        return QChar(0x2068) + text + QChar(0x2069);
+    return Isolate(text);
+}
 
 QString& ClockPicturePath() {
     static QString path;
@@ -192,53 +224,53 @@ void frmMain::buildMenus() {
         }
     };
 
-    QMenu* file = menu("mnuFile", "&File");
-    addEntry(file, "mnuFilePrint", "&Print Calendar...", &frmMain::mnuFilePrint_Click);
+    QMenu* file = menu("mnuFile", tr("&File"));
+    addEntry(file, "mnuFilePrint", tr("&Print Calendar..."), &frmMain::mnuFilePrint_Click);
     separator(file, "mnuFileBar4");
-    addEntry(file, "mnuFileClose", "&Close", &frmMain::mnuFileClose_Click);
+    addEntry(file, "mnuFileClose", tr("&Close"), &frmMain::mnuFileClose_Click);
 
-    QMenu* view = menu("mnuView", "&View");
-    addEntry(view, "mnuViewCompact", "Com&pact", &frmMain::mnuViewCompact_Click)->setCheckable(true);
-    addEntry(view, "mnuViewNormal", "&Normal", &frmMain::mnuViewNormal_Click)->setCheckable(true);
+    QMenu* view = menu("mnuView", tr("&View"));
+    addEntry(view, "mnuViewCompact", tr("Com&pact"), &frmMain::mnuViewCompact_Click)->setCheckable(true);
+    addEntry(view, "mnuViewNormal", tr("&Normal"), &frmMain::mnuViewNormal_Click)->setCheckable(true);
     separator(view);
-    addEntry(view, "mnuViewToolbar", "&Toolbar", &frmMain::mnuViewToolbar_Click)->setCheckable(true);
-    addEntry(view, "mnuViewText", "Toolbar Te&xt", &frmMain::mnuViewText_Click)->setCheckable(true);
-    addEntry(view, "mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
+    addEntry(view, "mnuViewToolbar", tr("&Toolbar"), &frmMain::mnuViewToolbar_Click)->setCheckable(true);
+    addEntry(view, "mnuViewText", tr("Toolbar Te&xt"), &frmMain::mnuViewText_Click)->setCheckable(true);
+    addEntry(view, "mnuViewStatusBar", tr("Status &Bar"), &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
     separator(view);
-    addEntry(view, "mnuViewToday", "To&day", &frmMain::mnuViewToday_Click)->setCheckable(true);
-    addEntry(view, "mnuViewWeek", "&Week", &frmMain::mnuViewWeek_Click)->setCheckable(true);
-    addEntry(view, "mnuViewMonth", "&Month", &frmMain::mnuViewMonth_Click)->setCheckable(true);
-    addEntry(view, "mnuViewYear", "&Year", &frmMain::mnuViewYear_Click)->setCheckable(true);
+    addEntry(view, "mnuViewToday", tr("To&day"), &frmMain::mnuViewToday_Click)->setCheckable(true);
+    addEntry(view, "mnuViewWeek", tr("&Week"), &frmMain::mnuViewWeek_Click)->setCheckable(true);
+    addEntry(view, "mnuViewMonth", tr("&Month"), &frmMain::mnuViewMonth_Click)->setCheckable(true);
+    addEntry(view, "mnuViewYear", tr("&Year"), &frmMain::mnuViewYear_Click)->setCheckable(true);
     separator(view);
-    addEntry(view, "mnuViewGrego", "&Gregorian Date", &frmMain::mnuViewGrego_Click)->setCheckable(true);
-    addEntry(view, "mnuViewHijri", "&Hijri Date", &frmMain::mnuViewHijri_Click)->setCheckable(true);
+    addEntry(view, "mnuViewGrego", tr("&Gregorian Date"), &frmMain::mnuViewGrego_Click)->setCheckable(true);
+    addEntry(view, "mnuViewHijri", tr("&Hijri Date"), &frmMain::mnuViewHijri_Click)->setCheckable(true);
     separator(view);
-    addEntry(view, "mnuViewRefresh", "&Refresh", &frmMain::mnuViewRefresh_Click);
+    addEntry(view, "mnuViewRefresh", tr("&Refresh"), &frmMain::mnuViewRefresh_Click);
 
-    QMenu* tools = menu("mnuTools", "&Tools");
-    addEntry(tools, "mnuToolsUpdates", "Check for &Updates...", &frmMain::mnuToolsUpdates_Click);
+    QMenu* tools = menu("mnuTools", tr("&Tools"));
+    addEntry(tools, "mnuToolsUpdates", tr("Check for &Updates..."), &frmMain::mnuToolsUpdates_Click);
     separator(tools, "mnuToolsBar1");
-    addEntry(tools, "mnuToolsCustomize", "&Customize...", &frmMain::mnuToolsCustomize_Click);
-    addEntry(tools, "mnuToolsOptions", "&Options...", &frmMain::mnuToolsOptions_Click);
+    addEntry(tools, "mnuToolsCustomize", tr("&Customize..."), &frmMain::mnuToolsCustomize_Click);
+    addEntry(tools, "mnuToolsOptions", tr("&Options..."), &frmMain::mnuToolsOptions_Click);
 
-    QMenu* help = menu("mnuHelp", "&Help");
-    addEntry(help, "mnuHelpContents", "&Contents and Index...", &frmMain::mnuHelpContents_Click);
+    QMenu* help = menu("mnuHelp", tr("&Help"));
+    addEntry(help, "mnuHelpContents", tr("&Contents and Index..."), &frmMain::mnuHelpContents_Click);
     separator(help);
-    QMenu* online = help->addMenu("Noorvale &Online");
+    QMenu* online = help->addMenu(tr("Noorvale &Online"));
     online->setObjectName("mnuHelpNV");
     online->menuAction()->setObjectName("mnuHelpNV");
     actions_["mnuHelpNV"] = online->menuAction();
-    addEntry(online, "mnuHelpHome", "&Noorvale Home Page...", nullptr);
+    addEntry(online, "mnuHelpHome", tr("&Noorvale Home Page..."), nullptr);
     separator(online);
-    addEntry(online, "mnuHelpNews", "&Product News...", nullptr);
-    addEntry(online, "mnuHelpLibrary", "&Download Library...", nullptr);
+    addEntry(online, "mnuHelpNews", tr("&Product News..."), nullptr);
+    addEntry(online, "mnuHelpLibrary", tr("&Download Library..."), nullptr);
     separator(online);
-    addEntry(online, "mnuHelpFAQ", "Frequently Asked &Questions...", nullptr);
-    addEntry(online, "mnuHelpSupport", "Online &Support...", nullptr);
+    addEntry(online, "mnuHelpFAQ", tr("Frequently Asked &Questions..."), nullptr);
+    addEntry(online, "mnuHelpSupport", tr("Online &Support..."), nullptr);
     separator(online);
-    addEntry(online, "mnuHelpORVEN", "&ORVEN Home Page...", nullptr);
+    addEntry(online, "mnuHelpORVEN", tr("&ORVEN Home Page..."), nullptr);
     separator(help);
-    addEntry(help, "mnuHelpAbout", "&About Noorvale...", &frmMain::mnuHelpAbout_Click);
+    addEntry(help, "mnuHelpAbout", tr("&About Noorvale..."), &frmMain::mnuHelpAbout_Click);
     for (const HelpLink& link : kHelpPages) {
         const QString entry = link.entry;
         connect(action(entry), &QAction::triggered, this, [this, entry] { resumeNext([&] { mnuHelpPage_Click(entry); }); });
@@ -255,15 +287,16 @@ void frmMain::buildToolbar() {
         auto* a = new QAction(this);
         a->setObjectName(QString("tlbMain") + key);
         a->setData(key);
-        a->setToolTip(b.toolTip);
+        a->setToolTip(tr(b.toolTip));
         actions_["TLB:" + key.toUpper()] = a;
         connect(a, &QAction::triggered, this, [this, key] { resumeNext([&] { tlbMain_ButtonClick(key); }); });
         if (key == "Date" || key == "Views") {
             auto* m = new QMenu(this);
-            const QStringList items = key == "Date" ? QStringList{"Gregorian", "Hijri"}
-                                                    : QStringList{"Today", "Week", "Month", "Year"};
-            for (const QString& item : items) {
-                QAction* sub = m->addAction(item);
+            const auto items = key == "Date" ? std::span<const ToolMenuItem>(kDateItems)
+                                             : std::span<const ToolMenuItem>(kViewItems);
+            for (const ToolMenuItem& entry : items) {
+                const QString item = entry.key;
+                QAction* sub = m->addAction(tr(entry.caption));
                 sub->setData(item);
                 sub->setObjectName(QString("tlbMain") + key + item);
                 actions_["TLB:" + item.toUpper()] = sub;
@@ -273,8 +306,12 @@ void frmMain::buildToolbar() {
             a->setMenu(m);
         }
         tlbMain->addAction(a);
-        if (auto* button = qobject_cast<QToolButton*>(tlbMain->widgetForAction(a)))
+        if (auto* button = qobject_cast<QToolButton*>(tlbMain->widgetForAction(a))) {
             if (a->menu()) button->setPopupMode(QToolButton::MenuButtonPopup);
+            // Named for screen readers even while the bar shows pictures only.
+            button->setAccessibleName(tr(b.caption));
+            button->setAccessibleDescription(a->toolTip());
+        }
     }
 }
 
@@ -306,12 +343,13 @@ void frmMain::buildClientArea() {
 
     picClock = new Clock(client_);
     picClock->setObjectName("picClock");
-    picClock->setToolTip("Current Time Clock");
+    picClock->setToolTip(tr("Current Time Clock"));
 
     tabPrayerCal = new QTabWidget(client_);
     tabPrayerCal->setObjectName("tabPrayerCal");
     auto* page = new QWidget;
-    tabPrayerCal->addTab(page, "Prayer Calendar");
+    tabPrayerCal->addTab(page, tr("Prayer Calendar"));
+    page->installEventFilter(this);  // the calendar keeps the page's leading corner
     lvwCalendar = new QTreeWidget(page);
     lvwCalendar->setObjectName("lvwCalendar");
     lvwCalendar->setRootIsDecorated(false);
@@ -558,7 +596,7 @@ void frmMain::SaveCalProp() {
 
 void frmMain::SetupColumns() {
     lvwCalendar->clear();
-    QStringList headers{"ID", "Day"};
+    QStringList headers{QStringLiteral("ID"), tr("Day")};  // the ID column stays hidden
     for (int p = 0; p < 6; ++p) headers << QString::fromStdString(PeriodNames[p]);
     lvwCalendar->setColumnCount(kCalendarColumns);
     lvwCalendar->setHeaderLabels(headers);
@@ -573,7 +611,7 @@ void frmMain::SetupColumns() {
 
 void frmMain::ShowCalendar(int view) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    panel("Status")->setText("Updating Calendar, Please wait...");
+    panel("Status")->setText(tr("Updating Calendar, Please wait..."));
     lvwCalendar->clear();
     DateValue first = StartDate, last = StartDate;
     CalendarRange(view, StartDate, first, last);
@@ -611,11 +649,12 @@ void frmMain::DispCalendarLine() {
     if (!item) return;
     trap(2, [&] {
         const CalendarProps& p = CalProp();
-        item->setText(1, QString::fromStdString(DayText(d, p.dateStyle, p.dateFormat, p.hijriFormat)));
+        item->setText(1, KeepOwnOrder(QString::fromStdString(DayText(d, p.dateStyle, p.dateFormat, p.hijriFormat))));
     });
     for (int period = 1; period <= 6; ++period) {
         trap(2 + period, [&] {
-            item->setText(1 + period, QString::fromStdString(PeriodText(calculator, period, CalProp().timeFormat)));
+            item->setText(1 + period,
+                          KeepOwnOrder(QString::fromStdString(PeriodText(calculator, period, CalProp().timeFormat))));
             item->setTextAlignment(1 + period, Qt::AlignCenter);
         });
     }
@@ -625,8 +664,9 @@ void frmMain::DispCalendarLine() {
         const QString note = QString::fromStdString(DayNote(calculator));
         if (note.isEmpty()) return;
         item->setData(0, kDayNoteRole, note);
-        const QString tip = note + "\nA high-latitude rule (Tools > Customize > Calculation Method) keeps Fajr and "
-                                   "Isha within the night.";
+        const QString tip = note + '\n' +
+                            tr("A high-latitude rule (Tools > Customize > Calculation Method) keeps Fajr and "
+                               "Isha within the night.");
         for (int c = 1; c < kCalendarColumns; ++c) {
             QFont f = item->font(c);
             f.setItalic(true);
@@ -686,7 +726,7 @@ void frmMain::SelectDateStyle(int style) {
 void frmMain::RefreshAll() {
     resumeNext([&] { StartDate = today(); });
     resumeNext([&] { BuildDaySchedule(StartDate); });
-    resumeNext([&] { ShowNextPrayer(FindNextPrayer(TruncToMinute(now())), "Next Prayer: "); });
+    resumeNext([&] { ShowNextPrayer(FindNextPrayer(TruncToMinute(now()))); });
     resumeNext([&] { RedisplayCalendar(); });
     resumeNext([&] { BuildAlertManager(); });
 }
@@ -743,7 +783,8 @@ void frmMain::mnuViewText_Click() {
 
 void frmMain::ApplyToolbarText() {
     const bool text = action("mnuViewText")->isChecked();
-    for (const ToolButton& b : kButtons) action("TLB:" + QString(b.key).toUpper())->setText(text ? b.key : "");
+    for (const ToolButton& b : kButtons)
+        action("TLB:" + QString(b.key).toUpper())->setText(text ? tr(b.caption) : QString());
     tlbMain->setToolButtonStyle(text ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
     tlbMain->adjustSize();
 }
@@ -792,7 +833,7 @@ void frmMain::mnuFilePrint_Click() {
     resumeNext([&] { accepted = ShowPrinter(this, printer); });
     if (!accepted) return;  // Cancel prints nothing
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    panel("Status")->setText("Printing Calendar, Please wait...");
+    panel("Status")->setText(tr("Printing Calendar, Please wait..."));
     QFont font(QStringLiteral("Arial"));  // or the closest installed face
     font.setPointSize(10);
     resumeNext([&] { PrintCalLVW(printer, font, *lvwCalendar, panel("Status"), CalProp().view == 4); });
@@ -856,12 +897,16 @@ void frmMain::Check4Updates() {
     const int32_t day = DayOfYear(today());
     const int32_t last = LastUpdateDay(UpdateLast, day, IsLeapYear(static_cast<int16_t>(year(today()) - 1)) ? 366 : 365);
     if (last + UpdateMode > day) return;
-    const QString text = QString::number(UpdateMode) + " days update reminder\r\n\r\n" +
-                         "Using your Internet connections Tarvo can connects to the\r\n" +
-                         "ORVEN site, checks for available updates, then downloads and\r\n" +
-                         "installs them automatically. This is the most efficient method\r\n" +
-                         "to update your Noorvale files,\r\n\r\n" + "Would you like to run Tarvo now?";
-    if (MsgBox(text, vbYesNo | vbQuestion, QStringLiteral("Noorvale message")) == vbYes) mnuToolsUpdates_Click();
+    //: %1 is the number of days between two reminders.
+    const QString text = tr("%1 days update reminder\n\n"
+                            "Using your Internet connections Tarvo can connects to the\n"
+                            "ORVEN site, checks for available updates, then downloads and\n"
+                            "installs them automatically. This is the most efficient method\n"
+                            "to update your Noorvale files,\n\n"
+                            "Would you like to run Tarvo now?")
+                             .arg(UpdateMode)
+                             .replace('\n', QStringLiteral("\r\n"));  // the box's line ends, as it always had
+    if (MsgBox(text, vbYesNo | vbQuestion, tr("Noorvale message")) == vbYes) mnuToolsUpdates_Click();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -869,8 +914,8 @@ void frmMain::Check4Updates() {
 
 void frmMain::UpdateStatusClock() {
     const DateValue t = now();
-    if (QLabel* d = panel("Date")) d->setText(QString::fromStdString(FormatDate(t, "Short Date")));
-    if (QLabel* l = panel("Time")) l->setText(QString::fromStdString(FormatDate(t, "Medium Time")));
+    if (QLabel* d = panel("Date")) d->setText(KeepOwnOrder(QString::fromStdString(FormatDate(t, "Short Date"))));
+    if (QLabel* l = panel("Time")) l->setText(KeepOwnOrder(QString::fromStdString(FormatDate(t, "Medium Time"))));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -892,24 +937,41 @@ void frmMain::ArrangeControls() {
     const double top = toolbar ? toolbarHeight + 60 : 60;
     const double bottom = status ? clientHeight - statusHeight - 50 : clientHeight - 50;
     const double treeWidth = twipsX(tvwAlertMngr->width()), treeHeight = twipsY(tvwAlertMngr->height());
-    tvwAlertMngr->move(pixelsX(20), pixelsY(top));
+    place(tvwAlertMngr, QRect(QPoint(pixelsX(20), pixelsY(top)), tvwAlertMngr->size()));
     const double splitTop = top + treeHeight;
-    picHSplit->setGeometry(pixelsX(20), pixelsY(splitTop), pixelsX(treeWidth), picHSplit->height());
+    place(picHSplit, QRect(pixelsX(20), pixelsY(splitTop), pixelsX(treeWidth), picHSplit->height()));
     const double clockTop = splitTop + twipsY(picHSplit->height());
-    picClock->setGeometry(pixelsX(3), pixelsY(clockTop), pixelsX(treeWidth),
-                          std::max(0, pixelsY(bottom - clockTop)));
+    place(picClock, QRect(pixelsX(3), pixelsY(clockTop), pixelsX(treeWidth), std::max(0, pixelsY(bottom - clockTop))));
 
     // Right side: the tab control with the list, and the vertical splitter.
     const double rightBottom = status ? clientHeight - statusHeight + 12 : clientHeight + 12;
     const double tabTop = top + 100, tabLeft = treeWidth + 100;
     const double tabWidth = clientWidth - tabLeft - 25, tabHeight = rightBottom - tabTop;
-    tabPrayerCal->setGeometry(pixelsX(tabLeft), pixelsY(tabTop), std::max(0, pixelsX(tabWidth)),
-                              std::max(0, pixelsY(tabHeight)));
-    picVSplit->setGeometry(pixelsX(20 + treeWidth), pixelsY(top), picVSplit->width(),
-                           std::max(0, pixelsY(rightBottom - top)));
-    lvwCalendar->setGeometry(0, 0, std::max(0, pixelsX(tabWidth - 250)), std::max(0, pixelsY(tabHeight - 600)));
+    place(tabPrayerCal, QRect(pixelsX(tabLeft), pixelsY(tabTop), std::max(0, pixelsX(tabWidth)),
+                              std::max(0, pixelsY(tabHeight))));
+    place(picVSplit, QRect(pixelsX(20 + treeWidth), pixelsY(top), picVSplit->width(),
+                           std::max(0, pixelsY(rightBottom - top))));
+    lvwCalendar->resize(std::max(0, pixelsX(tabWidth - 250)), std::max(0, pixelsY(tabHeight - 600)));
+    PlaceCalendar();
     if (toolbar) tlbMain->raise();
     if (status) stbMain->raise();
+}
+
+// The controls are placed as the window reads left to right; in a window laid out right to left
+// they take the mirrored places.
+void frmMain::place(QWidget* control, const QRect& leftToRight) {
+    control->setGeometry(QStyle::visualRect(layoutDirection(), client_->rect(), leftToRight));
+}
+
+QRect frmMain::logical(const QWidget* control) const {
+    return QStyle::visualRect(layoutDirection(), client_->rect(), control->geometry());
+}
+
+// The calendar keeps its size in the tab's page, at the page's leading corner.
+void frmMain::PlaceCalendar() {
+    const QWidget* page = lvwCalendar->parentWidget();
+    const QRect leading(QPoint(0, 0), lvwCalendar->size());
+    lvwCalendar->move(QStyle::visualRect(layoutDirection(), page->rect(), leading).topLeft());
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -930,6 +992,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (lvwCalendar && watched == lvwCalendar->parentWidget() && event->type() == QEvent::Resize &&
+        layoutDirection() == Qt::RightToLeft)
+        PlaceCalendar();
     if (watched == panel("Location") && event->type() == QEvent::MouseButtonDblClick) {
         action("mnuToolsCustomize")->trigger();
         return true;
@@ -985,9 +1050,9 @@ void frmMain::splitterReleased(QFrame* splitter) {
         const double treeHeight = t - twipsY(tvwAlertMngr->y()) - 5;
         if (treeHeight > 0) tvwAlertMngr->resize(tvwAlertMngr->width(), pixelsY(treeHeight));
     } else {
-        double l = twipsX(splitter->x());
+        double l = twipsX(logical(splitter).x());
         l = std::max(1000.0, std::min(l, clientWidth - 1000));
-        const double treeWidth = l - twipsX(tvwAlertMngr->x()) - 5;
+        const double treeWidth = l - twipsX(logical(tvwAlertMngr).x()) - 5;
         if (treeWidth > 0) tvwAlertMngr->resize(pixelsX(treeWidth), tvwAlertMngr->height());
     }
     ArrangeControls();

@@ -53,6 +53,11 @@ QIcon picture(const QString& key);
 // True when the palette's window colour is dark.
 bool DarkPalette(const QPalette& palette);
 
+// A time or a date as a row, a panel or a sentence shows it: in a window laid out right to left
+// it is set apart (first-strong isolate), so "05:12 AM" or "Jun 21 Fri" keeps its own order
+// inside the mirrored row; elsewhere only a text written right to left is set apart (Isolate).
+QString KeepOwnOrder(const QString& text);
+
 // The main clock's picture file: program-wide, shared with the Options dialog.
 QString& ClockPicturePath();
 
@@ -191,7 +196,7 @@ private:
     void UpdateStatusClock();
 
     // The alert engine: what it shows and plays.
-    void ShowNextPrayer(int16_t k, const QString& prefix);
+    void ShowNextPrayer(int16_t k);
     void BlinkAlert(int16_t k);
     void FireAlert(int16_t k);
     void PlayAlertSound(int16_t k);
@@ -199,6 +204,7 @@ private:
     void BuildAlertManager();
     // Prayer k's name as our texts show it: set apart when it is written right to left.
     QString PrayerName(int16_t k) const;
+    QString AlertNodeText(int16_t k, bool soundOn) const;
     void CreateSysTray();
     void CreateDesktopHelpers();
     void AddShortcuts();
@@ -244,6 +250,11 @@ private:
     static constexpr double kMinWidth = 7000, kMinHeight = 3500;
     // The tree is never made smaller than this to fit a window.
     static constexpr double kMinTreeSide = 500;
+
+    // Placing the controls of the client area, mirrored in a window laid out right to left.
+    void place(QWidget* control, const QRect& leftToRight);
+    QRect logical(const QWidget* control) const;
+    void PlaceCalendar();
 
     // Lengths of the client area in twips.
     double twipsX(int pixels) const;

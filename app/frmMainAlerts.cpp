@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QTreeWidget>
 
 #include "App.h"
@@ -40,7 +41,7 @@ void frmMain::tmrAlert_Timer() {
     DateValue current = ScheduleClock(StartDate);
     const int16_t next = FindNextPrayer(current);
     if (windowTitle().trimmed().isEmpty() || next != currentPrayer_)
-        resumeNext([&] { ShowNextPrayer(next, "Next Prayer: "); });
+        resumeNext([&] { ShowNextPrayer(next); });
     currentPrayer_ = next;
     if (current < lastTick_ || (dateOnly(now()) != StartDate && !EveningPending(current))) {
         resumeNext([&] { RefreshAll(); });
@@ -67,7 +68,7 @@ void frmMain::tmrAlert_Timer() {
     resumeNext([&] { DescribeClocks(); });
 }
 
-void frmMain::ShowNextPrayer(int16_t k, const QString& prefix) {
+void frmMain::ShowNextPrayer(int16_t k) {
     if (k < 1 || k > 6) return;
     DateValue t = 0;
     if (k <= 5) t = DaySchedule[k - 1].Time;
@@ -78,24 +79,31 @@ void frmMain::ShowNextPrayer(int16_t k, const QString& prefix) {
         BuildDaySchedule(StartDate);
         DaySchedule[4].Pending = false;
     }
-    const QString text = PrayerName(k) + " at " + mediumTime(t);
-    resumeNext([&] { setWindowTitle(App::Title() + " - " + prefix + text); });
+    //: The next prayer, in the compact window and after "Next Prayer:": %1 is its name, %2 its time.
+    const QString text = tr("%1 at %2").arg(PrayerName(k), KeepOwnOrder(mediumTime(t)));
+    //: The main window's caption: %1 is the program's name, %2 the next prayer ("Asr at 03:43 PM").
+    resumeNext([&] { setWindowTitle(tr("%1 - Next Prayer: %2").arg(App::Title(), text)); });
     resumeNext([&] {
         if (m_frmSysTray) {
-            m_frmSysTray->ToolTip(prefix + text);
+            m_frmSysTray->ToolTip(tr("Next Prayer: %1").arg(text));
             m_frmSysTray->IconHandle(mainOn_);
         }
     });
     resumeNext([&] {
         if (compact_) compact_->lblMessage->setText(text);
     });
-    resumeNext([&] { panel("Location")->setText("Current Location: " + QString::fromStdString(PrayTime().LocationName())); });
+    resumeNext([&] {
+        const QString place = Isolate(QString::fromStdString(PrayTime().LocationName()));
+        panel("Location")->setText(tr("Current Location: %1").arg(place));
+    });
 }
 
 void frmMain::BlinkAlert(int16_t k) {
     const QString name = PrayerName(k);
-    const QString longText = ("It is time for " + name + " prayer.").toUpper();
-    const QString shortText = (name + " now.").toUpper();
+    const QLocale locale;  // upper case as the language writes it (Turkish i becomes İ)
+    const QString longText = locale.toUpper(tr("It is time for %1 prayer.").arg(name));
+    //: Blinks in the compact window and the minimised caption at a prayer's minute; %1 is its name.
+    const QString shortText = locale.toUpper(tr("%1 now.").arg(name));
     if (blinkPhase_) {
         resumeNext([&] { setWindowTitle(isMinimized() ? shortText : longText); });
         resumeNext([&] {
@@ -162,19 +170,27 @@ void frmMain::BuildAlertManager() {
     resumeNext([&] { LoadAlertSwitches(switches); });
     for (int k = 0; k < 5; ++k) DaySchedule[k].SoundAlert = switches[k].sound;
     tvwAlertMngr->clear();
-    auto* root = new QTreeWidgetItem(tvwAlertMngr, QStringList{"Alert Manager"});
+    auto* root = new QTreeWidgetItem(tvwAlertMngr, QStringList{tr("Alert Manager")});
     root->setIcon(0, picture("BELL"));
     root->setExpanded(true);
     auto* kind = new QTreeWidgetItem(root, QStringList{QString::fromStdString(AlertKinds[0].name)});
     kind->setIcon(0, picture(QString::fromStdString(AlertKinds[0].imageKey)));
     for (int16_t k = 1; k <= 5; ++k) {
         const PrayerSlot& slot = DaySchedule[k - 1];
-        auto* node = new QTreeWidgetItem(kind, QStringList{PrayerName(k) + " (" + mediumTime(slot.Time) + ")"});
+        auto* node = new QTreeWidgetItem(kind, QStringList{AlertNodeText(k, true)});
         node->setToolTip(0, node->text(0));
         node->setIcon(0, picture(slot.SoundAlert ? "GREEN" : "RED"));
         node->setData(0, Qt::UserRole, k);
     }
     root->child(0)->setExpanded(true);
+}
+
+// An Alert Manager entry: the prayer and its time, or the prayer marked off for today.
+QString frmMain::AlertNodeText(int16_t k, bool soundOn) const {
+    //: An Alert Manager entry: %1 is the prayer's name, %2 its time.
+    if (soundOn) return tr("%1 (%2)").arg(PrayerName(k), KeepOwnOrder(mediumTime(DaySchedule[k - 1].Time)));
+    //: An Alert Manager entry whose sound is off for today; %1 is the prayer's name.
+    return tr("%1 - OFF").arg(PrayerName(k));
 }
 
 void frmMain::ToggleAlertNode() {
@@ -186,8 +202,7 @@ void frmMain::ToggleAlertNode() {
     PrayerSlot& slot = DaySchedule[k - 1];
     slot.SoundAlert = !slot.SoundAlert;
     node->setIcon(0, picture(slot.SoundAlert ? "GREEN" : "RED"));
-    node->setText(0, slot.SoundAlert ? PrayerName(static_cast<int16_t>(k)) + " (" + mediumTime(slot.Time) + ")"
-                                     : PrayerName(static_cast<int16_t>(k)) + " - OFF");
+    node->setText(0, AlertNodeText(static_cast<int16_t>(k), slot.SoundAlert));
     tvwAlertMngr->scrollToItem(node);
 }
 
@@ -196,14 +211,14 @@ void frmMain::ToggleAlertNode() {
 
 void frmMain::CreateSysTray() {
     m_frmSysTray = new frmSysTray(this);
-    m_frmSysTray->AddMenuItem("&Normal", "Normal", true);
-    m_frmSysTray->AddMenuItem("&Compact", "Compact");
+    m_frmSysTray->AddMenuItem(tr("&Normal"), "Normal", true);
+    m_frmSysTray->AddMenuItem(tr("&Compact"), "Compact");
     m_frmSysTray->AddMenuItem("-");
-    m_frmSysTray->AddMenuItem("&Stop Playback", "Stop");
+    m_frmSysTray->AddMenuItem(tr("&Stop Playback"), "Stop");
     m_frmSysTray->AddMenuItem("-");
-    m_frmSysTray->AddMenuItem("Check for &Updates", "Update");
+    m_frmSysTray->AddMenuItem(tr("Check for &Updates"), "Update");
     m_frmSysTray->AddMenuItem("-");
-    m_frmSysTray->AddMenuItem("&Exit Noorvale", "Exit");
+    m_frmSysTray->AddMenuItem(tr("&Exit Noorvale"), "Exit");
     m_frmSysTray->ToolTip(App::Title());
     m_frmSysTray->EnableMenuItem(kStopItem, false);
     m_frmSysTray->IconHandle(mainOn_);
@@ -243,7 +258,7 @@ void frmMain::StopPlayback() {
 }
 
 void frmMain::Exit() {
-    if (MsgBox(std::string("Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?"),
+    if (MsgBox(tr("Closing Noorvale will disable its Alert Features.\nAre you sure you want to quit?").toStdString(),
                vbYesNo | vbQuestion, std::string("Noorvale")) == vbYes)
         Form_Unload();
 }

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <QTreeWidget>
 
 #include "Bidi.h"
@@ -57,9 +56,10 @@ void frmMain::NotifyPrayer(int16_t k) {
     });
     if (!notice_ || !LoadDesktopNotice()) return;
     const bool playing = SoundMode() == "PLAYING";
-    const QString summary = "It is time for " + PrayerName(k) + " prayer.";
-    const QString body = QString::fromStdString(FormatDate(DaySchedule[k - 1].Time, "Medium Time")) + " in " +
-                         Isolate(QString::fromStdString(PrayTime().LocationName()));
+    const QString summary = tr("It is time for %1 prayer.").arg(PrayerName(k));
+    const QString time = KeepOwnOrder(QString::fromStdString(FormatDate(DaySchedule[k - 1].Time, "Medium Time")));
+    //: A desktop notice at a prayer: %1 is its time, %2 the place's name.
+    const QString body = tr("%1 in %2").arg(time, Isolate(QString::fromStdString(PrayTime().LocationName())));
     notice_->Show(summary, body, playing, m_frmSysTray ? m_frmSysTray->icon() : nullptr);
 }
 
@@ -81,18 +81,14 @@ void frmMain::AddShortcuts() {
     windowKey(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { tlbMain_ButtonClick("Date"); });
 }
 
-// Names for screen readers: every picture button (the toolbar's may show no caption) and the
-// clocks; the clocks' descriptions follow the time and the next prayer (DescribeClocks).
+// Names for screen readers: the toolkit's picture buttons (the toolbar's own are named as they
+// are made) and the clocks; the clocks' descriptions follow the time and the next prayer
+// (DescribeClocks).
 void frmMain::NameControls() {
-    for (QAction* a : tlbMain->actions())
-        if (auto* button = qobject_cast<QToolButton*>(tlbMain->widgetForAction(a))) {
-            button->setAccessibleName(a->data().toString());
-            button->setAccessibleDescription(a->toolTip());
-        }
     // The toolkit's own "more" buttons, shown when the window is too narrow for the bar.
-    if (auto* more = tlbMain->findChild<QWidget*>("qt_toolbar_ext_button")) more->setAccessibleName("More tools");
-    if (auto* more = menuBar()->findChild<QWidget*>("qt_menubar_ext_button")) more->setAccessibleName("More menus");
-    picClock->setAccessibleName("Current Time Clock");
+    if (auto* more = tlbMain->findChild<QWidget*>("qt_toolbar_ext_button")) more->setAccessibleName(tr("More tools"));
+    if (auto* more = menuBar()->findChild<QWidget*>("qt_menubar_ext_button")) more->setAccessibleName(tr("More menus"));
+    picClock->setAccessibleName(tr("Current Time Clock"));
 }
 
 void frmMain::DescribeClocks() {
@@ -101,8 +97,9 @@ void frmMain::DescribeClocks() {
     if (minute == describedMinute_ && message == describedMessage_) return;  // once a minute, or as the message changes
     describedMinute_ = minute;
     describedMessage_ = message;
-    const QString text = "The time is " + QString::fromStdString(FormatDate(now(), "Medium Time")) + ". " +
-                         (compact_ ? compact_->lblMessage->text() : QString());
+    const QString time = KeepOwnOrder(QString::fromStdString(FormatDate(now(), "Medium Time")));
+    //: What a screen reader says of the clocks: %1 is the time, %2 the next prayer ("Asr at 03:43 PM").
+    const QString text = tr("The time is %1. %2").arg(time, message);
     if (picClock->accessibleDescription() != text) picClock->setAccessibleDescription(text);
     if (compact_ && compact_->picSmClock->accessibleDescription() != text)
         compact_->picSmClock->setAccessibleDescription(text);

@@ -423,3 +423,49 @@ TEST_F(MainWindowTest, LayoutInTwipsAndTheSplitters) {
     EXPECT_TRUE(w.stbMain->isHidden());
     EXPECT_GT(w.tabPrayerCal->height(), tabHeight);
 }
+
+// Laid out right to left (Arabic, Urdu) the client area mirrors: the tree and the clock on the
+// right, the calendar on the left, the splitters dragged the mirrored way; the times and dates of
+// the rows and the status bar are set apart so that "05:12 AM" keeps its own order.
+TEST_F(MainWindowTest, RightToLeftMirrorsTheClientAreaAndKeepsTimesInTheirOrder) {
+    struct Restore {
+        ~Restore() { QApplication::setLayoutDirection(Qt::LeftToRight); }
+    } restore;
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    storeLong("\\System\\Startup", "DefaultView", 1);  // the main window is laid out while hidden
+    storeLong("\\System\\Startup", "UpdateMode", 0);
+    ASSERT_TRUE(load());
+    frmMain& w = main();
+    w.mnuViewNormal_Click();
+    QTest::qWait(20);
+    QWidget* page = w.lvwCalendar->parentWidget();
+    EXPECT_EQ(w.lvwCalendar->x() + w.lvwCalendar->width(), page->width());
+    w.resize(1000, 700);
+    QTest::qWait(20);
+    QWidget* tree = w.tvwAlertMngr;
+    const int clientWidth = tree->parentWidget()->width();
+    EXPECT_NEAR(twips(&w, clientWidth - tree->x() - tree->width()), 20, 15);
+    EXPECT_EQ(w.picClock->x() + w.picClock->width(), clientWidth - twipsToPixels(3, &w));
+    EXPECT_NEAR(twips(&w, tree->x() - (w.tabPrayerCal->x() + w.tabPrayerCal->width())), 100, 30);
+    EXPECT_NEAR(twips(&w, w.stbMain->y() - (w.picClock->y() + w.picClock->height())), 50, 15);
+    EXPECT_EQ(w.lvwCalendar->x() + w.lvwCalendar->width(), page->width());
+
+    // The vertical splitter dragged 60 pixels to the left widens the tree.
+    const int treeWidth = tree->width();
+    QTest::mousePress(w.picVSplit, Qt::LeftButton, {}, QPoint(2, 50));
+    QMouseEvent move(QEvent::MouseMove, QPointF(-58, 50), w.picVSplit->mapToGlobal(QPointF(-58, 50)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.picVSplit, &move);
+    QTest::mouseRelease(w.picVSplit, Qt::LeftButton, {}, QPoint(-58, 50));
+    EXPECT_NEAR(tree->width(), treeWidth + 60, 2);
+    EXPECT_NEAR(twips(&w, clientWidth - tree->x() - tree->width()), 20, 15);
+
+    const QString isolate(QChar(0x2068)), pop(QChar(0x2069));
+    const QTreeWidgetItem* row = w.lvwCalendar->topLevelItem(0);
+    ASSERT_NE(row, nullptr);
+    for (int c = 1; c <= 7; ++c) {
+        const QString text = row->text(c);
+        EXPECT_TRUE(text.startsWith(isolate) && text.endsWith(pop) && text.size() > 2) << c << text.toStdString();
+    }
+    EXPECT_TRUE(w.panel("Time")->text().startsWith(isolate) && w.panel("Time")->text().endsWith(pop));
+}
