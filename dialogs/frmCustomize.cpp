@@ -45,11 +45,6 @@ const char* const kTimeZones[] = {QT_TRANSLATE_NOOP("nv::frmCustomize", "Automat
 
 // A text of the tables and helpers of this file in the user's language.
 QString translated(const char* text) { return QCoreApplication::translate("nv::frmCustomize", text); }
-// A text of a table of the calculator or the settings (marked there in `context`), in the user's
-// language; what is stored or compared stays the table's own text.
-QString translated(const char* context, const std::string& text) {
-    return QCoreApplication::translate(context, text.c_str());
-}
 
 QLineEdit* textBox(const char* name, QWidget* parent, const QString& text = QString()) {
     auto* box = new QLineEdit(text, parent);
@@ -289,7 +284,7 @@ void frmCustomize::buildMethodTab() {
     cboAuthority = new QComboBox(page);
     cboAuthority->setObjectName("cboAuthority");
     cboAuthority->addItem(tr("Pick an authority…"));
-    for (const Authority& a : kAuthorities) cboAuthority->addItem(translated("Authorities", a.name));
+    for (const Authority& a : kAuthorities) cboAuthority->addItem(QString::fromStdString(AuthorityDisplayName(a.name)));
     cboAuthority->setToolTip(tr("Fill the custom method with the parameters of an authority's published timetables"));
     lblAuthority = new QLabel(page);
     lblAuthority->setObjectName("lblAuthority");
@@ -303,9 +298,8 @@ void frmCustomize::buildMethodTab() {
         box->setObjectName(QString("spnAdjust%1").arg(p + 1));
         box->setRange(-kMaxAdjustment, kMaxAdjustment);
         const std::string& name = PeriodNames[static_cast<size_t>(p)];
-        auto* label = new QLabel(name.empty() ? translated("CalendarRows", kPeriodNames[static_cast<size_t>(p)])
-                                              : QString::fromStdString(name),
-                                 adjust);
+        auto* label = new QLabel(
+            QString::fromStdString(name.empty() ? PeriodNameTable[0][static_cast<size_t>(p)] : name), adjust);
         label->setBuddy(box);
         adjustGrid->addWidget(label, p / 3, (p % 3) * 2);
         adjustGrid->addWidget(box, p / 3, (p % 3) * 2 + 1);
@@ -381,7 +375,7 @@ void frmCustomize::Form_Load() {
         for (int p = 0; p < 6; ++p) {
             periods_[p][0] = QString::fromStdString(PeriodNameTable[1][p]);
             periods_[p][1] = QString::fromStdString(PeriodNames[p]);
-            lstPeriods->addItem(translated("CalendarRows", PeriodNameTable[1][p]));
+            lstPeriods->addItem(periods_[p][0]);
         }
         lstPeriods->setCurrentRow(-1);
     });
@@ -413,7 +407,8 @@ void frmCustomize::Form_Load() {
         {
             const QSignalBlocker block(cboCalcMethod);
             cboCalcMethod->clear();
-            for (const CalcMethodPreset& m : kCalcMethods) cboCalcMethod->addItem(translated("clsPrayTime", m.name));
+            for (int i = 0; i < static_cast<int>(std::size(kCalcMethods)); ++i)
+                cboCalcMethod->addItem(QString::fromStdString(CalcMethodDisplayName(i)));
             cboCalcMethod->setCurrentIndex(CalcMethod);
         }
         cboCalcMethod_Click();
@@ -515,7 +510,7 @@ void frmCustomize::cboAuthority_Click() {
 void frmCustomize::ShowAuthority() {
     QStringList parts;
     //: %1: the name of a religious authority whose timetables the custom method follows.
-    if (!authority_.empty()) parts << tr("Following %1").arg(translated("Authorities", authority_));
+    if (!authority_.empty()) parts << tr("Following %1").arg(QString::fromStdString(AuthorityDisplayName(authority_)));
     //: %1: an angle in degrees.
     if (sunsetAngle_ != 0) parts << tr("Maghrib at %1° below the horizon").arg(numberText(sunsetAngle_));
     //: %1: a number of minutes.
@@ -598,7 +593,7 @@ bool frmCustomize::eventFilter(QObject* watched, QEvent* event) {
 
 QString frmCustomize::AlertNodeText(int alert) const {
     const int p = AlertToPeriod(static_cast<int16_t>(alert)) - 1;
-    const QString description = translated("CalendarRows", periods_[p][0].toStdString());
+    const QString& description = periods_[p][0];
     //: %1: what the period is (Dawn, Noon ...); %2: the prayer's name; %3: its sound file.
     if (switches_[alert - 1].sound) return tr("%1 / %2 - %3").arg(description, periods_[p][1], sounds_[alert - 1]);
     //: %1: what the period is (Dawn, Noon ...); %2: the prayer's name; its sound alert is off.
@@ -611,7 +606,7 @@ void frmCustomize::BuildAlertTree() {
     root->setIcon(0, owner_.TreeImage("BELL"));
     root->setExpanded(true);
     const AlertKind& kindRow = AlertKinds[0];
-    auto* kind = new QTreeWidgetItem(root, QStringList{translated("modNoorvale", kindRow.name)});
+    auto* kind = new QTreeWidgetItem(root, QStringList{QString::fromStdString(kindRow.name)});
     kind->setIcon(0, owner_.TreeImage(QString::fromStdString(kindRow.imageKey)));
     for (int a = 1; a <= 5; ++a) {
         auto* node = new QTreeWidgetItem(kind, QStringList{AlertNodeText(a)});
