@@ -144,12 +144,6 @@ QIcon picture(const QString& key) {
 
 bool DarkPalette(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
 
-QString KeepOwnOrder(const QString& text) {
-    if (QGuiApplication::layoutDirection() == Qt::RightToLeft && !text.isEmpty())
-        return QChar(0x2068) + text + QChar(0x2069);
-    return Isolate(text);
-}
-
 QString& ClockPicturePath() {
     static QString path;
     return path;

@@ -53,10 +53,6 @@ QIcon picture(const QString& key);
 // True when the palette's window colour is dark.
 bool DarkPalette(const QPalette& palette);
 
-// A time or a date as a row, a panel or a sentence shows it: in a window laid out right to left
-// it is set apart (first-strong isolate), so "05:12 AM" or "Jun 21 Fri" keeps its own order
-// inside the mirrored row; elsewhere only a text written right to left is set apart (Isolate).
-QString KeepOwnOrder(const QString& text);
 
 // The main clock's picture file: program-wide, shared with the Options dialog.
 QString& ClockPicturePath();

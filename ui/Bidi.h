@@ -5,6 +5,7 @@
 // (some window managers draw them as boxes in a caption).
 #pragma once
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QString>
 #include <QStyle>
@@ -18,6 +19,15 @@ inline QString Isolate(const QString& name) {
             return QChar(0x2068) + name + QChar(0x2069);
     }
     return name;
+}
+
+// A time or a date as a row, a panel or a sentence shows it: in a program laid out right to left
+// it is set apart (first-strong isolate), so "05:12 AM" or "Jun 21 Fri" keeps its own order
+// inside the mirrored row; elsewhere only a text written right to left is set apart (Isolate).
+inline QString KeepOwnOrder(const QString& text) {
+    if (QGuiApplication::layoutDirection() == Qt::RightToLeft && !text.isEmpty())
+        return QChar(0x2068) + text + QChar(0x2069);
+    return Isolate(text);
 }
 
 // A label starts where its window's lines start, even when its own text reads the other way
