@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -49,11 +51,15 @@ void unload() {
     loaded().clear();
 }
 
-bool load(const QString& file, const QString& folder) {
+std::unique_ptr<QTranslator> load(const QString& file, const QString& folder) {
     auto t = std::make_unique<QTranslator>();
-    if (!t->load(file, folder) || !QCoreApplication::installTranslator(t.get())) return false;
-    loaded().push_back(std::move(t));
-    return true;
+    return t->load(file, folder) ? std::move(t) : nullptr;
+}
+
+// Installs in order; the last installed is asked first, so Noorvale's own catalogue goes last and
+// its words win over Qt's.
+void install(std::unique_ptr<QTranslator> t) {
+    if (t && QCoreApplication::installTranslator(t.get())) loaded().push_back(std::move(t));
 }
 
 // The session's month and weekday names and AM/PM in `code`'s own words, the date layouts kept.
@@ -76,6 +82,18 @@ void installDateNames(const std::string& code) {
     table->longDate = base->longDatePattern();
     table->longTime = base->longTimePattern();
     setDateLocale(table);
+}
+
+// Urdu writes letters (ہ, ے, ٹ, ں ...) that the usual Arabic-script faces lack; a face with them all
+// keeps each word joined instead of borrowing single letters from another face.
+void preferUrduFace() {
+    for (const char* face : {"Noto Sans Arabic UI", "Noto Naskh Arabic UI", "Noto Sans Arabic", "Noto Naskh Arabic"}) {
+        if (!QFontDatabase::hasFamily(face)) continue;
+        QFont font = QGuiApplication::font();
+        font.setFamilies({face, font.family()});
+        QGuiApplication::setFont(font);
+        return;
+    }
 }
 
 }  // namespace
@@ -116,9 +134,13 @@ std::string InstallLanguage(const std::string& code) {
     unload();
     const QString name = QString::fromStdString(code);
     const bool english = code == "en" || name.isEmpty();
-    const bool ours = !english && load("noorvale_" + name,
-                                       QString::fromStdString(ProgramFolder()) + QStringLiteral("/translations"));
-    if (ours) load("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    auto catalogue = english ? nullptr
+                             : load("noorvale_" + name, QString::fromStdString(ProgramFolder()) + "/translations");
+    const bool ours = catalogue != nullptr;
+    if (ours) {
+        install(load("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        install(std::move(catalogue));
+    }
     current() = ours ? code : "en";
 
     if (ours)
@@ -131,11 +153,13 @@ std::string InstallLanguage(const std::string& code) {
     if (ours || !StoredLanguage().empty()) installDateNames(current());
     else setDateLocale(nullptr);  // the session's own names
 
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        if (current() == "ur") preferUrduFace();
         QGuiApplication::setLayoutDirection(
             QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL")
                 ? Qt::RightToLeft
                 : Qt::LeftToRight);
+    }
     return current();
 }
 
