@@ -1,4 +1,7 @@
-// The windows of this folder in a language read right to left, and the manual of the language spoken.
+// The program's languages: which one a session and a pick give; what installing one changes (the
+// catalogue's texts, Qt's buttons, the reading direction, month names, Hijri months), with the real
+// catalogues of the program folder; the windows of this folder read right to left; the manual of
+// the language spoken.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -6,15 +9,20 @@
 #include <QFileInfo>
 #include <QDir>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QToolButton>
 
 #include "Clock.h"
+#include "DateLocale.h"
 #include "FitLabel.h"
 #include "Language.h"
+#include "Translate.h"
 #include "frmCompact.h"
 #include "modHelp.h"
+#include "modHijri.h"
 #include "modNoorvale.h"
 #include "support/FixedClock.h"
 #include "support/TempHome.h"
@@ -105,6 +113,84 @@ TEST(Manual, TheArabicManualHasTheEnglishSectionsAndReadsRightToLeft) {
     ASSERT_GT(anchors(english).size(), 20);
     EXPECT_EQ(anchors(arabic), anchors(english));
     EXPECT_TRUE(arabic.contains(R"(<html lang="ar" dir="rtl">)"));
+}
+
+TEST(Language, ThePickWinsThenTheSessionsFirstLanguageWithACatalogue) {
+    struct Case {
+        std::string pick;
+        QStringList session;
+        std::string spoken;
+    } cases[] = {
+        {"", {"ar-SA"}, "ar"},
+        {"", {"ur-PK", "ur", "en"}, "ur"},
+        {"", {"tr_TR"}, "tr"},
+        {"", {"de-DE", "id-ID"}, "id"},  // no German catalogue: the next language that has one
+        {"", {"en-GB", "fr-FR"}, "en"},  // English comes first
+        {"", {"C"}, "en"},
+        {"", {"C", "ar"}, "en"},  // the C locale means English
+        {"", {"pt-BR"}, "en"},
+        {"", {}, "en"},
+        {"fr", {"ar-SA"}, "fr"},
+        {"en", {"ar-SA"}, "en"},
+        {"xx", {"ur"}, "ur"},  // an unknown stored pick counts as none
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ResolveLanguage(c.pick, c.session), c.spoken) << c.pick << " " << c.session.join(",").toStdString();
+}
+
+TEST(Language, EachCatalogueTranslatesTheProgramQtsButtonsAndTheCalendar) {
+    test::TempHome home;
+    setProgramFolder(NOORVALE_BIN_DIR);
+    struct Case {
+        std::string code;
+        Qt::LayoutDirection direction;
+        QString yes;        // Qt's standard button, from our catalogue
+        std::string muharram;
+    } cases[] = {
+        {"ar", Qt::RightToLeft, "&نعم", "محرم"},
+        {"ur", Qt::RightToLeft, "&ہاں", "محرم"},
+        {"tr", Qt::LeftToRight, "&Evet", "Muharrem"},
+        {"id", Qt::LeftToRight, "&Ya", "Muharam"},
+        {"fr", Qt::LeftToRight, "&Oui", "Mouharram"},
+        {"en", Qt::LeftToRight, "&Yes", "Muharram"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        ASSERT_EQ(InstallLanguage(c.code), c.code);
+        EXPECT_EQ(CurrentLanguage(), c.code);
+        EXPECT_EQ(QApplication::layoutDirection(), c.direction);
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), c.yes);
+        EXPECT_EQ(HijriMonthName(1), c.muharram);
+        const std::string january = currentDateLocale().monthName(1, false);
+        if (c.code == "en") EXPECT_EQ(january, systemDateLocale()->monthName(1, false));
+        else EXPECT_EQ(january, QLocale(QString::fromStdString(c.code)).monthName(1).toStdString());
+    }
+}
+
+TEST(Language, AMissingCatalogueLeavesTheProgramInEnglish) {
+    test::TempHome home;
+    test::TempDir empty;
+    setProgramFolder(empty.path());
+    EXPECT_EQ(InstallLanguage("ar"), "en");
+    EXPECT_EQ(QApplication::layoutDirection(), Qt::LeftToRight);
+    EXPECT_EQ(HijriMonthName(9), "Ramadan");
+    EXPECT_EQ(Translate("Hijri", "Ramadan"), "Ramadan");
+    setProgramFolder(NOORVALE_BIN_DIR);
+    InstallLanguage("en");
+}
+
+TEST(Language, ThePickIsStoredAndReadBack) {
+    test::TempHome home;
+    setProgramFolder(NOORVALE_BIN_DIR);
+    EXPECT_EQ(StoredLanguage(), "");
+    SaveLanguage("tr");
+    EXPECT_EQ(StoredLanguage(), "tr");
+    EXPECT_EQ(InstallLanguage(), "tr");
+    EXPECT_EQ(Translate("Hijri", "Ramadan"), "Ramazan");
+    SaveLanguage("");
+    InstallLanguage("en");
 }
 
 }  // namespace
