@@ -31,7 +31,7 @@ socket=noorvale-$$
 weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$tmp/weston.log" 2>&1 &
 pids+=($!)
 until_true 10 test -S "$tmp/$socket" || fail "Weston did not start"
-export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland SDL_AUDIODRIVER=dummy
+export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland SDL_AUDIODRIVER=dummy LANGUAGE= LC_ALL=C.UTF-8
 # In a sanitizer build: Qt's Wayland plugins are unloaded before the leak check runs at exit, so
 # what they keep cannot even be named by module; the leak check covers our code in every other test.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"

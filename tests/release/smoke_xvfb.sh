@@ -25,6 +25,8 @@ shot() { import -display "$DISPLAY" -window root "$shots/smoke-$1.png"; }
 prefix="$tmp/Noorvale"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_RUNTIME_DIR="$tmp"
+# The keys below choose English menu entries, whatever the session's language.
+export LANGUAGE= LC_ALL=C.UTF-8
 mkdir -p "$HOME"
 
 # A display, a tray on it.

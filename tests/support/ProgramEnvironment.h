@@ -1,5 +1,6 @@
 // The environment of a real Noorvale started by a test: a home, settings and lock folder of its
-// own (the test's temporary folder), offscreen windows and a sound device that plays into nothing.
+// own (the test's temporary folder), offscreen windows, a sound device that plays into nothing, and
+// English whatever the session's language (the tests read its texts).
 #pragma once
 
 #include <QProcessEnvironment>
@@ -14,6 +15,8 @@ inline QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
     env.insert("XDG_RUNTIME_DIR", home.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("SDL_AUDIODRIVER", "dummy");
+    env.insert("LANGUAGE", "");
+    env.insert("LC_ALL", "C.UTF-8");
     return env;
 }
 
