@@ -34,14 +34,7 @@ for m in ET.parse(sys.argv[1]).getroot().iter("message"):
 PY
 }
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-until_true 10 xdpyinfo || fail "Xvfb did not start"
-trayer --edge top --align right --widthtype pixel --width 120 --height 32 --transparent false >/dev/null 2>&1 &
-pids+=($!)
-until_true 10 xdotool search --name '^panel$' || fail "the tray host did not start"
+start_display_with_tray
 
 # Starts Noorvale in language $1 with a fresh store that opens the main window.
 start() {
@@ -93,11 +86,6 @@ until_true 20 main_window "$title" || fail "no main window captioned '$title': $
 xdotool windowfocus --sync "$(main_window "$title")" key ctrl+3
 sleep 0.7
 shot ar-main-month
-tray_icon() {
-  local panel
-  panel=$(xdotool search --name '^panel$' | head -1)
-  [ -n "$panel" ] && xwininfo -tree -id "$panel" | awk '/0x[0-9a-f]+ "Noorvale"/ {print $1; exit}'
-}
 until_true 10 test -n "$(tray_icon)" || fail "the tray icon did not dock"
 eval "$(xdotool getwindowgeometry --shell "$(tray_icon)")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
@@ -107,4 +95,4 @@ xdotool key Escape
 kill -TERM "$noorvale"
 status=0; wait "$noorvale" || status=$?
 [ "$status" = 0 ] || fail "Noorvale ended with status $status"
-echo "language smoke test on $display passed; screenshots in $shots"
+echo "language smoke test on $DISPLAY passed; screenshots in $shots"

@@ -30,14 +30,7 @@ export LANGUAGE= LC_ALL=C.UTF-8
 mkdir -p "$HOME"
 
 # A display, a tray on it.
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-until_true 10 xdpyinfo || fail "Xvfb did not start"
-trayer --edge top --align right --widthtype pixel --width 120 --height 32 --transparent false >/dev/null 2>&1 &
-pids+=($!)
-until_true 10 xdotool search --name '^panel$' || fail "the tray host did not start"
+start_display_with_tray
 
 # Noorvale with an empty store.
 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$prefix/Noorvale" >"$tmp/noorvale.log" 2>&1 &
@@ -53,11 +46,6 @@ until_true 10 sh -c "! xdotool search --onlyvisible --name '^Noorvale message$'"
 until_true 10 xdotool search --onlyvisible --classname Noorvale || fail "no compact window"
 
 # The tray icon docked in the tray host: a window of ours inside trayer's.
-tray_icon() {
-  local panel
-  panel=$(xdotool search --name '^panel$' | head -1)
-  [ -n "$panel" ] && xwininfo -tree -id "$panel" | awk '/0x[0-9a-f]+ "Noorvale"/ {print $1; exit}'
-}
 until_true 10 test -n "$(tray_icon)" || fail "the tray icon did not dock"
 shot 2-compact-and-tray
 
@@ -103,4 +91,4 @@ store="$XDG_CONFIG_HOME/Noorvale/registry.reg"
 grep -q '"ViewMode"=dword:00000000' "$store" || fail "the view in use was not saved"
 grep -q 'Noorvale\\System\\frmMain\]' "$store" || fail "the main window's place was not saved"
 grep -q '"ViewID"=dword:00000002' "$store" || fail "the calendar settings were not saved"
-echo "smoke test on $display passed; screenshots in $shots"
+echo "smoke test on $DISPLAY passed; screenshots in $shots"
