@@ -133,7 +133,7 @@ std::string InstallLanguage() {
 std::string InstallLanguage(const std::string& code) {
     unload();
     const QString name = QString::fromStdString(code);
-    const bool english = code == "en" || name.isEmpty();
+    const bool english = ResolveLanguage(code, {}) != code || code == "en";  // only a language we ship
     auto catalogue = english ? nullptr
                              : load("noorvale_" + name, QString::fromStdString(ProgramFolder()) + "/translations");
     const bool ours = catalogue != nullptr;

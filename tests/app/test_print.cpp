@@ -13,6 +13,7 @@
 
 #include "AppFixture.h"
 #include "CalendarRows.h"
+#include "Language.h"
 #include "modDateLib.h"
 #include "NoorvaleMain.h"
 #include "Pickers.h"
@@ -171,6 +172,34 @@ TEST_F(PrintTest, RenderedPageForTheEye) {
     QDir().mkpath(QFileInfo(out).path());
     run("pdftoppm", {"-png", "-r", "75", "-singlefile", pdf, out});
     EXPECT_TRUE(QFile::exists(out + ".png"));
+}
+
+// A page printed in Arabic: its header and its column names are the catalogue's, and the times
+// are those of the English page (rendered to PNG for the eye).
+TEST_F(PrintTest, APagePrintedInArabicHasTheCataloguesHeaderAndTheSameTimes) {
+    struct English {
+        ~English() { InstallLanguage("en"); }
+    } english;
+    ASSERT_EQ(InstallLanguage("ar"), "ar");
+    ASSERT_TRUE(load());
+    main().action("mnuFilePrint")->trigger();
+    // pdftotext gives Arabic letters in their shaped forms and wraps runs in direction marks.
+    QString text = pageText(pdf, 1).normalized(QString::NormalizationForm_KC);
+    text.remove(QRegularExpression(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]")));
+    EXPECT_TRUE(text.contains(QString::fromUtf8("مواقيت الصلاة في Vellmore"))) << text.toStdString();
+    for (const char* name : {"الفجر", "الشروق", "الظهر", "العصر", "المغرب", "العشاء"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(name))) << name;
+    EXPECT_FALSE(text.contains("Prayer Schedule")) << text.toStdString();
+    const QString out = QString(NOORVALE_BIN_DIR) + "/../screenshots/printed-week-ar";
+    QDir().mkpath(QFileInfo(out).path());
+    run("pdftoppm", {"-png", "-r", "75", "-singlefile", pdf, out});
+    // The times in every row as the list shows them.
+    QTreeWidget* list = main().lvwCalendar;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        for (int c = 2; c < 8; ++c) {
+            const QString time = list->topLevelItem(r)->text(c).remove(QChar(0x2068)).remove(QChar(0x2069));
+            EXPECT_TRUE(text.contains(time.left(5))) << r << " " << c;
+        }
 }
 
 // Adjustments stored beside the method: named in a fourth header line, and the printed times are
