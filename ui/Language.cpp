@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
+#include <optional>
 
 #include "DateLocale.h"
 #include "Translate.h"
@@ -85,12 +86,20 @@ void installDateNames(const std::string& code) {
 }
 
 // Urdu writes letters (ہ, ے, ٹ, ں ...) that the usual Arabic-script faces lack; a face with them all
-// keeps each word joined instead of borrowing single letters from another face.
-void preferUrduFace() {
+// keeps each word joined instead of borrowing single letters from another face. Other languages
+// keep (or get back) the desktop's face.
+void chooseFace(bool urdu) {
+    static std::optional<QFont> desktops;
+    if (!urdu) {
+        if (desktops) QGuiApplication::setFont(*desktops);
+        desktops.reset();
+        return;
+    }
     for (const char* face : {"Noto Sans Arabic UI", "Noto Naskh Arabic UI", "Noto Sans Arabic", "Noto Naskh Arabic"}) {
         if (!QFontDatabase::hasFamily(face)) continue;
-        QFont font = QGuiApplication::font();
-        font.setFamilies({face, font.family()});
+        if (!desktops) desktops = QGuiApplication::font();
+        QFont font = *desktops;
+        font.setFamilies({face, desktops->family()});
         QGuiApplication::setFont(font);
         return;
     }
@@ -154,7 +163,7 @@ std::string InstallLanguage(const std::string& code) {
     else setDateLocale(nullptr);  // the session's own names
 
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        if (current() == "ur") preferUrduFace();
+        chooseFace(current() == "ur");
         QGuiApplication::setLayoutDirection(
             QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL")
                 ? Qt::RightToLeft
