@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "Translate.h"
+#include "VbConv.h"
 #include "VbError.h"
 
 namespace nv {
@@ -103,9 +104,7 @@ std::string GetExceptionText(uint32_t code) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "%08X", code);
     //: A processor fault without a name; %1 is its code in hexadecimal.
-    std::string text = Translate("MExceptionHandler", "Unknown (&H%1)");
-    if (const size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, hex);
-    return text;
+    return FillIn(Translate("MExceptionHandler", "Unknown (&H%1)"), {hex});
 }
 
 int32_t ExceptionHandler(const EXCEPTION_POINTERS& pointers) {

@@ -14,10 +14,10 @@
 #include <cstring>
 #include <ctime>
 #include <iostream>
-#include <initializer_list>
 #include <set>
 
 #include "Translate.h"
+#include "VbConv.h"
 
 namespace nv {
 
@@ -26,22 +26,6 @@ namespace {
 constexpr const char* kCurrentUser = "HKEY_CURRENT_USER";
 constexpr size_t kMaxLine = 1 << 20;        // a longer line is damage, not a value
 constexpr int kHexPerLine = 25;             // bytes per line of a written hex value
-
-// A translated text with %1..%9 replaced by the arguments in one pass (an argument that holds
-// "%1" stays as it is).
-std::string withArgs(const std::string& text, std::initializer_list<std::string> args) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const size_t n = i + 1 < text.size() && text[i] == '%' ? static_cast<size_t>(text[i + 1] - '1') : args.size();
-        if (n < args.size()) {
-            out += args.begin()[n];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
@@ -689,7 +673,7 @@ int32_t RegistryStore::writeLocked(const std::string& path) {
         }
         if (err != 0) return statusOf(err);
         //: %1 the settings file, %2 what was wrong in it ("line 12: ..."), %3 the copy of it that is kept.
-        std::cerr << withArgs(Translate("Settings", "Noorvale: the settings file %1 was damaged (%2); what could be "
+        std::cerr << FillIn(Translate("Settings", "Noorvale: the settings file %1 was damaged (%2); what could be "
                                                     "read is kept, and the damaged file is kept as %3"),
                               {path, report_.firstProblem, aside})
                   << "\n";
