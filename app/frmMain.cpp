@@ -18,7 +18,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -931,19 +930,19 @@ void frmMain::ArrangeControls() {
     const double top = toolbar ? toolbarHeight + 60 : 60;
     const double bottom = status ? clientHeight - statusHeight - 50 : clientHeight - 50;
     const double treeWidth = twipsX(tvwAlertMngr->width()), treeHeight = twipsY(tvwAlertMngr->height());
-    place(tvwAlertMngr, QRect(QPoint(pixelsX(20), pixelsY(top)), tvwAlertMngr->size()));
+    PlaceMirrored(tvwAlertMngr, QRect(QPoint(pixelsX(20), pixelsY(top)), tvwAlertMngr->size()));
     const double splitTop = top + treeHeight;
-    place(picHSplit, QRect(pixelsX(20), pixelsY(splitTop), pixelsX(treeWidth), picHSplit->height()));
+    PlaceMirrored(picHSplit, QRect(pixelsX(20), pixelsY(splitTop), pixelsX(treeWidth), picHSplit->height()));
     const double clockTop = splitTop + twipsY(picHSplit->height());
-    place(picClock, QRect(pixelsX(3), pixelsY(clockTop), pixelsX(treeWidth), std::max(0, pixelsY(bottom - clockTop))));
+    PlaceMirrored(picClock, QRect(pixelsX(3), pixelsY(clockTop), pixelsX(treeWidth), std::max(0, pixelsY(bottom - clockTop))));
 
     // Right side: the tab control with the list, and the vertical splitter.
     const double rightBottom = status ? clientHeight - statusHeight + 12 : clientHeight + 12;
     const double tabTop = top + 100, tabLeft = treeWidth + 100;
     const double tabWidth = clientWidth - tabLeft - 25, tabHeight = rightBottom - tabTop;
-    place(tabPrayerCal, QRect(pixelsX(tabLeft), pixelsY(tabTop), std::max(0, pixelsX(tabWidth)),
+    PlaceMirrored(tabPrayerCal, QRect(pixelsX(tabLeft), pixelsY(tabTop), std::max(0, pixelsX(tabWidth)),
                               std::max(0, pixelsY(tabHeight))));
-    place(picVSplit, QRect(pixelsX(20 + treeWidth), pixelsY(top), picVSplit->width(),
+    PlaceMirrored(picVSplit, QRect(pixelsX(20 + treeWidth), pixelsY(top), picVSplit->width(),
                            std::max(0, pixelsY(rightBottom - top))));
     lvwCalendar->resize(std::max(0, pixelsX(tabWidth - 250)), std::max(0, pixelsY(tabHeight - 600)));
     PlaceCalendar();
@@ -951,22 +950,8 @@ void frmMain::ArrangeControls() {
     if (status) stbMain->raise();
 }
 
-// The controls are placed as the window reads left to right; in a window laid out right to left
-// they take the mirrored places.
-void frmMain::place(QWidget* control, const QRect& leftToRight) {
-    control->setGeometry(QStyle::visualRect(layoutDirection(), client_->rect(), leftToRight));
-}
-
-QRect frmMain::logical(const QWidget* control) const {
-    return QStyle::visualRect(layoutDirection(), client_->rect(), control->geometry());
-}
-
 // The calendar keeps its size in the tab's page, at the page's leading corner.
-void frmMain::PlaceCalendar() {
-    const QWidget* page = lvwCalendar->parentWidget();
-    const QRect leading(QPoint(0, 0), lvwCalendar->size());
-    lvwCalendar->move(QStyle::visualRect(layoutDirection(), page->rect(), leading).topLeft());
-}
+void frmMain::PlaceCalendar() { PlaceMirrored(lvwCalendar, QRect(QPoint(0, 0), lvwCalendar->size())); }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -1044,9 +1029,9 @@ void frmMain::splitterReleased(QFrame* splitter) {
         const double treeHeight = t - twipsY(tvwAlertMngr->y()) - 5;
         if (treeHeight > 0) tvwAlertMngr->resize(tvwAlertMngr->width(), pixelsY(treeHeight));
     } else {
-        double l = twipsX(logical(splitter).x());
+        double l = twipsX(LeftToRightPlace(splitter).x());
         l = std::max(1000.0, std::min(l, clientWidth - 1000));
-        const double treeWidth = l - twipsX(logical(tvwAlertMngr).x()) - 5;
+        const double treeWidth = l - twipsX(LeftToRightPlace(tvwAlertMngr).x()) - 5;
         if (treeWidth > 0) tvwAlertMngr->resize(pixelsX(treeWidth), tvwAlertMngr->height());
     }
     ArrangeControls();

@@ -247,9 +247,6 @@ private:
     // The tree is never made smaller than this to fit a window.
     static constexpr double kMinTreeSide = 500;
 
-    // Placing the controls of the client area, mirrored in a window laid out right to left.
-    void place(QWidget* control, const QRect& leftToRight);
-    QRect logical(const QWidget* control) const;
     void PlaceCalendar();
 
     // Lengths of the client area in twips.

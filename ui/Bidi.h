@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QString>
 #include <QStyle>
+#include <QWidget>
 
 namespace nv {
 
@@ -28,6 +29,16 @@ inline QString KeepOwnOrder(const QString& text) {
     if (QGuiApplication::layoutDirection() == Qt::RightToLeft && !text.isEmpty())
         return QChar(0x2068) + text + QChar(0x2069);
     return Isolate(text);
+}
+
+// A widget placed by hand takes, in a window laid out right to left, the mirror image in its
+// parent of the place `leftToRight` it has when the window reads left to right.
+inline void PlaceMirrored(QWidget* child, const QRect& leftToRight) {
+    child->setGeometry(QStyle::visualRect(child->layoutDirection(), child->parentWidget()->rect(), leftToRight));
+}
+// Where a widget placed by PlaceMirrored would be when the window reads left to right.
+inline QRect LeftToRightPlace(const QWidget* child) {
+    return QStyle::visualRect(child->layoutDirection(), child->parentWidget()->rect(), child->geometry());
 }
 
 // A label starts where its window's lines start, even when its own text reads the other way

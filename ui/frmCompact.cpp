@@ -9,10 +9,10 @@
 #include <QLabel>
 #include <QMetaMethod>
 #include <QMouseEvent>
-#include <QStyle>
 #include <QToolButton>
 #include <QWindow>
 
+#include "Bidi.h"
 #include "FitLabel.h"
 #include "Clock.h"
 #include "ColorRef.h"
@@ -114,7 +114,7 @@ frmCompact::frmCompact(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frame
     for (QToolButton* button : {chkOnTop, cmdClose}) button->setIconSize(button->size() - QSize(4, 4));
     // Right to left, the bar mirrors: the buttons lead, the message follows. The clock does not.
     for (QWidget* part : std::initializer_list<QWidget*>{lblMessage, chkOnTop, cmdClose})
-        part->setGeometry(QStyle::visualRect(layoutDirection(), fraControl->rect(), part->geometry()));
+        PlaceMirrored(part, part->geometry());
 
     connect(chkOnTop, &QToolButton::toggled, this, &frmCompact::chkOnTop_Click);
     connect(cmdClose, &QToolButton::clicked, this, &frmCompact::cmdClose_Click);

@@ -8,7 +8,6 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
-#include <QStyle>
 
 #include <openssl/evp.h>
 #include <sys/statvfs.h>
@@ -20,6 +19,7 @@
 #include <memory>
 #include <set>
 
+#include "Bidi.h"
 #include "MsgBox.h"
 #include "UpdaterApp.h"
 #include "VbConv.h"
@@ -215,7 +215,7 @@ void frmTarvo::SetMessage(const std::string& text) {
 }
 
 void frmTarvo::Place(QWidget* child, int x, int y, int width, int height) {
-    child->setGeometry(QStyle::visualRect(layoutDirection(), child->parentWidget()->rect(), QRect(x, y, width, height)));
+    PlaceMirrored(child, QRect(x, y, width, height));
 }
 
 void frmTarvo::SetProgress(int width) {
