@@ -594,8 +594,11 @@ TEST_F(TarvoRun, InAnotherLanguageEveryTextIsTranslatedAndTheButtonsKeepTheirMea
     run();
     EXPECT_EQ(form->message(), "[Update Failed, could not authenticate update files. [The data does not match its checksum.]]");
     EXPECT_EQ(form->actionCaption(), "[Done]");
-    for (const QLabel* label : form->findChildren<QLabel*>())
-        if (!label->text().isEmpty()) EXPECT_TRUE(label->text().startsWith('[')) << label->text().toStdString();
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            EXPECT_TRUE(label->text().startsWith('[')) << label->text().toStdString();
+        }
+    }
     // Mirrored: the button on the left, each step's picture right of its name, the progress
     // growing from the right edge.
     EXPECT_LT(form->findChild<QPushButton*>()->geometry().right(), form->width() / 2);
