@@ -205,6 +205,7 @@ TEST(DateLib, EngineTextsFollowTheCatalogue) {
         EXPECT_EQ(AuthorityDisplayName("Our own mosque"), "Our own mosque") << label;
         EXPECT_EQ(CalcMethodDisplayName(6), "") << label;
         EXPECT_EQ(DefaultPeriodName(7), "") << label;
+        EXPECT_EQ(PeriodDescription(0), "") << label;
         for (int m : {0, 13}) {  // compared by the callers, never translated
             EXPECT_EQ(HijriMonthName(m), "Error") << label;
             EXPECT_EQ(HijriMonthShortName(m), "Error") << label;
