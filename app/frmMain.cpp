@@ -642,7 +642,8 @@ void frmMain::DispCalendarLine() {
     if (!item) return;
     trap(2, [&] {
         const CalendarProps& p = CalProp();
-        item->setText(1, KeepOwnOrder(QString::fromStdString(DayText(d, p.dateStyle, p.dateFormat, p.hijriFormat))));
+        item->setText(1, KeepOwnOrder(QString::fromStdString(
+                             DayText(d, p.dateStyle, p.dateFormat, p.hijriFormat, p.hijriCalendar))));
     });
     for (int period = 1; period <= 6; ++period) {
         trap(2 + period, [&] {

@@ -21,15 +21,24 @@ static void BM_Calculate(benchmark::State& state) {
 BENCHMARK(BM_Calculate);
 
 // What the main window's Year view does: 366 days, each a Calculate, the Day text and six times;
-// argument 1: Hijri dates; argument 2: the automatic zone, each date its own offset (New York).
+// argument 1: Hijri dates; argument 2: the automatic zone, each date its own offset (New York);
+// argument 3: Umm Al-Qura dates and an Isha whose Ramadan minutes follow that calendar.
 static void BM_YearOfRows(benchmark::State& state) {
-    const bool hijri = state.range(0) == 1;
+    const bool hijri = state.range(0) == 1 || state.range(0) == 3;
     const bool perDate = state.range(0) == 2;
     std::optional<ScopedLocalZone> zone;
     if (perDate) zone.emplace("America/New_York");
     clsPrayTime p;
     p.GMTOffset(-6);
     p.AutoZone(perDate);
+    HijriCalendar calendar;
+    if (state.range(0) == 3) {
+        calendar.kind = kHijriUmmAlQura;
+        p.Calendar(calendar);
+        p.NightTwilightAngle(0);
+        p.MinutesAfterSunset(90);
+        p.RamadanMinutesAfterSunset(120);
+    }
     DateValue first = 0, last = 0;
     CalendarRange(kViewYear, dateSerial(2004, 6, 21), first, last);
     size_t bytes = 0;
@@ -37,14 +46,14 @@ static void BM_YearOfRows(benchmark::State& state) {
         for (DateValue d = first; d <= last; d += 1) {
             p.PrayerDate(d);
             p.Calculate();
-            std::string day = DayText(d, hijri ? kDateHijri : kDateGregorian, "mmm d ddd", "mmm d ddd");
+            std::string day = DayText(d, hijri ? kDateHijri : kDateGregorian, "mmm d ddd", "mmm d ddd", calendar);
             bytes += day.size();
             for (int period = 1; period <= 6; ++period) bytes += PeriodText(p, period, "hh:mm xx/xx").size();
         }
     }
     benchmark::DoNotOptimize(bytes);
 }
-BENCHMARK(BM_YearOfRows)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearOfRows)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
 // One Calculate with a high-latitude rule on a day the rule decides (Reykjavik, 21 June).
 static void BM_CalculateHighLatitude(benchmark::State& state) {
@@ -70,8 +79,10 @@ static void BM_GregorianToHijri(benchmark::State& state) {
 }
 BENCHMARK(BM_GregorianToHijri);
 
+// Argument: the calendar (0 tabular, 1 Umm Al-Qura).
 static void BM_FormatHijriDate(benchmark::State& state) {
     const DateValue d = dateSerial(2002, 6, 21);
-    for (auto _ : state) benchmark::DoNotOptimize(FormatHijriDate(d, "Long Date"));
+    const HijriCalendar calendar{static_cast<int16_t>(state.range(0)), 0};
+    for (auto _ : state) benchmark::DoNotOptimize(FormatHijriDate(d, "Long Date", calendar));
 }
-BENCHMARK(BM_FormatHijriDate);
+BENCHMARK(BM_FormatHijriDate)->Arg(0)->Arg(1);

@@ -85,11 +85,21 @@ Output:
   --date-format F        mmm d ddd | d mmm ddd | d-mmm | Short Date | Medium Date | Long Date
   --hijri-format F       mmm d ddd | d mmm ddd | d-mmm | d-m-yyyy | m/d/yyyy | Medium Date |
                          Long Date | Both Date1
+  --hijri-calendar tabular|umm-al-qura
+                         the Hijri calendar of the dates and of a Ramadan rule that follows
+                         the chosen calendar: the arithmetical (tabular) one, or Saudi
+                         Arabia's Umm Al-Qura (held for 1300 to 1600 AH, 1882 to 2174; the
+                         tabular date outside them); default: the one chosen in Noorvale's
+                         Options, else tabular. The makkah authority counts Ramadan by Umm
+                         Al-Qura whatever this says
+  --hijri-adjust DAYS    -2 to 2 days added to the Hijri date, for a community whose month
+                         begins when it sights the moon (default: the stored adjustment, else 0)
   --time-format F        hh:mm xx/xx | Short Time | Medium Time | Long Time
   --format text|csv|json json carries per day the date, the six times as seconds after
                          midnight, the formatted texts, the zone offset, whether the times
                          are in order ("ordered") and the high-latitude rule that adjusted
-                         them ("highLat", or null)
+                         them ("highLat", or null); its header the Hijri calendar and the
+                         one the Ramadan rule counts by ("chosen" or "umm-al-qura")
   --help                 this text
   --version              the program's version
 
@@ -334,7 +344,9 @@ std::string authorityList() {
         if (a.sunsetTwilightAngle != 0) o << ", Maghrib " << numberText(a.sunsetTwilightAngle) << " degrees";
         if (a.nightTwilightAngle != 0) o << ", Isha " << numberText(a.nightTwilightAngle) << " degrees";
         else o << ", Isha " << numberText(a.minutesAfterSunset) << " min after Maghrib";
-        if (a.ramadanMinutesAfterSunset != 0) o << " (" << numberText(a.ramadanMinutesAfterSunset) << " in Ramadan)";
+        if (a.ramadanMinutesAfterSunset != 0)
+            o << " (" << numberText(a.ramadanMinutesAfterSunset) << " in Ramadan"
+              << (a.ramadanCalendar == kRamadanUmmAlQura ? " of the Umm Al-Qura calendar)" : ")");
         o << ", " << (a.shadowRatio == 2 ? "Hanafi" : "Shafi'i");
         std::string adjust;
         for (int p = 0; p < 6; ++p)
@@ -401,7 +413,8 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
         static const std::vector<std::string> known = {"--authority", "--adjust",
             "--name", "--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
             "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view", "--dates",
-            "--date-format", "--hijri-format", "--time-format", "--format", "--store", "--high-lat"};
+            "--date-format", "--hijri-format", "--hijri-calendar", "--hijri-adjust", "--time-format", "--format",
+            "--store", "--high-lat"};
         for (size_t i = 0; i < args.size(); ++i) {
             std::string name = args[i], value;
             if (name == "--help" || name == "-h") {
@@ -533,6 +546,16 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
                 if (rule == kHighLatRuleNames[r]) pt.HighLatRule(r);
         }
 
+        HijriCalendar calendar = pt.Calendar();  // the stored choice
+        if (has("--hijri-calendar")) {
+            const std::string kind = choiceArg("--hijri-calendar", opt["--hijri-calendar"], listOf(kHijriCalendarNames));
+            calendar.kind = kind == kHijriCalendarNames[kHijriUmmAlQura] ? kHijriUmmAlQura : kHijriTabular;
+        }
+        if (has("--hijri-adjust"))
+            calendar.adjustment = static_cast<int16_t>(
+                integerArg("--hijri-adjust", opt["--hijri-adjust"], -kMaxHijriAdjustment, kMaxHijriAdjustment));
+        pt.Calendar(calendar);
+
         const DateValue start = has("--from") ? dateArg("--from", opt["--from"]) : today();
         if (has("--days") && has("--view")) bad("--days", "give either --days or --view, not both");
         DateValue first = start, last = start;
@@ -568,7 +591,7 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
         for (DateValue d = first; d <= last; d += 1) {
             pt.PrayerDate(d);
             pt.Calculate();
-            Row r{d, DayOfYear(d), DayText(d, dateStyle, dateFormat, hijriFormat), {}, {},
+            Row r{d, DayOfYear(d), DayText(d, dateStyle, dateFormat, hijriFormat, calendar), {}, {},
                   pt.DayOffsetMinutes(), pt.Ordered(), DayNote(pt), pt.HighLatAdjusted()};
             for (int p = 1; p <= 6; ++p) {
                 r.seconds[p - 1] = pt.StoredSeconds(p);
@@ -595,10 +618,13 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
               << ", \"ishaMinutes\": " << numberText(pt.MinutesAfterSunset()) << ", \"asr\": \""
               << (pt.ShadowRatio() == 2 ? "hanafi" : "shafii") << "\", \"margin\": " << pt.MarginOfSafety()
               << ", \"highLat\": \"" << highLatName << "\", \"maghribAngle\": " << numberText(pt.SunsetTwilightAngle())
-              << ", \"ramadanIshaMinutes\": " << numberText(pt.RamadanMinutesAfterSunset()) << ", \"adjustments\": {";
+              << ", \"ramadanIshaMinutes\": " << numberText(pt.RamadanMinutesAfterSunset()) << ", \"ramadanCalendar\": "
+              << (pt.RamadanCalendar() == kRamadanUmmAlQura ? "\"umm-al-qura\"" : "\"chosen\"") << ", \"adjustments\": {";
             for (int p = 1; p <= 6; ++p)
                 o << (p > 1 ? ", " : "") << '"' << kAdjustNames[p - 1] << "\": " << pt.Adjustment(p);
             o << "}},\n";
+            o << "  \"hijriCalendar\": {\"kind\": \"" << kHijriCalendarNames[calendar.kind == kHijriUmmAlQura ? 1 : 0]
+              << "\", \"adjust\": " << calendar.adjustment << "},\n";
             o << "  \"periods\": [";
             for (int p = 0; p < 6; ++p) o << (p ? ", " : "") << jsonString(names[p]);
             o << "],\n  \"days\": [";

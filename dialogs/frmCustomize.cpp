@@ -428,6 +428,7 @@ void frmCustomize::Form_Load() {
     authority_ = AuthorityName;
     sunsetAngle_ = pt.SunsetTwilightAngle();
     ramadanMinutes_ = pt.RamadanMinutesAfterSunset();
+    ramadanCalendar_ = pt.RamadanCalendar();
     resumeNext([&] { ShowAuthority(); });
 
     // Alerts.
@@ -467,6 +468,7 @@ void frmCustomize::cboCalcMethod_Click() {
         // A preset has no authority and no rules beyond its four values.
         authority_.clear();
         sunsetAngle_ = ramadanMinutes_ = 0;
+        ramadanCalendar_ = kRamadanChosenCalendar;
         ShowAuthority();
         // Each text runs its box's change rule, as the user's typing would.
         const CalcMethodPreset& m = kCalcMethods[index];
@@ -500,6 +502,7 @@ void frmCustomize::cboAuthority_Click() {
     authority_ = a.name;
     sunsetAngle_ = a.sunsetTwilightAngle;
     ramadanMinutes_ = a.ramadanMinutesAfterSunset;
+    ramadanCalendar_ = a.ramadanCalendar;
     const QSignalBlocker block(cboAuthority);
     cboAuthority->setCurrentIndex(0);
     ShowAuthority();
@@ -513,8 +516,14 @@ void frmCustomize::ShowAuthority() {
     if (!authority_.empty()) parts << tr("Following %1").arg(QString::fromStdString(AuthorityDisplayName(authority_)));
     //: %1: an angle in degrees.
     if (sunsetAngle_ != 0) parts << tr("Maghrib at %1° below the horizon").arg(numberText(sunsetAngle_));
-    //: %1: a number of minutes.
-    if (ramadanMinutes_ != 0) parts << tr("Isha %1 minutes after Maghrib in Ramadan").arg(numberText(ramadanMinutes_));
+    if (ramadanMinutes_ != 0) {
+        //: %1: a number of minutes.
+        QString rule = tr("Isha %1 minutes after Maghrib in Ramadan");
+        if (ramadanCalendar_ == kRamadanUmmAlQura)
+            //: %1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.
+            rule = tr("Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar");
+        parts << rule.arg(numberText(ramadanMinutes_));
+    }
     //: Between the parts of the authority's description.
     lblAuthority->setText(parts.join(tr("; ")));
     lblAuthority->setVisible(!parts.isEmpty());
@@ -691,6 +700,7 @@ void frmCustomize::cmdOK_Click() {
     resumeNext([&] { pt.MinutesAfterSunset(cdbl(text(txtNightMin))); });
     pt.SunsetTwilightAngle(sunsetAngle_);
     pt.RamadanMinutesAfterSunset(ramadanMinutes_);
+    pt.RamadanCalendar(ramadanCalendar_);
     for (int p = 1; p <= 6; ++p) pt.Adjustment(p, static_cast<int16_t>(spnAdjust[static_cast<size_t>(p - 1)]->value()));
     AuthorityName = CalcMethod == kCustomMethod ? authority_ : std::string();
     resumeNext([&] { SaveMethod(); });

@@ -124,6 +124,7 @@ private:
     // The custom method's authority and the rules the boxes do not show; written on OK.
     std::string authority_;
     double sunsetAngle_ = 0, ramadanMinutes_ = 0;
+    int16_t ramadanCalendar_ = 0;
 };
 
 }  // namespace nv

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -61,6 +62,9 @@ const char* const kViews[] = {QT_TRANSLATE_NOOP("nv::frmOptions", "Normal View")
                               QT_TRANSLATE_NOOP("nv::frmOptions", "Compact View"),
                               QT_TRANSLATE_NOOP("nv::frmOptions", "System Tray only"),
                               QT_TRANSLATE_NOOP("nv::frmOptions", "Last View Used")};
+// The Hijri calendars, by their HijriCalendarKind.
+const char* const kHijriCalendars[] = {QT_TRANSLATE_NOOP("nv::frmOptions", "Tabular (arithmetical)"),
+                                       QT_TRANSLATE_NOOP("nv::frmOptions", "Umm Al-Qura (Saudi Arabia)")};
 // The control bar's places, stored by their index.
 const char* const kPositions[] = {QT_TRANSLATE_NOOP("nv::frmOptions", "Top"),
                                   QT_TRANSLATE_NOOP("nv::frmOptions", "Bottom")};
@@ -221,6 +225,8 @@ frmOptions::frmOptions(DialogOwner& owner) : QDialog(owner.OwnerWindow()), owner
     txtUpdDays->installEventFilter(this);
 
     Form_Load();
+    connect(cboHijriCalendar, &QComboBox::currentIndexChanged, this, [this] { ShowHijriSamples(); });
+    connect(spnHijriAdjust, &QSpinBox::valueChanged, this, [this] { ShowHijriSamples(); });
 }
 
 void frmOptions::buildGeneralTab() {
@@ -283,6 +289,12 @@ void frmOptions::buildCalendarTab() {
     auto* fra = new QGroupBox(tr(" Calendar Settings "), page);
     cboDate = combo("cboDate", fra);
     cboHijri = combo("cboHijri", fra);
+    cboHijriCalendar = combo("cboHijriCalendar", fra);
+    spnHijriAdjust = new QSpinBox(fra);
+    spnHijriAdjust->setObjectName("spnHijriAdjust");
+    spnHijriAdjust->setRange(-kMaxHijriAdjustment, kMaxHijriAdjustment);
+    spnHijriAdjust->setToolTip(tr("Days added to the Hijri date, for a community whose month begins when it sights "
+                                  "the moon"));
     cboTime = combo("cboTime", fra);
     picMarkColor = swatch("picMarkColor", fra);
     cmdColorPicker = button("cmdColorPicker", "...", fra);
@@ -293,11 +305,15 @@ void frmOptions::buildCalendarTab() {
     grid->addWidget(cboDate, 0, 1, 1, 2);
     grid->addWidget(new QLabel(tr("Hijri Date"), fra), 1, 0);
     grid->addWidget(cboHijri, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(tr("Time"), fra), 2, 0);
-    grid->addWidget(cboTime, 2, 1, 1, 2);
-    colorRow(grid, 3, tr("Highlight Color"), picMarkColor, cmdColorPicker);
-    grid->addWidget(chkGridlines, 4, 0, 1, 3);
-    grid->addWidget(chkAutoResize, 5, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Hijri Calendar"), fra), 2, 0);
+    grid->addWidget(cboHijriCalendar, 2, 1, 1, 2);
+    grid->addWidget(new QLabel(tr("Hijri Adjustment (days)"), fra), 3, 0);
+    grid->addWidget(spnHijriAdjust, 3, 1, 1, 2, Qt::AlignLeft);
+    grid->addWidget(new QLabel(tr("Time"), fra), 4, 0);
+    grid->addWidget(cboTime, 4, 1, 1, 2);
+    colorRow(grid, 5, tr("Highlight Color"), picMarkColor, cmdColorPicker);
+    grid->addWidget(chkGridlines, 6, 0, 1, 3);
+    grid->addWidget(chkAutoResize, 7, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(fra);
@@ -405,10 +421,14 @@ void frmOptions::Form_Load() {
     // Calendar.
     const CalendarProps& cal = CalProp();
     resumeNext([&] {
+        for (const char* c : kHijriCalendars) cboHijriCalendar->addItem(translated(c));
+        cboHijriCalendar->setCurrentIndex(cal.hijriCalendar.kind == kHijriUmmAlQura ? 1 : 0);
+        spnHijriAdjust->setValue(cal.hijriCalendar.adjustment);
+    });
+    resumeNext([&] {
         const DateValue day = today();
         for (const QString& f : dateFormats_) cboDate->addItem(QString::fromStdString(FormatDate(day, f.toStdString())));
-        for (const QString& f : hijriFormats_)
-            cboHijri->addItem(QString::fromStdString(FormatHijriDate(day, f.toStdString())));
+        ShowHijriSamples();
         const DateValue time = now();
         for (const QString& f : timeFormats_)
             cboTime->addItem(QString::fromStdString(FormatTimeText(time, f.toStdString())));
@@ -455,6 +475,21 @@ void frmOptions::Form_Load() {
 // ---------------------------------------------------------------------------------------------
 // Handlers
 
+HijriCalendar frmOptions::ChosenCalendar() const {
+    return HijriCalendar{static_cast<int16_t>(cboHijriCalendar->currentIndex() == 1 ? kHijriUmmAlQura : kHijriTabular),
+                         static_cast<int16_t>(spnHijriAdjust->value())};
+}
+
+void frmOptions::ShowHijriSamples() {
+    const DateValue day = today();
+    const HijriCalendar calendar = ChosenCalendar();
+    for (int i = 0; i < hijriFormats_.size(); ++i) {
+        const QString text = QString::fromStdString(FormatHijriDate(day, hijriFormats_[i].toStdString(), calendar));
+        if (i < cboHijri->count()) cboHijri->setItemText(i, text);
+        else cboHijri->addItem(text);
+    }
+}
+
 void frmOptions::txtUpdDays_Validate() {
     if (val(txtUpdDays->text().toStdString()) > kMaxUpdateDays) {
         MsgBox(tr("The number of days can not exceed %1 days").arg(kMaxUpdateDays), vbInformation);
@@ -499,6 +534,10 @@ void frmOptions::cmdOK_Click() {
     CalendarProps& cal = CalProp();
     resumeNext([&] { cal.dateFormat = dateFormats_.at(cboDate->currentIndex()).toStdString(); });
     resumeNext([&] { cal.hijriFormat = hijriFormats_.at(cboHijri->currentIndex()).toStdString(); });
+    resumeNext([&] {
+        cal.hijriCalendar = ChosenCalendar();
+        PrayTime().Calendar(cal.hijriCalendar);  // its Ramadan rule counts by the same calendar
+    });
     resumeNext([&] { cal.timeFormat = timeFormats_.at(cboTime->currentIndex()).toStdString(); });
     resumeNext([&] { cal.markColor = SwatchColor(picMarkColor); });
     resumeNext([&] { owner_.Gridlines(chkGridlines->isChecked()); });

@@ -1,14 +1,15 @@
 // frmOptions: the modal "Options" dialog for the display and update options: the view shown at
 // start-up, the update reminder, the desktop notice, the language (from the next start), the
-// calendar's date, Hijri-date and time formats, its highlight colour, grid lines and column
-// auto-sizing, and the look of the two analog clocks with the compact window's control bar. OK
-// applies the values to the running windows and has each window save its own; Cancel or closing
-// the window discards them.
+// calendar's date, Hijri-date and time formats, the Hijri calendar with its day adjustment, its
+// highlight colour, grid lines and column auto-sizing, and the look of the two analog clocks with
+// the compact window's control bar. OK applies the values to the running windows and has each
+// window save its own; Cancel or closing the window discards them.
 //
 // Every control carries its name as its objectName (tabOptions, cboView, optUpdDisable,
-// optUpdReminder, txtUpdDays, chkDesktopNotice, cboLanguage, cboDate, cboHijri, cboTime,
-// picMarkColor, cmdColorPicker, chkGridlines, chkAutoResize, picNormalBack ... cboPosition, cmdOK,
-// cmdCancel). The colour swatches hold their colour (a COLORREF number) as the property "Color".
+// optUpdReminder, txtUpdDays, chkDesktopNotice, cboLanguage, cboDate, cboHijri, cboHijriCalendar,
+// spnHijriAdjust, cboTime, picMarkColor, cmdColorPicker, chkGridlines, chkAutoResize,
+// picNormalBack ... cboPosition, cmdOK, cmdCancel). The colour swatches hold their colour (a
+// COLORREF number) as the property "Color".
 #pragma once
 
 #include <QDialog>
@@ -21,11 +22,13 @@ class QFrame;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 
 namespace nv {
 
 class DialogOwner;
+struct HijriCalendar;
 
 class frmOptions : public QDialog {
     Q_OBJECT
@@ -48,6 +51,8 @@ public:
     QComboBox* cboLanguage = nullptr;  // item 0 "System default", then Languages() in their own names
     QComboBox* cboDate = nullptr;
     QComboBox* cboHijri = nullptr;
+    QComboBox* cboHijriCalendar = nullptr;  // by HijriCalendarKind: tabular, Umm Al-Qura
+    QSpinBox* spnHijriAdjust = nullptr;      // days, -2..2
     QComboBox* cboTime = nullptr;
     QFrame* picMarkColor = nullptr;
     QPushButton* cmdColorPicker = nullptr;
@@ -90,6 +95,10 @@ private:
     void Form_Load();
     void cmdOK_Click();
     void txtUpdDays_Validate();
+    // The Hijri calendar and adjustment the dialog shows, and the Hijri formats' samples (today)
+    // in them.
+    HijriCalendar ChosenCalendar() const;
+    void ShowHijriSamples();
     // The colour picker started from the swatch's colour; a cancel keeps it.
     void PickColor(QFrame* swatch);
     // The picture picker; an empty text when the user cancels.

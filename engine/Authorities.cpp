@@ -35,6 +35,7 @@ void ApplyAuthority(clsPrayTime& calculator, const Authority& authority) {
     calculator.MinutesAfterSunset(authority.minutesAfterSunset);
     calculator.SunsetTwilightAngle(authority.sunsetTwilightAngle);
     calculator.RamadanMinutesAfterSunset(authority.ramadanMinutesAfterSunset);
+    calculator.RamadanCalendar(authority.ramadanCalendar);
     calculator.ShadowRatio(authority.shadowRatio);
     for (int p = 1; p <= 6; ++p) calculator.Adjustment(p, authority.adjustments[static_cast<size_t>(p - 1)]);
 }

@@ -1,7 +1,8 @@
 // The authorities: the parameter sets that national religious authorities use for their
 // published timetables, by name. Picking one writes its values into the custom method of the
-// calculator: the twilight angles or minutes, the Maghrib angle, the Ramadan Isha rule, the Asr
-// shadow ratio and the minutes the authority adds to each time.
+// calculator: the twilight angles or minutes, the Maghrib angle, the Ramadan Isha rule and the
+// calendar it counts Ramadan by, the Asr shadow ratio and the minutes the authority adds to each
+// time.
 #pragma once
 
 #include <array>
@@ -21,11 +22,12 @@ struct Authority {
     double ramadanMinutesAfterSunset;  // 0: no Ramadan rule
     int16_t shadowRatio;               // 1 Shafi'i, 2 Hanafi
     std::array<int16_t, 6> adjustments;  // minutes for Fajr .. Isha
+    int16_t ramadanCalendar = kRamadanChosenCalendar;  // the calendar of the Ramadan rule
 };
 
 inline constexpr Authority kAuthorities[] = {
     {NV_TRANSLATE_NOOP("Authority", "Umm Al-Qura University, Makkah"),
-     "makkah", 18.5, 0, 0, 90, 0, 120, 1, {}},
+     "makkah", 18.5, 0, 0, 90, 0, 120, 1, {}, kRamadanUmmAlQura},
     {NV_TRANSLATE_NOOP("Authority", "General Authority of Islamic Affairs, Dubai"),
      "dubai", 18.2, 0, 18.2, 0, 0, 0, 1, {}},
     {NV_TRANSLATE_NOOP("Authority", "Ministry of Awqaf, Kuwait"),

@@ -63,8 +63,9 @@ DateValue PeriodTime(const clsPrayTime& calculator, int period) {
     return t > 0 ? t : 0;
 }
 
-std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, const std::string& hijriFormat) {
-    if (dateStyle == kDateHijri) return FormatHijriDate(d, hijriFormat);
+std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, const std::string& hijriFormat,
+                    const HijriCalendar& calendar) {
+    if (dateStyle == kDateHijri) return FormatHijriDate(d, hijriFormat, calendar);
     return FormatDate(d, dateFormat);
 }
 

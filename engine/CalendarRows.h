@@ -8,6 +8,7 @@
 #include "DateValue.h"
 #include "Translate.h"
 #include "clsPrayTime.h"
+#include "modHijri.h"
 
 namespace nv {
 
@@ -48,9 +49,10 @@ void CalendarRange(int view, DateValue startDate, DateValue& first, DateValue& l
 // outside 1..6 gives 0 (00:00).
 DateValue PeriodTime(const clsPrayTime& calculator, int period);
 
-// The Day column: the Hijri date in the Hijri format for date style 2, else the date in the
-// Gregorian format.
-std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, const std::string& hijriFormat);
+// The Day column: the date of the Hijri calendar in the Hijri format for date style 2, else the
+// date in the Gregorian format.
+std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, const std::string& hijriFormat,
+                    const HijriCalendar& calendar);
 
 // Why the calculator's last day cannot be right, as one line for a tool tip or a printed
 // footnote, in the program's language; empty when its six times are in order.

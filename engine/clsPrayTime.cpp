@@ -31,11 +31,10 @@ auto trapped(const char* procedure, F&& body) -> decltype(body()) {
 
 double TimeinSeconds(double hours) { return std::floor(hours * 3600); }
 
-// The month (1..12) of a date in the Hijri calendar; 0 when it has none.
-int hijriMonth(DateValue date) {
-    const DateParts p = splitDate(date);
-    int16_t y = narrow16(p.year), m = narrow16(p.month), d = narrow16(p.day);
-    return GregorianToHijri(y, m, d) == "Error" ? 0 : m;
+// Whether a date lies in Ramadan (month 9) of the calendar.
+bool inRamadan(DateValue date, const HijriCalendar& calendar) {
+    const std::optional<HijriDate> h = ToHijri(date, calendar);
+    return h && h->month == 9;
 }
 
 // A count of seconds brought into 0 .. 86 399: the same clock time of the day.
@@ -210,7 +209,9 @@ bool clsPrayTime::Calculate() {
         const bool nightByMinutes = nightTwilightAngle_ == 0 && minutesAfterSunset_ > 0;
         if (dawnByMinutes) dawn_ = sunrise_ - minutesToSunrise_ * 60;
         if (nightByMinutes) {
-            const bool ramadan = ramadanMinutesAfterSunset_ > 0 && hijriMonth(prayerDate_) == 9;
+            const HijriCalendar ramadanCalendar =
+                ramadanCalendar_ == kRamadanUmmAlQura ? HijriCalendar{kHijriUmmAlQura, 0} : calendar_;
+            const bool ramadan = ramadanMinutesAfterSunset_ > 0 && inRamadan(prayerDate_, ramadanCalendar);
             night_ = sunset_ + (ramadan ? ramadanMinutesAfterSunset_ : minutesAfterSunset_) * 60;
         }
 
@@ -277,6 +278,7 @@ int32_t clsPrayTime::Set2Vellmore() {
         marginOfSafety_ = 2;
         sunsetTwilightAngle_ = 0;
         ramadanMinutesAfterSunset_ = 0;
+        ramadanCalendar_ = kRamadanChosenCalendar;
         for (int16_t& a : adjustments_) a = 0;
         return int32_t{0};
     });
@@ -322,6 +324,7 @@ void ApplyCalcMethod(clsPrayTime& calculator, int index) {
     calculator.MinutesAfterSunset(m.minutesAfterSunset);
     calculator.SunsetTwilightAngle(0);
     calculator.RamadanMinutesAfterSunset(0);
+    calculator.RamadanCalendar(kRamadanChosenCalendar);
 }
 
 }  // namespace nv

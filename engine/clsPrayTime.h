@@ -17,6 +17,7 @@
 
 #include "DateValue.h"
 #include "Translate.h"
+#include "modHijri.h"
 
 namespace nv {
 
@@ -85,6 +86,14 @@ public:
     // Isha goes by minutes; 0 keeps MinutesAfterSunset all year.
     double RamadanMinutesAfterSunset() const { return ramadanMinutesAfterSunset_; }
     void RamadanMinutesAfterSunset(double value) { ramadanMinutesAfterSunset_ = value; }
+    // The calendar whose Ramadan that is, a part of the method: kRamadanChosenCalendar (the
+    // user's Calendar) or kRamadanUmmAlQura (Umm Al-Qura without adjustment, whatever the user
+    // chose); any other number counts as the user's.
+    int16_t RamadanCalendar() const { return ramadanCalendar_; }
+    void RamadanCalendar(int16_t value) { ramadanCalendar_ = value; }
+    // The Hijri calendar the user chose for the dates shown.
+    const HijriCalendar& Calendar() const { return calendar_; }
+    void Calendar(const HijriCalendar& value) { calendar_ = value; }
     // Whole minutes added to period 1 (Fajr) .. 6 (Isha) after the method, the margin and the
     // rules above; 0 for any other period (and setting one does nothing).
     int16_t Adjustment(int period) const;
@@ -122,6 +131,8 @@ private:
     double dawnTwilightAngle_ = 0, nightTwilightAngle_ = 0, minutesToSunrise_ = 0, minutesAfterSunset_ = 0;
     int16_t shadowRatio_ = 1, marginOfSafety_ = 0;
     double sunsetTwilightAngle_ = 0, ramadanMinutesAfterSunset_ = 0;
+    int16_t ramadanCalendar_ = 0;
+    HijriCalendar calendar_;
     int16_t adjustments_[6] = {};
     int16_t highLatRule_ = 0;
     DateValue prayerDate_ = 0;
@@ -135,6 +146,9 @@ inline constexpr int16_t kMaxAdjustment = 60;
 // twilight angle's portion (angle / 60) of the night.
 enum HighLatRules : int16_t { kHighLatNone = 0, kHighLatMiddle = 1, kHighLatSeventh = 2, kHighLatAngle = 3 };
 inline constexpr const char* kHighLatRuleNames[4] = {"none", "middle", "seventh", "angle"};
+
+// The calendars a method's Ramadan rule may follow.
+enum RamadanCalendars : int16_t { kRamadanChosenCalendar = 0, kRamadanUmmAlQura = 1 };
 
 // The kinds of day: an ordinary one, one where the sun never sinks to the Fajr or Isha angle, one
 // where it never sets, one where it never rises.

@@ -38,17 +38,17 @@ std::string FormatTimeText(DateValue t, const std::string& format) {
     return FormatDate(t, format);
 }
 
-std::string FormatHijriDate(DateValue d, const std::string& format) {
+std::string FormatHijriDate(DateValue d, const std::string& format, const HijriCalendar& calendar) {
     try {
-        const DateParts p = splitDate(d);
-        int16_t y = narrow16(p.year), m = narrow16(p.month), n = narrow16(p.day);
-        const std::string name = GregorianToHijri(y, m, n);
+        const std::optional<HijriDate> h = ToHijri(d, calendar);
+        if (!h) return {};  // a date the conversion cannot handle
+        const std::string& name = HijriMonthName(h->month);
         if (name == "Error") return {};
 
         std::string fmt = format;
         for (char& c : fmt) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        const std::string S = HijriMonthShortName(m);
-        const std::string ns = std::to_string(n), ms = std::to_string(m), ys = std::to_string(y);
+        const std::string S = HijriMonthShortName(h->month);
+        const std::string ns = std::to_string(h->day), ms = std::to_string(h->month), ys = std::to_string(h->year);
         auto W = [&] { return FormatDate(d, "ddd"); };
 
         if (fmt == "MMM D DDD") return S + " " + ns + " " + W();
@@ -61,7 +61,7 @@ std::string FormatHijriDate(DateValue d, const std::string& format) {
         if (fmt == "BOTH DATE1") return FormatDate(d, "mmm d") + "/" + S + " " + ns + " - " + W();
         return W() + ", " + ns + " " + name + " " + ys;
     } catch (...) {
-        return {};  // a date the conversion cannot handle
+        return {};  // any other failure gives the empty string too
     }
 }
 

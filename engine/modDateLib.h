@@ -6,6 +6,7 @@
 #include <string>
 
 #include "DateValue.h"
+#include "modHijri.h"
 
 namespace nv {
 
@@ -28,7 +29,8 @@ inline constexpr const char* kTimeFormats[] = {"hh:mm xx/xx", "Short Time", "Med
 
 // A time of day in the user's time format; "hh:mm xx/xx" is the 12-hour clock without designator.
 std::string FormatTimeText(DateValue t, const std::string& format);
-// A day as a Hijri date in one of the Hijri layouts; empty when the date cannot be converted.
-std::string FormatHijriDate(DateValue d, const std::string& format);
+// A day as a date of the Hijri calendar in one of the Hijri layouts; empty when the date cannot
+// be converted.
+std::string FormatHijriDate(DateValue d, const std::string& format, const HijriCalendar& calendar = {});
 
 }  // namespace nv

@@ -1,10 +1,19 @@
 #include "modHijri.h"
 
+#include <unicode/calendar.h>
+#include <unicode/locid.h>
+#include <unicode/timezone.h>
+
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <cstring>
+#include <memory>
+#include <mutex>
 
 #include "Translate.h"
 #include "VbConv.h"
+#include "VbError.h"
 
 namespace nv {
 
@@ -56,7 +65,71 @@ const std::string& errorName() {
     return error;
 }
 
+// The Julian Day Number on which each month of an Umm Al-Qura year begins, and as the 13th the
+// day after its last month; all 0 when ICU has no such calendar or gives a month that is not 29
+// or 30 days long.
+using YearStarts = std::array<int32_t, 13>;
+
+YearStarts readUmmAlQuraYear(int year) {
+    YearStarts starts{};
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(
+        icu::TimeZone::getGMT()->clone(), icu::Locale("en@calendar=islamic-umalqura"), status));
+    if (U_FAILURE(status) || !calendar || std::strcmp(calendar->getType(), "islamic-umalqura") != 0) return {};
+    for (int month = 0; month < 12; ++month) {
+        calendar->clear();
+        calendar->set(year, month, 1);
+        starts[static_cast<size_t>(month)] = calendar->get(UCAL_JULIAN_DAY, status);
+    }
+    starts[12] = starts[11] + calendar->getActualMaximum(UCAL_DATE, status);  // it stands on month 12
+    bool sound = U_SUCCESS(status);
+    for (size_t m = 1; sound && m < starts.size(); ++m) sound = starts[m] - starts[m - 1] == 29 || starts[m] - starts[m - 1] == 30;
+    return sound ? starts : YearStarts{};
+}
+
+// ICU works out an Umm Al-Qura date slowly (some 10 microseconds), so a year's month starts are
+// read once, when a day of that year is first asked for, and then serve every thread.
+const YearStarts& ummAlQuraYear(int year) {
+    constexpr size_t kYears = kUmmAlQuraLastYear - kUmmAlQuraFirstYear + 1;
+    static std::array<std::once_flag, kYears> read;
+    static std::array<YearStarts, kYears> years{};
+    const auto i = static_cast<size_t>(year - kUmmAlQuraFirstYear);
+    std::call_once(read[i], [&] { years[i] = readUmmAlQuraYear(year); });
+    return years[i];
+}
+
+std::optional<HijriDate> ummAlQuraDate(int32_t julianDay) {
+    int16_t tabularYear = 0, month = 0, day = 0;
+    JulianDayToHijri(julianDay, tabularYear, month, day);
+    // The months of the two calendars begin at most a few days apart: the year is the tabular
+    // one or a neighbour.
+    for (const int year : {tabularYear - 1, int{tabularYear}, tabularYear + 1}) {
+        if (year < kUmmAlQuraFirstYear || year > kUmmAlQuraLastYear) continue;
+        const YearStarts& starts = ummAlQuraYear(year);
+        if (julianDay < starts.front() || julianDay >= starts.back()) continue;
+        const auto m = static_cast<size_t>(std::upper_bound(starts.begin(), starts.end(), julianDay) - starts.begin() - 1);
+        return HijriDate{static_cast<int16_t>(year), static_cast<int16_t>(m + 1),
+                         static_cast<int16_t>(julianDay - starts[m] + 1)};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<HijriDate> ToHijri(DateValue d, const HijriCalendar& calendar) {
+    try {
+        const DateParts p = splitDate(d);
+        const int32_t julianDay =
+            add32(JulianDayNumber(narrow16(p.year), narrow16(p.month), narrow16(p.day), 1), calendar.adjustment);
+        if (calendar.kind == kHijriUmmAlQura)
+            if (const std::optional<HijriDate> h = ummAlQuraDate(julianDay)) return h;
+        HijriDate h;
+        JulianDayToHijri(julianDay, h.year, h.month, h.day);
+        return h;
+    } catch (const VbError&) {
+        return std::nullopt;  // too far out for 16-bit years
+    }
+}
 
 const std::string& HijriMonthName(int month) {
     return month >= 1 && month <= 12 ? monthNames()[static_cast<size_t>(month - 1)] : errorName();

@@ -44,10 +44,21 @@ void LoadCalProp(CalendarProps& p) {
     p.dateFormat = readText("DateFormat", d.dateFormat);
     p.hijriFormat = readText("HijriFormat", d.hijriFormat);
     p.timeFormat = readText("TimeFormat", d.timeFormat);
+    p.hijriCalendar = LoadHijriCalendar();
     const int32_t mark = readLong("MarkColor", d.markColor);
     p.markColor = mark >= 0 && mark <= 0xFFFFFF ? mark : d.markColor;
     const int32_t resize = readLong("AutoResize", 1);
     p.autoResize = resize == 0 || resize == 1 ? resize == 1 : d.autoResize;
+}
+
+HijriCalendar LoadHijriCalendar() {
+    HijriCalendar c;
+    const int32_t kind = readLong("HijriCalendar", kHijriTabular);
+    if (kind == kHijriTabular || kind == kHijriUmmAlQura) c.kind = static_cast<int16_t>(kind);
+    const int32_t adjustment = readLong("HijriAdjust", 0);
+    if (adjustment >= -kMaxHijriAdjustment && adjustment <= kMaxHijriAdjustment)
+        c.adjustment = static_cast<int16_t>(adjustment);
+    return c;
 }
 
 bool LoadGridlines() { return readLong("Gridlines", 0) == 1; }
@@ -67,6 +78,8 @@ void SaveCalProp(const CalendarProps& p, bool gridlines, const std::array<int32_
     WriteRegString(HKEY_CURRENT_USER, key, "DateFormat", p.dateFormat);
     WriteRegString(HKEY_CURRENT_USER, key, "HijriFormat", p.hijriFormat);
     WriteRegString(HKEY_CURRENT_USER, key, "TimeFormat", p.timeFormat);
+    WriteRegLong(HKEY_CURRENT_USER, key, "HijriCalendar", p.hijriCalendar.kind);
+    WriteRegLong(HKEY_CURRENT_USER, key, "HijriAdjust", p.hijriCalendar.adjustment);
     WriteRegLong(HKEY_CURRENT_USER, key, "MarkColor", p.markColor);
     WriteRegLong(HKEY_CURRENT_USER, key, "AutoResize", p.autoResize ? 1 : 0);
     WriteRegLong(HKEY_CURRENT_USER, key, "Gridlines", gridlines ? 1 : 0);

@@ -1,12 +1,16 @@
 // The calendar settings the main window, printing and the Options dialog share: the view, the
-// date style, the three formats, the colour that marks today's row and the auto-resize flag,
-// kept under HKEY_CURRENT_USER\...\Noorvale\Options\PrayCalendar with the column widths under
-// its "Column" subkey (" 1" ... " 8", in twips).
+// date style, the three formats, the Hijri calendar, the colour that marks today's row and the
+// auto-resize flag, kept under HKEY_CURRENT_USER\...\Noorvale\Options\PrayCalendar with the
+// column widths under its "Column" subkey (" 1" ... " 8", in twips). The Hijri calendar is
+// "HijriCalendar" (0 tabular, 1 Umm Al-Qura) and "HijriAdjust" (days, -2..2); absent, the
+// tabular calendar without adjustment.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "modHijri.h"
 
 namespace nv {
 
@@ -16,6 +20,7 @@ struct CalendarProps {
     std::string dateFormat = "mmm d ddd";
     std::string hijriFormat = "mmm d ddd";
     std::string timeFormat = "hh:mm xx/xx";
+    HijriCalendar hijriCalendar;
     int32_t markColor = 255;  // COLORREF of today's row
     bool autoResize = true;
 };
@@ -30,6 +35,8 @@ std::string CalendarKey();  // ...\Options\PrayCalendar
 
 // Reads the record; a value outside its accepted range (a blank text) takes its default.
 void LoadCalProp(CalendarProps& props);
+// The stored Hijri calendar alone (the calculator's Ramadan rule follows it from start-up on).
+HijriCalendar LoadHijriCalendar();
 // The stored "Gridlines" flag (0 or 1, default 0).
 bool LoadGridlines();
 // The stored width of column 1..8 in twips; outside 0..2000 it is 1250.

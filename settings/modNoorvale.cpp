@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "CalendarProps.h"
 #include "CalendarRows.h"
 #include "Process.h"
 #include "RegistryStore.h"
@@ -86,6 +87,7 @@ void setMethodFallback(clsPrayTime& pt) {
     pt.MarginOfSafety(2);
     pt.SunsetTwilightAngle(0);
     pt.RamadanMinutesAfterSunset(0);
+    pt.RamadanCalendar(kRamadanChosenCalendar);
     AuthorityName.clear();
 }
 
@@ -108,7 +110,7 @@ void writeExact(const std::string& key, const char* name, double value) {
 std::string adjustmentName(int period) { return "Adjustment" + std::to_string(period); }
 
 // The values that come after the four twilight parameters: the Maghrib angle, the Ramadan Isha
-// rule and the authority's name; each absent or unusable one is 0 (empty).
+// rule with its calendar and the authority's name; each absent or unusable one is 0 (empty).
 void loadAdjustments(clsPrayTime& pt, const std::string& key) {
     for (int p = 1; p <= 6; ++p) {
         const int16_t minutes = readNumber(key, adjustmentName(p).c_str(), 0);
@@ -121,6 +123,8 @@ void loadMethodExtras(clsPrayTime& pt, const std::string& key) {
     pt.SunsetTwilightAngle(sunsetAngle > 0 && sunsetAngle < 90 ? sunsetAngle : 0);
     const int16_t ramadan = readNumber(key, "RamadanMinutesAfterSunset", 0);
     pt.RamadanMinutesAfterSunset(ramadan < 0 ? int16_t{0} : ramadan);
+    const int16_t ramadanCalendar = readNumber(key, "RamadanCalendar", kRamadanChosenCalendar);
+    pt.RamadanCalendar(ramadanCalendar == kRamadanUmmAlQura ? ramadanCalendar : int16_t{kRamadanChosenCalendar});
     AuthorityName = CalcMethod == kCustomMethod ? trimBlanks(readText(key, "Authority", "")) : std::string();
 }
 
@@ -238,6 +242,7 @@ void LoadMethod() {
     clsPrayTime& pt = PrayTime();
     const std::string key = methodKey();
 
+    pt.Calendar(LoadHijriCalendar());
     loadAdjustments(pt, key);
     // A method number past the list is as unusable as a negative one.
     const int16_t method = readNumber(key, "CalcMethod", kCustomMethod);
@@ -290,6 +295,7 @@ void SaveMethod() {
     writeExact(key, "NightTwilightAngleExact", pt.NightTwilightAngle());
     writeExact(key, "SunsetTwilightAngle", pt.SunsetTwilightAngle());
     writeLong(key, "RamadanMinutesAfterSunset", pt.RamadanMinutesAfterSunset());
+    writeLong(key, "RamadanCalendar", pt.RamadanCalendar());
     for (int p = 1; p <= 6; ++p) writeLong(key, adjustmentName(p).c_str(), pt.Adjustment(p));
     resumeNext([&] {
         WriteRegString(HKEY_CURRENT_USER, key, "Authority", CalcMethod == kCustomMethod ? AuthorityName : "");

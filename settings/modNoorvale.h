@@ -16,6 +16,7 @@
 //                   "DawnTwilightAngleExact", "NightTwilightAngleExact" (text: the angle to any
 //                   fraction, used when it rounds to the whole number beside it),
 //                   "SunsetTwilightAngle" (text, degrees; absent 0), "RamadanMinutesAfterSunset",
+//                   "RamadanCalendar" (0 the calendar chosen in Options, 1 Umm Al-Qura; absent 0),
 //                   "Adjustment1" .. "Adjustment6" (minutes for Fajr .. Isha, -60..60; absent 0),
 //                   "Authority" text (the authority whose values the custom method holds)
 //   User\Period\1 .. User\Period\6
@@ -78,6 +79,8 @@ void InitAlertKinds();
 
 void LoadLocation();
 void SaveLocation();
+// Also gives the calculator the Hijri calendar chosen in Options (CalendarProps), whose Ramadan
+// the method's Ramadan rule follows unless the method names its own.
 void LoadMethod();
 void SaveMethod();
 

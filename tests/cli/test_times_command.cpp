@@ -7,11 +7,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <sstream>
 
+#include "CalendarProps.h"
 #include "TimesCommand.h"
 #include "modNoorvale.h"
+#include "modRegistry.h"
 #include "modTimeZone.h"
 #include "support/TempDir.h"
 #include "support/TempHome.h"
@@ -184,7 +187,8 @@ TEST(TimesCommand, HelpDocumentsEveryOption) {
     EXPECT_EQ(r.code, 0);
     for (const char* option : {"--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
                                "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view",
-                               "--dates", "--date-format", "--hijri-format", "--time-format", "--format",
+                               "--dates", "--date-format", "--hijri-format", "--hijri-calendar", "--hijri-adjust",
+                               "--time-format", "--format",
                                "--store", "--high-lat", "--version", "metres"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
@@ -450,8 +454,77 @@ TEST(TimesCommand, AuthorityAndAdjustmentsShapeTheTimesAndTheHeaders) {
     const Result list = run({"--list-authorities"});
     EXPECT_EQ(list.code, 0);
     EXPECT_NE(list.out.find("makkah      Umm Al-Qura University, Makkah\n"
-                            "            Fajr 18.5 degrees, Isha 90 min after Maghrib (120 in Ramadan), Shafi'i\n"),
+                            "            Fajr 18.5 degrees, Isha 90 min after Maghrib (120 in Ramadan of the Umm Al-Qura "
+                            "calendar), Shafi'i\n"),
               std::string::npos)
         << list.out;
     EXPECT_NE(list.out.find("Fajr 17.7 degrees, Maghrib 4.5 degrees, Isha 14 degrees"), std::string::npos);
+}
+
+TEST(TimesCommand, TheHijriCalendarComesFromTheStoreOrItsOptionsAndMakkahCountsRamadanByUmmAlQura) {
+    test::TempHome home;
+    // Riyadh through Ramadan 1446 (1 to 29 March 2025 by Umm Al-Qura): Isha 120 minutes after
+    // Maghrib on those days and 90 on the others, whatever calendar the dates are shown in.
+    auto ishaMinutes = [](const std::string& out) {
+        std::map<std::string, int> minutes;  // by date
+        std::istringstream in(out);
+        std::string line;
+        std::getline(in, line);  // the header
+        while (std::getline(in, line)) {
+            std::vector<std::string> f;
+            std::istringstream fields(line);
+            for (std::string x; std::getline(fields, x, ',');) f.push_back(x);
+            if (f.size() < 8) continue;
+            auto clock = [](const std::string& t) { return std::stoi(t.substr(0, 2)) * 60 + std::stoi(t.substr(3, 2)); };
+            minutes[f[0]] = clock(f[7]) - clock(f[6]);
+        }
+        return minutes;
+    };
+    const std::string riyadh = "--lat 24:38N --lon 46:43E --tz Asia/Riyadh --authority makkah --time-format 'Short Time' "
+                               "--format csv ";
+    for (const std::string shown : {"", "--hijri-calendar tabular --hijri-adjust 2 "}) {
+        const Result r = runProgram(riyadh + shown + "--from 2025-02-26 --days 36");
+        ASSERT_EQ(r.code, 0) << r.out;
+        const std::map<std::string, int> minutes = ishaMinutes(r.out);
+        ASSERT_EQ(minutes.size(), 36u) << r.out;
+        for (const auto& [date, m] : minutes)
+            EXPECT_EQ(m, date >= "2025-03-01" && date <= "2025-03-29" ? 120 : 90) << date << " " << shown;
+        const Result first = runProgram(riyadh + shown + "--from 2022-04-01 --days 2");
+        EXPECT_EQ(ishaMinutes(first.out), (std::map<std::string, int>{{"2022-04-01", 90}, {"2022-04-02", 120}}))
+            << first.out;
+    }
+
+    // The dates: the tabular calendar unless the store or an option says otherwise.
+    auto day = [](const std::vector<std::string>& extra) {
+        std::vector<std::string> args = {"--from", "2025-03-30", "--days", "1", "--dates", "hijri", "--hijri-format",
+                                         "d-m-yyyy", "--format", "csv"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const Result r = run(args);
+        EXPECT_EQ(r.code, 0) << r.err;
+        const size_t at = r.out.find("\r\n2025-03-30,") + 13;
+        return r.out.substr(at, r.out.find(',', at) - at);
+    };
+    EXPECT_EQ(day({}), "30-9-1446");
+    EXPECT_EQ(day({"--hijri-calendar", "umm-al-qura"}), "1-10-1446");
+    EXPECT_EQ(day({"--hijri-calendar", "Umm-Al-Qura", "--hijri-adjust", "-1"}), "29-9-1446");
+    EXPECT_EQ(day({"--hijri-adjust", "+2"}), "2-10-1446");
+    WriteRegLong(HKEY_CURRENT_USER, CalendarKey(), "HijriCalendar", kHijriUmmAlQura);
+    WriteRegLong(HKEY_CURRENT_USER, CalendarKey(), "HijriAdjust", 1);
+    EXPECT_EQ(day({}), "2-10-1446");
+    EXPECT_EQ(day({"--hijri-calendar", "tabular"}), "1-10-1446");  // the stored adjustment stays
+    EXPECT_EQ(day({"--hijri-adjust", "0"}), "1-10-1446");
+    const Result json = run({"--from", "2025-03-30", "--days", "1", "--authority", "makkah", "--format", "json"});
+    EXPECT_NE(json.out.find("\"ramadanIshaMinutes\": 120, \"ramadanCalendar\": \"umm-al-qura\""), std::string::npos)
+        << json.out;
+    EXPECT_NE(json.out.find("\"hijriCalendar\": {\"kind\": \"umm-al-qura\", \"adjust\": 1}"), std::string::npos)
+        << json.out;
+
+    for (const auto& [args, message] :
+         {std::pair<std::vector<std::string>, std::string>{{"--hijri-adjust", "3"}, "--hijri-adjust: 3 is out of range (-2 to 2)"},
+          {{"--hijri-adjust", "1.5"}, "--hijri-adjust: '1.5' is not a whole number"},
+          {{"--hijri-calendar", "lunar"}, "--hijri-calendar: 'lunar' is not one of 'tabular', 'umm-al-qura'"}}) {
+        const Result r = run(args);
+        EXPECT_EQ(r.code, 2) << message;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
 }

@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
@@ -29,6 +31,7 @@
 #include "frmMain.h"
 #include "frmCustomize.h"
 #include "frmOptions.h"
+#include "modHijri.h"
 #include "modNoorvale.h"
 
 using namespace nv;
@@ -374,4 +377,61 @@ TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInEveryLanguage) {
             if (!shots.isEmpty()) window.grab().save(shots + "/" + name + "-" + language.c_str() + ".png");
         });
     }
+}
+
+// The Hijri calendar and its adjustment show in the Hijri samples as they are picked; OK gives
+// them to the calendar's dates and to a Ramadan rule of the chosen calendar, and they stay after
+// a restart. NOORVALE_SHOTS=<folder> keeps a picture of the Calendar tab and of the Month view.
+TEST_F(OptionsTest, TheHijriCalendarShowsAtOnceAndOkGivesItToTheDatesAndTheRamadanRule) {
+    setClock(2025, 3, 30);
+    storeLong("\\Options\\PrayCalendar", "ViewID", 3);
+    storeLong("\\Options\\PrayCalendar", "StyleID", 2);
+    storeText("\\Options\\PrayCalendar", "HijriFormat", "d-m-yyyy");
+    storeText("\\Options\\PrayCalendar", "TimeFormat", "Short Time");
+    for (const auto& [name, value] : {std::pair{"CalcMethod", 5}, {"NightTwilightAngle", 0}, {"MinutesAfterSunset", 90},
+                                      {"RamadanMinutesAfterSunset", 120}})
+        storeLong("\\User\\Method", name, value);
+    // The Month view's 30 and 31 March: the Day text and Isha's minutes after Maghrib.
+    auto row = [&](int day) {
+        const QTreeWidgetItem* item = main().lvwCalendar->topLevelItem(day - 1);
+        const QTime maghrib = QTime::fromString(item->text(6), "HH:mm"), isha = QTime::fromString(item->text(7), "HH:mm");
+        return std::pair{item->text(1), maghrib.secsTo(isha) / 60};
+    };
+    frmOptions& d = open();
+    EXPECT_EQ(row(30), (std::pair{QString("30-9-1446"), 120}));  // the tabular 30 Ramadan
+    EXPECT_EQ(row(31), (std::pair{QString("1-10-1446"), 90}));
+    EXPECT_EQ(d.cboHijriCalendar->currentIndex(), 0);
+    EXPECT_EQ(d.spnHijriAdjust->value(), 0);
+    d.cboHijri->setCurrentIndex(3);
+    const std::pair<int, int> picks[] = {{1, 0}, {1, -1}, {0, 2}, {1, 0}};
+    const char* samples[] = {"1-10-1446", "29-9-1446", "2-10-1446", "1-10-1446"};
+    for (size_t i = 0; i < std::size(picks); ++i) {
+        d.cboHijriCalendar->setCurrentIndex(picks[i].first);
+        d.spnHijriAdjust->setValue(picks[i].second);
+        EXPECT_EQ(d.cboHijri->itemText(3), samples[i]) << i;
+        EXPECT_EQ(d.cboHijri->currentIndex(), 3);
+    }
+    EXPECT_EQ(d.cboHijriCalendar->itemText(1), "Umm Al-Qura (Saudi Arabia)");
+    const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
+    if (!shots.isEmpty()) {
+        d.tabOptions->setCurrentIndex(1);
+        QTest::qWait(20);
+        EXPECT_TRUE(d.grab().save(shots + "/options-hijri-calendar.png"));
+    }
+    d.cmdOK->click();
+    EXPECT_EQ(CalProp().hijriCalendar, (HijriCalendar{kHijriUmmAlQura, 0}));
+    EXPECT_EQ(storedLong("\\Options\\PrayCalendar", "HijriCalendar"), kHijriUmmAlQura);
+    EXPECT_EQ(storedLong("\\Options\\PrayCalendar", "HijriAdjust"), 0);
+    EXPECT_EQ(row(30), (std::pair{QString("1-10-1446"), 90}));  // Eid
+    EXPECT_EQ(row(31), (std::pair{QString("2-10-1446"), 90}));
+    if (!shots.isEmpty()) {
+        EXPECT_TRUE(main().grab().save(shots + "/main-month-umm-al-qura.png"));
+    }
+
+    dlg.reset();
+    unload();
+    storeLong("\\Options\\PrayCalendar", "HijriAdjust", -1);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(row(30), (std::pair{QString("29-9-1446"), 120}));
+    EXPECT_EQ(open().spnHijriAdjust->value(), -1);
 }

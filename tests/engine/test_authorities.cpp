@@ -117,28 +117,64 @@ TEST(Authorities, EachAuthorityWithinTheToleranceOfTheReference) {
     }
 }
 
-TEST(Authorities, UmmAlQuraIshaIs120MinutesAfterMaghribOnTheDaysOfRamadan) {
-    // Ramadan 1445 by the program's Hijri calendar: 11 March to 9 April 2024.
+// Isha after Maghrib, in minutes, on one day with a calendar given to the calculator; Maghrib's
+// own minutes and the margin do not carry Isha along.
+double ramadanRuleMinutes(const char* key, DateValue date, const HijriCalendar& calendar, int16_t ramadanCalendar) {
+    clsPrayTime p = calculatorFor(key, date);
+    p.Calendar(calendar);
+    p.RamadanCalendar(ramadanCalendar);
+    p.MarginOfSafety(3);
+    p.Adjustment(5, 2);
+    p.Calculate();
+    return (p.StoredSeconds(6) - (p.StoredSeconds(5) - 120)) / 60;
+}
+
+TEST(Authorities, UmmAlQuraIshaIs120MinutesOnTheDaysUmmAlQuraCountsAsRamadan) {
+    // Ramadan by the Umm Al-Qura calendar: 11 March to 9 April 2024, 1 to 29 March 2025, 2 April
+    // to 1 May 2022; whatever calendar the user chose for the dates shown.
     struct Day {
-        int m, d;
-        int hijriMonth;
+        int y, m, d;
         double minutes;
     };
-    const Day days[] = {{3, 10, 8, 90}, {3, 11, 9, 120}, {4, 9, 9, 120}, {4, 10, 10, 90}};
-    for (const Day& day : days) {
-        int16_t y = 2024, m = static_cast<int16_t>(day.m), d = static_cast<int16_t>(day.d);
-        GregorianToHijri(y, m, d);
-        EXPECT_EQ(m, day.hijriMonth) << day.m << "-" << day.d;
-        for (int margin : {0, 3}) {
-            clsPrayTime p = calculatorFor("makkah", dateSerial(2024, day.m, day.d));
-            p.MarginOfSafety(static_cast<int16_t>(margin));
-            p.Adjustment(5, 2);  // Maghrib's own minutes do not carry Isha along
-            p.Calculate();
-            EXPECT_EQ(p.StoredSeconds(6) - (p.StoredSeconds(5) - 120), day.minutes * 60) << day.m << "-" << day.d;
-        }
-    }
+    const Day days[] = {{2024, 3, 10, 90}, {2024, 3, 11, 120}, {2024, 4, 9, 120}, {2024, 4, 10, 90},
+                        {2025, 2, 28, 90}, {2025, 3, 1, 120},  {2025, 3, 29, 120}, {2025, 3, 30, 90},
+                        {2022, 4, 1, 90},  {2022, 4, 2, 120},  {2022, 5, 1, 120},  {2022, 5, 2, 90}};
+    const HijriCalendar shown[] = {{kHijriTabular, 0}, {kHijriTabular, 2}, {kHijriUmmAlQura, -2}, {kHijriUmmAlQura, 1}};
+    EXPECT_EQ(FindAuthority("makkah")->ramadanCalendar, kRamadanUmmAlQura);
+    for (const Day& day : days)
+        for (const HijriCalendar& calendar : shown)
+            EXPECT_EQ(ramadanRuleMinutes("makkah", dateSerial(day.y, day.m, day.d), calendar,
+                                         FindAuthority("makkah")->ramadanCalendar),
+                      day.minutes)
+                << day.y << "-" << day.m << "-" << day.d << " shown " << calendar.kind << " " << calendar.adjustment;
     EXPECT_EQ(FindAuthority("MAKKAH"), FindAuthority("Umm Al-Qura University, Makkah"));
     EXPECT_EQ(FindAuthority("makka"), nullptr);
+}
+
+TEST(Authorities, ARamadanRuleOfTheChosenCalendarFollowsTheCalendarAndItsAdjustment) {
+    struct Day {
+        int y, m, d;
+        HijriCalendar calendar;
+        double minutes;
+    };
+    const Day days[] = {
+        {2025, 3, 30, {kHijriTabular, 0}, 120},   // the tabular 30 Ramadan
+        {2025, 3, 30, {kHijriUmmAlQura, 0}, 90},  // Eid
+        {2025, 3, 30, {kHijriUmmAlQura, -1}, 120},
+        {2025, 3, 1, {kHijriUmmAlQura, -1}, 90},
+        {2022, 4, 2, {kHijriTabular, 0}, 90},
+        {2022, 4, 2, {kHijriUmmAlQura, 0}, 120},
+        {2022, 4, 2, {kHijriTabular, 1}, 120},
+        {2022, 5, 2, {kHijriTabular, 2}, 90},
+    };
+    for (const Day& day : days)
+        EXPECT_EQ(ramadanRuleMinutes("makkah", dateSerial(day.y, day.m, day.d), day.calendar, kRamadanChosenCalendar),
+                  day.minutes)
+            << day.y << "-" << day.m << "-" << day.d << " calendar " << day.calendar.kind << " " << day.calendar.adjustment;
+    // A preset has no Ramadan rule and counts by the chosen calendar.
+    clsPrayTime p = calculatorFor("makkah", dateSerial(2025, 3, 30));
+    ApplyCalcMethod(p, 0);
+    EXPECT_EQ(p.RamadanCalendar(), kRamadanChosenCalendar);
 }
 
 TEST(Authorities, AdjustmentsMoveEachTimeByItsOwnMinutesAfterEverythingElse) {
@@ -176,12 +212,14 @@ TEST(Authorities, PickingOneReplacesEveryValueOfTheMethodBefore) {
     p.MinutesAfterSunset(90);
     p.SunsetTwilightAngle(4);
     p.RamadanMinutesAfterSunset(120);
+    p.RamadanCalendar(kRamadanUmmAlQura);
     p.ShadowRatio(2);
     p.Adjustment(1, 9);
     ApplyAuthority(p, *FindAuthority("turkey"));
-    const double values[] = {p.DawnTwilightAngle(),   p.MinutesToSunrise(),          p.NightTwilightAngle(),
-                             p.MinutesAfterSunset(),  p.SunsetTwilightAngle(),       p.RamadanMinutesAfterSunset(),
-                             double(p.ShadowRatio()), double(p.Adjustment(1)),       double(p.Adjustment(2))};
-    const double want[] = {18, 0, 17, 0, 0, 0, 1, 0, -7};
+    const double values[] = {p.DawnTwilightAngle(),       p.MinutesToSunrise(),    p.NightTwilightAngle(),
+                             p.MinutesAfterSunset(),      p.SunsetTwilightAngle(), p.RamadanMinutesAfterSunset(),
+                             double(p.RamadanCalendar()), double(p.ShadowRatio()), double(p.Adjustment(1)),
+                             double(p.Adjustment(2))};
+    const double want[] = {18, 0, 17, 0, 0, 0, kRamadanChosenCalendar, 1, 0, -7};
     for (size_t i = 0; i < std::size(want); ++i) EXPECT_EQ(values[i], want[i]) << i;
 }

@@ -117,8 +117,8 @@ TEST(DateLib, HijriLayouts) {
 
 TEST(DateLib, DayColumnFollowsTheDateStyle) {
     test::ScopedUsLocale us;
-    EXPECT_EQ(DayText(kFriday, kDateGregorian, "mmm d ddd", "d-mmm"), "Jun 21 Fri");
-    EXPECT_EQ(DayText(kFriday, kDateHijri, "mmm d ddd", "d-mmm"), "10-Rab II");
+    EXPECT_EQ(DayText(kFriday, kDateGregorian, "mmm d ddd", "d-mmm", {}), "Jun 21 Fri");
+    EXPECT_EQ(DayText(kFriday, kDateHijri, "mmm d ddd", "d-mmm", {}), "10-Rab II");
 }
 
 TEST(DateLib, PosixLocaleLayoutsAreRewritten) {

@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "Authorities.h"
+#include "CalendarProps.h"
 #include "CalendarRows.h"
 #include "RegistryStore.h"
 #include "Translate.h"
@@ -359,6 +361,62 @@ TEST_F(UserSettings, AnAuthorityItsExactAnglesAndTheAdjustmentsComeBack) {
     EXPECT_EQ(AuthorityName, "");
     EXPECT_EQ(pt.RamadanMinutesAfterSunset(), 0);
     EXPECT_EQ(pt.DawnTwilightAngle(), 18);
+}
+
+TEST_F(UserSettings, TheHijriCalendarAndTheRamadanCalendarComeBackAndWhatIsAbsentIsTodays) {
+    // Nothing stored: the tabular calendar without adjustment, for the dates and the Ramadan rule.
+    EXPECT_EQ(PrayTime().Calendar(), HijriCalendar{});
+    CalendarProps props;
+    props.hijriCalendar = {kHijriUmmAlQura, 5};
+    LoadCalProp(props);
+    EXPECT_EQ(props.hijriCalendar, HijriCalendar{});
+
+    // Umm Al-Qura two days behind, and a custom method whose Ramadan Isha follows that calendar:
+    // from the start the calculator counts Ramadan 1443 from 2 April 2022 + 2 days.
+    props.hijriCalendar = {kHijriUmmAlQura, -2};
+    SaveCalProp(props, false, {});
+    clsPrayTime& pt = PrayTime();
+    ApplyAuthority(pt, *FindAuthority("makkah"));
+    pt.RamadanCalendar(kRamadanChosenCalendar);
+    CalcMethod = kCustomMethod;
+    SaveMethod();
+    restart();
+    EXPECT_EQ(pt.Calendar(), (HijriCalendar{kHijriUmmAlQura, -2}));
+    EXPECT_EQ(pt.RamadanCalendar(), kRamadanChosenCalendar);
+    auto ishaMinutes = [&](int y, int m, int d) {
+        pt.PrayerDate(dateSerial(y, m, d));
+        pt.Calculate();
+        return (pt.StoredSeconds(6) - pt.StoredSeconds(5)) / 60;
+    };
+    EXPECT_EQ(ishaMinutes(2022, 4, 3), 90);
+    EXPECT_EQ(ishaMinutes(2022, 4, 4), 120);
+
+    // The Umm Al-Qura authority keeps its own calendar for Ramadan; a preset has none.
+    ApplyAuthority(pt, *FindAuthority("makkah"));
+    SaveMethod();
+    restart();
+    EXPECT_EQ(pt.RamadanCalendar(), kRamadanUmmAlQura);
+    EXPECT_EQ(ishaMinutes(2022, 4, 2), 120);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "RamadanCalendar", 7);
+    restart();
+    EXPECT_EQ(pt.RamadanCalendar(), kRamadanChosenCalendar);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "RamadanCalendar", kRamadanUmmAlQura);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "CalcMethod", 0);
+    restart();
+    EXPECT_EQ(pt.RamadanCalendar(), kRamadanChosenCalendar);
+
+    // Each stored value out of its range alone takes its default.
+    const std::string calendarKey = CalendarKey();
+    for (const auto& [kind, adjustment, want] :
+         {std::tuple{1, 3, HijriCalendar{kHijriUmmAlQura, 0}}, {2, -2, HijriCalendar{kHijriTabular, -2}},
+          {-1, -3, HijriCalendar{}}, {1, 2, HijriCalendar{kHijriUmmAlQura, 2}}}) {
+        WriteRegLong(HKEY_CURRENT_USER, calendarKey, "HijriCalendar", kind);
+        WriteRegLong(HKEY_CURRENT_USER, calendarKey, "HijriAdjust", adjustment);
+        restart();
+        EXPECT_EQ(pt.Calendar(), want) << kind << " " << adjustment;
+        LoadCalProp(props);
+        EXPECT_EQ(props.hijriCalendar, want) << kind << " " << adjustment;
+    }
 }
 
 TEST_F(UserSettings, MethodChecksReplaceBadValues) {
