@@ -1348,6 +1348,11 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
         <source>Installed Alerts</source>
         <translation>التنبيهات المثبتة</translation>
     </message>
+    <message>
+        <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
+        <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
+        <translation>العشاء بعد المغرب بـ%1 دقيقة في رمضان حسب تقويم أم القرى</translation>
+    </message>
 </context>
 <context>
     <name>nv::frmMain</name>
@@ -1866,6 +1871,26 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     <message>
         <source>The number of days can not exceed %1 days</source>
         <translation>لا يمكن أن يتجاوز عدد الأيام %1 يومًا</translation>
+    </message>
+    <message>
+        <source>Tabular (arithmetical)</source>
+        <translation>الجدولي (الحسابي)</translation>
+    </message>
+    <message>
+        <source>Umm Al-Qura (Saudi Arabia)</source>
+        <translation>أم القرى (السعودية)</translation>
+    </message>
+    <message>
+        <source>Days added to the Hijri date, for a community whose month begins when it sights the moon</source>
+        <translation>أيام تُضاف إلى التاريخ الهجري، لمن يبدأ شهره برؤية الهلال</translation>
+    </message>
+    <message>
+        <source>Hijri Calendar</source>
+        <translation>التقويم الهجري</translation>
+    </message>
+    <message>
+        <source>Hijri Adjustment (days)</source>
+        <translation>تعديل التاريخ الهجري (أيام)</translation>
     </message>
 </context>
 <context>

@@ -1348,6 +1348,11 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
         <source>Installed Alerts</source>
         <translation>Alertes installées</translation>
     </message>
+    <message>
+        <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
+        <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
+        <translation>Icha %1 minutes après le Maghrib pendant le Ramadan du calendrier Umm al-Qura</translation>
+    </message>
 </context>
 <context>
     <name>nv::frmMain</name>
@@ -1866,6 +1871,26 @@ Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     <message>
         <source>The number of days can not exceed %1 days</source>
         <translation>Le nombre de jours ne peut pas dépasser %1 jours</translation>
+    </message>
+    <message>
+        <source>Tabular (arithmetical)</source>
+        <translation>Tabulaire (arithmétique)</translation>
+    </message>
+    <message>
+        <source>Umm Al-Qura (Saudi Arabia)</source>
+        <translation>Umm al-Qura (Arabie saoudite)</translation>
+    </message>
+    <message>
+        <source>Days added to the Hijri date, for a community whose month begins when it sights the moon</source>
+        <translation>Jours ajoutés à la date hégirienne, pour une communauté dont le mois commence à l&apos;observation du croissant</translation>
+    </message>
+    <message>
+        <source>Hijri Calendar</source>
+        <translation>Calendrier hégirien</translation>
+    </message>
+    <message>
+        <source>Hijri Adjustment (days)</source>
+        <translation>Ajustement hégirien (jours)</translation>
     </message>
 </context>
 <context>

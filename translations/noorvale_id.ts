@@ -1348,6 +1348,11 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
         <source>Installed Alerts</source>
         <translation>Pengingat Terpasang</translation>
     </message>
+    <message>
+        <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
+        <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
+        <translation>Isya %1 menit setelah Maghrib pada bulan Ramadan menurut kalender Umm Al-Qura</translation>
+    </message>
 </context>
 <context>
     <name>nv::frmMain</name>
@@ -1866,6 +1871,26 @@ Jalankan Tarvo sekarang?</translation>
     <message>
         <source>The number of days can not exceed %1 days</source>
         <translation>Jumlah hari tidak boleh lebih dari %1 hari</translation>
+    </message>
+    <message>
+        <source>Tabular (arithmetical)</source>
+        <translation>Tabular (hisab urfi)</translation>
+    </message>
+    <message>
+        <source>Umm Al-Qura (Saudi Arabia)</source>
+        <translation>Umm Al-Qura (Arab Saudi)</translation>
+    </message>
+    <message>
+        <source>Days added to the Hijri date, for a community whose month begins when it sights the moon</source>
+        <translation>Hari yang ditambahkan ke tanggal Hijriah, bagi komunitas yang memulai bulan dengan melihat hilal</translation>
+    </message>
+    <message>
+        <source>Hijri Calendar</source>
+        <translation>Kalender Hijriah</translation>
+    </message>
+    <message>
+        <source>Hijri Adjustment (days)</source>
+        <translation>Penyesuaian Hijriah (hari)</translation>
     </message>
 </context>
 <context>

@@ -1348,6 +1348,11 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
         <source>Installed Alerts</source>
         <translation>Kurulu Uyarılar</translation>
     </message>
+    <message>
+        <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
+        <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
+        <translation>Ümmü&apos;l-Kurâ takvimine göre Ramazan&apos;da Yatsı, Akşam&apos;dan %1 dakika sonra</translation>
+    </message>
 </context>
 <context>
     <name>nv::frmMain</name>
@@ -1866,6 +1871,26 @@ Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</translation>
     <message>
         <source>The number of days can not exceed %1 days</source>
         <translation>Gün sayısı %1 günü geçemez</translation>
+    </message>
+    <message>
+        <source>Tabular (arithmetical)</source>
+        <translation>Tablolu (hesaplı)</translation>
+    </message>
+    <message>
+        <source>Umm Al-Qura (Saudi Arabia)</source>
+        <translation>Ümmü&apos;l-Kurâ (Suudi Arabistan)</translation>
+    </message>
+    <message>
+        <source>Days added to the Hijri date, for a community whose month begins when it sights the moon</source>
+        <translation>Ayı hilali görerek başlatan bir topluluk için Hicri tarihe eklenen günler</translation>
+    </message>
+    <message>
+        <source>Hijri Calendar</source>
+        <translation>Hicri takvim</translation>
+    </message>
+    <message>
+        <source>Hijri Adjustment (days)</source>
+        <translation>Hicri düzeltme (gün)</translation>
     </message>
 </context>
 <context>

@@ -1348,6 +1348,11 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
         <source>Installed Alerts</source>
         <translation>نصب شدہ الرٹ</translation>
     </message>
+    <message>
+        <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
+        <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
+        <translation>ام القریٰ تقویم کے رمضان میں عشاء مغرب کے %1 منٹ بعد</translation>
+    </message>
 </context>
 <context>
     <name>nv::frmMain</name>
@@ -1866,6 +1871,26 @@ Would you like to run Tarvo now?</source>
     <message>
         <source>The number of days can not exceed %1 days</source>
         <translation>دنوں کی تعداد %1 سے زیادہ نہیں ہو سکتی</translation>
+    </message>
+    <message>
+        <source>Tabular (arithmetical)</source>
+        <translation>جدولی (حسابی)</translation>
+    </message>
+    <message>
+        <source>Umm Al-Qura (Saudi Arabia)</source>
+        <translation>ام القریٰ (سعودی عرب)</translation>
+    </message>
+    <message>
+        <source>Days added to the Hijri date, for a community whose month begins when it sights the moon</source>
+        <translation>ہجری تاریخ میں جمع کیے گئے دن، اس برادری کے لیے جس کا مہینہ چاند دیکھ کر شروع ہوتا ہے</translation>
+    </message>
+    <message>
+        <source>Hijri Calendar</source>
+        <translation>ہجری تقویم</translation>
+    </message>
+    <message>
+        <source>Hijri Adjustment (days)</source>
+        <translation>ہجری تاریخ کی درستی (دن)</translation>
     </message>
 </context>
 <context>
