@@ -548,7 +548,8 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
 
         HijriCalendar calendar = pt.Calendar();  // the stored choice
         if (has("--hijri-calendar")) {
-            const std::string kind = choiceArg("--hijri-calendar", opt["--hijri-calendar"], listOf(kHijriCalendarNames));
+            const std::string kind =
+                choiceArg("--hijri-calendar", opt["--hijri-calendar"], listOf(kHijriCalendarNames));
             calendar.kind = kind == kHijriCalendarNames[kHijriUmmAlQura] ? kHijriUmmAlQura : kHijriTabular;
         }
         if (has("--hijri-adjust"))
@@ -618,8 +619,9 @@ int runTimesCommand(const std::vector<std::string>& args, std::ostream& out, std
               << ", \"ishaMinutes\": " << numberText(pt.MinutesAfterSunset()) << ", \"asr\": \""
               << (pt.ShadowRatio() == 2 ? "hanafi" : "shafii") << "\", \"margin\": " << pt.MarginOfSafety()
               << ", \"highLat\": \"" << highLatName << "\", \"maghribAngle\": " << numberText(pt.SunsetTwilightAngle())
-              << ", \"ramadanIshaMinutes\": " << numberText(pt.RamadanMinutesAfterSunset()) << ", \"ramadanCalendar\": "
-              << (pt.RamadanCalendar() == kRamadanUmmAlQura ? "\"umm-al-qura\"" : "\"chosen\"") << ", \"adjustments\": {";
+              << ", \"ramadanIshaMinutes\": " << numberText(pt.RamadanMinutesAfterSunset())
+              << ", \"ramadanCalendar\": \""
+              << (pt.RamadanCalendar() == kRamadanUmmAlQura ? "umm-al-qura" : "chosen") << "\", \"adjustments\": {";
             for (int p = 1; p <= 6; ++p)
                 o << (p > 1 ? ", " : "") << '"' << kAdjustNames[p - 1] << "\": " << pt.Adjustment(p);
             o << "}},\n";

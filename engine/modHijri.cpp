@@ -83,7 +83,10 @@ YearStarts readUmmAlQuraYear(int year) {
     }
     starts[12] = starts[11] + calendar->getActualMaximum(UCAL_DATE, status);  // it stands on month 12
     bool sound = U_SUCCESS(status);
-    for (size_t m = 1; sound && m < starts.size(); ++m) sound = starts[m] - starts[m - 1] == 29 || starts[m] - starts[m - 1] == 30;
+    for (size_t m = 1; sound && m < starts.size(); ++m) {
+        const int32_t length = starts[m] - starts[m - 1];
+        sound = length == 29 || length == 30;
+    }
     return sound ? starts : YearStarts{};
 }
 
@@ -107,7 +110,8 @@ std::optional<HijriDate> ummAlQuraDate(int32_t julianDay) {
         if (year < kUmmAlQuraFirstYear || year > kUmmAlQuraLastYear) continue;
         const YearStarts& starts = ummAlQuraYear(year);
         if (julianDay < starts.front() || julianDay >= starts.back()) continue;
-        const auto m = static_cast<size_t>(std::upper_bound(starts.begin(), starts.end(), julianDay) - starts.begin() - 1);
+        const auto m =
+            static_cast<size_t>(std::upper_bound(starts.begin(), starts.end(), julianDay) - starts.begin() - 1);
         return HijriDate{static_cast<int16_t>(year), static_cast<int16_t>(m + 1),
                          static_cast<int16_t>(julianDay - starts[m] + 1)};
     }

@@ -475,13 +475,15 @@ TEST(TimesCommand, TheHijriCalendarComesFromTheStoreOrItsOptionsAndMakkahCountsR
             std::istringstream fields(line);
             for (std::string x; std::getline(fields, x, ',');) f.push_back(x);
             if (f.size() < 8) continue;
-            auto clock = [](const std::string& t) { return std::stoi(t.substr(0, 2)) * 60 + std::stoi(t.substr(3, 2)); };
+            auto clock = [](const std::string& t) {
+                return std::stoi(t.substr(0, 2)) * 60 + std::stoi(t.substr(3, 2));
+            };
             minutes[f[0]] = clock(f[7]) - clock(f[6]);
         }
         return minutes;
     };
-    const std::string riyadh = "--lat 24:38N --lon 46:43E --tz Asia/Riyadh --authority makkah --time-format 'Short Time' "
-                               "--format csv ";
+    const std::string riyadh =
+        "--lat 24:38N --lon 46:43E --tz Asia/Riyadh --authority makkah --time-format 'Short Time' --format csv ";
     for (const std::string shown : {"", "--hijri-calendar tabular --hijri-adjust 2 "}) {
         const Result r = runProgram(riyadh + shown + "--from 2025-02-26 --days 36");
         ASSERT_EQ(r.code, 0) << r.out;
@@ -519,10 +521,11 @@ TEST(TimesCommand, TheHijriCalendarComesFromTheStoreOrItsOptionsAndMakkahCountsR
     EXPECT_NE(json.out.find("\"hijriCalendar\": {\"kind\": \"umm-al-qura\", \"adjust\": 1}"), std::string::npos)
         << json.out;
 
+    using Bad = std::pair<std::vector<std::string>, std::string>;
     for (const auto& [args, message] :
-         {std::pair<std::vector<std::string>, std::string>{{"--hijri-adjust", "3"}, "--hijri-adjust: 3 is out of range (-2 to 2)"},
-          {{"--hijri-adjust", "1.5"}, "--hijri-adjust: '1.5' is not a whole number"},
-          {{"--hijri-calendar", "lunar"}, "--hijri-calendar: 'lunar' is not one of 'tabular', 'umm-al-qura'"}}) {
+         {Bad{{"--hijri-adjust", "3"}, "--hijri-adjust: 3 is out of range (-2 to 2)"},
+          Bad{{"--hijri-adjust", "1.5"}, "--hijri-adjust: '1.5' is not a whole number"},
+          Bad{{"--hijri-calendar", "lunar"}, "--hijri-calendar: 'lunar' is not one of 'tabular', 'umm-al-qura'"}}) {
         const Result r = run(args);
         EXPECT_EQ(r.code, 2) << message;
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;

@@ -170,7 +170,8 @@ TEST(Authorities, ARamadanRuleOfTheChosenCalendarFollowsTheCalendarAndItsAdjustm
     for (const Day& day : days)
         EXPECT_EQ(ramadanRuleMinutes("makkah", dateSerial(day.y, day.m, day.d), day.calendar, kRamadanChosenCalendar),
                   day.minutes)
-            << day.y << "-" << day.m << "-" << day.d << " calendar " << day.calendar.kind << " " << day.calendar.adjustment;
+            << day.y << "-" << day.m << "-" << day.d << " calendar " << day.calendar.kind << " "
+            << day.calendar.adjustment;
     // A preset has no Ramadan rule and counts by the chosen calendar.
     clsPrayTime p = calculatorFor("makkah", dateSerial(2025, 3, 30));
     ApplyCalcMethod(p, 0);
