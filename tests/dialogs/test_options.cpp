@@ -380,8 +380,8 @@ TEST_F(OptionsTest, TheDialogsMirrorAndKeepTheirTextsWholeInEveryLanguage) {
 }
 
 // The Hijri calendar and its adjustment show in the Hijri samples as they are picked; OK gives
-// them to the calendar's dates and to a Ramadan rule of the chosen calendar, and they stay after
-// a restart. NOORVALE_SHOTS=<folder> keeps a picture of the Calendar tab and of the Month view.
+// them to the calendar's dates and to a Ramadan rule of the chosen calendar. NOORVALE_SHOTS=<folder>
+// keeps a picture of the Calendar tab and of the Month view.
 TEST_F(OptionsTest, TheHijriCalendarShowsAtOnceAndOkGivesItToTheDatesAndTheRamadanRule) {
     setClock(2025, 3, 30);
     storeLong("\\Options\\PrayCalendar", "ViewID", 3);
@@ -403,8 +403,8 @@ TEST_F(OptionsTest, TheHijriCalendarShowsAtOnceAndOkGivesItToTheDatesAndTheRamad
     EXPECT_EQ(d.cboHijriCalendar->currentIndex(), 0);
     EXPECT_EQ(d.spnHijriAdjust->value(), 0);
     d.cboHijri->setCurrentIndex(3);
-    const std::pair<int, int> picks[] = {{1, 0}, {1, -1}, {0, 2}, {1, 0}};
-    const char* samples[] = {"1-10-1446", "29-9-1446", "2-10-1446", "1-10-1446"};
+    const std::pair<int, int> picks[] = {{1, -1}, {0, 2}, {1, 0}};
+    const char* samples[] = {"29-9-1446", "2-10-1446", "1-10-1446"};
     for (size_t i = 0; i < std::size(picks); ++i) {
         d.cboHijriCalendar->setCurrentIndex(picks[i].first);
         d.spnHijriAdjust->setValue(picks[i].second);
@@ -427,11 +427,4 @@ TEST_F(OptionsTest, TheHijriCalendarShowsAtOnceAndOkGivesItToTheDatesAndTheRamad
     if (!shots.isEmpty()) {
         EXPECT_TRUE(main().grab().save(shots + "/main-month-umm-al-qura.png"));
     }
-
-    dlg.reset();
-    unload();
-    storeLong("\\Options\\PrayCalendar", "HijriAdjust", -1);
-    ASSERT_TRUE(load());
-    EXPECT_EQ(row(30), (std::pair{QString("29-9-1446"), 120}));
-    EXPECT_EQ(open().spnHijriAdjust->value(), -1);
 }

@@ -117,65 +117,44 @@ TEST(Authorities, EachAuthorityWithinTheToleranceOfTheReference) {
     }
 }
 
-// Isha after Maghrib, in minutes, on one day with a calendar given to the calculator; Maghrib's
-// own minutes and the margin do not carry Isha along.
-double ramadanRuleMinutes(const char* key, DateValue date, const HijriCalendar& calendar, int16_t ramadanCalendar) {
-    clsPrayTime p = calculatorFor(key, date);
-    p.Calendar(calendar);
-    p.RamadanCalendar(ramadanCalendar);
-    p.MarginOfSafety(3);
-    p.Adjustment(5, 2);
-    p.Calculate();
-    return (p.StoredSeconds(6) - (p.StoredSeconds(5) - 120)) / 60;
-}
-
-TEST(Authorities, UmmAlQuraIshaIs120MinutesOnTheDaysUmmAlQuraCountsAsRamadan) {
-    // Ramadan by the Umm Al-Qura calendar: 11 March to 9 April 2024, 1 to 29 March 2025, 2 April
-    // to 1 May 2022; whatever calendar the user chose for the dates shown.
+TEST(Authorities, RamadanIshaCountsRamadanByUmmAlQuraForMakkahAndByTheChosenCalendarOtherwise) {
+    // Ramadan by Umm Al-Qura: 11 March to 9 April 2024, 1 to 29 March 2025, 2 April to 1 May
+    // 2022. The tabular calendar has 1 Ramadan 1446 on 1 March 2025 too, but a 30th on 30 March,
+    // and 1 Ramadan 1443 on 3 April 2022.
+    constexpr HijriCalendar tabular{kHijriTabular, 0}, ummAlQura{kHijriUmmAlQura, 0};
+    const HijriCalendar shownCalendars[] = {tabular, {kHijriTabular, 2}, {kHijriUmmAlQura, -2}};
     struct Day {
         int y, m, d;
-        double minutes;
+        double makkah;  // whatever calendar is shown
+        HijriCalendar chosen;
+        double byChosen;
     };
-    const Day days[] = {{2024, 3, 10, 90}, {2024, 3, 11, 120}, {2024, 4, 9, 120}, {2024, 4, 10, 90},
-                        {2025, 2, 28, 90}, {2025, 3, 1, 120},  {2025, 3, 29, 120}, {2025, 3, 30, 90},
-                        {2022, 4, 1, 90},  {2022, 4, 2, 120},  {2022, 5, 1, 120},  {2022, 5, 2, 90}};
-    const HijriCalendar shown[] = {{kHijriTabular, 0}, {kHijriTabular, 2}, {kHijriUmmAlQura, -2}, {kHijriUmmAlQura, 1}};
-    EXPECT_EQ(FindAuthority("makkah")->ramadanCalendar, kRamadanUmmAlQura);
-    for (const Day& day : days)
-        for (const HijriCalendar& calendar : shown)
-            EXPECT_EQ(ramadanRuleMinutes("makkah", dateSerial(day.y, day.m, day.d), calendar,
-                                         FindAuthority("makkah")->ramadanCalendar),
-                      day.minutes)
-                << day.y << "-" << day.m << "-" << day.d << " shown " << calendar.kind << " " << calendar.adjustment;
+    const Day days[] = {{2024, 3, 10, 90, ummAlQura, 90},           {2024, 3, 11, 120, tabular, 120},
+                        {2024, 4, 10, 90, tabular, 90},             {2025, 2, 28, 90, {kHijriUmmAlQura, 1}, 120},
+                        {2025, 3, 1, 120, {kHijriUmmAlQura, -1}, 90}, {2025, 3, 29, 120, ummAlQura, 120},
+                        {2025, 3, 30, 90, tabular, 120},            {2025, 3, 30, 90, {kHijriUmmAlQura, -1}, 120},
+                        {2022, 4, 1, 90, ummAlQura, 90},            {2022, 4, 2, 120, tabular, 90},
+                        {2022, 4, 2, 120, {kHijriTabular, 1}, 120}, {2022, 5, 2, 90, {kHijriTabular, 2}, 90}};
+    // Isha after Maghrib in minutes; Maghrib's own minutes and the margin do not carry Isha along.
+    auto ishaMinutes = [](const Day& day, const HijriCalendar& calendar, int16_t ramadanCalendar) {
+        clsPrayTime p = calculatorFor("makkah", dateSerial(day.y, day.m, day.d));
+        p.Calendar(calendar);
+        p.RamadanCalendar(ramadanCalendar);
+        p.MarginOfSafety(3);
+        p.Adjustment(5, 2);
+        p.Calculate();
+        return (p.StoredSeconds(6) - (p.StoredSeconds(5) - 120)) / 60;
+    };
+    const int16_t makkah = FindAuthority("makkah")->ramadanCalendar;
+    for (const Day& day : days) {
+        for (const HijriCalendar& shown : shownCalendars)
+            EXPECT_EQ(ishaMinutes(day, shown, makkah), day.makkah)
+                << day.y << "-" << day.m << "-" << day.d << " shown " << shown.kind << " " << shown.adjustment;
+        EXPECT_EQ(ishaMinutes(day, day.chosen, kRamadanChosenCalendar), day.byChosen)
+            << day.y << "-" << day.m << "-" << day.d << " chosen " << day.chosen.kind << " " << day.chosen.adjustment;
+    }
     EXPECT_EQ(FindAuthority("MAKKAH"), FindAuthority("Umm Al-Qura University, Makkah"));
     EXPECT_EQ(FindAuthority("makka"), nullptr);
-}
-
-TEST(Authorities, ARamadanRuleOfTheChosenCalendarFollowsTheCalendarAndItsAdjustment) {
-    struct Day {
-        int y, m, d;
-        HijriCalendar calendar;
-        double minutes;
-    };
-    const Day days[] = {
-        {2025, 3, 30, {kHijriTabular, 0}, 120},   // the tabular 30 Ramadan
-        {2025, 3, 30, {kHijriUmmAlQura, 0}, 90},  // Eid
-        {2025, 3, 30, {kHijriUmmAlQura, -1}, 120},
-        {2025, 3, 1, {kHijriUmmAlQura, -1}, 90},
-        {2022, 4, 2, {kHijriTabular, 0}, 90},
-        {2022, 4, 2, {kHijriUmmAlQura, 0}, 120},
-        {2022, 4, 2, {kHijriTabular, 1}, 120},
-        {2022, 5, 2, {kHijriTabular, 2}, 90},
-    };
-    for (const Day& day : days)
-        EXPECT_EQ(ramadanRuleMinutes("makkah", dateSerial(day.y, day.m, day.d), day.calendar, kRamadanChosenCalendar),
-                  day.minutes)
-            << day.y << "-" << day.m << "-" << day.d << " calendar " << day.calendar.kind << " "
-            << day.calendar.adjustment;
-    // A preset has no Ramadan rule and counts by the chosen calendar.
-    clsPrayTime p = calculatorFor("makkah", dateSerial(2025, 3, 30));
-    ApplyCalcMethod(p, 0);
-    EXPECT_EQ(p.RamadanCalendar(), kRamadanChosenCalendar);
 }
 
 TEST(Authorities, AdjustmentsMoveEachTimeByItsOwnMinutesAfterEverythingElse) {
