@@ -12,7 +12,7 @@
 
 namespace nv {
 
-// Which Hijri calendar: the tabular one (30-year cycle, 1 Muharram 1 = 16 July 622) or Umm
+// Which Hijri calendar: the tabular one (30-year cycle, 1 Muharram 1 = 16 July 622 Julian) or Umm
 // Al-Qura, taken from ICU's "islamic-umalqura" calendar. ICU holds Umm Al-Qura for the years
 // 1300 to 1600 AH (12 November 1882 to 25 November 2174, all the days the program computes);
 // outside them a date is the tabular date, as ICU itself gives it there.
