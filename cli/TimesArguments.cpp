@@ -196,7 +196,7 @@ TimesAction scanOptions(const std::vector<std::string>& args, Options& opt) {
     static const std::vector<std::string> known = {"--authority", "--adjust",
         "--name", "--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
         "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view", "--dates",
-        "--date-format", "--hijri-format", "--time-format", "--format", "--store", "--high-lat"};
+        "--date-format", "--hijri-format", "--time-format", "--format", "--store", "--high-lat", "--astronomy"};
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i], value;
         if (name == "--help" || name == "-h") return TimesAction::Help;
@@ -329,6 +329,10 @@ void applyMethod(const Options& opt, TimesRequest& request) {
         const std::string rule = choiceArg("--high-lat", opt["--high-lat"], listOf(kHighLatRuleNames));
         for (int16_t r = kHighLatNone; r <= kHighLatAngle; ++r)
             if (rule == kHighLatRuleNames[r]) pt.HighLatRule(r);
+    }
+    if (opt.has("--astronomy")) {
+        const std::string astronomy = choiceArg("--astronomy", opt["--astronomy"], listOf(kAstronomyNames));
+        pt.Astronomy(astronomy == kAstronomyNames[kAstronomyClassic] ? kAstronomyClassic : kAstronomyPrecise);
     }
 }
 

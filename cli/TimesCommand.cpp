@@ -59,6 +59,9 @@ Method:
                          middle, one seventh, or angle/60 of the night from sunset to
                          sunrise; where the sun does not rise or set, sunrise and sunset are
                          taken at 65 degrees latitude (default: the stored rule, else none)
+  --astronomy precise|classic
+                         the sun's position at each time's own moment (precise, the default),
+                         or the day-of-year series of earlier versions (classic)
 Days:
   --from YYYY-MM-DD      the start date (default today); 1900-01-01 to 2050-01-01
   --days N               that many days from the start date

@@ -99,6 +99,10 @@ std::string highLatName(const clsPrayTime& pt) {
     return kHighLatRuleNames[pt.HighLatRule() >= kHighLatNone && pt.HighLatRule() <= kHighLatAngle ? pt.HighLatRule() : 0];
 }
 
+std::string astronomyName(const clsPrayTime& pt) {
+    return kAstronomyNames[pt.Astronomy() == kAstronomyClassic ? kAstronomyClassic : kAstronomyPrecise];
+}
+
 std::string latitudeText(const clsPrayTime& pt) {
     return angleText(pt.LatDegree(), pt.LatMinute(), pt.LatSouthOfEq(), 'N', 'S');
 }
@@ -123,7 +127,8 @@ void renderJson(const TimesRequest& request, const std::vector<TimesRow>& rows, 
       << ", \"ishaMinutes\": " << exactText(pt.MinutesAfterSunset()) << ", \"asr\": \""
       << (pt.ShadowRatio() == 2 ? "hanafi" : "shafii") << "\", \"margin\": " << pt.MarginOfSafety()
       << ", \"highLat\": \"" << rule << "\", \"maghribAngle\": " << exactText(pt.SunsetTwilightAngle())
-      << ", \"ramadanIshaMinutes\": " << exactText(pt.RamadanMinutesAfterSunset()) << ", \"adjustments\": {";
+      << ", \"ramadanIshaMinutes\": " << exactText(pt.RamadanMinutesAfterSunset()) << ", \"astronomy\": \""
+      << astronomyName(pt) << "\", \"adjustments\": {";
     for (int p = 1; p <= 6; ++p) o << (p > 1 ? ", " : "") << '"' << kAdjustNames[p - 1] << "\": " << pt.Adjustment(p);
     o << "}},\n";
     o << "  \"periods\": [";
@@ -169,7 +174,8 @@ void renderText(const TimesRequest& request, const std::vector<TimesRow>& rows, 
         << (pt.AutoZone() ? " (system zone)" : "") << "\n"
         << (request.authorityName.empty() ? std::string(kCalcMethods[request.method].name) : validUtf8(request.authorityName))
         << ", " << (pt.ShadowRatio() == 2 ? "Hanafi" : "Shafi'i") << ", margin " << pt.MarginOfSafety() << " min"
-        << (pt.HighLatRule() != kHighLatNone ? ", high latitudes: " + highLatName(pt) : "") << "\n";
+        << (pt.HighLatRule() != kHighLatNone ? ", high latitudes: " + highLatName(pt) : "")
+        << (pt.Astronomy() == kAstronomyClassic ? ", classic astronomy" : "") << "\n";
     if (pt.HasAdjustments()) out << "Adjustments: " << validUtf8(AdjustmentsText(pt, names)) << " min\n";
     out << "\n";
     bool anyNote = false;
