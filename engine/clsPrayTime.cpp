@@ -215,7 +215,7 @@ bool clsPrayTime::Calculate() {
         bool dawnLost = !dawnByMinutes && !ev.dawn.reached;
         bool nightLost = !nightByMinutes && !ev.night.reached;
         bool maghribLost = sunsetTwilightAngle_ != 0 && !ev.maghrib.reached;
-        const bool asrLost = !ev.asr.reached;
+        const bool asrLost = !ev.asr.reached;  // with a rule it has its share of the afternoon
         if (dayKind_ == kDayRegular && asrLost) dayKind_ = kDayNoAsrShadow;
         if (dayKind_ == kDayRegular && (dawnLost || nightLost || maghribLost)) dayKind_ = kDayNoTrueTwilight;
 
@@ -258,8 +258,14 @@ bool clsPrayTime::Calculate() {
             // The day spans no more than a day: where a short night or a stand-in sunset brings
             // Maghrib to the previous Fajr's clock time, Fajr comes a minute after it, and Isha no
             // later than the next Fajr.
-            if (sunset_ + 60 > dawn_ + 86400) dawn_ = sunset_ + 60 - 86400;
-            if (night_ > dawn_ + 86400) night_ = dawn_ + 86400;
+            if (sunset_ + 60 > dawn_ + 86400) {
+                highLatAdjusted_ = true;
+                dawn_ = sunset_ + 60 - 86400;
+            }
+            if (night_ > dawn_ + 86400) {
+                highLatAdjusted_ = true;
+                night_ = dawn_ + 86400;
+            }
         }
 
         double* const times[6] = {&dawn_, &sunrise_, &noon_, &afternoon_, &sunset_, &night_};
@@ -268,7 +274,7 @@ bool clsPrayTime::Calculate() {
         // In order around the clock, counted from Fajr; Isha may reach the next Fajr.
         auto fromDawn = [&](double v) { return intoDay(v - dawn_); };
         const double ishaFromDawn = fromDawn(night_) == 0 ? 86400 : fromDawn(night_);
-        ordered_ = !dawnLost && !nightLost && !maghribLost && !(asrLost && !rule) && 0 < fromDawn(sunrise_) &&
+        ordered_ = !dawnLost && !nightLost && !maghribLost && !asrLost && 0 < fromDawn(sunrise_) &&
                    fromDawn(sunrise_) < fromDawn(noon_) && fromDawn(noon_) < fromDawn(afternoon_) &&
                    fromDawn(afternoon_) < fromDawn(sunset_) && fromDawn(sunset_) < ishaFromDawn;
         return ordered_;
