@@ -94,6 +94,7 @@ TEST(DateLib, TimeFormats) {
     };
     for (const Rounded& r : rounded) EXPECT_EQ(FormatTimeText(r.t, r.format), r.text) << r.format;
     EXPECT_EQ(RoundToMinute(timeSerial(23, 59, 30)), 1.0);  // the next midnight
+    EXPECT_DOUBLE_EQ(RoundToMinute(1 + timeSerial(0, 0, 40)), 1 + timeSerial(0, 1, 0));  // past it, day kept
 }
 
 TEST(DateLib, GregorianDisplayFormats) {
