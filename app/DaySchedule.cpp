@@ -1,6 +1,7 @@
 #include "DaySchedule.h"
 
 #include "VbError.h"
+#include "modDateLib.h"
 #include "modNoorvale.h"
 
 namespace nv {
@@ -20,7 +21,7 @@ void BuildDaySchedule(DateValue date) {
     for (int16_t k = 1; k <= 5; ++k) {
         PrayerSlot& slot = DaySchedule[k - 1];
         slot.Index = k;
-        resumeNext([&] { slot.Time = TruncToMinute(GetPeriodTime(AlertToPeriod(k))); });
+        resumeNext([&] { slot.Time = RoundToMinute(GetPeriodTime(AlertToPeriod(k))); });  // the shown minute
         // A prayer that falls before the one before it (a Maghrib or Isha past midnight) is that
         // evening's: it counts from the next midnight.
         if (k > 1 && slot.Time < DaySchedule[k - 2].Time) slot.Time += 1;

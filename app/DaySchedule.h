@@ -12,8 +12,8 @@ namespace nv {
 
 struct PrayerSlot {
     int16_t Index = 0;     // prayer 1..5
-    DateValue Time = 0;    // time after the schedule's midnight, whole minutes (1 and more: past
-                           // the next midnight, for a Maghrib or Isha of that evening)
+    DateValue Time = 0;    // time after the schedule's midnight, the shown whole minute (1 and
+                           // more: past the next midnight, for a Maghrib or Isha of that evening)
     bool Pending = false;  // its alert has not fired yet
     bool SoundAlert = false;
 };

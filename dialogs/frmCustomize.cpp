@@ -110,6 +110,12 @@ const char* const kHighLatRuleTexts[] = {
     QT_TRANSLATE_NOOP("nv::frmCustomize", "None"), QT_TRANSLATE_NOOP("nv::frmCustomize", "Middle of the night"),
     QT_TRANSLATE_NOOP("nv::frmCustomize", "One-seventh of the night"),
     QT_TRANSLATE_NOOP("nv::frmCustomize", "Twilight angle / 60 of the night")};
+// How the sun is worked out, stored by its index.
+const char* const kAstronomyTexts[] = {
+    //: The sun's position worked out at each prayer time's own moment.
+    QT_TRANSLATE_NOOP("nv::frmCustomize", "precise"),
+    //: The day-of-year series of the program's earlier versions.
+    QT_TRANSLATE_NOOP("nv::frmCustomize", "classic (as earlier versions)")};
 
 }  // namespace
 
@@ -325,9 +331,17 @@ void frmCustomize::buildMethodTab() {
     margin->addWidget(txtSafetyMin);
     margin->addStretch();
     grid->addLayout(margin, 6, 0, 1, 2);
+    cboAstronomy = new QComboBox(page);
+    cboAstronomy->setObjectName("cboAstronomy");
+    for (const char* astronomy : kAstronomyTexts) cboAstronomy->addItem(translated(astronomy));
+    cboAstronomy->setToolTip(tr("Precise: the sun where it stands at each prayer time.\n"
+                                "Classic: the coarser yearly series of earlier versions, minutes off at times."));
     auto* highLat = new QHBoxLayout;
     highLat->addWidget(new QLabel(tr("High Latitudes"), page));
     highLat->addWidget(cboHighLat);
+    highLat->addSpacing(12);
+    highLat->addWidget(new QLabel(tr("Sun's Position"), page));
+    highLat->addWidget(cboAstronomy);
     highLat->addStretch();
     grid->addLayout(highLat, 7, 0, 1, 2);
     grid->setRowStretch(8, 1);
@@ -419,6 +433,7 @@ void frmCustomize::Form_Load() {
         const int16_t rule = pt.HighLatRule();
         cboHighLat->setCurrentIndex(rule >= kHighLatNone && rule <= kHighLatAngle ? int{rule} : int{kHighLatNone});
     });
+    resumeNext([&] { cboAstronomy->setCurrentIndex(pt.Astronomy() == kAstronomyClassic ? 1 : 0); });
     resumeNext([&] { (pt.ShadowRatio() == 2 ? optHanafi : optShafi)->setChecked(true); });
     resumeNext([&] { txtDawnAngle->setText(numberText(pt.DawnTwilightAngle())); });
     resumeNext([&] { txtDawnMin->setText(numberText(pt.MinutesToSunrise())); });
@@ -694,6 +709,7 @@ void frmCustomize::cmdOK_Click() {
     resumeNext([&] { pt.MarginOfSafety(toInt16(cdbl(text(txtSafetyMin)))); });
     resumeNext([&] { pt.ShadowRatio(optHanafi->isChecked() ? 2 : 1); });
     resumeNext([&] { pt.HighLatRule(static_cast<int16_t>(cboHighLat->currentIndex())); });
+    resumeNext([&] { pt.Astronomy(cboAstronomy->currentIndex() == 1 ? kAstronomyClassic : kAstronomyPrecise); });
     resumeNext([&] { pt.DawnTwilightAngle(cdbl(text(txtDawnAngle))); });
     resumeNext([&] { pt.MinutesToSunrise(cdbl(text(txtDawnMin))); });
     resumeNext([&] { pt.NightTwilightAngle(cdbl(text(txtNightAngle))); });

@@ -7,7 +7,7 @@
 // Every control carries its name as its objectName (tabCustomize, lstPeriods, txtPeriodName,
 // txtLocName, txtLatDegree ... cboTimeZone, txtGMT, lblUSAFind, lblWorldFind, cboCalcMethod,
 // txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin, optShafi, optHanafi, txtSafetyMin,
-// cboAuthority, lblAuthority, spnAdjust1 .. spnAdjust6, cboHighLat,
+// cboAuthority, lblAuthority, spnAdjust1 .. spnAdjust6, cboHighLat, cboAstronomy,
 // treAlerts, fraAlertProp, cmdSound, cmdOK, cmdCancel).
 #pragma once
 
@@ -74,6 +74,7 @@ public:
     QLabel* lblAuthority = nullptr;     // the picked authority and its special rules
     std::array<QSpinBox*, 6> spnAdjust{};  // spnAdjust1 .. spnAdjust6: minutes for Fajr .. Isha
     QComboBox* cboHighLat = nullptr;  // the high-latitude rule, in the order of HighLatRules
+    QComboBox* cboAstronomy = nullptr;  // how the sun is worked out, in the order of Astronomies
     QTreeWidget* treAlerts = nullptr;
     QGroupBox* fraAlertProp = nullptr;
     QPushButton* cmdSound = nullptr;

@@ -71,17 +71,20 @@ std::string DayText(DateValue d, int dateStyle, const std::string& dateFormat, c
 
 std::string DayNote(const clsPrayTime& calculator) {
     // Looked up once per language, not for every row of a calendar.
-    static const TranslatedTable<4> notes(
+    static const TranslatedTable<5> notes(
         "Calendar", {NV_TRANSLATE_NOOP("Calendar", "Midnight sun: the sun does not set on this day."),
                      NV_TRANSLATE_NOOP("Calendar", "Polar night: the sun does not rise on this day."),
                      NV_TRANSLATE_NOOP("Calendar", "No true dawn/dusk: the sun does not sink to the Fajr or Isha "
                                                    "angle on this day."),
-                     NV_TRANSLATE_NOOP("Calendar", "These times are not in order for this place and method.")});
+                     NV_TRANSLATE_NOOP("Calendar", "These times are not in order for this place and method."),
+                     NV_TRANSLATE_NOOP("Calendar", "No Asr shadow: the sun does not reach the Asr altitude on this "
+                                                   "day.")});
     if (calculator.Ordered()) return {};
     switch (calculator.DayKind()) {
     case kDayMidnightSun: return notes[0];
     case kDayPolarNight: return notes[1];
     case kDayNoTrueTwilight: return notes[2];
+    case kDayNoAsrShadow: return notes[4];
     default: return notes[3];
     }
 }

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "VbConv.h"
 #include "VbError.h"
-#include "modAstoLib.h"
 #include "modDateLib.h"
 #include "modHijri.h"
 #include "modMathLib.h"
@@ -40,13 +40,9 @@ bool inRamadan(DateValue date, const HijriCalendar& calendar) {
 // A count of seconds brought into 0 .. 86 399: the same clock time of the day.
 double intoDay(double seconds) { return seconds - 86400 * std::floor(seconds / 86400); }
 
-// An hour-angle cosine outside -1..1: the sun never reaches that altitude that day.
-bool neverReached(double cosine) { return cosine >= 1 || cosine <= -1; }
-
-// With a high-latitude rule, a day whose sun does not rise or set, or stays up or down for less
-// than an hour, takes its sunrise, sunset and Asr from this latitude on its own side of the equator.
+// With a high-latitude rule, a sunrise or sunset that does not happen, and the share of the
+// afternoon for an Asr that does not, come from this latitude on the place's side of the equator.
 constexpr double kRuleLatitude = 65;
-constexpr double kShortestDayOrNight = 1;  // hours
 
 }  // namespace
 
@@ -157,92 +153,119 @@ bool clsPrayTime::Calculate() {
         double longitude = DegToRad(lonDegree_ + lonMinute_ / 60.0);
         if (lonWestOfGW_) longitude = -longitude;
 
-        const int16_t n = DayOfYear(prayerDate_);
-        const int days = IsLeapYear(narrow16(year(prayerDate_))) ? 366 : 365;
-        const double gamma = static_cast<double>(n - 1) / days * 6.28318530717958;
-        const double E = EquationOfTime(gamma);
-        const double delta = SunDeclination(gamma);
-
-        const bool rule = highLatRule_ >= kHighLatMiddle && highLatRule_ <= kHighLatAngle;
-        const double riseCosine = SunriseCosine(latitude, altitude_, delta);
-        double H0 = SunriseHours(riseCosine);
-        dayKind_ = riseCosine >= 1 ? kDayMidnightSun : riseCosine <= -1 ? kDayPolarNight : kDayRegular;
-        highLatAdjusted_ = false;
-        double asrLatitude = latitude;
-        double t = std::fabs(std::tan(latitude - delta)) + shadowRatio_;
-        if (rule && (dayKind_ != kDayRegular || 2 * H0 < kShortestDayOrNight || 24 - 2 * H0 < kShortestDayOrNight ||
-                     neverReached(HourAngleCosine(-ArcCot(t), delta, latitude)))) {
-            asrLatitude = DegToRad(latitude < 0 ? -kRuleLatitude : kRuleLatitude);
-            t = std::fabs(std::tan(asrLatitude - delta)) + shadowRatio_;
-            H0 = SunriseHourAngle(asrLatitude, altitude_, delta);
-            highLatAdjusted_ = true;
-        }
-
         dayOffsetMinutes_ = autoZone_ ? GetUTCOffsetAt(prayerDate_) / 60 : offsetMinutes_;
         const double zone = mul16(narrow16(dayOffsetMinutes_ / 60), 15) + (dayOffsetMinutes_ % 60) / 4.0;
         const double L = (RadToDeg(longitude) - zone) * 4 / 60;
+        const SunDay sun(astronomy_, prayerDate_, zone, L);
 
-        // Noon is the middle of sunrise and sunset as they fall, before any time is brought
-        // back into the day, so a sunset past midnight does not pull it to the night.
-        const double R = 12 - H0 - L - E / 60;  // SunriseTime
-        const double S = H0 + 12 - L - E / 60;  // SunsetTime
-        const double N = (R + S) / 2;           // NoonTime
-        // Maghrib when the sun is that far below the horizon, else at sunset.
-        const double G = sunsetTwilightAngle_ != 0 ? N + HourAngle(DegToRad(sunsetTwilightAngle_), delta, latitude) : S;
-
-        const double dawnDepression = DegToRad(dawnTwilightAngle_), nightDepression = DegToRad(nightTwilightAngle_);
-        const double dawnCosine = HourAngleCosine(dawnDepression, delta, latitude);
-        const double nightCosine = HourAngleCosine(nightDepression, delta, latitude);
-        const double F = N - HourAngleHours(dawnCosine);   // DawnTime
-        const double I = N + HourAngleHours(nightCosine);  // NightTime
-        const double A = N + HourAngle(-ArcCot(t), delta, asrLatitude);  // AfternoonTime
+        const bool rule = highLatRule_ >= kHighLatMiddle && highLatRule_ <= kHighLatAngle;
+        SunEventAngles angles{dawnTwilightAngle_, nightTwilightAngle_, sunsetTwilightAngle_, shadowRatio_, altitude_};
+        SunDayEvents ev = sun.events(latitude, angles, rule);
+        dayKind_ = ev.sunrise.reached && ev.sunset.reached ? kDayRegular
+                   : ev.upAtNoon                            ? kDayMidnightSun
+                                                            : kDayPolarNight;
+        highLatAdjusted_ = false;
+        if (rule) {
+            // Only what does not happen is taken from the stand-in latitude (at sea level).
+            std::optional<SunDayEvents> standIn;
+            auto stand = [&]() -> const SunDayEvents& {
+                if (!standIn) {
+                    SunEventAngles seaLevel = angles;
+                    seaLevel.altitude = 0;
+                    standIn = sun.events(DegToRad(latitude < 0 ? -kRuleLatitude : kRuleLatitude), seaLevel, true);
+                }
+                return *standIn;
+            };
+            if (!ev.sunrise.reached) ev.sunrise = stand().sunrise;
+            if (!ev.sunset.reached) {
+                ev.sunset = stand().sunset;
+                if (sunsetTwilightAngle_ == 0) ev.maghrib = ev.sunset;
+            }
+            if (!ev.nextSunrise.reached) ev.nextSunrise = stand().nextSunrise;
+            if (!ev.asr.reached || ev.asr.hours <= ev.noon.hours || ev.asr.hours >= ev.sunset.hours) {
+                // Asr keeps the share of the afternoon from Dhuhr to sunset that it has there.
+                const SunDayEvents& s = stand();
+                const double share = (s.asr.hours - s.noon.hours) / (s.sunset.hours - s.noon.hours);
+                ev.asr = {ev.noon.hours + share * (ev.sunset.hours - ev.noon.hours), true};
+                highLatAdjusted_ = true;
+            }
+            highLatAdjusted_ = highLatAdjusted_ || dayKind_ != kDayRegular;
+        }
 
         const int16_t M = mul16(marginOfSafety_, 60);
-        dawn_ = TimeinSeconds(F) - M;
-        sunrise_ = TimeinSeconds(R) - M;
-        noon_ = M + TimeinSeconds(N);
-        afternoon_ = M + TimeinSeconds(A);
-        sunset_ = M + TimeinSeconds(G);
-        night_ = M + TimeinSeconds(I);
+        dawn_ = TimeinSeconds(ev.dawn.hours) - M;
+        sunrise_ = TimeinSeconds(ev.sunrise.hours) - M;
+        noon_ = M + TimeinSeconds(ev.noon.hours);
+        afternoon_ = M + TimeinSeconds(ev.asr.hours);
+        sunset_ = M + TimeinSeconds(ev.maghrib.hours);
+        night_ = M + TimeinSeconds(ev.night.hours);
 
         const bool dawnByMinutes = dawnTwilightAngle_ == 0 && minutesToSunrise_ > 0;
         const bool nightByMinutes = nightTwilightAngle_ == 0 && minutesAfterSunset_ > 0;
-        if (dawnByMinutes) dawn_ = sunrise_ - minutesToSunrise_ * 60;
-        if (nightByMinutes) {
+        auto ishaByMinutes = [&] {
             const HijriCalendar ramadanCalendar =
                 ramadanCalendar_ == kRamadanUmmAlQura ? HijriCalendar{kHijriUmmAlQura, 0} : calendar_;
             const bool ramadan = ramadanMinutesAfterSunset_ > 0 && inRamadan(prayerDate_, ramadanCalendar);
             night_ = sunset_ + (ramadan ? ramadanMinutesAfterSunset_ : minutesAfterSunset_) * 60;
-        }
+        };
+        if (dawnByMinutes) dawn_ = sunrise_ - minutesToSunrise_ * 60;
+        if (nightByMinutes) ishaByMinutes();
 
         // A twilight angle the sun never reaches that day leaves Fajr or Isha at solar midnight
-        // (or at noon): no true time.
-        bool dawnLost = !dawnByMinutes && neverReached(dawnCosine);
-        bool nightLost = !nightByMinutes && neverReached(nightCosine);
-        if (dayKind_ == kDayRegular && (dawnLost || nightLost)) dayKind_ = kDayNoTrueTwilight;
+        // (or at noon): no true time. So does a Maghrib angle, and an Asr shadow never cast.
+        bool dawnLost = !dawnByMinutes && !ev.dawn.reached;
+        bool nightLost = !nightByMinutes && !ev.night.reached;
+        bool maghribLost = sunsetTwilightAngle_ != 0 && !ev.maghrib.reached;
+        const bool asrLost = !ev.asr.reached;  // with a rule it has its share of the afternoon
+        if (dayKind_ == kDayRegular && asrLost) dayKind_ = kDayNoAsrShadow;
+        if (dayKind_ == kDayRegular && (dawnLost || nightLost || maghribLost)) dayKind_ = kDayNoTrueTwilight;
 
-        if (rule) {  // Fajr and Isha stay within the rule's portion of the night
-            const double darkness = 86400 - (sunset_ - sunrise_);
-            auto portion = [&](double angle) {
-                if (highLatRule_ == kHighLatMiddle) return 0.5;
+        if (rule) {
+            // Fajr no earlier and Isha no later than the rule's portion of the coming night, from
+            // sunset to the next sunrise; a Fajr or Isha by minutes stays within its middle.
+            const double darkness = (ev.nextSunrise.hours - ev.sunset.hours) * 3600;
+            auto portion = [&](bool byMinutes, double angle) {
+                if (byMinutes || highLatRule_ == kHighLatMiddle) return 0.5;
                 if (highLatRule_ == kHighLatSeventh) return 1.0 / 7;
                 return std::min(angle / 60, 0.5);
             };
-            {  // a Fajr by minutes is never earlier than the middle of the night
-                const double limit = sunrise_ - std::floor((dawnByMinutes ? 0.5 : portion(dawnTwilightAngle_)) * darkness);
-                if (dawnLost || dawn_ < limit || dawn_ >= sunrise_) {
-                    highLatAdjusted_ = true;
-                    dawn_ = limit;
-                    dawnLost = false;
-                }
+            const double sunset = M + TimeinSeconds(ev.sunset.hours);
+            const double earliestDawn =
+                std::floor(ev.sunrise.hours * 3600 - portion(dawnByMinutes, dawnTwilightAngle_) * darkness) - M;
+            const double latestNight =
+                std::floor(ev.sunset.hours * 3600 + portion(nightByMinutes, nightTwilightAngle_) * darkness) + M;
+            if (dawnLost || dawn_ < earliestDawn || dawn_ >= sunrise_) {
+                highLatAdjusted_ = true;
+                dawn_ = earliestDawn;
+                dawnLost = false;
             }
-            {  // an Isha by minutes is never later than the middle of the night
-                const double limit = sunset_ + std::floor((nightByMinutes ? 0.5 : portion(nightTwilightAngle_)) * darkness);
-                if (nightLost || night_ > limit || night_ <= sunset_) {
-                    highLatAdjusted_ = true;
-                    night_ = limit;
-                    nightLost = false;
-                }
+            if (!nightByMinutes && (nightLost || night_ > latestNight || night_ <= sunset)) {
+                highLatAdjusted_ = true;
+                night_ = latestNight;
+                nightLost = false;
+            }
+            // A Maghrib angle counts only between sunset and Isha; else Maghrib is sunset.
+            if (sunsetTwilightAngle_ != 0 &&
+                (maghribLost || sunset_ <= sunset || sunset_ >= (nightByMinutes ? latestNight : night_))) {
+                highLatAdjusted_ = true;
+                sunset_ = sunset;
+                maghribLost = false;
+                if (nightByMinutes) ishaByMinutes();
+            }
+            if (nightByMinutes && night_ > latestNight) {
+                highLatAdjusted_ = true;
+                night_ = latestNight;
+            }
+            // The day spans no more than a day: where a short night or a stand-in sunset brings
+            // Maghrib to the previous Fajr's clock time, Fajr comes a minute after it, and Isha no
+            // later than the next Fajr.
+            if (sunset_ + 60 > dawn_ + 86400) {
+                highLatAdjusted_ = true;
+                dawn_ = sunset_ + 60 - 86400;
+            }
+            if (night_ > dawn_ + 86400) {
+                highLatAdjusted_ = true;
+                night_ = dawn_ + 86400;
             }
         }
 
@@ -252,9 +275,9 @@ bool clsPrayTime::Calculate() {
         // In order around the clock, counted from Fajr; Isha may reach the next Fajr.
         auto fromDawn = [&](double v) { return intoDay(v - dawn_); };
         const double ishaFromDawn = fromDawn(night_) == 0 ? 86400 : fromDawn(night_);
-        ordered_ = !dawnLost && !nightLost && 0 < fromDawn(sunrise_) && fromDawn(sunrise_) < fromDawn(noon_) &&
-                   fromDawn(noon_) < fromDawn(afternoon_) && fromDawn(afternoon_) < fromDawn(sunset_) &&
-                   fromDawn(sunset_) < ishaFromDawn;
+        ordered_ = !dawnLost && !nightLost && !maghribLost && !asrLost && 0 < fromDawn(sunrise_) &&
+                   fromDawn(sunrise_) < fromDawn(noon_) && fromDawn(noon_) < fromDawn(afternoon_) &&
+                   fromDawn(afternoon_) < fromDawn(sunset_) && fromDawn(sunset_) < ishaFromDawn;
         return ordered_;
     });
 }

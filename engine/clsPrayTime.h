@@ -3,10 +3,15 @@
 // Night (Isha), kept as seconds after local midnight (0 to 86 399) of the zone offset: a fixed
 // offset in minutes, or, with AutoZone, the system zone's offset at noon of each date.
 //
+// The sun comes from SunDay: precise (the default) or the classic series of earlier versions.
+//
 // Every day knows whether its six times are in order around the clock (Fajr < Shurooq < Dhuhr
 // < Asr < Maghrib < Isha, an Isha or Maghrib past midnight counting as the same evening's as
 // long as it comes no later than the next Fajr), and, when they are not, why. At high latitudes
-// a rule (HighLatRule) keeps Fajr and Isha within a portion of the night.
+// a rule (HighLatRule) keeps Fajr and Isha within a portion of the night, a Maghrib angle the
+// sun does not reach gives way to sunset, a sunrise or sunset that does not happen is taken at
+// 65 degrees of latitude, and an Asr shadow that never comes keeps Asr's share of the
+// afternoon at 65 degrees.
 //
 // Errors are VbErrors: a validating setter stores its replacement value and raises its own
 // number; any other failure raises 0x80042AFD "clsNoorvale component failure".
@@ -16,6 +21,7 @@
 #include <string>
 
 #include "DateValue.h"
+#include "SunDay.h"
 #include "Translate.h"
 #include "modHijri.h"
 
@@ -102,6 +108,9 @@ public:
     // The high-latitude rule (kHighLatNone .. kHighLatAngle); any other number counts as none.
     int16_t HighLatRule() const { return highLatRule_; }
     void HighLatRule(int16_t value) { highLatRule_ = value; }
+    // How the sun is worked out: kAstronomyPrecise (also any unknown number) or kAstronomyClassic.
+    int16_t Astronomy() const { return astronomy_; }
+    void Astronomy(int16_t value) { astronomy_ = value; }
 
     // What the last Calculate found: whether the six times are in order around the clock, what
     // kind of day it was, and whether the high-latitude rule changed anything.
@@ -135,6 +144,7 @@ private:
     HijriCalendar calendar_;
     int16_t adjustments_[6] = {};
     int16_t highLatRule_ = 0;
+    int16_t astronomy_ = kAstronomyPrecise;
     DateValue prayerDate_ = 0;
     bool ordered_ = false, highLatAdjusted_ = false;
     int dayKind_ = 0;
@@ -151,8 +161,14 @@ inline constexpr const char* kHighLatRuleNames[4] = {"none", "middle", "seventh"
 enum RamadanCalendars : int16_t { kRamadanChosenCalendar = 0, kRamadanUmmAlQura = 1 };
 
 // The kinds of day: an ordinary one, one where the sun never sinks to the Fajr or Isha angle, one
-// where it never sets, one where it never rises.
-enum DayKinds : int { kDayRegular = 0, kDayNoTrueTwilight = 1, kDayMidnightSun = 2, kDayPolarNight = 3 };
+// where it never sets, one where it never rises, one where it never casts the Asr shadow.
+enum DayKinds : int {
+    kDayRegular = 0,
+    kDayNoTrueTwilight = 1,
+    kDayMidnightSun = 2,
+    kDayPolarNight = 3,
+    kDayNoAsrShadow = 4
+};
 
 // The calculation methods: named sets of the four twilight parameters, by their index.
 struct CalcMethodPreset {

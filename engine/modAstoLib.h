@@ -1,5 +1,6 @@
-// Solar routines: equation of time, declination and the two hour-angle routines.
-// Angles in radians, the fractional year in radians, hour angles in decimal hours.
+// Solar routines: the classic day-of-year series for the equation of time and the declination,
+// the sun's position at any moment, and the two hour-angle routines. Angles in radians, the
+// fractional year in radians, hour angles in decimal hours.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,34 @@ namespace nv {
 
 double EquationOfTime(double gamma);  // minutes
 double SunDeclination(double gamma);  // radians
+
+// Where the sun stands at one moment.
+struct SunPosition {
+    double declination;     // radians, apparent
+    double equationOfTime;  // minutes, apparent minus mean solar time
+};
+// The Julian day of the date value 0 (30 December 1899, 00:00).
+inline constexpr double kJulianDayOfDateZero = 2415018.5;
+// The sun at a Julian day, from the low-precision solar coordinates of Meeus ("Astronomical
+// Algorithms", ch. 25), as NOAA's solar calculator uses them: the declination to about 0.01
+// degree and the equation of time to a few seconds from 1900 to 2100.
+SunPosition SunPositionAt(double julianDay);
+
+// The sun through one local day: worked out at the day's midnight, noon and next midnight and
+// interpolated between them (a parabola through the three), which stays within 0.0001 degree
+// and 0.01 s of SunPositionAt from a day before that noon to two days after.
+class SunTrack {
+public:
+    explicit SunTrack(double julianDayOfNoon);
+    struct Point {
+        double sinDeclination;
+        double equationOfTime;  // minutes
+    };
+    Point at(double hoursFromNoon) const;
+
+private:
+    Point before_, noon_, after_;
+};
 // The dip of the horizon seen from a height: degrees per square root of the height in metres.
 inline constexpr double kDipPerRootMetre = 0.0347;
 

@@ -1,7 +1,9 @@
 #include "modDateLib.h"
 
 #include <cctype>
+#include <cmath>
 
+#include "DateLocale.h"
 #include "FormatDate.h"
 #include "VbConv.h"
 #include "modHijri.h"
@@ -30,12 +32,23 @@ DateValue FirstDayOfYear(DateValue d) { return dateSerial(year(d), 1, 1); }
 
 DateValue LastDayOfYear(DateValue d) { return dateSerial(year(d), 12, 31); }
 
+DateValue RoundToMinute(DateValue t) {
+    const double day = std::floor(t);
+    // Whole seconds first, so that a time stored as 29.9999 seconds past the minute stays 30.
+    const double seconds = std::round((t - day) * 86400);
+    return day + std::floor((seconds + 30) / 60) / 1440;
+}
+
 std::string FormatTimeText(DateValue t, const std::string& format) {
     if (format == "hh:mm xx/xx") {
-        std::string text = FormatDate(t, "hh:mm AM/PM");
+        std::string text = FormatDate(RoundToMinute(t), "hh:mm AM/PM");
         return text.substr(0, text.find(' '));
     }
-    return FormatDate(t, format);
+    std::string named = format;
+    for (char& c : named) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string& pattern = named == "long time" ? currentDateLocale().longTimePattern() : named;
+    const bool seconds = named != "short time" && named != "medium time" && pattern.find_first_of("sS") != std::string::npos;
+    return FormatDate(seconds ? t : RoundToMinute(t), format);
 }
 
 std::string FormatHijriDate(DateValue d, const std::string& format, const HijriCalendar& calendar) {

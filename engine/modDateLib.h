@@ -27,7 +27,11 @@ inline constexpr const char* kHijriDateFormats[] = {"mmm d ddd", "d mmm ddd",   
                                                    "m/d/yyyy",  "Medium Date", "Long Date", "Both Date1"};
 inline constexpr const char* kTimeFormats[] = {"hh:mm xx/xx", "Short Time", "Medium Time", "Long Time"};
 
+// A time taken to the nearest whole minute (30 seconds and more go up, 23:59:30 to the next
+// day's 00:00): the minute a prayer time is shown with and alerts at.
+DateValue RoundToMinute(DateValue t);
 // A time of day in the user's time format; "hh:mm xx/xx" is the 12-hour clock without designator.
+// A format without seconds shows the time's nearest minute.
 std::string FormatTimeText(DateValue t, const std::string& format);
 // A day as a date of the Hijri calendar in one of the Hijri layouts; empty when the date cannot
 // be converted.

@@ -244,6 +244,9 @@ void LoadMethod() {
 
     pt.Calendar(LoadHijriCalendar());
     loadAdjustments(pt, key);
+    // Absent (a file of an earlier version) or unknown: the precise sun.
+    pt.Astronomy(readNumber(key, "Astronomy", kAstronomyPrecise) == kAstronomyClassic ? int16_t{kAstronomyClassic}
+                                                                                      : int16_t{kAstronomyPrecise});
     // A method number past the list is as unusable as a negative one.
     const int16_t method = readNumber(key, "CalcMethod", kCustomMethod);
     if (method < 0 || method > kCustomMethod) return setMethodFallback(pt);
@@ -301,6 +304,7 @@ void SaveMethod() {
         WriteRegString(HKEY_CURRENT_USER, key, "Authority", CalcMethod == kCustomMethod ? AuthorityName : "");
     });
     writeLong(key, "HighLatRule", pt.HighLatRule());
+    writeLong(key, "Astronomy", pt.Astronomy() == kAstronomyClassic ? kAstronomyClassic : kAstronomyPrecise);
 }
 
 namespace {

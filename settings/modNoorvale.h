@@ -18,7 +18,8 @@
 //                   "SunsetTwilightAngle" (text, degrees; absent 0), "RamadanMinutesAfterSunset",
 //                   "RamadanCalendar" (0 the calendar chosen in Options, 1 Umm Al-Qura; absent 0),
 //                   "Adjustment1" .. "Adjustment6" (minutes for Fajr .. Isha, -60..60; absent 0),
-//                   "Authority" text (the authority whose values the custom method holds)
+//                   "Authority" text (the authority whose values the custom method holds),
+//                   "Astronomy" (0 the precise sun, also when absent; 1 the classic series)
 //   User\Period\1 .. User\Period\6
 //                   "Name" text (the English default while the user has not renamed the
 //                   period); for 1, 3, 4, 5, 6 also "SoundFile" text and " 1" (sound on = 1)

@@ -93,6 +93,10 @@
         <source>These times are not in order for this place and method.</source>
         <translation>هذه الأوقات ليست مرتّبة لهذا المكان وطريقة الحساب هذه.</translation>
     </message>
+    <message>
+        <source>No Asr shadow: the sun does not reach the Asr altitude on this day.</source>
+        <translation>لا ظل للعصر: لا تبلغ الشمس ارتفاع العصر في هذا اليوم.</translation>
+    </message>
 </context>
 <context>
     <name>Hijri</name>
@@ -1352,6 +1356,26 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
         <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
         <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
         <translation>العشاء بعد المغرب بـ%1 دقيقة في رمضان حسب تقويم أم القرى</translation>
+    </message>
+    <message>
+        <source>precise</source>
+        <extracomment>The sun&apos;s position worked out at each prayer time&apos;s own moment.</extracomment>
+        <translation>دقيق</translation>
+    </message>
+    <message>
+        <source>classic (as earlier versions)</source>
+        <extracomment>The day-of-year series of the program&apos;s earlier versions.</extracomment>
+        <translation>تقليدي (كالإصدارات السابقة)</translation>
+    </message>
+    <message>
+        <source>Precise: the sun where it stands at each prayer time.
+Classic: the coarser yearly series of earlier versions, minutes off at times.</source>
+        <translation>دقيق: الشمس حيث تكون عند كل وقت صلاة.
+تقليدي: السلسلة السنوية الأقل دقة في الإصدارات السابقة، وقد تخطئ بدقائق أحيانًا.</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s Position</source>
+        <translation>موضع الشمس</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,10 @@
         <source>These times are not in order for this place and method.</source>
         <translation>Ces horaires ne sont pas dans l&apos;ordre pour ce lieu et cette méthode.</translation>
     </message>
+    <message>
+        <source>No Asr shadow: the sun does not reach the Asr altitude on this day.</source>
+        <translation>Pas d’ombre d’Asr : le soleil n’atteint pas la hauteur de l’Asr ce jour-là.</translation>
+    </message>
 </context>
 <context>
     <name>Hijri</name>
@@ -1352,6 +1356,26 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
         <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
         <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
         <translation>Icha %1 minutes après le Maghrib pendant le Ramadan du calendrier Umm al-Qura</translation>
+    </message>
+    <message>
+        <source>precise</source>
+        <extracomment>The sun&apos;s position worked out at each prayer time&apos;s own moment.</extracomment>
+        <translation>précis</translation>
+    </message>
+    <message>
+        <source>classic (as earlier versions)</source>
+        <extracomment>The day-of-year series of the program&apos;s earlier versions.</extracomment>
+        <translation>classique (comme les versions précédentes)</translation>
+    </message>
+    <message>
+        <source>Precise: the sun where it stands at each prayer time.
+Classic: the coarser yearly series of earlier versions, minutes off at times.</source>
+        <translation>Précis : le soleil là où il se trouve à chaque heure de prière.
+Classique : la série annuelle plus grossière des versions précédentes, parfois décalée de quelques minutes.</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s Position</source>
+        <translation>Position du soleil</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,10 @@
         <source>These times are not in order for this place and method.</source>
         <translation>Waktu-waktu ini tidak berurutan untuk tempat dan metode ini.</translation>
     </message>
+    <message>
+        <source>No Asr shadow: the sun does not reach the Asr altitude on this day.</source>
+        <translation>Tidak ada bayangan Asar: matahari tidak mencapai ketinggian Asar pada hari ini.</translation>
+    </message>
 </context>
 <context>
     <name>Hijri</name>
@@ -1352,6 +1356,26 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
         <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
         <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
         <translation>Isya %1 menit setelah Maghrib pada bulan Ramadan menurut kalender Umm Al-Qura</translation>
+    </message>
+    <message>
+        <source>precise</source>
+        <extracomment>The sun&apos;s position worked out at each prayer time&apos;s own moment.</extracomment>
+        <translation>presisi</translation>
+    </message>
+    <message>
+        <source>classic (as earlier versions)</source>
+        <extracomment>The day-of-year series of the program&apos;s earlier versions.</extracomment>
+        <translation>klasik (seperti versi sebelumnya)</translation>
+    </message>
+    <message>
+        <source>Precise: the sun where it stands at each prayer time.
+Classic: the coarser yearly series of earlier versions, minutes off at times.</source>
+        <translation>Presisi: matahari di tempat ia berada pada setiap waktu salat.
+Klasik: deret tahunan yang lebih kasar dari versi sebelumnya, kadang meleset beberapa menit.</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s Position</source>
+        <translation>Posisi Matahari</translation>
     </message>
 </context>
 <context>

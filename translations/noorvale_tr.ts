@@ -93,6 +93,10 @@
         <source>These times are not in order for this place and method.</source>
         <translation>Bu vakitler bu yer ve yöntem için sıralı değil.</translation>
     </message>
+    <message>
+        <source>No Asr shadow: the sun does not reach the Asr altitude on this day.</source>
+        <translation>İkindi gölgesi yok: güneş bu gün ikindi yüksekliğine ulaşmıyor.</translation>
+    </message>
 </context>
 <context>
     <name>Hijri</name>
@@ -1352,6 +1356,26 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
         <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
         <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
         <translation>Ümmü&apos;l-Kurâ takvimine göre Ramazan&apos;da Yatsı, Akşam&apos;dan %1 dakika sonra</translation>
+    </message>
+    <message>
+        <source>precise</source>
+        <extracomment>The sun&apos;s position worked out at each prayer time&apos;s own moment.</extracomment>
+        <translation>hassas</translation>
+    </message>
+    <message>
+        <source>classic (as earlier versions)</source>
+        <extracomment>The day-of-year series of the program&apos;s earlier versions.</extracomment>
+        <translation>klasik (önceki sürümlerdeki gibi)</translation>
+    </message>
+    <message>
+        <source>Precise: the sun where it stands at each prayer time.
+Classic: the coarser yearly series of earlier versions, minutes off at times.</source>
+        <translation>Hassas: güneş her namaz vaktinde bulunduğu yerde.
+Klasik: önceki sürümlerin daha kaba yıllık serisi, zaman zaman dakikalarca sapar.</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s Position</source>
+        <translation>Güneşin Konumu</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,10 @@
         <source>These times are not in order for this place and method.</source>
         <translation>اس مقام اور اس طریقۂ حساب کے لیے یہ اوقات ترتیب میں نہیں ہیں۔</translation>
     </message>
+    <message>
+        <source>No Asr shadow: the sun does not reach the Asr altitude on this day.</source>
+        <translation>عصر کا سایہ نہیں: اس دن سورج عصر کی بلندی تک نہیں پہنچتا۔</translation>
+    </message>
 </context>
 <context>
     <name>Hijri</name>
@@ -1352,6 +1356,26 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
         <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
         <extracomment>%1: a number of minutes. Ramadan as the Umm Al-Qura calendar counts it.</extracomment>
         <translation>ام القریٰ تقویم کے رمضان میں عشاء مغرب کے %1 منٹ بعد</translation>
+    </message>
+    <message>
+        <source>precise</source>
+        <extracomment>The sun&apos;s position worked out at each prayer time&apos;s own moment.</extracomment>
+        <translation>درست</translation>
+    </message>
+    <message>
+        <source>classic (as earlier versions)</source>
+        <extracomment>The day-of-year series of the program&apos;s earlier versions.</extracomment>
+        <translation>روایتی (پچھلے ورژن کی طرح)</translation>
+    </message>
+    <message>
+        <source>Precise: the sun where it stands at each prayer time.
+Classic: the coarser yearly series of earlier versions, minutes off at times.</source>
+        <translation>درست: ہر نماز کے وقت سورج جہاں واقعی ہو۔
+روایتی: پچھلے ورژن کا کم درست سالانہ سلسلہ، جو کبھی کبھی منٹوں کا فرق دیتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s Position</source>
+        <translation>سورج کا مقام</translation>
     </message>
 </context>
 <context>

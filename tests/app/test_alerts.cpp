@@ -20,14 +20,15 @@
 #include "frmMain.h"
 #include "frmSysTray.h"
 #include "MciPlayer.h"
+#include "modDateLib.h"
 #include "modNoorvale.h"
 #include "modRegistry.h"
 
 using namespace nv;
 using nv::test::AppFixture;
 
-// Vellmore on Friday 21 June 2002 at UTC-6: Fajr 03:41, Dhuhr 12:07, Asr 15:43, Maghrib 19:10,
-// Isha 20:29 (margin 2 included).
+// Vellmore on Friday 21 June 2002 at UTC-6: Fajr 03:42, Dhuhr 12:08, Asr 15:44, Maghrib 19:11,
+// Isha 20:30 (margin 2 included; each the nearest minute, as shown).
 class AlertEngine : public AppFixture {
 protected:
     void SetUp() override {
@@ -55,11 +56,14 @@ TEST_F(AlertEngine, AtStartTheNextPrayerIsShownAndPassedOnesNeverAlert) {
     EXPECT_FALSE(DaySchedule[0].Pending);  // Fajr
     EXPECT_FALSE(DaySchedule[1].Pending);  // Dhuhr
     EXPECT_TRUE(DaySchedule[2].Pending);   // Asr
-    EXPECT_EQ(DaySchedule[2].Time, timeSerial(15, 43, 0));
+    EXPECT_EQ(DaySchedule[2].Time, timeSerial(15, 44, 0));  // 15:44:10
+    // Each alert comes at the minute the calendar shows: Dhuhr, 12:07:46, at 12:08.
+    EXPECT_EQ(DaySchedule[1].Time, timeSerial(12, 8, 0));
+    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(4), "12:08");
     tickAt(13, 0, 1);
-    EXPECT_EQ(caption(), "Noorvale - Next Prayer: Asr at 03:43 PM");
-    EXPECT_EQ(tray().ToolTip(), "Next Prayer: Asr at 03:43 PM");
-    EXPECT_EQ(compact().lblMessage->text(), "Asr at 03:43 PM");
+    EXPECT_EQ(caption(), "Noorvale - Next Prayer: Asr at 03:44 PM");
+    EXPECT_EQ(tray().ToolTip(), "Next Prayer: Asr at 03:44 PM");
+    EXPECT_EQ(compact().lblMessage->text(), "Asr at 03:44 PM");
     EXPECT_EQ(main().panel("Location")->text(), "Current Location: Vellmore, LA -- USA");
 }
 
@@ -67,10 +71,10 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
     test::TempDir scratch;
     const std::string heard = scratch / "heard.raw";
     test::useDiskAudio(heard);
-    startAt(15, 42, 58);
-    tickAt(15, 42, 59);
+    startAt(15, 43, 58);
+    tickAt(15, 43, 59);
     EXPECT_EQ(main().player()->Status(), "");
-    tickAt(15, 43, 0);
+    tickAt(15, 44, 0);
     EXPECT_EQ(main().player()->Status(), "playing");
     QTest::qWait(400);  // the alert sound is really heard
     EXPECT_GT(test::Recording(heard).loudMs(), 100);
@@ -81,7 +85,7 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
     QStringList captions;
     const int before = tray().IconChanges();
     for (int s = 1; s <= 4; ++s) {
-        tickAt(15, 43, s);
+        tickAt(15, 44, s);
         captions << caption();
     }
     // The long text and a blank caption take turns (the blank one is refilled with the next
@@ -91,9 +95,9 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
     EXPECT_GE(tray().IconChanges() - before, 4);  // Main_ON and Main_OFF in turn
     EXPECT_TRUE(compact().lblMessage->text() == "ASR NOW." || compact().lblMessage->text().isEmpty());
 
-    tickAt(15, 44, 0);
-    EXPECT_EQ(caption(), "Noorvale - Next Prayer: Maghrib at 07:10 PM");
-    tickAt(15, 44, 1);
+    tickAt(15, 45, 0);
+    EXPECT_EQ(caption(), "Noorvale - Next Prayer: Maghrib at 07:11 PM");
+    tickAt(15, 45, 1);
     EXPECT_EQ(main().player()->Status(), "playing");  // the alert plays on
     // The tray's Stop Playback ends it.
     tray().mnuSysTray(3)->trigger();
@@ -104,8 +108,8 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
 TEST_F(AlertEngine, NoSoundDeviceBeeps) {
     test::TempDir scratch;
     test::useNoAudioDevice(scratch / "empty-alsa.conf");
-    startAt(15, 42);
-    tickAt(15, 43, 0);
+    startAt(15, 43);
+    tickAt(15, 44, 0);
     unsetenv("ALSA_CONFIG_PATH");
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(main().player()->Status(), "");
@@ -113,8 +117,8 @@ TEST_F(AlertEngine, NoSoundDeviceBeeps) {
 
 TEST_F(AlertEngine, MissingSoundFileBeeps) {
     storeText("\\User\\Period\\4", "SoundFile", "/nonexistent/asr.wav");
-    startAt(15, 42);
-    tickAt(15, 43, 0);
+    startAt(15, 43);
+    tickAt(15, 44, 0);
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(main().player()->Status(), "");
 }
@@ -140,19 +144,19 @@ TEST_F(AlertEngine, ASoundThatCannotPlayBeepsAndTheDeviceIsGivenBack) {
     };
     const Case cases[] = {{"notes.wav", false}, {"huge.wav", false}, {"tune.mp3", false},
                           {"tune-mp3.wav", true}, {"short.wav", true}};
-    startAt(15, 42);
+    startAt(15, 43);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         beeps = 0;
         for (PrayerSlot& slot : DaySchedule) slot.Pending = true;
         storeText("\\User\\Period\\4", "SoundFile", scratch / c.file);
-        tickAt(15, 43, 0);
+        tickAt(15, 44, 0);
         EXPECT_EQ(beeps, c.plays ? 0 : 1);
         EXPECT_EQ(main().player()->Status(), c.plays ? "playing" : "");
         EXPECT_EQ(MciPlayer::instance().audioOpen(), c.plays);
         if (c.plays) {
             QTest::qWait(900);  // the sound ends
-            tickAt(15, 43, 1);
+            tickAt(15, 44, 1);
             EXPECT_EQ(main().player()->Status(), "");
             EXPECT_FALSE(MciPlayer::instance().audioOpen());
             EXPECT_FALSE(tray().mnuSysTray(3)->isEnabled());
@@ -168,7 +172,7 @@ TEST_F(AlertEngine, AfterIshaTheNextPrayerIsTomorrowsFajr) {
     tomorrow.Calculate();
     startAt(21, 0);
     tickAt(21, 0, 1);
-    const QString fajr = QString::fromStdString(FormatDate(TruncToMinute(tomorrow.Dawn()), "Medium Time"));
+    const QString fajr = QString::fromStdString(FormatDate(RoundToMinute(tomorrow.Dawn()), "Medium Time"));
     EXPECT_EQ(caption(), "Noorvale - Next Prayer: Fajr at " + fajr);
     EXPECT_FALSE(DaySchedule[4].Pending);
     EXPECT_EQ(StartDate, dateSerial(2002, 6, 21));  // the schedule is today's again
@@ -191,10 +195,10 @@ TEST_F(AlertEngine, TwoPrayersInOneMinuteOnlyTheLaterPlaysAndBlinks) {
 }
 
 TEST_F(AlertEngine, ClockSetBackOrMidnightRebuildsTheDay) {
-    startAt(15, 42);
-    tickAt(15, 43, 0);
+    startAt(15, 43);
+    tickAt(15, 44, 0);
     EXPECT_FALSE(DaySchedule[2].Pending);
-    tickAt(14, 43, 0);  // the clock goes back an hour
+    tickAt(14, 44, 0);  // the clock goes back an hour
     EXPECT_TRUE(DaySchedule[2].Pending);
     tickAt(23, 59, 59);
     tickAt(0, 0, 1, 22);
@@ -213,16 +217,16 @@ TEST_F(AlertEngine, AlertManagerSwitchesASoundOffForTheDay) {
     EXPECT_EQ(kind->text(0), "Sound Alert");
     ASSERT_EQ(kind->childCount(), 5);
     QTreeWidgetItem* asr = kind->child(2);
-    EXPECT_EQ(asr->text(0), "Asr (03:43 PM)");
+    EXPECT_EQ(asr->text(0), "Asr (03:44 PM)");
     tree->setCurrentItem(asr);
     main().ToggleAlertNode();
     EXPECT_EQ(asr->text(0), "Asr - OFF");
     EXPECT_FALSE(DaySchedule[2].SoundAlert);
-    tickAt(15, 43, 0);
+    tickAt(15, 44, 0);
     EXPECT_EQ(main().player()->Status(), "");  // no sound ...
     EXPECT_EQ(beeps, 0);
-    tickAt(15, 43, 1);
-    tickAt(15, 43, 2);
+    tickAt(15, 44, 1);
+    tickAt(15, 44, 2);
     EXPECT_TRUE(caption() == "IT IS TIME FOR ASR PRAYER." || caption() == " ");  // ... but it blinks
     main().action("mnuViewRefresh")->trigger();  // the stored switch comes back
     EXPECT_TRUE(DaySchedule[2].SoundAlert);
@@ -293,7 +297,7 @@ TEST_F(AlertEngine, WithARuleAnIshaPastMidnightIsTheEveningsIsha) {
     london.HighLatRule(kHighLatMiddle);
     london.PrayerDate(dateSerial(2002, 6, 21));
     ASSERT_TRUE(london.Calculate());
-    const DateValue isha = TruncToMinute(london.Night());
+    const DateValue isha = RoundToMinute(london.Night());
     ASSERT_LT(isha, timeSerial(3, 0, 0));  // after midnight
     const QString ishaText = "Isha at " + QString::fromStdString(FormatDate(isha, "Medium Time"));
 
@@ -316,6 +320,6 @@ TEST_F(AlertEngine, WithARuleAnIshaPastMidnightIsTheEveningsIsha) {
     EXPECT_EQ(StartDate, dateSerial(2002, 6, 22));
     london.PrayerDate(dateSerial(2002, 6, 22));
     london.Calculate();
-    EXPECT_EQ(DaySchedule[0].Time, TruncToMinute(london.Dawn()));
-    EXPECT_EQ(DaySchedule[4].Time, TruncToMinute(london.Night()) + 1);  // the next evening's
+    EXPECT_EQ(DaySchedule[0].Time, RoundToMinute(london.Dawn()));
+    EXPECT_EQ(DaySchedule[4].Time, RoundToMinute(london.Night()) + 1);  // the next evening's
 }

@@ -210,7 +210,7 @@ QByteArray storeAfterTerm(QProcess& program, const QTemporaryDir& home) {
 
 }  // namespace
 
-// Vellmore on Friday 21 June 2002 at UTC-6: Asr 15:43, Maghrib 19:10, Isha 20:29.
+// Vellmore on Friday 21 June 2002 at UTC-6: Asr 15:44, Maghrib 19:11, Isha 20:30.
 class Desktop : public AppFixture {
 protected:
     void SetUp() override {
@@ -273,24 +273,24 @@ TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
     NoticeServer server(testConnection("notices"));
     ASSERT_TRUE(server.registered);
     storeLong("\\System\\Startup", "DefaultView", 0);
-    setClock(2002, 6, 21, 15, 42);
+    setClock(2002, 6, 21, 15, 43);
     ASSERT_TRUE(load());
 
-    tickAt(15, 43, 0);  // Asr: sound and notice
+    tickAt(15, 44, 0);  // Asr: sound and notice
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 1; }, 5000));
     const NoticeServer::Call& asr = server.calls[0];
     EXPECT_EQ(asr.app, "Noorvale");
     EXPECT_EQ(asr.summary, QString("It is time for Asr prayer."));
-    EXPECT_EQ(asr.body, QString("03:43 PM in Vellmore, LA -- USA"));
+    EXPECT_EQ(asr.body, QString("03:44 PM in Vellmore, LA -- USA"));
     EXPECT_EQ(asr.replaces, 0u);
     EXPECT_EQ(asr.actions, (QStringList{"stop", "Stop sound"}));
     EXPECT_TRUE(QFile::exists(asr.icon)) << asr.icon.toStdString();
     EXPECT_EQ(asr.hints.value("desktop-entry").toString(), "noorvale");
     ASSERT_TRUE(QTest::qWaitFor([&] { return main().Notice()->LastId() == server.lastId; }, 5000));
-    for (int s = 1; s < 4; ++s) tickAt(15, 43, s);
+    for (int s = 1; s < 4; ++s) tickAt(15, 44, s);
     EXPECT_EQ(server.calls.size(), 1u);  // once per prayer, not per tick
 
-    tickAt(19, 10, 0);  // Maghrib replaces the Asr notice
+    tickAt(19, 11, 0);  // Maghrib replaces the Asr notice
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 2; }, 5000));
     EXPECT_EQ(server.calls[1].replaces, server.lastId);
     EXPECT_EQ(server.calls[1].summary, QString("It is time for Maghrib prayer."));
@@ -303,7 +303,7 @@ TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
     EXPECT_FALSE(main().m_frmSysTray->mnuSysTray(3)->isEnabled());
 
     SaveDesktopNotice(false);  // switched off in Options
-    tickAt(20, 29, 0);
+    tickAt(20, 30, 0);
     QTest::qWait(300);
     EXPECT_EQ(server.calls.size(), 2u);
 }
@@ -373,7 +373,7 @@ TEST_F(Desktop, KeysWorkAndEveryMenuHasOneLetterPerEntry) {
     }
     setClock(2002, 6, 21, 10, 15);
     main().tmrAlert_Timer();
-    EXPECT_EQ(main().picClock->accessibleDescription(), "The time is 10:15 AM. Dhuhr at 12:07 PM");
+    EXPECT_EQ(main().picClock->accessibleDescription(), "The time is 10:15 AM. Dhuhr at 12:08 PM");
 }
 
 TEST_F(Desktop, AnArabicPrayerNameKeepsOurSentencesInOrder) {
@@ -383,8 +383,8 @@ TEST_F(Desktop, AnArabicPrayerNameKeepsOurSentencesInOrder) {
     ASSERT_TRUE(load());
     const QString name = QString("⁨الظهر⁩");
     main().tmrAlert_Timer();
-    EXPECT_EQ(compact().lblMessage->text(), name + " at 12:07 PM");
-    EXPECT_EQ(main().windowTitle(), "Noorvale - Next Prayer: " + name + " at 12:07 PM");
+    EXPECT_EQ(compact().lblMessage->text(), name + " at 12:08 PM");
+    EXPECT_EQ(main().windowTitle(), "Noorvale - Next Prayer: " + name + " at 12:08 PM");
     EXPECT_EQ(compact().lblMessage->layoutDirection(), Qt::LeftToRight);
 
     // Laid out as the label draws it: the name first (on the left), then our words, the full stop last.
@@ -398,16 +398,16 @@ TEST_F(Desktop, AnArabicPrayerNameKeepsOurSentencesInOrder) {
     const QString message = compact().lblMessage->text();
     EXPECT_LT(xOf(message, 1), xOf(message, message.indexOf("at")));
     EXPECT_LT(xOf(message, message.indexOf("at")), xOf(message, message.indexOf("PM")));
-    setClock(2002, 6, 21, 12, 7, 0);
+    setClock(2002, 6, 21, 12, 8, 0);
     main().tmrAlert_Timer();
-    setClock(2002, 6, 21, 12, 7, 1);
+    setClock(2002, 6, 21, 12, 8, 1);
     main().tmrAlert_Timer();
     const QString now = compact().lblMessage->text().isEmpty() ? (main().tmrAlert_Timer(), compact().lblMessage->text())
                                                                : compact().lblMessage->text();
     EXPECT_EQ(now, name + " NOW.");
     EXPECT_GT(xOf(now, now.size()), xOf(now, now.indexOf("NOW")));
     EXPECT_GT(xOf(now, now.indexOf("NOW")), xOf(now, 1));
-    EXPECT_EQ(main().tvwAlertMngr->topLevelItem(0)->child(0)->child(1)->text(0), name + " (12:07 PM)");
+    EXPECT_EQ(main().tvwAlertMngr->topLevelItem(0)->child(0)->child(1)->text(0), name + " (12:08 PM)");
 }
 
 TEST_F(Desktop, EveryWindowCarriesTheProgramsIconInEverySize) {

@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, FirstStartOnAnEmptyStoreOpensTheCompactWeekView) {
     EXPECT_EQ(column(main().lvwCalendar, 1),
               QStringList({"Jun 16 Sun", "Jun 17 Mon", "Jun 18 Tue", "Jun 19 Wed", "Jun 20 Thu", "Jun 21 Fri",
                            "Jun 22 Sat"}));
-    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(2), "03:41");
+    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(2), "03:42");
     EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->foreground(2).color(), QColor(255, 0, 0));
     EXPECT_NE(main().lvwCalendar->topLevelItem(4)->foreground(2).color(), QColor(255, 0, 0));
     EXPECT_EQ(main().lvwCalendar->headerItem()->text(2), "Fajr");

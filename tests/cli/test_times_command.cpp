@@ -71,13 +71,24 @@ int lines(const std::string& s) {
 }  // namespace
 
 TEST(TimesCommand, JsonCarriesTheStoredSecondsOfTheWorkedExample) {
-    const Result r = runProgram("--lat 30:23N --lon 91:00W --tz -6 --method 4 --from 2002-06-21 --days 1 --format json");
+    // The worked example under the classic series, to the second; the texts show each time's
+    // nearest minute (15:43:40 is 03:44).
+    const std::string place = "--lat 30:23N --lon 91:00W --tz -6 --method 4 --from 2002-06-21 --days 1 --format json";
+    const Result r = runProgram(place + " --astronomy classic");
     ASSERT_EQ(r.code, 0) << r.out;
     EXPECT_NE(r.out.find("\"seconds\": [13267, 18001, 43639, 56620, 69037, 73771]"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"date\": \"2002-06-21\""), std::string::npos);
     EXPECT_NE(r.out.find("\"dayOfYear\": 172"), std::string::npos);
-    EXPECT_NE(r.out.find("\"times\": [\"03:41\", \"05:00\", \"12:07\", \"03:43\", \"07:10\", \"08:29\"]"),
-              std::string::npos);
+    EXPECT_NE(r.out.find("\"astronomy\": \"classic\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"times\": [\"03:41\", \"05:00\", \"12:07\", \"03:44\", \"07:11\", \"08:30\"]"),
+              std::string::npos)
+        << r.out;
+    // The precise sun by default: Dhuhr 12:05:47 by tests/engine/reference_times.py, 12:07:47
+    // with the margin, shown as 12:08.
+    const Result precise = runProgram(place);
+    EXPECT_NE(precise.out.find("\"astronomy\": \"precise\""), std::string::npos);
+    EXPECT_NE(precise.out.find(", 43666, "), std::string::npos) << precise.out;
+    EXPECT_NE(precise.out.find("\"12:08\""), std::string::npos) << precise.out;
 }
 
 TEST(TimesCommand, ViewsCoverTheMainWindowsRanges) {
@@ -100,14 +111,16 @@ TEST(TimesCommand, ViewsCoverTheMainWindowsRanges) {
 }
 
 TEST(TimesCommand, MethodsAndFormatsChangeTheRows) {
-    const Result hanafi = run({"--tz", "-6", "--from", "2002-06-21", "--days", "1", "--asr", "hanafi",
+    // The worked example's day under the classic series it was worked out with.
+    const Result hanafi = run({"--astronomy", "classic", "--tz", "-6", "--from", "2002-06-21", "--days", "1", "--asr", "hanafi",
                                "--time-format", "Long Time", "--format", "json"});
     ASSERT_EQ(hanafi.code, 0) << hanafi.err;
     EXPECT_NE(hanafi.out.find("61274"), std::string::npos);
-    const Result umm = run({"--tz", "-6", "--from", "2002-06-21", "--days", "1", "--method", "0", "--format", "json"});
+    const Result umm = run({"--astronomy", "classic", "--tz", "-6", "--from", "2002-06-21", "--days", "1", "--method", "0",
+                            "--format", "json"});
     EXPECT_NE(umm.out.find("\"ishaMinutes\": 90"), std::string::npos);
     EXPECT_NE(umm.out.find(", 74437]"), std::string::npos);  // Sunset 69037 + 5400
-    const Result custom = run({"--tz", "-6", "--from", "2002-06-21", "--days", "1", "--fajr-angle", "0",
+    const Result custom = run({"--astronomy", "classic", "--tz", "-6", "--from", "2002-06-21", "--days", "1", "--fajr-angle", "0",
                                "--fajr-minutes", "90", "--margin", "0", "--format", "json"});
     ASSERT_EQ(custom.code, 0) << custom.err;
     EXPECT_NE(custom.out.find("[12721, 18121,"), std::string::npos) << custom.out;
@@ -165,6 +178,7 @@ TEST(TimesCommand, BadArgumentsGiveOneLineAndStatusTwo) {
         {"--fajr-angle 0x10", "--fajr-angle"},
         {"--isha-angle inf", "--isha-angle"},
         {"--high-lat polar", "--high-lat"},
+        {"--astronomy modern", "--astronomy"},
         {"--method 6", "--method"},
         {"--method 2 --fajr-angle 18", "--method"},
         {"--margin 1e3", "--margin"},
@@ -189,7 +203,7 @@ TEST(TimesCommand, HelpDocumentsEveryOption) {
                                "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view",
                                "--dates", "--date-format", "--hijri-format", "--hijri-calendar", "--hijri-adjust",
                                "--time-format", "--format",
-                               "--store", "--high-lat", "--version", "metres"})
+                               "--store", "--high-lat", "--astronomy", "--version", "metres"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
@@ -327,7 +341,7 @@ TEST(TimesCommand, ZonesInMinutesByNameAndPerDate) {
     const std::vector<Case> cases = {
         // Delhi at +5:30: solar noon 12:24:40 by an independent reference, 12:26:40 with the margin.
         {{"--lat", "28:36N", "--lon", "77:12E", "--tz", "5:30", "--from", "2026-01-01", "--days", "1", "--format", "json"},
-         {"\"zone\": \"+5:30\"", "\"offset\": \"+5:30\"", ", 447"}},
+         {"\"zone\": \"+5:30\"", "\"offset\": \"+5:30\"", ", 44800, "}},
         {{"--lat", "28:36N", "--lon", "77:12E", "--tz", "Asia/Kolkata", "--from", "2026-01-01", "--days", "1", "--format",
           "json"},
          {"\"zone\": \"auto\"", "\"offset\": \"+5:30\"", "\"ordered\": true, \"highLat\": null"}},
@@ -363,7 +377,7 @@ TEST(TimesCommand, HighLatitudeDaysAreMarkedUntilARuleOrdersThem) {
     const std::vector<std::string> reykjavik = {"--lat", "64:08N", "--lon", "21:56W", "--tz", "0", "--method", "4",
                                                 "--from", "2024-06-21", "--days", "1", "--time-format", "Short Time"};
     const Result none = run(reykjavik);
-    EXPECT_NE(none.out.find("13:31"), std::string::npos) << none.out;  // Dhuhr, not 01:31
+    EXPECT_NE(none.out.find("13:32"), std::string::npos) << none.out;  // Dhuhr (13:31:40), not 01:32
     EXPECT_NE(none.out.find("! No true dawn/dusk"), std::string::npos) << none.out;
     auto with = [&](std::vector<std::string> extra) {
         std::vector<std::string> a = reykjavik;

@@ -79,7 +79,7 @@ TEST_F(CustomizeTest, ControlsCarryTheirNamesAndTheTabsTheirOrder) {
                              "optLatNorth", "optLatSouth", "txtLonDegree", "txtLonMinute", "optLonEast", "optLonWest",
                              "txtAltitude", "cboTimeZone", "txtGMT", "lblUSAFind", "lblWorldFind", "cboCalcMethod",
                              "txtDawnAngle", "txtDawnMin", "txtNightAngle", "txtNightMin", "optShafi", "optHanafi",
-                             "txtSafetyMin", "cboHighLat", "treAlerts", "fraAlertProp", "cmdSound", "cmdOK", "cmdCancel"})
+                             "txtSafetyMin", "cboHighLat", "cboAstronomy", "treAlerts", "fraAlertProp", "cmdSound", "cmdOK", "cmdCancel"})
         EXPECT_NE(dlg->findChild<QWidget*>(name), nullptr) << name;
     EXPECT_EQ(dlg->windowTitle(), "Customize");
     ASSERT_EQ(dlg->tabCustomize->count(), 4);
@@ -179,6 +179,9 @@ TEST_F(CustomizeTest, OffsetBoxTakesHoursAndMinutesWithinTheRangeOfRealZones) {
     retype(dlg->txtAltitude, "9001");
     dlg->txtGMT->setFocus();
     dlg->cboHighLat->setCurrentIndex(kHighLatSeventh);
+    EXPECT_EQ(dlg->cboAstronomy->currentText(), "precise");  // the calculator's own
+    dlg->cboAstronomy->setCurrentIndex(1);
+    EXPECT_EQ(dlg->cboAstronomy->currentText(), "classic (as earlier versions)");
     dlg->cmdOK->click();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Value must be between 0 and 9000, please try again.");
@@ -189,6 +192,8 @@ TEST_F(CustomizeTest, OffsetBoxTakesHoursAndMinutesWithinTheRangeOfRealZones) {
     EXPECT_EQ(storedLong("\\User\\Location", "GMTOffset"), -3);
     EXPECT_EQ(storedLong("\\User\\Location", "GMTOffsetMinutes"), -210);
     EXPECT_EQ(storedLong("\\User\\Method", "HighLatRule"), kHighLatSeventh);
+    EXPECT_EQ(PrayTime().Astronomy(), kAstronomyClassic);
+    EXPECT_EQ(storedLong("\\User\\Method", "Astronomy"), kAstronomyClassic);
 }
 
 TEST_F(CustomizeTest, AutomaticTimeZoneShowsAndStoresTheSystemsOffset) {

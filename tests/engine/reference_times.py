@@ -1,13 +1,18 @@
 #!/usr/bin/env python3
 """Reference prayer times for tests/engine/test_reference_times.cpp, worked out apart from the
 program: the sun's declination and the equation of time come from the NOAA solar calculator's
-equations (after Meeus, "Astronomical Algorithms"), evaluated at each time's own moment (three
-passes), not from the program's day-of-year series. Times are seconds after local midnight,
+equations (after Meeus, "Astronomical Algorithms"), evaluated directly at each time's own moment,
+again and again until the time moves less than a millisecond. Dhuhr is the sun's transit; the
+Asr shadow is the noon shadow plus the ratio; sunrise and sunset are at -50' less the dip of the
+horizon, 0.0347 degree per square root of the metres. Times are seconds after local midnight,
 without any safety margin, unwrapped (a sunset past midnight is more than 86 400).
 
-    python3 tests/engine/reference_times.py
+    python3 tests/engine/reference_times.py           # the single days of CASES
+    python3 tests/engine/reference_times.py --year > tests/engine/reference_year.txt
+                                                      # every day of 2024 and 2025 at YEAR_PLACES
 """
 import math
+import sys
 from datetime import date
 
 def sun(jd):
@@ -32,34 +37,44 @@ def sun(jd):
 def jd_of(d, hours_local, tz_hours):
     return d.toordinal() + 1721424.5 + (hours_local - tz_hours) / 24
 
+SETTLED = 0.001 / 3600  # hours
+
 def noon(d, lon, tz):
     h = 12.0
-    for _ in range(3):
+    for _ in range(50):
         _, eot = sun(jd_of(d, h, tz))
-        h = 12 - lon / 15 - eot / 60 + tz
+        h, before = 12 - lon / 15 - eot / 60 + tz, h
+        if abs(h - before) < SETTLED:
+            break
     return h
 
-def at_altitude(d, lat, lon, tz, altitude_of, side):
-    """Hours of the moment the sun stands at altitude_of(decl) degrees, before (-1) or after (+1) noon."""
+def at_altitude(d, lat, lon, tz, altitude, side):
+    """Hours of the moment the sun stands at `altitude` degrees, before (-1) or after (+1) noon;
+    None when it does not stand there at that moment."""
     h = noon(d, lon, tz)
-    for _ in range(3):
+    phi = math.radians(lat)
+    for _ in range(50):
         decl, eot = sun(jd_of(d, h, tz))
         n = 12 - lon / 15 - eot / 60 + tz
-        phi = math.radians(lat)
-        x = (math.sin(math.radians(altitude_of(decl))) - math.sin(phi) * math.sin(decl)) / (math.cos(phi) * math.cos(decl))
-        if abs(x) > 1:
-            return None
-        h = n + side * math.degrees(math.acos(x)) / 15
-    return h
+        x = (math.sin(math.radians(altitude)) - math.sin(phi) * math.sin(decl)) / (math.cos(phi) * math.cos(decl))
+        # Out of reach at this moment: go on from noon or midnight, where it comes closest.
+        h, before = n + side * math.degrees(math.acos(max(-1, min(1, x)))) / 15, h
+        if abs(h - before) < SETTLED:
+            break
+    return None if abs(x) >= 1 else h
 
 def day(d, lat, lon, tz, fajr, isha, ratio=1, metres=0):
     horizon = -0.8333 - 0.0347 * math.sqrt(metres)
-    r = at_altitude(d, lat, lon, tz, lambda _: horizon, -1)
-    s = at_altitude(d, lat, lon, tz, lambda _: horizon, +1)
-    asr = at_altitude(d, lat, lon, tz, lambda dec: math.degrees(math.atan(1 / (ratio + math.tan(abs(math.radians(lat) - dec))))), +1)
-    f = at_altitude(d, lat, lon, tz, lambda _: -fajr, -1) if fajr else None
-    i = at_altitude(d, lat, lon, tz, lambda _: -isha, +1) if isha else None
-    return [None if v is None else round(v * 3600) for v in (f, r, noon(d, lon, tz), asr, s, i)]
+    n = noon(d, lon, tz)
+    zenith = abs(math.radians(lat) - sun(jd_of(d, n, tz))[0])
+    r = at_altitude(d, lat, lon, tz, horizon, -1)
+    s = at_altitude(d, lat, lon, tz, horizon, +1)
+    asr = None
+    if zenith < math.pi / 2:  # else the sun casts no shadow at noon
+        asr = at_altitude(d, lat, lon, tz, math.degrees(math.atan(1 / (ratio + math.tan(zenith)))), +1)
+    f = at_altitude(d, lat, lon, tz, -fajr, -1) if fajr else None
+    i = at_altitude(d, lat, lon, tz, -isha, +1) if isha else None
+    return [None if v is None else round(v * 3600) for v in (f, r, n, asr, s, i)]
 
 CASES = [
     ("Sydney, winter (south, east)", date(2026, 6, 21), -(33 + 52 / 60), 151 + 12 / 60, 10, 18, 17, 1),
@@ -75,6 +90,36 @@ CASES = [
     ("Reykjavik, 21 June (no true dawn)", date(2024, 6, 21), 64 + 8 / 60, -(21 + 56 / 60), 0, 15, 15, 1),
 ]
 
+# The whole-year sweep: from 60 degrees south to 64 north, both hemispheres' seasons, the tropics,
+# a high place, zones in half hours; fixed zone offsets (no daylight saving).
+# name, latitude, longitude, zone hours, Fajr angle, Isha angle, shadow ratio, metres
+YEAR_PLACES = [
+    ("Orcadas", -(60 + 44 / 60), -(44 + 44 / 60), -3, 18, 17, 1, 0),
+    ("Cape Town", -(33 + 55 / 60), 18 + 25 / 60, 2, 18, 17, 2, 0),
+    ("Jakarta", -(6 + 12 / 60), 106 + 49 / 60, 7, 20, 18, 1, 0),
+    ("Quito", -(0 + 13 / 60), -(78 + 31 / 60), -5, 18, 17, 1, 2850),
+    ("Makkah", 21 + 25 / 60, 39 + 49 / 60, 3, 18.5, 17, 1, 0),
+    ("Delhi", 28 + 36 / 60, 77 + 12 / 60, 5.5, 18, 18, 2, 0),
+    ("Istanbul", 41 + 1 / 60, 28 + 58 / 60, 3, 18, 17, 1, 0),
+    ("New York", 40 + 43 / 60, -(74 + 0 / 60), -5, 15, 15, 1, 0),
+    ("London", 51 + 30 / 60, -(0 + 8 / 60), 0, 18, 17, 1, 0),
+    ("Stockholm", 59 + 20 / 60, 18 + 4 / 60, 1, 18, 17, 1, 0),
+    ("Reykjavik", 64 + 8 / 60, -(21 + 56 / 60), 0, 15, 15, 1, 0),
+]
+
+def year_table():
+    """One line per place and day: place index, date, then Fajr .. Isha in seconds ("-" where
+    the sun does not stand at that angle that day)."""
+    for k, (_, lat, lon, tz, fajr, isha, ratio, metres) in enumerate(YEAR_PLACES):
+        d = date(2024, 1, 1)
+        while d.year <= 2025:
+            times = day(d, lat, lon, tz, fajr, isha, ratio, metres)
+            print(k, d.isoformat(), " ".join("-" if t is None else str(t) for t in times))
+            d = date.fromordinal(d.toordinal() + 1)
+
 if __name__ == "__main__":
-    for name, d, lat, lon, tz, fajr, isha, ratio, *metres in CASES:
-        print(name, d, day(d, lat, lon, tz, fajr, isha, ratio, *(metres or [0])))
+    if sys.argv[1:] == ["--year"]:
+        year_table()
+    else:
+        for name, d, lat, lon, tz, fajr, isha, ratio, *metres in CASES:
+            print(name, d, day(d, lat, lon, tz, fajr, isha, ratio, *(metres or [0])))

@@ -163,6 +163,7 @@ TEST(Authorities, AdjustmentsMoveEachTimeByItsOwnMinutesAfterEverythingElse) {
     const double plain[6] = {13267, 18001, 43639, 56620, 69037, 73771};
     const int16_t adjust[6] = {2, -7, 5, 4, 7, -3};
     clsPrayTime p;
+    p.Astronomy(kAstronomyClassic);
     p.GMTOffset(-6);
     p.PrayerDate(dateSerial(2002, 6, 21));
     for (int k = 0; k < 6; ++k) p.Adjustment(k + 1, adjust[k]);

@@ -74,8 +74,27 @@ TEST(DateLib, TimeFormats) {
     EXPECT_EQ(FormatTimeText(timeSerial(0, 5, 0), "hh:mm xx/xx"), "12:05");
     EXPECT_EQ(FormatTimeText(timeSerial(13, 0, 0), "hh:mm xx/xx"), "01:00");
     EXPECT_EQ(FormatTimeText(timeSerial(0, 30, 0), "hh:mm xx/xx"), "12:30");
-    EXPECT_EQ(FormatTimeText(timeSerial(5, 0, 59), "Short Time"), "05:00");  // no rounding to the minute
     EXPECT_EQ(FormatTimeText(1 + timeSerial(0, 1, 0), "Short Time"), "00:01");  // past midnight
+
+    // Without seconds a time shows its nearest minute, 30 seconds going up; with them, as it is.
+    struct Rounded {
+        DateValue t;
+        const char* format;
+        const char* text;
+    };
+    const Rounded rounded[] = {
+        {timeSerial(5, 0, 29), "Short Time", "05:00"},
+        {timeSerial(5, 0, 30), "Short Time", "05:01"},
+        {timeSerial(5, 0, 30) - 1e-9, "Short Time", "05:01"},  // a stored 30 s a hair short of it
+        {timeSerial(5, 0, 59), "Long Time", "5:00:59 AM"},
+        {timeSerial(12, 59, 30), "hh:mm xx/xx", "01:00"},
+        {timeSerial(11, 59, 45), "Medium Time", "12:00 PM"},
+        {timeSerial(23, 59, 30), "Short Time", "00:00"},
+        {timeSerial(16, 44, 59), "long time", "4:44:59 PM"},
+    };
+    for (const Rounded& r : rounded) EXPECT_EQ(FormatTimeText(r.t, r.format), r.text) << r.format;
+    EXPECT_EQ(RoundToMinute(timeSerial(23, 59, 30)), 1.0);  // the next midnight
+    EXPECT_DOUBLE_EQ(RoundToMinute(1 + timeSerial(0, 0, 40)), 1 + timeSerial(0, 1, 0));  // past it, day kept
 }
 
 TEST(DateLib, GregorianDisplayFormats) {

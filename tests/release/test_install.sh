@@ -31,7 +31,7 @@ done
 if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$entry" || fail "the menu entry is not valid"; fi
 
 # The installed folder works on its own, from anywhere.
-(cd / && "$prefix/noorvale-times" --lat 30:23N --lon 91:00W --tz -6 --from 2002-06-21 --days 1 --format json) \
+(cd / && "$prefix/noorvale-times" --lat 30:23N --lon 91:00W --tz -6 --from 2002-06-21 --days 1 --format json --astronomy classic) \
   | grep -q '"seconds": \[13267, 18001, 43639, 56620, 69037, 73771\]' || fail "the installed noorvale-times does not work"
 # The user owns every installed file, so the update utility can replace them without root.
 [ -z "$(find "$prefix" ! -user "$(id -u)")" ] || fail "some installed files are not the user's"

@@ -40,6 +40,7 @@ protected:
         setPlace("not loaded", 1, 1, true, 1, 1, false);  // nothing like the fallback
         PrayTime().Altitude(9);
         PrayTime().GMTOffset(3);
+        PrayTime().Astronomy(kAstronomyClassic);
         CalcMethod = 0;
         TZMode = 0;
         PeriodNames = {};
@@ -276,6 +277,19 @@ TEST_F(UserSettings, MethodsComeBackAfterARestart) {
         restart();
         EXPECT_EQ(PrayTime().HighLatRule(), kHighLatNone);
     }
+    // The classic series comes back; a file without the value, or with one it does not know,
+    // gets the precise sun (the calculator before loading has the classic one).
+    PrayTime().Astronomy(kAstronomyClassic);
+    SaveMethod();
+    EXPECT_EQ(ReadRegValue(HKEY_CURRENT_USER, kMethod, "Astronomy", 0).toLong(), 1);
+    restart();
+    EXPECT_EQ(PrayTime().Astronomy(), kAstronomyClassic);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "Astronomy", 2);
+    restart();
+    EXPECT_EQ(PrayTime().Astronomy(), kAstronomyPrecise);
+    dropValue("Astronomy");
+    restart();
+    EXPECT_EQ(PrayTime().Astronomy(), kAstronomyPrecise);
 
     // Umm Al-Qura: Isha 90 minutes after sunset.
     ApplyCalcMethod(PrayTime(), 0);
@@ -302,8 +316,10 @@ TEST_F(UserSettings, MethodsComeBackAfterARestart) {
     EXPECT_EQ(PrayTime().MinutesToSunrise(), 75);
 }
 
-TEST_F(UserSettings, AFileWithoutTheNewValuesGivesTheTimesItAlwaysGave) {
-    // What an older version writes: the whole numbers only.
+TEST_F(UserSettings, AFileWithoutTheNewValuesKeepsItsPlaceAndMethodUnderThePreciseSun) {
+    // What an older version writes: the whole numbers only. Its place and method stand; the sun
+    // is the precise one (tests/engine/reference_times.py: 13414, 18147, 43547, 56530, 68947,
+    // 73680 seconds, then the margin of 2 minutes), not the classic series it had.
     for (const auto& [name, value] : {std::pair{"TZMode", 1}, {"GMTOffset", -6}, {"LatDegree", 30}, {"LatMinute", 23},
                                       {"LatSouthOfEq", 0}, {"LonDegree", 91}, {"LonMinute", 0}, {"LonWestOfGW", 1}})
         WriteRegLong(HKEY_CURRENT_USER, kLocation, name, value);
@@ -316,8 +332,9 @@ TEST_F(UserSettings, AFileWithoutTheNewValuesGivesTheTimesItAlwaysGave) {
     clsPrayTime& pt = PrayTime();
     pt.PrayerDate(dateSerial(2002, 6, 21));
     pt.Calculate();
-    const double want[6] = {13267, 18001, 43639, 56620, 69037, 73771};
-    for (int p = 1; p <= 6; ++p) EXPECT_EQ(pt.StoredSeconds(p), want[p - 1]) << p;
+    EXPECT_EQ(pt.Astronomy(), kAstronomyPrecise);
+    const double want[6] = {13414 - 120, 18147 - 120, 43547 + 120, 56530 + 120, 68947 + 120, 73680 + 120};
+    for (int p = 1; p <= 6; ++p) EXPECT_NEAR(pt.StoredSeconds(p), want[p - 1], 2) << p;
     EXPECT_FALSE(pt.HasAdjustments());
     EXPECT_EQ(AuthorityName, "");
 }
