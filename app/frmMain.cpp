@@ -34,6 +34,7 @@
 #include "Clock.h"
 #include "ColorRef.h"
 #include "FormatDate.h"
+#include "Language.h"
 #include "NoorvaleMain.h"
 #include "QtMsgBox.h"
 #include "QtPlacement.h"
@@ -409,7 +410,7 @@ void frmMain::Form_Load() {
     resumeNext([&] { LoadUpdateProp(); });
     resumeNext([&] { LoadClockProp(); });
     resumeNext([&] {
-        LoadCalProp(CalProp());
+        LoadCalProp(CalProp(), DefaultTimeFormat());
         Gridlines(LoadGridlines());
     });
     resumeNext([&] {
@@ -827,8 +828,7 @@ void frmMain::mnuFilePrint_Click() {
     if (!accepted) return;  // Cancel prints nothing
     QApplication::setOverrideCursor(Qt::BusyCursor);
     panel("Status")->setText(tr("Printing Calendar, Please wait..."));
-    QFont font(QStringLiteral("Arial"));  // or the closest installed face
-    font.setPointSize(10);
+    const QFont font = PrintFont();  // Arial 10, or the closest installed face
     resumeNext([&] { PrintCalLVW(printer, font, *lvwCalendar, panel("Status"), CalProp().view == 4); });
     panel("Status")->clear();
     QApplication::restoreOverrideCursor();

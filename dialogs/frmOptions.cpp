@@ -499,7 +499,11 @@ void frmOptions::cmdOK_Click() {
     CalendarProps& cal = CalProp();
     resumeNext([&] { cal.dateFormat = dateFormats_.at(cboDate->currentIndex()).toStdString(); });
     resumeNext([&] { cal.hijriFormat = hijriFormats_.at(cboHijri->currentIndex()).toStdString(); });
-    resumeNext([&] { cal.timeFormat = timeFormats_.at(cboTime->currentIndex()).toStdString(); });
+    resumeNext([&] {
+        const std::string picked = timeFormats_.at(cboTime->currentIndex()).toStdString();
+        if (picked != cal.timeFormat) cal.timeFormatChosen = true;
+        cal.timeFormat = picked;
+    });
     resumeNext([&] { cal.markColor = SwatchColor(picMarkColor); });
     resumeNext([&] { owner_.Gridlines(chkGridlines->isChecked()); });
     resumeNext([&] { cal.autoResize = chkAutoResize->isChecked(); });

@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>حان الآن وقت صلاة الفجر.</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>حان الآن وقت الشروق.</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>حان الآن وقت صلاة الظهر.</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>حان الآن وقت صلاة العصر.</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>حان الآن وقت صلاة المغرب.</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>حان الآن وقت صلاة العشاء.</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>حان وقت الفجر.</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>حان وقت الشروق.</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>حان وقت الظهر.</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>حان وقت العصر.</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>حان وقت المغرب.</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>حان وقت العشاء.</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>حان الآن وقت صلاة %1.</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>حان وقت %1.</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>Version %1.%2.%3</source>
@@ -1516,15 +1578,6 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     <message>
         <source>Current Location: %1</source>
         <translation>الموقع الحالي: %1</translation>
-    </message>
-    <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>حان الآن وقت صلاة %1.</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>حان وقت %1.</translation>
     </message>
     <message>
         <source>Alert Manager</source>

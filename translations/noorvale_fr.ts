@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>C&apos;est l&apos;heure de la prière de Fajr.</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>C&apos;est le lever du soleil (Chourouk).</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière de Dhohr.</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière d&apos;Asr.</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière de Maghrib.</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière d&apos;Icha.</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>C&apos;est l&apos;heure de Fajr.</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>Lever du soleil (Chourouk).</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>C&apos;est l&apos;heure de Dhohr.</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>C&apos;est l&apos;heure d&apos;Asr.</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>C&apos;est l&apos;heure de Maghrib.</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>C&apos;est l&apos;heure d&apos;Icha.</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>%1&#xa0;: c&apos;est l&apos;heure.</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>Version %1.%2.%3</source>
@@ -1516,15 +1578,6 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     <message>
         <source>Current Location: %1</source>
         <translation>Lieu actuel&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>C&apos;est l&apos;heure de la prière&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>%1 maintenant.</translation>
     </message>
     <message>
         <source>Alert Manager</source>

@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id">
 <context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>Sudah masuk waktu salat Subuh.</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>Matahari sudah terbit.</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>Sudah masuk waktu salat Zuhur.</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>Sudah masuk waktu salat Asar.</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>Sudah masuk waktu salat Magrib.</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>Sudah masuk waktu salat Isya.</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>Waktu Subuh.</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>Matahari terbit.</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>Waktu Zuhur.</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>Waktu Asar.</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>Waktu Magrib.</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>Waktu Isya.</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>Sudah masuk waktu salat %1.</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>Waktu %1.</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>Version %1.%2.%3</source>
@@ -375,15 +437,15 @@
     </message>
     <message>
         <source>Dhuhr</source>
-        <translation>Dzuhur</translation>
+        <translation>Zuhur</translation>
     </message>
     <message>
         <source>Asr</source>
-        <translation>Ashar</translation>
+        <translation>Asar</translation>
     </message>
     <message>
         <source>Maghrib</source>
-        <translation>Maghrib</translation>
+        <translation>Magrib</translation>
     </message>
     <message>
         <source>Isha</source>
@@ -1516,15 +1578,6 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
     <message>
         <source>Current Location: %1</source>
         <translation>Lokasi Saat Ini: %1</translation>
-    </message>
-    <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>Sudah masuk waktu salat %1.</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>Waktu %1.</translation>
     </message>
     <message>
         <source>Alert Manager</source>

@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr">
 <context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>Sabah namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>Güneşin doğuş vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>Öğle namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>İkindi namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>Akşam namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>Yatsı namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>Sabah namazı vakti.</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>Güneş doğuyor.</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>Öğle namazı vakti.</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>İkindi namazı vakti.</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>Akşam namazı vakti.</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>Yatsı namazı vakti.</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>%1 vakti geldi.</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>%1 vakti.</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>Version %1.%2.%3</source>
@@ -1502,29 +1564,20 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     <message>
         <source>%1 at %2</source>
         <extracomment>The next prayer, in the compact window and after &quot;Next Prayer:&quot;: %1 is its name, %2 its time.</extracomment>
-        <translation>%1 vakti %2</translation>
+        <translation>%1 saat %2</translation>
     </message>
     <message>
         <source>%1 - Next Prayer: %2</source>
         <extracomment>The main window&apos;s caption: %1 is the program&apos;s name, %2 the next prayer (&quot;Asr at 03:43 PM&quot;).</extracomment>
-        <translation>%1 - Sonraki Namaz: %2</translation>
+        <translation>%1 - Sonraki Vakit: %2</translation>
     </message>
     <message>
         <source>Next Prayer: %1</source>
-        <translation>Sonraki Namaz: %1</translation>
+        <translation>Sonraki Vakit: %1</translation>
     </message>
     <message>
         <source>Current Location: %1</source>
         <translation>Geçerli Konum: %1</translation>
-    </message>
-    <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>%1 namazı vakti geldi.</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>%1 vakti.</translation>
     </message>
     <message>
         <source>Alert Manager</source>

@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ur">
 <context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>فجر کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>طلوعِ آفتاب کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>ظہر کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>عصر کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>مغرب کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>عشاء کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>فجر کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>طلوعِ آفتاب کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>ظہر کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>عصر کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>مغرب کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>عشاء کا وقت۔</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>%1 کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>%1 کا وقت۔</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>Version %1.%2.%3</source>
@@ -1516,15 +1578,6 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     <message>
         <source>Current Location: %1</source>
         <translation>موجودہ مقام: %1</translation>
-    </message>
-    <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>%1 کی نماز کا وقت ہو گیا ہے۔</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>%1 کا وقت۔</translation>
     </message>
     <message>
         <source>Alert Manager</source>

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +21,7 @@
 #include "frmCompact.h"
 #include "frmMain.h"
 #include "frmSysTray.h"
+#include "Language.h"
 #include "MciPlayer.h"
 #include "modNoorvale.h"
 #include "modRegistry.h"
@@ -99,6 +102,45 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
     tray().mnuSysTray(3)->trigger();
     EXPECT_EQ(main().player()->Status(), "");
     EXPECT_FALSE(tray().mnuSysTray(3)->isEnabled());
+}
+
+// At Fajr's minute the caption and the compact window name the prayer as the language spoken does,
+// in its own capitals whatever the session's locale: Turkish names the time İmsak but the prayer
+// Sabah, and writes a dotted İ; English in a Turkish session writes none.
+TEST_F(AlertEngine, TheFajrAlertNamesThePrayerInTheLanguagesOwnWordsAndCapitals) {
+    struct English {
+        ~English() { InstallLanguage("en"); }
+    } english;
+    struct Case {
+        const char* language;
+        const char* session;
+        QString caption, compactText;
+    } cases[] = {
+        {"tr", "en_US", "SABAH NAMAZI VAKTİ GELDİ.", "SABAH NAMAZI VAKTİ."},
+        {"en", "tr_TR", "IT IS TIME FOR FAJR PRAYER.", "FAJR NOW."},
+        {"fr", "tr_TR", "C'EST L'HEURE DE LA PRIÈRE DE FAJR.", "C'EST L'HEURE DE FAJR."},
+        {"id", "tr_TR", "SUDAH MASUK WAKTU SALAT SUBUH.", "WAKTU SUBUH."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        InstallLanguage(c.language);
+        QLocale::setDefault(QLocale(c.session));
+        startAt(3, 40, 59);
+        main().showMinimized();
+        QStringList captions, messages;
+        for (int s = 0; s <= 3; ++s) {
+            tickAt(3, 41, s);
+            captions << caption();
+            messages << compact().lblMessage->text();
+        }
+        EXPECT_TRUE(captions.contains(c.compactText)) << captions.join('|').toStdString();  // minimised
+        EXPECT_TRUE(messages.contains(c.compactText)) << messages.join('|').toStdString();
+        main().showNormal();
+        tickAt(3, 41, 4);
+        tickAt(3, 41, 5);
+        EXPECT_EQ(tray().ToolTip(), c.caption);
+        unload();
+    }
 }
 
 TEST_F(AlertEngine, NoSoundDeviceBeeps) {

@@ -78,6 +78,22 @@ TEST(DateLib, TimeFormats) {
     EXPECT_EQ(FormatTimeText(1 + timeSerial(0, 1, 0), "Short Time"), "00:01");  // past midnight
 }
 
+// A language without AM/PM designators (French, Indonesian) reads the designator's formats as 24-hour
+// times; a designator written out in the pattern stays the 12-hour clock it asks for.
+TEST(DateLib, ALocaleWithoutDesignatorsKeepsThe24HourClock) {
+    auto none = std::make_shared<TableDateLocale>(static_cast<const TableDateLocale&>(*test::usEnglishLocale()));
+    none->am.clear();
+    none->pm.clear();
+    const auto previous = setDateLocale(none);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Medium Time", "17:05"}, {"Long Time", "17:05:09"}, {"hh:nn AMPM!", "17:05!"},
+        {"hh:mm xx/xx", "05:05"}, {"hh:nn AM/PM", "05:05 PM"}, {"h:nn a/p", "5:05 p"},
+    };
+    for (const auto& [format, shown] : cases) EXPECT_EQ(FormatTimeText(timeSerial(17, 5, 9), format), shown) << format;
+    EXPECT_EQ(FormatTimeText(timeSerial(0, 30, 0), "Medium Time"), "00:30");
+    setDateLocale(previous);
+}
+
 TEST(DateLib, GregorianDisplayFormats) {
     test::ScopedUsLocale us;
     EXPECT_EQ(FormatDate(kFriday, "mmm d ddd"), "Jun 21 Fri");

@@ -14,15 +14,21 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
+#include <array>
 
+#include "AlertTexts.h"
+#include "CalendarRows.h"
 #include "Clock.h"
 #include "DateLocale.h"
 #include "FormatDate.h"
 #include "FitLabel.h"
 #include "Language.h"
 #include "Translate.h"
+#include "VbConv.h"
+#include "modDateLib.h"
 #include "frmCompact.h"
 #include "modHelp.h"
 #include "modHijri.h"
@@ -172,9 +178,14 @@ TEST(Language, EachCatalogueTranslatesTheProgramQtsButtonsAndTheCalendar) {
         const bool qtHasIt = QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_" +
                                            QString::fromStdString(c.code) + ".qm");
         EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:") != "Look in:", qtHasIt && c.code != "en");
-        // Urdu takes a face with all its letters where there is one; every other language the desktop's.
-        const bool urduFace = c.code == "ur" && QFontDatabase::hasFamily("Noto Sans Arabic UI");
-        EXPECT_EQ(QApplication::font().families().value(0) == "Noto Sans Arabic UI", urduFace);
+        // Urdu is written in Nastaliq where it is installed; every other language keeps the desktop's face.
+        const bool urduFace = c.code == "ur" && QFontDatabase::hasFamily("Noto Nastaliq Urdu");
+        EXPECT_EQ(QApplication::font().families().value(0) == "Noto Nastaliq Urdu", urduFace);
+        // One set of digits, 0 to 9, in every language: a spin box writes them as the calendar does.
+        QSpinBox minutes;
+        minutes.setRange(-60, 60);
+        minutes.setValue(-15);
+        EXPECT_EQ(minutes.text().remove(QChar(0x200E)), "-15");  // a left-to-right mark keeps the sign before the number
         // Friday 21 June 2002 in the language's words, in the session's own date layouts.
         const DateValue friday = dateSerial(2002, 6, 21);
         if (c.code == "en") {  // the session's own names ("Friday 21 June, Fri Jun" in the C locale)
@@ -192,6 +203,85 @@ TEST(Language, EachCatalogueTranslatesTheProgramQtsButtonsAndTheCalendar) {
         }
         EXPECT_EQ(FormatDate(friday, "Short Date"), shortDate);
     }
+}
+
+// What follows the language spoken, whatever the session's locale says: capitals (a Turkish session
+// must not put a dotted İ into English, an English one must put it into Turkish), the AM/PM
+// designators and the time format shown until the user picks one.
+TEST(Language, CaseDesignatorsAndTheDefaultTimeFormatFollowTheLanguage) {
+    test::TempHome home;
+    setProgramFolder(NOORVALE_BIN_DIR);
+    struct Case {
+        std::string code;
+        const char* session;  // the session's locale
+        QString upper;        // "it is time, vakti" in capitals
+        QString afternoon;    // 17:05 in "Medium Time"
+        std::string defaultFormat;
+    } cases[] = {
+        {"en", "tr_TR", "IT IS TIME, VAKTI", "05:05 PM", "hh:mm xx/xx"},
+        {"tr", "en_US", "İT İS TİME, VAKTİ", "05:05 ÖS", "Short Time"},
+        {"ar", "en_US", "IT IS TIME, VAKTI", "05:05 م", "hh:mm xx/xx"},
+        {"ur", "tr_TR", "IT IS TIME, VAKTI", "05:05 ب ظ", "hh:mm xx/xx"},
+        {"fr", "en_US", "IT IS TIME, VAKTI", "17:05", "Short Time"},
+        {"id", "tr_TR", "IT IS TIME, VAKTI", "17:05", "Short Time"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        SaveLanguage(c.code);  // picked: the language's own designators even for English
+        ASSERT_EQ(InstallLanguage(), c.code);
+        QLocale::setDefault(QLocale(c.session));
+        EXPECT_EQ(UpperCase("it is time, vakti"), c.upper);
+        EXPECT_EQ(QString::fromStdString(FormatDate(timeSerial(17, 5, 0), "Medium Time")), c.afternoon);
+        EXPECT_EQ(DefaultTimeFormat(), c.defaultFormat);
+    }
+    SaveLanguage("");
+    InstallLanguage("en");
+}
+
+// Each language's alert sentences for the six periods under their default names: a prayer's
+// sentence names the prayer with the language's word for a prayer, sunrise (Shurooq) is no prayer,
+// a column that names the time rather than the prayer (Turkish İmsak) is not put into the
+// sentence, no two periods share a sentence, and a name the user gave goes into the general one.
+TEST(Language, EachLanguagesAlertsNameThePrayerOfEveryPeriod) {
+    test::TempHome home;
+    setProgramFolder(NOORVALE_BIN_DIR);
+    struct Case {
+        std::string code;
+        QString prayer;                // the language's word for a prayer
+        std::array<QString, 6> names;  // how the sentences name periods 1 .. 6
+    } cases[] = {
+        {"en", "prayer", {"Fajr", "Shurooq", "Dhuhr", "Asr", "Maghrib", "Isha"}},
+        {"ar", "صلاة", {"الفجر", "الشروق", "الظهر", "العصر", "المغرب", "العشاء"}},
+        {"ur", "نماز", {"فجر", "طلوعِ آفتاب", "ظہر", "عصر", "مغرب", "عشاء"}},
+        {"tr", "namaz", {"Sabah", "Güneş", "Öğle", "İkindi", "Akşam", "Yatsı"}},
+        {"id", "salat", {"Subuh", "terbit", "Zuhur", "Asar", "Magrib", "Isya"}},
+        {"fr", "prière", {"Fajr", "Chourouk", "Dhohr", "Asr", "Maghrib", "Icha"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        ASSERT_EQ(InstallLanguage(c.code), c.code);
+        LoadPeriodNames();
+        QStringList said;
+        for (int p = 1; p <= 6; ++p) {
+            SCOPED_TRACE(p);
+            const QString column = QString::fromStdString(DefaultPeriodName(p));
+            for (const AlertForm form : {AlertForm::Long, AlertForm::Short}) {
+                const QString text = QString::fromStdString(AlertText(p, form, "unused"));
+                EXPECT_TRUE(text.contains(c.names[p - 1])) << text.toStdString();
+                if (!c.names[p - 1].contains(column)) {
+                    EXPECT_FALSE(text.contains(column)) << text.toStdString();
+                }
+                said << text;
+            }
+            const QString sentence = QString::fromStdString(AlertText(p, AlertForm::Long, "unused"));
+            EXPECT_EQ(sentence.contains(c.prayer, Qt::CaseInsensitive), p != 2) << sentence.toStdString();
+        }
+        EXPECT_EQ(said.removeDuplicates(), 0);
+        PeriodNames[3] = "Ikindi-Asr";  // renamed by the user
+        EXPECT_TRUE(QString::fromStdString(AlertText(4, AlertForm::Long, "Ikindi-Asr")).contains("Ikindi-Asr"));
+        EXPECT_EQ(AlertText(4, AlertForm::Short, "Ikindi-Asr"), FillIn(Translate("Alert", "%1 now."), {"Ikindi-Asr"}));
+    }
+    InstallLanguage("en");
 }
 
 TEST(Language, AMissingCatalogueLeavesTheProgramInEnglish) {
