@@ -553,11 +553,11 @@
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;نعم</translation>
+        <translation>نعم (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;لا</translation>
+        <translation>لا (&amp;N)</translation>
     </message>
     <message>
         <source>Abort</source>
@@ -1098,7 +1098,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>معلومات &amp;النظام...</translation>
+        <translation>معلومات النظام (&amp;S)...</translation>
     </message>
 </context>
 <context>
@@ -1206,7 +1206,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Period Names</source>
-        <translation>&amp;أسماء الأوقات</translation>
+        <translation>أسماء الأوقات (&amp;P)</translation>
     </message>
     <message>
         <source> Current Location </source>
@@ -1222,11 +1222,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;North</source>
-        <translation>&amp;شمال</translation>
+        <translation>شمال (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;South</source>
-        <translation>&amp;جنوب</translation>
+        <translation>جنوب (&amp;S)</translation>
     </message>
     <message>
         <source> Longitude </source>
@@ -1238,11 +1238,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;East</source>
-        <translation>&amp;شرق</translation>
+        <translation>شرق (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;West</source>
-        <translation>&amp;غرب</translation>
+        <translation>غرب (&amp;W)</translation>
     </message>
     <message>
         <source>Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)</source>
@@ -1284,7 +1284,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Location</source>
-        <translation>&amp;الموقع</translation>
+        <translation>الموقع (&amp;L)</translation>
     </message>
     <message>
         <source>Angle of the Sun</source>
@@ -1312,11 +1312,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Shafi`i</source>
-        <translation>&amp;شافعي</translation>
+        <translation>شافعي (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
-        <translation>&amp;حنفي</translation>
+        <translation>حنفي (&amp;H)</translation>
     </message>
     <message>
         <source>Juristic Method</source>
@@ -1354,7 +1354,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Calculation Method</source>
-        <translation>&amp;طريقة الحساب</translation>
+        <translation>طريقة الحساب (&amp;C)</translation>
     </message>
     <message>
         <source> Daily Defaults </source>
@@ -1362,11 +1362,11 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>Chan&amp;ge...</source>
-        <translation>&amp;تغيير...</translation>
+        <translation>تغيير (&amp;G)...</translation>
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>مدير &amp;التنبيهات</translation>
+        <translation>مدير التنبيهات (&amp;A)</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -1415,123 +1415,123 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     <name>nv::frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Print Calendar...</source>
-        <translation>&amp;طباعة التقويم...</translation>
+        <translation>طباعة التقويم (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>إ&amp;غلاق</translation>
+        <translation>إغلاق (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;عرض</translation>
+        <translation>عرض (&amp;V)</translation>
     </message>
     <message>
         <source>Com&amp;pact</source>
-        <translation>&amp;مصغّر</translation>
+        <translation>مصغّر (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation>&amp;عادي</translation>
+        <translation>عادي (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>شريط الأ&amp;دوات</translation>
+        <translation>شريط الأدوات (&amp;T)</translation>
     </message>
     <message>
         <source>Toolbar Te&amp;xt</source>
-        <translation>&amp;نص شريط الأدوات</translation>
+        <translation>نص شريط الأدوات (&amp;X)</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation>شريط ال&amp;حالة</translation>
+        <translation>شريط الحالة (&amp;B)</translation>
     </message>
     <message>
         <source>To&amp;day</source>
-        <translation>ال&amp;يوم</translation>
+        <translation>اليوم (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Week</source>
-        <translation>الأ&amp;سبوع</translation>
+        <translation>الأسبوع (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Month</source>
-        <translation>ال&amp;شهر</translation>
+        <translation>الشهر (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation>السن&amp;ة</translation>
+        <translation>السنة (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Gregorian Date</source>
-        <translation>تا&amp;ريخ ميلادي</translation>
+        <translation>تاريخ ميلادي (&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Hijri Date</source>
-        <translation>تاريخ &amp;هجري</translation>
+        <translation>تاريخ هجري (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation>&amp;تحديث</translation>
+        <translation>تحديث (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>&amp;أدوات</translation>
+        <translation>أدوات (&amp;T)</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>البحث عن ت&amp;حديثات...</translation>
+        <translation>البحث عن تحديثات (&amp;U)...</translation>
     </message>
     <message>
         <source>&amp;Customize...</source>
-        <translation>&amp;تخصيص...</translation>
+        <translation>تخصيص (&amp;C)...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;خيارات...</translation>
+        <translation>خيارات (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;تعليمات</translation>
+        <translation>تعليمات (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Contents and Index...</source>
-        <translation>ال&amp;محتويات والفهرس...</translation>
+        <translation>المحتويات والفهرس (&amp;C)...</translation>
     </message>
     <message>
         <source>Noorvale &amp;Online</source>
-        <translation>Noorvale &amp;على الإنترنت</translation>
+        <translation>Noorvale على الإنترنت (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Noorvale Home Page...</source>
-        <translation>&amp;صفحة Noorvale الرئيسية...</translation>
+        <translation>صفحة Noorvale الرئيسية (&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Product News...</source>
-        <translation>أ&amp;خبار المنتج...</translation>
+        <translation>أخبار المنتج (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Download Library...</source>
-        <translation>مكتبة الت&amp;نزيلات...</translation>
+        <translation>مكتبة التنزيلات (&amp;D)...</translation>
     </message>
     <message>
         <source>Frequently Asked &amp;Questions...</source>
-        <translation>الأسئلة ال&amp;شائعة...</translation>
+        <translation>الأسئلة الشائعة (&amp;Q)...</translation>
     </message>
     <message>
         <source>Online &amp;Support...</source>
-        <translation>ال&amp;دعم عبر الإنترنت...</translation>
+        <translation>الدعم عبر الإنترنت (&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;ORVEN Home Page...</source>
-        <translation>صفحة ORVEN ال&amp;رئيسية...</translation>
+        <translation>صفحة ORVEN الرئيسية (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;About Noorvale...</source>
-        <translation>&amp;حول Noorvale...</translation>
+        <translation>حول Noorvale (&amp;A)...</translation>
     </message>
     <message>
         <source>Current Time Clock</source>
@@ -1595,19 +1595,19 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Compact</source>
-        <translation>&amp;مصغّر</translation>
+        <translation>مصغّر (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Stop Playback</source>
-        <translation>إي&amp;قاف التشغيل</translation>
+        <translation>إيقاف التشغيل (&amp;S)</translation>
     </message>
     <message>
         <source>Check for &amp;Updates</source>
-        <translation>البحث عن ت&amp;حديثات</translation>
+        <translation>البحث عن تحديثات (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Exit Noorvale</source>
-        <translation>&amp;خروج من Noorvale</translation>
+        <translation>خروج من Noorvale (&amp;E)</translation>
     </message>
     <message>
         <source>Closing Noorvale will disable its Alert Features.
@@ -1773,7 +1773,7 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;استعراض...</translation>
+        <translation>استعراض (&amp;B)...</translation>
     </message>
     <message>
         <source>Background Picture</source>
@@ -1838,7 +1838,7 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>&amp;General</source>
-        <translation>&amp;عام</translation>
+        <translation>عام (&amp;G)</translation>
     </message>
     <message>
         <source> Calendar Settings </source>
@@ -1846,11 +1846,11 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>Show Grid&amp;lines</source>
-        <translation>إظهار &amp;خطوط الشبكة</translation>
+        <translation>إظهار خطوط الشبكة (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;AutoResize Columns</source>
-        <translation>ضبط عرض &amp;الأعمدة تلقائيًا</translation>
+        <translation>ضبط عرض الأعمدة تلقائيًا (&amp;A)</translation>
     </message>
     <message>
         <source>Gregorian Date</source>
@@ -1870,31 +1870,31 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>&amp;Calendar</source>
-        <translation>&amp;التقويم</translation>
+        <translation>التقويم (&amp;C)</translation>
     </message>
     <message>
         <source>Show Numbe&amp;rs</source>
-        <translation>إظهار &amp;الأرقام</translation>
+        <translation>إظهار الأرقام (&amp;R)</translation>
     </message>
     <message>
         <source>Show Secon&amp;ds</source>
-        <translation>إظهار &amp;الثواني</translation>
+        <translation>إظهار الثواني (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Normal View</source>
-        <translation>العرض &amp;العادي</translation>
+        <translation>العرض العادي (&amp;N)</translation>
     </message>
     <message>
         <source>Show N&amp;umbers</source>
-        <translation>إظهار &amp;الأرقام</translation>
+        <translation>إظهار الأرقام (&amp;U)</translation>
     </message>
     <message>
         <source>Show S&amp;econds</source>
-        <translation>إظهار &amp;الثواني</translation>
+        <translation>إظهار الثواني (&amp;E)</translation>
     </message>
     <message>
         <source>Sho&amp;w Borders</source>
-        <translation>إظهار &amp;الحواف</translation>
+        <translation>إظهار الحواف (&amp;W)</translation>
     </message>
     <message>
         <source> Control Bar </source>
@@ -1910,7 +1910,7 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>Compact &amp;View</source>
-        <translation>&amp;العرض المصغّر</translation>
+        <translation>العرض المصغّر (&amp;V)</translation>
     </message>
     <message>
         <source>System default</source>
@@ -1926,7 +1926,7 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     <message>
         <source>&amp;Popup</source>
         <extracomment>The title of the tray icon&apos;s menu (seen by screen readers).</extracomment>
-        <translation>&amp;القائمة المنبثقة</translation>
+        <translation>القائمة المنبثقة (&amp;P)</translation>
     </message>
 </context>
 <context>

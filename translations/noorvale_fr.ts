@@ -1312,7 +1312,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Shafi`i</source>
-        <translation>&amp;Chaféite</translation>
+        <translation>Cha&amp;féite</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
@@ -1874,7 +1874,7 @@ Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Show Numbe&amp;rs</source>
-        <translation>Afficher les &amp;nombres</translation>
+        <translation>Afficher les c&amp;hiffres</translation>
     </message>
     <message>
         <source>Show Secon&amp;ds</source>
@@ -1886,7 +1886,7 @@ Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Show N&amp;umbers</source>
-        <translation>Afficher les &amp;nombres</translation>
+        <translation>Afficher les c&amp;hiffres</translation>
     </message>
     <message>
         <source>Show S&amp;econds</source>

@@ -1222,7 +1222,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;North</source>
-        <translation>&amp;Kuzey</translation>
+        <translation>Ku&amp;zey</translation>
     </message>
     <message>
         <source>&amp;South</source>
@@ -1773,7 +1773,7 @@ Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Gözat...</translation>
+        <translation>Göz&amp;at...</translation>
     </message>
     <message>
         <source>Background Picture</source>
@@ -1894,7 +1894,7 @@ Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</translation>
     </message>
     <message>
         <source>Sho&amp;w Borders</source>
-        <translation>&amp;Kenarlıkları göster</translation>
+        <translation>K&amp;enarlıkları göster</translation>
     </message>
     <message>
         <source> Control Bar </source>

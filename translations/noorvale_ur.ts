@@ -553,11 +553,11 @@
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;ہاں</translation>
+        <translation>ہاں (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;نہیں</translation>
+        <translation>نہیں (&amp;N)</translation>
     </message>
     <message>
         <source>Abort</source>
@@ -1098,7 +1098,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>سسٹم کی &amp;اطلاعات...</translation>
+        <translation>سسٹم کی اطلاعات (&amp;S)...</translation>
     </message>
 </context>
 <context>
@@ -1206,7 +1206,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Period Names</source>
-        <translation>&amp;اوقات کے نام</translation>
+        <translation>اوقات کے نام (&amp;P)</translation>
     </message>
     <message>
         <source> Current Location </source>
@@ -1222,11 +1222,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;North</source>
-        <translation>&amp;شمال</translation>
+        <translation>شمال (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;South</source>
-        <translation>&amp;جنوب</translation>
+        <translation>جنوب (&amp;S)</translation>
     </message>
     <message>
         <source> Longitude </source>
@@ -1238,11 +1238,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;East</source>
-        <translation>&amp;مشرق</translation>
+        <translation>مشرق (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;West</source>
-        <translation>&amp;مغرب</translation>
+        <translation>مغرب (&amp;W)</translation>
     </message>
     <message>
         <source>Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)</source>
@@ -1284,7 +1284,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Location</source>
-        <translation>&amp;مقام</translation>
+        <translation>مقام (&amp;L)</translation>
     </message>
     <message>
         <source>Angle of the Sun</source>
@@ -1312,11 +1312,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Shafi`i</source>
-        <translation>&amp;شافعی</translation>
+        <translation>شافعی (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
-        <translation>&amp;حنفی</translation>
+        <translation>حنفی (&amp;H)</translation>
     </message>
     <message>
         <source>Juristic Method</source>
@@ -1354,7 +1354,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Calculation Method</source>
-        <translation>&amp;طریقۂ حساب</translation>
+        <translation>طریقۂ حساب (&amp;C)</translation>
     </message>
     <message>
         <source> Daily Defaults </source>
@@ -1362,11 +1362,11 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>Chan&amp;ge...</source>
-        <translation>&amp;تبدیل کریں...</translation>
+        <translation>تبدیل کریں (&amp;G)...</translation>
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>&amp;الرٹ مینیجر</translation>
+        <translation>الرٹ مینیجر (&amp;A)</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -1415,123 +1415,123 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     <name>nv::frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;فائل</translation>
+        <translation>فائل (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Print Calendar...</source>
-        <translation>کیلنڈر &amp;پرنٹ کریں...</translation>
+        <translation>کیلنڈر پرنٹ کریں (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;بند کریں</translation>
+        <translation>بند کریں (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;منظر</translation>
+        <translation>منظر (&amp;V)</translation>
     </message>
     <message>
         <source>Com&amp;pact</source>
-        <translation>&amp;مختصر</translation>
+        <translation>مختصر (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation>&amp;عام</translation>
+        <translation>عام (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;ٹول بار</translation>
+        <translation>ٹول بار (&amp;T)</translation>
     </message>
     <message>
         <source>Toolbar Te&amp;xt</source>
-        <translation>ٹول بار کا م&amp;تن</translation>
+        <translation>ٹول بار کا متن (&amp;X)</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation>&amp;اسٹیٹس بار</translation>
+        <translation>اسٹیٹس بار (&amp;B)</translation>
     </message>
     <message>
         <source>To&amp;day</source>
-        <translation>آ&amp;ج</translation>
+        <translation>آج (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Week</source>
-        <translation>&amp;ہفتہ</translation>
+        <translation>ہفتہ (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Month</source>
-        <translation>مہی&amp;نہ</translation>
+        <translation>مہینہ (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation>&amp;سال</translation>
+        <translation>سال (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Gregorian Date</source>
-        <translation>ع&amp;یسوی تاریخ</translation>
+        <translation>عیسوی تاریخ (&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Hijri Date</source>
-        <translation>ہج&amp;ری تاریخ</translation>
+        <translation>ہجری تاریخ (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation>تا&amp;زہ کریں</translation>
+        <translation>تازہ کریں (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>&amp;اوزار</translation>
+        <translation>اوزار (&amp;T)</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>اپ ڈیٹس &amp;تلاش کریں...</translation>
+        <translation>اپ ڈیٹس تلاش کریں (&amp;U)...</translation>
     </message>
     <message>
         <source>&amp;Customize...</source>
-        <translation>&amp;حسبِ منشا...</translation>
+        <translation>حسبِ منشا (&amp;C)...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;اختیارات...</translation>
+        <translation>اختیارات (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;دد</translation>
+        <translation>مدد (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Contents and Index...</source>
-        <translation>&amp;مندرجات اور اشاریہ...</translation>
+        <translation>مندرجات اور اشاریہ (&amp;C)...</translation>
     </message>
     <message>
         <source>Noorvale &amp;Online</source>
-        <translation>Noorvale &amp;آن لائن</translation>
+        <translation>Noorvale آن لائن (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Noorvale Home Page...</source>
-        <translation>Noorvale کا &amp;ہوم پیج...</translation>
+        <translation>Noorvale کا ہوم پیج (&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Product News...</source>
-        <translation>&amp;پروڈکٹ کی خبریں...</translation>
+        <translation>پروڈکٹ کی خبریں (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Download Library...</source>
-        <translation>&amp;ڈاؤن لوڈ لائبریری...</translation>
+        <translation>ڈاؤن لوڈ لائبریری (&amp;D)...</translation>
     </message>
     <message>
         <source>Frequently Asked &amp;Questions...</source>
-        <translation>اکثر پوچھے جانے والے &amp;سوالات...</translation>
+        <translation>اکثر پوچھے جانے والے سوالات (&amp;Q)...</translation>
     </message>
     <message>
         <source>Online &amp;Support...</source>
-        <translation>آن لائن &amp;معاونت...</translation>
+        <translation>آن لائن معاونت (&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;ORVEN Home Page...</source>
-        <translation>ORVEN کا ہوم پی&amp;ج...</translation>
+        <translation>ORVEN کا ہوم پیج (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;About Noorvale...</source>
-        <translation>Noorvale &amp;کے بارے میں...</translation>
+        <translation>Noorvale کے بارے میں (&amp;A)...</translation>
     </message>
     <message>
         <source>Current Time Clock</source>
@@ -1595,19 +1595,19 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Compact</source>
-        <translation>&amp;مختصر</translation>
+        <translation>مختصر (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Stop Playback</source>
-        <translation>پلے بیک &amp;روکیں</translation>
+        <translation>پلے بیک روکیں (&amp;S)</translation>
     </message>
     <message>
         <source>Check for &amp;Updates</source>
-        <translation>اپ ڈیٹس &amp;تلاش کریں</translation>
+        <translation>اپ ڈیٹس تلاش کریں (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Exit Noorvale</source>
-        <translation>Noorvale سے &amp;باہر نکلیں</translation>
+        <translation>Noorvale سے باہر نکلیں (&amp;E)</translation>
     </message>
     <message>
         <source>Closing Noorvale will disable its Alert Features.
@@ -1773,7 +1773,7 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;براؤز کریں...</translation>
+        <translation>براؤز کریں (&amp;B)...</translation>
     </message>
     <message>
         <source>Background Picture</source>
@@ -1838,7 +1838,7 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation>&amp;عمومی</translation>
+        <translation>عمومی (&amp;G)</translation>
     </message>
     <message>
         <source> Calendar Settings </source>
@@ -1846,11 +1846,11 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>Show Grid&amp;lines</source>
-        <translation>گرڈ &amp;لائنیں دکھائیں</translation>
+        <translation>گرڈ لائنیں دکھائیں (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;AutoResize Columns</source>
-        <translation>کالموں کا &amp;خودکار سائز</translation>
+        <translation>کالموں کا خودکار سائز (&amp;A)</translation>
     </message>
     <message>
         <source>Gregorian Date</source>
@@ -1870,31 +1870,31 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>&amp;Calendar</source>
-        <translation>&amp;کیلنڈر</translation>
+        <translation>کیلنڈر (&amp;C)</translation>
     </message>
     <message>
         <source>Show Numbe&amp;rs</source>
-        <translation>&amp;نمبر دکھائیں</translation>
+        <translation>نمبر دکھائیں (&amp;R)</translation>
     </message>
     <message>
         <source>Show Secon&amp;ds</source>
-        <translation>&amp;سیکنڈ دکھائیں</translation>
+        <translation>سیکنڈ دکھائیں (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Normal View</source>
-        <translation>عام &amp;منظر</translation>
+        <translation>عام منظر (&amp;N)</translation>
     </message>
     <message>
         <source>Show N&amp;umbers</source>
-        <translation>&amp;نمبر دکھائیں</translation>
+        <translation>نمبر دکھائیں (&amp;U)</translation>
     </message>
     <message>
         <source>Show S&amp;econds</source>
-        <translation>&amp;سیکنڈ دکھائیں</translation>
+        <translation>سیکنڈ دکھائیں (&amp;E)</translation>
     </message>
     <message>
         <source>Sho&amp;w Borders</source>
-        <translation>&amp;کنارے دکھائیں</translation>
+        <translation>کنارے دکھائیں (&amp;W)</translation>
     </message>
     <message>
         <source> Control Bar </source>
@@ -1910,7 +1910,7 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>Compact &amp;View</source>
-        <translation>&amp;مختصر منظر</translation>
+        <translation>مختصر منظر (&amp;V)</translation>
     </message>
     <message>
         <source>System default</source>
@@ -1926,7 +1926,7 @@ Would you like to run Tarvo now?</source>
     <message>
         <source>&amp;Popup</source>
         <extracomment>The title of the tray icon&apos;s menu (seen by screen readers).</extracomment>
-        <translation>پاپ &amp;اپ مینو</translation>
+        <translation>پاپ اپ مینو (&amp;P)</translation>
     </message>
 </context>
 <context>

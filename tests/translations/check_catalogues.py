@@ -3,7 +3,8 @@
 
 lupdate gathers the marked texts of the sources into copies of the catalogues; then every text
 must have a finished translation in every catalogue, keep the source's placeholders (%1, %2, ...)
-and its keyboard mnemonic, and the reading direction must be the language's. Finally lrelease
+and its keyboard mnemonic, never put the mnemonic on an Arabic-script letter (in Arabic and Urdu it
+is a Latin letter in parentheses, "(&V)"), and the reading direction must be the language's. Finally lrelease
 must report no unfinished entry in the catalogues as they are committed.
 
 usage: check_catalogues.py LUPDATE LRELEASE SOURCES_LIST TS_DIR [LUPDATE_OPTION ...]
@@ -25,6 +26,21 @@ def placeholders(text):
 
 def has_mnemonic(text):
     return bool(re.search(r"&[^&\s]", (text or "").replace("&&", "")))
+
+
+ARABIC_SCRIPT = "\u0600-\u06ff\u0750-\u077f\ufb50-\ufdff\ufe70-\ufeff"
+
+
+def mnemonic_problem(text, language):
+    """A shortcut letter that breaks a word: an underlined Arabic-script letter comes apart from its
+    neighbours, so such a letter is never one; in Arabic and Urdu the letter is a Latin one in
+    parentheses, "(&V)", at the text's end."""
+    text = (text or "").replace("&&", "")
+    if re.search(f"&[{ARABIC_SCRIPT}]", text):
+        return "shortcut letter inside an Arabic-script word"
+    if language in RTL and re.search(r"(?<!\()&|&(?![A-Za-z0-9])", text):
+        return "shortcut letter not in the form (&X)"
+    return None
 
 
 def check(ts_path, language):
@@ -58,6 +74,10 @@ def check(ts_path, language):
                     problems.append(f"{where}: placeholders {placeholders(form)} in {form!r}")
             if has_mnemonic(source) and not all(has_mnemonic(f) for f in forms):
                 problems.append(f"{where}: mnemonic lost in {text!r}")
+            for form in forms:
+                problem = mnemonic_problem(form, language)
+                if problem:
+                    problems.append(f"{where}: {problem}: {form!r}")
     return problems
 
 

@@ -156,8 +156,8 @@ TEST(Language, EachCatalogueTranslatesTheProgramQtsButtonsAndTheCalendar) {
         QString yes;        // Qt's standard button, from our catalogue
         std::string muharram;
     } cases[] = {
-        {"ar", Qt::RightToLeft, "&نعم", "محرم"},
-        {"ur", Qt::RightToLeft, "&ہاں", "محرم"},
+        {"ar", Qt::RightToLeft, "نعم (&Y)", "محرم"},
+        {"ur", Qt::RightToLeft, "ہاں (&Y)", "محرم"},
         {"tr", Qt::LeftToRight, "&Evet", "Muharrem"},
         {"id", Qt::LeftToRight, "&Ya", "Muharam"},
         {"fr", Qt::LeftToRight, "&Oui", "Mouharram"},
