@@ -519,14 +519,14 @@
         <translation>Est</translation>
     </message>
     <message>
-        <source>Time Zone = GMT %1   Altitude = %2 metres</source>
-        <extracomment>%1 is the offset from GMT in hours (&quot;-5&quot;, &quot;+5:30&quot;, &quot;-5 / -4&quot; when it changes), %2 the altitude.</extracomment>
-        <translation>Fuseau horaire = GMT %1   Altitude = %2 mètres</translation>
-    </message>
-    <message>
         <source>Adjustments = %1 minutes</source>
         <extracomment>%1 lists the minutes added to each prayer (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>Ajustements = %1 minutes</translation>
+    </message>
+    <message>
+        <source>Time Zone = %1   Altitude = %2 metres</source>
+        <extracomment>%1 is the zone as &quot;GMT&quot; and the offset in hours (&quot;GMT -5&quot;, &quot;GMT +5:30&quot;, &quot;GMT -5 / -4&quot; when it changes), kept in its own left-to-right order; %2 is the altitude.</extracomment>
+        <translation>Fuseau horaire = %1   Altitude = %2 mètres</translation>
     </message>
 </context>
 <context>
@@ -590,6 +590,11 @@
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
         <extracomment>%1 the settings file, %2 what was wrong in it (&quot;line 12: ...&quot;), %3 the copy of it that is kept.</extracomment>
         <translation>Noorvale&#xa0;: le fichier de réglages %1 était endommagé (%2)&#xa0;; ce qui a pu être lu est conservé, et le fichier endommagé est gardé sous le nom %3</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,8 @@ void chooseFace(bool urdu) {
     if (!desktops) desktops = QGuiApplication::font();
     QFont font = *desktops;
     font.setFamilies({face, desktops->family()});
+    // Asked for by style: a Nastaliq whose bold file says it is regular would otherwise be drawn bold.
+    if (QFontDatabase::styles(face).contains(QStringLiteral("Regular"))) font.setStyleName(QStringLiteral("Regular"));
     QGuiApplication::setFont(font);
 }
 
@@ -216,6 +218,7 @@ QFont PrintFont() {
         QStringList faces = screen.families();
         if (faces.isEmpty()) faces << screen.family();
         font.setFamilies(faces << QStringLiteral("Arial"));
+        font.setStyleName(screen.styleName());
     }
     return font;
 }
