@@ -530,6 +530,14 @@
     </message>
 </context>
 <context>
+    <name>QColorDialog</name>
+    <message>
+        <source>&amp;Val:</source>
+        <extracomment>The value (brightness) of a colour in the colour dialog.</extracomment>
+        <translation>القيمة (&amp;V):</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -578,6 +586,30 @@
     <message>
         <source>Help</source>
         <translation>تعليمات</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Pages</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>الطباعة على الوجهين</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>No double-sided printing.</extracomment>
+        <translation>معطّلة</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>التجليد على الحافة الطويلة</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>التجليد على الحافة القصيرة</translation>
     </message>
 </context>
 <context>

@@ -530,6 +530,14 @@
     </message>
 </context>
 <context>
+    <name>QColorDialog</name>
+    <message>
+        <source>&amp;Val:</source>
+        <extracomment>The value (brightness) of a colour in the colour dialog.</extracomment>
+        <translation>&amp;Valeur&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -578,6 +586,30 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Impression recto verso</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>No double-sided printing.</extracomment>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Reliure bord long</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Reliure bord court</translation>
     </message>
 </context>
 <context>

@@ -530,6 +530,14 @@
     </message>
 </context>
 <context>
+    <name>QColorDialog</name>
+    <message>
+        <source>&amp;Val:</source>
+        <extracomment>The value (brightness) of a colour in the colour dialog.</extracomment>
+        <translation>&amp;Değer:</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -578,6 +586,30 @@
     <message>
         <source>Help</source>
         <translation>Yardım</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Pages</source>
+        <translation>Sayfalar</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Çift Taraflı Yazdırma</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>No double-sided printing.</extracomment>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Uzun kenardan ciltleme</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Kısa kenardan ciltleme</translation>
     </message>
 </context>
 <context>

@@ -22,16 +22,26 @@ namespace {
 
 std::string optionsKey() { return std::string(kNoorvaleKey) + "\\Options"; }
 
-// Qt's own texts that Noorvale's boxes show (the standard buttons), carried in Noorvale's
-// catalogues so that they read in every language of the program, whether or not the system has
-// Qt's catalogue for it; and the catalogue's reading direction, which Qt reads from the entry
-// "QT_LAYOUT_DIRECTION" ("RTL" in a right-to-left language).
+// Qt's own texts that Noorvale's boxes show (the standard buttons) and those of its print and
+// colour dialogs that Qt's catalogues lack, carried in Noorvale's catalogues so that they read in
+// every language of the program, whether or not the system has Qt's catalogue for it; and the
+// catalogue's reading direction, which Qt reads from the entry "QT_LAYOUT_DIRECTION" ("RTL" in a
+// right-to-left language).
 [[maybe_unused]] const char* const kQtTexts[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),      QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),   QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),     QT_TRANSLATE_NOOP("QPlatformTheme", "Abort"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Retry"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Ignore"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Help"),
+    // The print and colour dialogs' texts that Qt's own catalogues lack.
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Pages"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Double Sided Printing"),
+    //: No double-sided printing.
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Off"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Long side binding"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Short side binding"),
+    //: The value (brightness) of a colour in the colour dialog.
+    QT_TRANSLATE_NOOP("QColorDialog", "&Val:"),
     //: "RTL" for a language read from right to left, "LTR" otherwise.
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION"),
 };
@@ -124,8 +134,6 @@ void chooseFace(bool urdu) {
     if (!desktops) desktops = QGuiApplication::font();
     QFont font = *desktops;
     font.setFamilies({face, desktops->family()});
-    // Asked for by style: a Nastaliq whose bold file says it is regular would otherwise be drawn bold.
-    if (QFontDatabase::styles(face).contains(QStringLiteral("Regular"))) font.setStyleName(QStringLiteral("Regular"));
     QGuiApplication::setFont(font);
 }
 
@@ -218,7 +226,11 @@ QFont PrintFont() {
         QStringList faces = screen.families();
         if (faces.isEmpty()) faces << screen.family();
         font.setFamilies(faces << QStringLiteral("Arial"));
-        font.setStyleName(screen.styleName());
+        // Asked for by style: Debian's bold Nastaliq file says it is regular, and would be printed
+        // for regular text. (The windows keep Qt's choice: a style asked for by name there changes
+        // a control's text width once it is shown.)
+        if (QFontDatabase::styles(faces.value(0)).contains(QStringLiteral("Regular")))
+            font.setStyleName(QStringLiteral("Regular"));
     }
     return font;
 }
