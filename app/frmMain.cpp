@@ -890,14 +890,14 @@ void frmMain::Check4Updates() {
     const int32_t day = DayOfYear(today());
     const int32_t last = LastUpdateDay(UpdateLast, day, IsLeapYear(static_cast<int16_t>(year(today()) - 1)) ? 366 : 365);
     if (last + UpdateMode > day) return;
-    //: %1 is the number of days between two reminders.
-    const QString text = tr("%1 days update reminder\n\n"
+    //: %n is the number of days between two reminders.
+    const QString text = tr("%n days update reminder\n\n"
                             "Using your Internet connections Tarvo can connects to the\n"
                             "ORVEN site, checks for available updates, then downloads and\n"
                             "installs them automatically. This is the most efficient method\n"
                             "to update your Noorvale files,\n\n"
-                            "Would you like to run Tarvo now?")
-                             .arg(UpdateMode)
+                            "Would you like to run Tarvo now?",
+                            nullptr, UpdateMode)
                              .replace('\n', QStringLiteral("\r\n"));  // the box's line ends, as it always had
     if (MsgBox(text, vbYesNo | vbQuestion, tr("Noorvale message")) == vbYes) mnuToolsUpdates_Click();
 }

@@ -208,7 +208,8 @@ void formatPattern(std::string& out, const DateParts& p, DateValue d, std::strin
         default:
             break;
         }
-        out.push_back(raw);  // anything else stands for itself, separators included
+        if (raw == ',') out += loc.comma();  // the language's own comma
+        else out.push_back(raw);  // anything else stands for itself, separators included
         ++i;
     }
 }

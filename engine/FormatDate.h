@@ -7,7 +7,7 @@
 //   h hh n nn s ss  hour, minute, second; ttttt long time; c general date
 //   AM/PM am/pm A/P a/p AMPM   twelve-hour clock with that designator (AMPM: the locale's; a locale
 //                   without designators keeps the 24-hour clock and writes none)
-//   "text" or \c    literal text
+//   "text" or \c    literal text; a "," is the locale's comma ("،" in Arabic script)
 #pragma once
 
 #include <string>

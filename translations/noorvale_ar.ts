@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Abort</source>
-        <translation>إيقاف</translation>
+        <translation>إنهاء</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -1750,8 +1750,8 @@ Are you sure you want to quit?</source>
         <source>Year</source>
         <translation>السنة</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1759,15 +1759,57 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>تذكير بالتحديث كل %1 يوم
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>تذكير بالتحديث كل %n يوم
 
 باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
 ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
 تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
 لديك.
 
-هل تريد تشغيل Tarvo الآن؟</translation>
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل يوم
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل يومين
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل %n أيام
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل %n يومًا
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل %n يوم
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+        </translation>
     </message>
 </context>
 <context>

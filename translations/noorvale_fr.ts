@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>Icon Files (*.ico)</source>
-        <translation>Fichiers d’icônes (*.ico)</translation>
+        <translation>Fichiers d&apos;icônes (*.ico)</translation>
     </message>
     <message>
         <source>Cursors (*.cur)</source>
@@ -897,7 +897,7 @@
     <message>
         <source>Reading Url: %1 bytes read</source>
         <extracomment>The download&apos;s status while it runs; %1 is the number of bytes read so far.</extracomment>
-        <translation>Lecture de l&apos;URL : %1 octets lus</translation>
+        <translation>Lecture de l&apos;URL&#xa0;: %1 octets lus</translation>
     </message>
     <message>
         <source>The download is larger than %1 bytes.</source>
@@ -1283,7 +1283,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)</source>
-        <translation>Décalage horaire (GMT) : heures, ou heures:minutes, de -12:00 à +14:00 (5:30, -3:30, +13)</translation>
+        <translation>Décalage horaire (GMT)&#xa0;: heures, ou heures:minutes, de -12:00 à +14:00 (5:30, -3:30, +13)</translation>
     </message>
     <message>
         <source>Height of the place above sea level in metres, 0 to 9000</source>
@@ -1317,7 +1317,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Not Sure!, Find it Online</source>
-        <translation>Pas sûr ? Cherchez en ligne</translation>
+        <translation>Pas sûr&#xa0;? Cherchez en ligne</translation>
     </message>
     <message>
         <source>&amp;Location</source>
@@ -1374,8 +1374,8 @@ ERR# %1 ...</translation>
     <message>
         <source>Where the sun does not sink to the Fajr or Isha angle, or does not set or rise,
 keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
-        <translation>Là où le soleil ne descend pas jusqu’à l’angle du Fajr ou de l’Icha, ou ne se couche ou ne se lève pas,
-garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du soleil).</translation>
+        <translation>Là où le soleil ne descend pas jusqu&apos;à l&apos;angle du Fajr ou de l&apos;Icha, ou ne se couche ou ne se lève pas,
+garder le Fajr et l&apos;Icha dans cette partie de la nuit (du coucher au lever du soleil).</translation>
     </message>
     <message>
         <source>Select a Method</source>
@@ -1403,7 +1403,7 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>Gestionnaire d’&amp;alertes</translation>
+        <translation>Gestionnaire d&apos;&amp;alertes</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -1413,7 +1413,7 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     <message>
         <source>Maghrib at %1° below the horizon</source>
         <extracomment>%1: an angle in degrees.</extracomment>
-        <translation>Maghrib à %1° sous l’horizon</translation>
+        <translation>Maghrib à %1° sous l&apos;horizon</translation>
     </message>
     <message>
         <source>Isha %1 minutes after Maghrib in Ramadan</source>
@@ -1423,7 +1423,7 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     <message>
         <source>; </source>
         <extracomment>Between the parts of the authority&apos;s description.</extracomment>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>Value must be between %1 and %2, please try again.</source>
@@ -1441,7 +1441,7 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     <message>
         <source>%1 / %2 - OFF</source>
         <extracomment>%1: what the period is (Dawn, Noon ...); %2: the prayer&apos;s name; its sound alert is off.</extracomment>
-        <translation>%1 / %2 - DÉSACTIVÉ</translation>
+        <translation>%1 / %2 - désactivé</translation>
     </message>
     <message>
         <source>Installed Alerts</source>
@@ -1750,8 +1750,8 @@ Voulez-vous vraiment quitter&#xa0;?</translation>
         <source>Year</source>
         <translation>Année</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1759,15 +1759,25 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>Rappel de mise à jour tous les %1 jours
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>Rappel de mise à jour quotidien
 
 Grâce à votre connexion Internet, Tarvo peut se connecter au
 site d&apos;ORVEN, rechercher les mises à jour disponibles, puis les
 télécharger et les installer automatiquement. C&apos;est la méthode
 la plus efficace pour mettre à jour vos fichiers Noorvale.
 
-Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
+Voulez-vous lancer Tarvo maintenant&#xa0;?</numerusform>
+            <numerusform>Rappel de mise à jour tous les %n jours
+
+Grâce à votre connexion Internet, Tarvo peut se connecter au
+site d&apos;ORVEN, rechercher les mises à jour disponibles, puis les
+télécharger et les installer automatiquement. C&apos;est la méthode
+la plus efficace pour mettre à jour vos fichiers Noorvale.
+
+Voulez-vous lancer Tarvo maintenant&#xa0;?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1798,7 +1808,7 @@ Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     </message>
     <message>
         <source> Clock Settings </source>
-        <translation> Réglages de l’horloge </translation>
+        <translation> Réglages de l&apos;horloge </translation>
     </message>
     <message>
         <source>Background Color</source>
@@ -1867,7 +1877,7 @@ Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>The language changes the next time Noorvale starts.</source>
@@ -2042,15 +2052,15 @@ une connexion Internet et réessayer.</translation>
     <message>
         <source>Internet Status: Connected: %1</source>
         <extracomment>%1 is the kind of connection (LAN, Modem, Proxy Server).</extracomment>
-        <translation>État d&apos;Internet : connecté : %1</translation>
+        <translation>État d&apos;Internet&#xa0;: connecté&#xa0;: %1</translation>
     </message>
     <message>
         <source>Internet Status: Not Connected</source>
-        <translation>État d&apos;Internet : non connecté</translation>
+        <translation>État d&apos;Internet&#xa0;: non connecté</translation>
     </message>
     <message>
         <source>Update Failed, could not connect to the Internet.</source>
-        <translation>Échec de la mise à jour : impossible de se connecter à Internet.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible de se connecter à Internet.</translation>
     </message>
     <message>
         <source>The download failed.</source>
@@ -2058,23 +2068,23 @@ une connexion Internet et réessayer.</translation>
     </message>
     <message>
         <source>Update Failed, could not retrieve Tarvo file. %1</source>
-        <translation>Échec de la mise à jour : impossible de récupérer le fichier Tarvo. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible de récupérer le fichier Tarvo. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not open Tarvo file.</source>
-        <translation>Échec de la mise à jour : impossible d&apos;ouvrir le fichier Tarvo.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;ouvrir le fichier Tarvo.</translation>
     </message>
     <message>
         <source>Update Failed, Tarvo file is not valid. %1</source>
-        <translation>Échec de la mise à jour : le fichier Tarvo n&apos;est pas valide. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: le fichier Tarvo n&apos;est pas valide. %1</translation>
     </message>
     <message>
         <source>Update Failed, Tarvo file is not valid.</source>
-        <translation>Échec de la mise à jour : le fichier Tarvo n&apos;est pas valide.</translation>
+        <translation>Échec de la mise à jour&#xa0;: le fichier Tarvo n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>Update Failed, update package is not valid.</source>
-        <translation>Échec de la mise à jour : le paquet de mise à jour n&apos;est pas valide.</translation>
+        <translation>Échec de la mise à jour&#xa0;: le paquet de mise à jour n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>There is a newer version of the Tarvo program available...<byte value="xd"/>
@@ -2085,7 +2095,7 @@ Do you wish to download the update now?</source>
         <translation>Une version plus récente du programme Tarvo est disponible...<byte value="xd"/>
 Vous DEVEZ mettre à jour Tarvo avant de rechercher les mises à jour de %1.<byte value="xd"/>
 <byte value="xd"/>
-Voulez-vous télécharger la mise à jour maintenant ?</translation>
+Voulez-vous télécharger la mise à jour maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Tarvo Message</source>
@@ -2097,7 +2107,7 @@ Voulez-vous télécharger la mise à jour maintenant ?</translation>
     </message>
     <message>
         <source>Update Failed, Tarvo version is not up to date.</source>
-        <translation>Échec de la mise à jour : la version de Tarvo n&apos;est pas à jour.</translation>
+        <translation>Échec de la mise à jour&#xa0;: la version de Tarvo n&apos;est pas à jour.</translation>
     </message>
     <message>
         <source>You have the latest version, No update is available at this time.</source>
@@ -2105,45 +2115,45 @@ Voulez-vous télécharger la mise à jour maintenant ?</translation>
     </message>
     <message>
         <source>Update Failed, could not retrieve updated files. %1</source>
-        <translation>Échec de la mise à jour : impossible de récupérer les fichiers mis à jour. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible de récupérer les fichiers mis à jour. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not authenticate update files. %1</source>
-        <translation>Échec de la mise à jour : impossible d&apos;authentifier les fichiers de mise à jour. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;authentifier les fichiers de mise à jour. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not extract update files.</source>
-        <translation>Échec de la mise à jour : impossible d&apos;extraire les fichiers de mise à jour.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;extraire les fichiers de mise à jour.</translation>
     </message>
     <message>
         <source>Update Failed, could not extract files.</source>
-        <translation>Échec de la mise à jour : impossible d&apos;extraire les fichiers.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;extraire les fichiers.</translation>
     </message>
     <message>
         <source>Update Failed, could not extract files. %1</source>
-        <translation>Échec de la mise à jour : impossible d&apos;extraire les fichiers. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;extraire les fichiers. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not install update files. The folder %1 cannot be made.</source>
         <extracomment>%1 is a folder.</extracomment>
-        <translation>Échec de la mise à jour : impossible d&apos;installer les fichiers de mise à jour. Le dossier %1 ne peut pas être créé.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;installer les fichiers de mise à jour. Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>Update Failed, could not install update files. %1</source>
-        <translation>Échec de la mise à jour : impossible d&apos;installer les fichiers de mise à jour. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;installer les fichiers de mise à jour. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not locate update files.</source>
-        <translation>Échec de la mise à jour : fichiers de mise à jour introuvables.</translation>
+        <translation>Échec de la mise à jour&#xa0;: fichiers de mise à jour introuvables.</translation>
     </message>
     <message>
         <source>Update Failed, could not copy update files. %1</source>
-        <translation>Échec de la mise à jour : impossible de copier les fichiers de mise à jour. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible de copier les fichiers de mise à jour. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not install update files. %1 The previous version was restored.</source>
         <extracomment>%1 is the cause, a sentence of its own.</extracomment>
-        <translation>Échec de la mise à jour : impossible d&apos;installer les fichiers de mise à jour. %1 La version précédente a été restaurée.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;installer les fichiers de mise à jour. %1 La version précédente a été restaurée.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -2155,7 +2165,7 @@ Voulez-vous télécharger la mise à jour maintenant ?</translation>
     </message>
     <message>
         <source>Are you sure you want to cancel the Tarvo update?</source>
-        <translation>Voulez-vous vraiment annuler la mise à jour de Tarvo ?</translation>
+        <translation>Voulez-vous vraiment annuler la mise à jour de Tarvo&#xa0;?</translation>
     </message>
     <message>
         <source>There is not enough free disk space.</source>

@@ -616,7 +616,7 @@
     <name>Settings</name>
     <message>
         <source>Sound Alert</source>
-        <translation>Pengingat suara</translation>
+        <translation>Alarm suara</translation>
     </message>
     <message>
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
@@ -1207,7 +1207,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Middle of the night</source>
-        <translation>Tengah malam</translation>
+        <translation>Pertengahan malam</translation>
     </message>
     <message>
         <source>One-seventh of the night</source>
@@ -1345,7 +1345,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source> Asr / Afternoon </source>
-        <translation> Ashar / Sore </translation>
+        <translation> Asar / Sore </translation>
     </message>
     <message>
         <source>&amp;Shafi`i</source>
@@ -1403,7 +1403,7 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>Pengelola &amp;Pengingat</translation>
+        <translation>Pengelola &amp;Alarm</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -1413,12 +1413,12 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
     <message>
         <source>Maghrib at %1° below the horizon</source>
         <extracomment>%1: an angle in degrees.</extracomment>
-        <translation>Maghrib pada %1° di bawah ufuk</translation>
+        <translation>Magrib pada %1° di bawah ufuk</translation>
     </message>
     <message>
         <source>Isha %1 minutes after Maghrib in Ramadan</source>
         <extracomment>%1: a number of minutes.</extracomment>
-        <translation>Isya %1 menit setelah Maghrib pada bulan Ramadan</translation>
+        <translation>Isya %1 menit setelah Magrib pada bulan Ramadan</translation>
     </message>
     <message>
         <source>; </source>
@@ -1445,7 +1445,7 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
     </message>
     <message>
         <source>Installed Alerts</source>
-        <translation>Pengingat Terpasang</translation>
+        <translation>Alarm Terpasang</translation>
     </message>
 </context>
 <context>
@@ -1618,7 +1618,7 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
     </message>
     <message>
         <source>Alert Manager</source>
-        <translation>Pengelola Pengingat</translation>
+        <translation>Pengelola Alarm</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1649,7 +1649,7 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
     <message>
         <source>Closing Noorvale will disable its Alert Features.
 Are you sure you want to quit?</source>
-        <translation>Menutup Noorvale akan menonaktifkan fitur pengingatnya.
+        <translation>Menutup Noorvale akan menonaktifkan fitur alarmnya.
 Yakin ingin keluar?</translation>
     </message>
     <message>
@@ -1750,8 +1750,8 @@ Yakin ingin keluar?</translation>
         <source>Year</source>
         <translation>Tahun</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1759,15 +1759,17 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>Pengingat pembaruan setiap %1 hari
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>Pengingat pembaruan setiap %n hari
 
 Dengan koneksi Internet Anda, Tarvo dapat terhubung ke
 situs ORVEN, memeriksa pembaruan yang tersedia, lalu mengunduh
 dan memasangnya secara otomatis. Inilah cara paling efisien
 untuk memperbarui berkas Noorvale Anda.
 
-Jalankan Tarvo sekarang?</translation>
+Jalankan Tarvo sekarang?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1855,7 +1857,7 @@ Jalankan Tarvo sekarang?</translation>
     </message>
     <message>
         <source> Alerts </source>
-        <translation> Pengingat </translation>
+        <translation> Alarm </translation>
     </message>
     <message>
         <source>Show a desktop notification at each prayer</source>

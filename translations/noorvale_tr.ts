@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>No true dawn/dusk: the sun does not sink to the Fajr or Isha angle on this day.</source>
-        <translation>Gerçek tan ve şafak yok: bu gün güneş İmsak veya Yatsı açısına kadar alçalmıyor.</translation>
+        <translation>Gerçek fecir ve akşam karanlığı yok: bu gün güneş İmsak veya Yatsı açısına kadar alçalmıyor.</translation>
     </message>
     <message>
         <source>These times are not in order for this place and method.</source>
@@ -1190,7 +1190,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation>Elle</translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Degree</source>
@@ -1333,7 +1333,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Minutes before Sunrise</source>
-        <translation>Güneşten önceki dakika</translation>
+        <translation>Güneş doğmadan önceki dakika</translation>
     </message>
     <message>
         <source> Night/Isha </source>
@@ -1750,8 +1750,8 @@ Are you sure you want to quit?</source>
         <source>Year</source>
         <translation>Yıl</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1759,15 +1759,17 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>%1 günlük güncelleme hatırlatıcısı
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>%n günlük güncelleme hatırlatıcısı
 
 Tarvo, İnternet bağlantınızı kullanarak ORVEN sitesine
 bağlanabilir, mevcut güncellemeleri denetleyebilir, ardından
 bunları otomatik olarak indirip kurabilir. Noorvale dosyalarınızı
 güncellemenin en verimli yolu budur.
 
-Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</translation>
+Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

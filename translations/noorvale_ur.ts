@@ -244,11 +244,11 @@
     <name>MExceptionHandler</name>
     <message>
         <source>Access Violation</source>
-        <translation>رسائی کی خلاف ورزی</translation>
+        <translation>میموری تک ناجائز رسائی</translation>
     </message>
     <message>
         <source>Data Type Misalignment</source>
-        <translation>ڈیٹا کی قسم کی غلط ترتیب</translation>
+        <translation>ڈیٹا کی غلط صف بندی</translation>
     </message>
     <message>
         <source>Breakpoint</source>
@@ -260,11 +260,11 @@
     </message>
     <message>
         <source>Array Bounds Exceeded</source>
-        <translation>ارے کی حدود سے تجاوز</translation>
+        <translation>ایرے کی حد سے تجاوز</translation>
     </message>
     <message>
         <source>Float Denormal Operand</source>
-        <translation>فلوٹنگ پوائنٹ کا غیر معیاری آپرینڈ</translation>
+        <translation>فلوٹنگ پوائنٹ کا ڈی نارمل آپرینڈ</translation>
     </message>
     <message>
         <source>Divide By Zero</source>
@@ -272,11 +272,11 @@
     </message>
     <message>
         <source>Floating Point Inexact Result</source>
-        <translation>فلوٹنگ پوائنٹ کا غیر قطعی نتیجہ</translation>
+        <translation>فلوٹنگ پوائنٹ کا تقریبی نتیجہ</translation>
     </message>
     <message>
         <source>Invalid Operation</source>
-        <translation>غلط عمل</translation>
+        <translation>غیر درست آپریشن</translation>
     </message>
     <message>
         <source>Float Overflow</source>
@@ -300,19 +300,19 @@
     </message>
     <message>
         <source>Privileged Instruction</source>
-        <translation>مراعات یافتہ ہدایت</translation>
+        <translation>غیر مجاز انسٹرکشن</translation>
     </message>
     <message>
         <source>In Page Error</source>
-        <translation>صفحے میں خرابی</translation>
+        <translation>میموری پیج پڑھنے میں خرابی</translation>
     </message>
     <message>
         <source>Illegal Instruction</source>
-        <translation>غیر قانونی ہدایت</translation>
+        <translation>غیر درست انسٹرکشن</translation>
     </message>
     <message>
         <source>Non Continuable Exception</source>
-        <translation>ناقابلِ تسلسل استثنا</translation>
+        <translation>ایسا استثنا جس کے بعد کام جاری نہیں رہ سکتا</translation>
     </message>
     <message>
         <source>Stack Overflow</source>
@@ -320,15 +320,15 @@
     </message>
     <message>
         <source>Invalid Disposition</source>
-        <translation>غلط ترتیب</translation>
+        <translation>استثنا کا غلط نمٹارا</translation>
     </message>
     <message>
         <source>Guard Page Violation</source>
-        <translation>گارڈ صفحے کی خلاف ورزی</translation>
+        <translation>گارڈ پیج تک ناجائز رسائی</translation>
     </message>
     <message>
         <source>Invalid Handle</source>
-        <translation>غلط ہینڈل</translation>
+        <translation>غیر درست ہینڈل</translation>
     </message>
     <message>
         <source>Control-C Exit</source>
@@ -1219,7 +1219,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation>حسبِ منشا</translation>
+        <translation>تخصیص</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1524,7 +1524,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Customize...</source>
-        <translation>حسبِ منشا (&amp;C)...</translation>
+        <translation>تخصیص (&amp;C)...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
@@ -1588,7 +1588,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>A high-latitude rule (Tools &gt; Customize &gt; Calculation Method) keeps Fajr and Isha within the night.</source>
-        <translation>بلند عرض البلد کا ایک قاعدہ (اوزار &gt; حسبِ منشا &gt; طریقۂ حساب) فجر اور عشاء کو رات کے اندر رکھتا ہے۔</translation>
+        <translation>بلند عرض البلد کا ایک قاعدہ (اوزار &gt; تخصیص &gt; طریقۂ حساب) فجر اور عشاء کو رات کے اندر رکھتا ہے۔</translation>
     </message>
     <message>
         <source>Printing Calendar, Please wait...</source>
@@ -1618,7 +1618,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>Alert Manager</source>
-        <translation>الرٹ منیجر</translation>
+        <translation>الرٹ مینیجر</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1704,7 +1704,7 @@ Are you sure you want to quit?</source>
     </message>
     <message>
         <source>Customize</source>
-        <translation>حسبِ منشا</translation>
+        <translation>تخصیص</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1750,8 +1750,8 @@ Are you sure you want to quit?</source>
         <source>Year</source>
         <translation>سال</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1759,15 +1759,25 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>ہر %1 دن بعد اپ ڈیٹ کی یاد دہانی
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>ہر روز اپ ڈیٹ کی یاد دہانی
 
 آپ کے انٹرنیٹ کنکشن کے ذریعے Tarvo، ORVEN کی سائٹ سے
 جڑ کر دستیاب اپ ڈیٹس تلاش کر سکتا ہے، پھر انہیں خودکار طور پر
 ڈاؤن لوڈ اور انسٹال کر دیتا ہے۔ Noorvale کی فائلیں اپ ڈیٹ کرنے کا
 یہ سب سے مؤثر طریقہ ہے۔
 
-کیا آپ ابھی Tarvo چلانا چاہتے ہیں؟</translation>
+کیا آپ ابھی Tarvo چلانا چاہتے ہیں؟</numerusform>
+            <numerusform>ہر %n دن بعد اپ ڈیٹ کی یاد دہانی
+
+آپ کے انٹرنیٹ کنکشن کے ذریعے Tarvo، ORVEN کی سائٹ سے
+جڑ کر دستیاب اپ ڈیٹس تلاش کر سکتا ہے، پھر انہیں خودکار طور پر
+ڈاؤن لوڈ اور انسٹال کر دیتا ہے۔ Noorvale کی فائلیں اپ ڈیٹ کرنے کا
+یہ سب سے مؤثر طریقہ ہے۔
+
+کیا آپ ابھی Tarvo چلانا چاہتے ہیں؟</numerusform>
+        </translation>
     </message>
 </context>
 <context>

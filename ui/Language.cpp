@@ -22,6 +22,8 @@ namespace {
 
 std::string optionsKey() { return std::string(kNoorvaleKey) + "\\Options"; }
 
+bool arabicScript(const std::string& code) { return code == "ar" || code == "ur"; }
+
 // Qt's own texts that Noorvale's boxes show (the standard buttons) and those of its print and
 // colour dialogs that Qt's catalogues lack, carried in Noorvale's catalogues so that they read in
 // every language of the program, whether or not the system has Qt's catalogue for it; and the
@@ -113,6 +115,7 @@ void installDateNames(const std::string& code) {
     const Designators designators = designatorsOf(code, locale);
     table->am = designators.am;
     table->pm = designators.pm;
+    if (arabicScript(code)) table->commaSign = "،";
     table->shortDate = base->shortDatePattern();
     table->longDate = base->longDatePattern();
     table->longTime = base->longTimePattern();
@@ -136,8 +139,6 @@ void chooseFace(bool urdu) {
     font.setFamilies({face, desktops->family()});
     QGuiApplication::setFont(font);
 }
-
-bool arabicScript(const std::string& code) { return code == "ar" || code == "ur"; }
 
 }  // namespace
 

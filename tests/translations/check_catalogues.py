@@ -4,7 +4,8 @@
 lupdate gathers the marked texts of the sources into copies of the catalogues; then every text
 must have a finished translation in every catalogue, keep the source's placeholders (%1, %2, ...)
 and its keyboard mnemonic, never put the mnemonic on an Arabic-script letter (in Arabic and Urdu it
-is a Latin letter in parentheses, "(&V)"), and the reading direction must be the language's. Finally lrelease
+is a Latin letter in parentheses, "(&V)"), write the language's punctuation, and the reading
+direction must be the language's. Finally lrelease
 must report no unfinished entry in the catalogues as they are committed.
 
 usage: check_catalogues.py LUPDATE LRELEASE SOURCES_LIST TS_DIR [LUPDATE_OPTION ...]
@@ -43,6 +44,21 @@ def mnemonic_problem(text, language):
     return None
 
 
+def punctuation_problem(text, language):
+    """What a reader of the language notices in its punctuation: French puts a no-break space
+    before : ; ? ! and writes one kind of apostrophe ('); Arabic script takes its own comma,
+    semicolon and question mark (، ؛ ؟) after its words."""
+    text = text or ""
+    if language == "fr":
+        if re.search(r" [:;?!]", text):
+            return "ordinary space before : ; ? or ! (a no-break space goes there)"
+        if "\u2019" in text:
+            return "typographic apostrophe where the others use '"
+    if language in RTL and re.search(f"[{ARABIC_SCRIPT}][,;?]", text):
+        return "Latin comma, semicolon or question mark after an Arabic-script word"
+    return None
+
+
 def check(ts_path, language):
     problems = []
     root = ET.parse(ts_path).getroot()
@@ -75,9 +91,9 @@ def check(ts_path, language):
             if has_mnemonic(source) and not all(has_mnemonic(f) for f in forms):
                 problems.append(f"{where}: mnemonic lost in {text!r}")
             for form in forms:
-                problem = mnemonic_problem(form, language)
-                if problem:
-                    problems.append(f"{where}: {problem}: {form!r}")
+                for problem in (mnemonic_problem(form, language), punctuation_problem(form, language)):
+                    if problem:
+                        problems.append(f"{where}: {problem}: {form!r}")
     return problems
 
 

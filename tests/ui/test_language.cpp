@@ -193,13 +193,17 @@ TEST(Language, EachCatalogueTranslatesTheProgramQtsButtonsAndTheCalendar) {
                           session->dayName(6, true) + " " + session->monthName(6, true));
         } else {
             const QLocale words(QString::fromStdString(c.code));
+            const QString comma = c.code == "ar" || c.code == "ur" ? QStringLiteral("،") : QStringLiteral(",");
             EXPECT_EQ(QString::fromStdString(FormatDate(friday, "dddd d mmmm, ddd mmm")),
-                      QString("%1 21 %2, %3 %4")
+                      QString("%1 21 %2%5 %3 %4")
                           .arg(words.dayName(5), words.monthName(6), words.dayName(5, QLocale::ShortFormat),
-                               words.monthName(6, QLocale::ShortFormat)));
+                               words.monthName(6, QLocale::ShortFormat), comma));
             EXPECT_EQ(QString::fromStdString(FormatDate(dateSerial(2002, 6, 23), "dddd")), words.dayName(7));  // Sunday
         }
         EXPECT_EQ(FormatDate(friday, "Short Date"), shortDate);
+        // A Hijri long date's comma is the script's own too.
+        const QString hijri = QString::fromStdString(FormatHijriDate(friday, "Long Date"));
+        EXPECT_EQ(hijri.contains(QChar(0x060C)), c.code == "ar" || c.code == "ur") << hijri.toStdString();
     }
 }
 
