@@ -107,9 +107,10 @@ TEST(Manual, HelpOpensTheManualOfTheLanguageSpokenWhenItIsThere) {
     EXPECT_EQ(QApplication::layoutDirection(), Qt::LeftToRight);
 }
 
-// Help opens a manual at a section's anchor: the Arabic one has the same sections, read right to left.
-TEST(Manual, TheArabicManualHasTheEnglishSectionsAndReadsRightToLeft) {
-    auto read = [](const char* name) {
+// Help opens a manual at a section's anchor: every language's manual has the English sections, in
+// the language's own words and direction, and names the program's menus as its windows do.
+TEST(Manual, EachLanguagesManualHasTheEnglishSectionsInItsOwnDirectionAndWords) {
+    auto read = [](const QString& name) {
         QFile f(QStringLiteral(NOORVALE_BIN_DIR "/") + name);
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     };
@@ -118,10 +119,26 @@ TEST(Manual, TheArabicManualHasTheEnglishSectionsAndReadsRightToLeft) {
         for (const auto& m : QRegularExpression(R"re((?:id|href)="#?([^"]+)")re").globalMatch(page)) ids << m.captured(1);
         return ids;
     };
-    const QString english = read("Noorvale.html"), arabic = read("Noorvale_ar.html");
-    ASSERT_GT(anchors(english).size(), 20);
-    EXPECT_EQ(anchors(arabic), anchors(english));
-    EXPECT_TRUE(arabic.contains(R"(<html lang="ar" dir="rtl">)"));
+    const QString english = read("Noorvale.html");
+    ASSERT_GT(anchors(english).size(), 30);
+    test::TempHome home;
+    setProgramFolder(NOORVALE_BIN_DIR);
+    for (const char* code : {"ar", "ur", "tr", "id", "fr"}) {
+        SCOPED_TRACE(code);
+        const QString manual = read(QString("Noorvale_%1.html").arg(code));
+        EXPECT_EQ(anchors(manual), anchors(english));
+        const bool rightToLeft = std::string(code) == "ar" || std::string(code) == "ur";
+        EXPECT_TRUE(manual.contains(QString(R"(<html lang="%1"%2>)").arg(code, rightToLeft ? R"( dir="rtl")" : "")));
+        // The menu and tab names the manual points to are the program's own, its shortcut letter aside.
+        ASSERT_EQ(InstallLanguage(code), code);
+        for (const char* text : {"&Tools", "&Customize...", "&Options...", "&View"}) {
+            QString name = QCoreApplication::translate("nv::frmMain", text).remove(QRegularExpression(" ?\\(&\\w\\)")).remove('&');
+            name.remove(QStringLiteral("..."));
+            EXPECT_TRUE(manual.contains(name)) << name.toStdString();
+        }
+        EXPECT_FALSE(manual.contains(QString::fromUtf8("إنهاء Noorvale")));
+    }
+    InstallLanguage("en");
 }
 
 TEST(Language, ThePickWinsThenTheSessionsFirstLanguageWithACatalogue) {
