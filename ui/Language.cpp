@@ -79,11 +79,11 @@ struct Designators {
     std::string am, pm;
 };
 
-// The AM/PM designators a language writes: Qt's where they are the language's own (ص/م, ÖÖ/ÖS),
-// Urdu's ق ظ/ب ظ, and none in French and Indonesian, which read 24-hour times.
+// The AM/PM designators a language writes: Qt's where they are the language's own (ص/م), Urdu's
+// ق ظ/ب ظ, and none in French, Turkish and Indonesian, which read 24-hour times.
 Designators designatorsOf(const std::string& code, const QLocale& locale) {
     if (code == "ur") return {"ق ظ", "ب ظ"};
-    if (code == "fr" || code == "id") return {};
+    if (code == "fr" || code == "tr" || code == "id") return {};
     return {locale.amText().toStdString(), locale.pmText().toStdString()};
 }
 
@@ -137,6 +137,8 @@ void chooseFace(bool urdu) {
     if (!desktops) desktops = QGuiApplication::font();
     QFont font = *desktops;
     font.setFamilies({face, desktops->family()});
+    // Unhinted, so a text is as wide where it is drawn as where the layout measured it.
+    font.setHintingPreference(QFont::PreferNoHinting);
     QGuiApplication::setFont(font);
 }
 

@@ -32,8 +32,8 @@ std::string ResolveLanguage(const std::string& pick, const QStringList& sessionL
 
 // Loads the catalogue of the stored pick or the session's language into the running application,
 // lets the parts without Qt translate through it, gives the date formatter that language's month
-// and weekday names and its own AM/PM designators (none in French and Indonesian, whose times are
-// then 24-hour), makes numbers read in one set of digits, 0 to 9, in every language, and sets the
+// and weekday names and its own AM/PM designators (none in French, Turkish and Indonesian, whose
+// times are then 24-hour), makes numbers read in one set of digits, 0 to 9, in every language, and sets the
 // layout direction the catalogue names. Qt's own dialogs take Qt's catalogue of the language, or
 // the program's where Qt ships none. Returns the language spoken ("en" when no catalogue was
 // loaded).

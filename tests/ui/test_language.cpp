@@ -238,7 +238,7 @@ TEST(Language, CaseDesignatorsAndTheDefaultTimeFormatFollowTheLanguage) {
         std::string defaultFormat;
     } cases[] = {
         {"en", "tr_TR", "IT IS TIME, VAKTI", "05:05 PM", "hh:mm xx/xx"},
-        {"tr", "en_US", "İT İS TİME, VAKTİ", "05:05 ÖS", "Short Time"},
+        {"tr", "en_US", "İT İS TİME, VAKTİ", "17:05", "Short Time"},
         {"ar", "en_US", "IT IS TIME, VAKTI", "05:05 م", "hh:mm xx/xx"},
         {"ur", "tr_TR", "IT IS TIME, VAKTI", "05:05 ب ظ", "hh:mm xx/xx"},
         {"fr", "en_US", "IT IS TIME, VAKTI", "17:05", "Short Time"},
