@@ -70,6 +70,7 @@ TEST(DateLib, TimeFormats) {
     EXPECT_EQ(FormatTimeText(t, "Short Time"), "17:05");
     EXPECT_EQ(FormatTimeText(t, "Medium Time"), "05:05 PM");
     EXPECT_EQ(FormatTimeText(t, "Long Time"), "5:05:09 PM");
+    EXPECT_EQ(FormatTimeText(t, "AMPM hh:nn"), "PM 05:05");  // the designator first
     EXPECT_EQ(FormatTimeText(timeSerial(12, 0, 0), "hh:mm xx/xx"), "12:00");
     EXPECT_EQ(FormatTimeText(timeSerial(0, 5, 0), "hh:mm xx/xx"), "12:05");
     EXPECT_EQ(FormatTimeText(timeSerial(13, 0, 0), "hh:mm xx/xx"), "01:00");

@@ -296,6 +296,7 @@ TEST(Language, EachLanguagesAlertsNameThePrayerOfEveryPeriod) {
             EXPECT_EQ(sentence.contains(c.prayer, Qt::CaseInsensitive), p != 2) << sentence.toStdString();
         }
         EXPECT_EQ(said.removeDuplicates(), 0);
+        for (const int none : {0, 7}) EXPECT_EQ(AlertText(none, AlertForm::Long, "x"), "") << none;  // no such period
         PeriodNames[3] = "Ikindi-Asr";  // renamed by the user
         EXPECT_TRUE(QString::fromStdString(AlertText(4, AlertForm::Long, "Ikindi-Asr")).contains("Ikindi-Asr"));
         EXPECT_EQ(AlertText(4, AlertForm::Short, "Ikindi-Asr"), FillIn(Translate("Alert", "%1 now."), {"Ikindi-Asr"}));
