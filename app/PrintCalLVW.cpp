@@ -1,6 +1,7 @@
 #include "PrintCalLVW.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTreeWidget>
 #include <cmath>
@@ -53,7 +54,8 @@ const QTreeWidgetItem& row(const QTreeWidget& list, int n) {
 
 void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& list, QLabel* statusPanel,
                  bool wholeYear) {
-    TwipsPrinter printer(printerDevice, font);
+    TwipsPrinter printer(printerDevice, font, QGuiApplication::layoutDirection());
+    const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
     int line = 0;
     try {
         line = 1;
@@ -124,16 +126,17 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
                 if (!note.isEmpty() && !notes.contains(note)) notes << note;
             }
             if (offsets.isEmpty()) offsets << offsetText(pt.GMTOffsetMinutes());
-            //: %1 is the offset from GMT in hours ("-5", "+5:30", "-5 / -4" when it changes), %2 the altitude.
-            printCentred(printer, QCoreApplication::translate("PrintCalLVW", "Time Zone = GMT %1   Altitude = %2 metres")
-                                      .arg(KeepOwnOrder(offsets.join(" / ")), QString::number(pt.Altitude())));
+            //: %1 is the zone as "GMT" and the offset in hours ("GMT -5", "GMT +5:30", "GMT -5 / -4" when it
+            //: changes), kept in its own left-to-right order; %2 is the altitude.
+            printCentred(printer, QCoreApplication::translate("PrintCalLVW", "Time Zone = %1   Altitude = %2 metres")
+                                      .arg(KeepOwnOrder("GMT " + offsets.join(" / ")), QString::number(pt.Altitude())));
             if (pt.HasAdjustments())  // the minutes added to the computed times
                 //: %1 lists the minutes added to each prayer ("Fajr +2, Shurooq -7").
                 printCentred(printer, QCoreApplication::translate("PrintCalLVW", "Adjustments = %1 minutes")
-                                          .arg(QString::fromStdString(AdjustmentsText(pt, PeriodNames))));
+                                          .arg(QString::fromStdString(AdjustmentsText(pt, PeriodNames, rightToLeft))));
             printer.FontBold(false);
             printer.CurrentX = 0;
-            printer.CurrentY = kTableTop;
+            printer.CurrentY = std::max(kTableTop, printer.CurrentY + lineH / 2);  // below a taller face's header
 
             line = 8;
             const double left = static_cast<double>(intDiv(roundHalfEven(printer.ScaleWidth() - totalW), 2.0));

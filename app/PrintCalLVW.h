@@ -1,5 +1,6 @@
 // Prints the prayer calendar the main window shows as a ruled table under a three-line page
-// header naming the place: one page, or in the year view twelve, one per month.
+// header naming the place: one page, or in the year view twelve, one per month. In a language read
+// right to left the page is mirrored: the first column on the right, each text right to left.
 #pragma once
 
 #include <Qt>

@@ -2,6 +2,10 @@
 // printout needs: the printable width, a current position, text measuring, a bold switch, text
 // printed at the current position with or without ending the line, straight lines, new pages
 // and the end of the document. Its origin is the top-left corner of the printable area.
+//
+// A page for a language read right to left is the mirror image: positions are measured from the
+// right edge (CurrentX 0 is the right margin, a text printed there ends at it), lines are
+// mirrored, and each text is laid out as a right-to-left paragraph.
 #pragma once
 
 #include <QFont>
@@ -18,7 +22,7 @@ inline constexpr int32_t kErrPrinter = 482;
 class TwipsPrinter {
 public:
     // `font` is the printer font; its point size is kept in twips (20 a point).
-    TwipsPrinter(QPrinter& printer, const QFont& font);
+    TwipsPrinter(QPrinter& printer, const QFont& font, Qt::LayoutDirection direction = Qt::LeftToRight);
     ~TwipsPrinter();
 
     // Starts the document; raises kErrPrinter ("Printer error") when the printer cannot start.
@@ -42,8 +46,13 @@ public:
     void KillDoc();
 
 private:
+    // The page's x of a position measured from the start of the line.
+    double pageX(double x) const;
+
     QPrinter& printer_;
     QFont font_;
+    Qt::LayoutDirection direction_;
+    QString regularStyle_;
     QPainter painter_;
 };
 

@@ -34,6 +34,7 @@
 #include "Clock.h"
 #include "ColorRef.h"
 #include "FormatDate.h"
+#include "Language.h"
 #include "NoorvaleMain.h"
 #include "QtMsgBox.h"
 #include "QtPlacement.h"
@@ -409,7 +410,7 @@ void frmMain::Form_Load() {
     resumeNext([&] { LoadUpdateProp(); });
     resumeNext([&] { LoadClockProp(); });
     resumeNext([&] {
-        LoadCalProp(CalProp());
+        LoadCalProp(CalProp(), DefaultTimeFormat());
         Gridlines(LoadGridlines());
     });
     resumeNext([&] {
@@ -828,8 +829,7 @@ void frmMain::mnuFilePrint_Click() {
     if (!accepted) return;  // Cancel prints nothing
     QApplication::setOverrideCursor(Qt::BusyCursor);
     panel("Status")->setText(tr("Printing Calendar, Please wait..."));
-    QFont font(QStringLiteral("Arial"));  // or the closest installed face
-    font.setPointSize(10);
+    const QFont font = PrintFont();  // Arial 10, or the closest installed face
     resumeNext([&] { PrintCalLVW(printer, font, *lvwCalendar, panel("Status"), CalProp().view == 4); });
     panel("Status")->clear();
     QApplication::restoreOverrideCursor();
@@ -891,14 +891,14 @@ void frmMain::Check4Updates() {
     const int32_t day = DayOfYear(today());
     const int32_t last = LastUpdateDay(UpdateLast, day, IsLeapYear(static_cast<int16_t>(year(today()) - 1)) ? 366 : 365);
     if (last + UpdateMode > day) return;
-    //: %1 is the number of days between two reminders.
-    const QString text = tr("%1 days update reminder\n\n"
+    //: %n is the number of days between two reminders.
+    const QString text = tr("%n days update reminder\n\n"
                             "Using your Internet connections Tarvo can connects to the\n"
                             "ORVEN site, checks for available updates, then downloads and\n"
                             "installs them automatically. This is the most efficient method\n"
                             "to update your Noorvale files,\n\n"
-                            "Would you like to run Tarvo now?")
-                             .arg(UpdateMode)
+                            "Would you like to run Tarvo now?",
+                            nullptr, UpdateMode)
                              .replace('\n', QStringLiteral("\r\n"));  // the box's line ends, as it always had
     if (MsgBox(text, vbYesNo | vbQuestion, tr("Noorvale message")) == vbYes) mnuToolsUpdates_Click();
 }

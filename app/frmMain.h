@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "AlertTexts.h"
 #include "DateValue.h"
 #include "DialogOwner.h"
 
@@ -200,6 +201,8 @@ private:
     void BuildAlertManager();
     // Prayer k's name as our texts show it: set apart when it is written right to left.
     QString PrayerName(int16_t k) const;
+    // What the alerts say at prayer k's minute (AlertText), in the program's language.
+    QString PrayerSentence(int16_t k, AlertForm form) const;
     QString AlertNodeText(int16_t k, bool soundOn) const;
     void CreateSysTray();
     void CreateDesktopHelpers();

@@ -5,13 +5,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QLocale>
 #include <QTreeWidget>
 
+#include "AlertTexts.h"
 #include "App.h"
 #include "Bidi.h"
 #include "DaySchedule.h"
 #include "FormatDate.h"
+#include "Language.h"
 #include "NoorvaleMain.h"
 #include "QtMsgBox.h"
 #include "VbError.h"
@@ -32,6 +33,10 @@ constexpr int kStopItem = 3;
 QString frmMain::PrayerName(int16_t k) const {
     const int16_t period = AlertToPeriod(k);
     return period >= 1 && period <= 6 ? Isolate(QString::fromStdString(PeriodNames[period - 1])) : QString();
+}
+
+QString frmMain::PrayerSentence(int16_t k, AlertForm form) const {
+    return QString::fromStdString(AlertText(AlertToPeriod(k), form, PrayerName(k).toStdString()));
 }
 
 QString frmMain::SoundMode() const { return QString::fromStdString(player_->Status()).toUpper(); }
@@ -99,11 +104,8 @@ void frmMain::ShowNextPrayer(int16_t k) {
 }
 
 void frmMain::BlinkAlert(int16_t k) {
-    const QString name = PrayerName(k);
-    const QLocale locale;  // upper case as the language writes it (Turkish i becomes İ)
-    const QString longText = locale.toUpper(tr("It is time for %1 prayer.").arg(name));
-    //: Blinks in the compact window and the minimised caption at a prayer's minute; %1 is its name.
-    const QString shortText = locale.toUpper(tr("%1 now.").arg(name));
+    const QString longText = UpperCase(PrayerSentence(k, AlertForm::Long));
+    const QString shortText = UpperCase(PrayerSentence(k, AlertForm::Short));
     if (blinkPhase_) {
         resumeNext([&] { setWindowTitle(isMinimized() ? shortText : longText); });
         resumeNext([&] {

@@ -538,7 +538,11 @@ void frmOptions::cmdOK_Click() {
         cal.hijriCalendar = ChosenCalendar();
         PrayTime().Calendar(cal.hijriCalendar);  // its Ramadan rule counts by the same calendar
     });
-    resumeNext([&] { cal.timeFormat = timeFormats_.at(cboTime->currentIndex()).toStdString(); });
+    resumeNext([&] {
+        const std::string picked = timeFormats_.at(cboTime->currentIndex()).toStdString();
+        if (picked != cal.timeFormat) cal.timeFormatChosen = true;
+        cal.timeFormat = picked;
+    });
     resumeNext([&] { cal.markColor = SwatchColor(picMarkColor); });
     resumeNext([&] { owner_.Gridlines(chkGridlines->isChecked()); });
     resumeNext([&] { cal.autoResize = chkAutoResize->isChecked(); });

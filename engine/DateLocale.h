@@ -20,6 +20,11 @@ public:
     virtual const std::string& shortDatePattern() const = 0;
     virtual const std::string& longDatePattern() const = 0;
     virtual const std::string& longTimePattern() const = 0;
+    // The comma a date is written with: "," or, in Arabic script, "،".
+    virtual const std::string& comma() const {
+        static const std::string latin = ",";
+        return latin;
+    }
 };
 
 // A locale whose texts are given once and kept: the base of the system locale and of any
@@ -29,6 +34,7 @@ public:
     std::array<std::string, 12> months, monthsAbbrev;
     std::array<std::string, 7> days, daysAbbrev;  // Sunday first
     std::string am, pm, shortDate, longDate, longTime;
+    std::string commaSign = ",";
 
     const std::string& monthName(int month, bool abbreviated) const override;
     const std::string& dayName(int weekday, bool abbreviated) const override;
@@ -37,6 +43,7 @@ public:
     const std::string& shortDatePattern() const override { return shortDate; }
     const std::string& longDatePattern() const override { return longDate; }
     const std::string& longTimePattern() const override { return longTime; }
+    const std::string& comma() const override { return commaSign; }
 };
 
 // The user's locale as the environment names it (LC_ALL, LC_TIME, LANG); "C" when it names

@@ -88,8 +88,10 @@ void formatPattern(std::string& out, const DateParts& p, DateValue d, std::strin
             i = close;
         } else if (f[i] == '\\') {
             ++i;
-        } else {
-            twelveHour = ampmToken(f, i) != 0;
+        } else if (const size_t n = ampmToken(f, i)) {
+            // A locale without designators (a language that reads 24-hour times) keeps the 24-hour clock.
+            twelveHour = n != 4 || !loc.amDesignator().empty() || !loc.pmDesignator().empty();
+            break;
         }
     }
     const int hour12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
@@ -114,7 +116,9 @@ void formatPattern(std::string& out, const DateParts& p, DateValue d, std::strin
         }
         if (const size_t n = ampmToken(f, i)) {
             if (n == 4) {
-                out += afternoon ? loc.pmDesignator() : loc.amDesignator();
+                const std::string& designator = afternoon ? loc.pmDesignator() : loc.amDesignator();
+                if (designator.empty() && !out.empty() && out.back() == ' ') out.pop_back();  // no blank left behind
+                out += designator;
             } else if (n == 5) {  // "AM/PM" keeps the letter case the pattern gives it
                 out.append(f.substr(afternoon ? i + 3 : i, 2));
             } else {  // "A/P"
@@ -204,7 +208,8 @@ void formatPattern(std::string& out, const DateParts& p, DateValue d, std::strin
         default:
             break;
         }
-        out.push_back(raw);  // anything else stands for itself, separators included
+        if (raw == ',') out += loc.comma();  // the language's own comma
+        else out.push_back(raw);  // anything else stands for itself, separators included
         ++i;
     }
 }

@@ -5,8 +5,9 @@
 //   m mm mmm mmmm   month (a minute right after an hour or right before seconds), abbreviated and full month
 //   y yy yyyy       day of the year, two-digit and four-digit year; w weekday number; q quarter
 //   h hh n nn s ss  hour, minute, second; ttttt long time; c general date
-//   AM/PM am/pm A/P a/p AMPM   twelve-hour clock with that designator (AMPM: the locale's)
-//   "text" or \c    literal text
+//   AM/PM am/pm A/P a/p AMPM   twelve-hour clock with that designator (AMPM: the locale's; a locale
+//                   without designators keeps the 24-hour clock and writes none)
+//   "text" or \c    literal text; a "," is the locale's comma ("،" in Arabic script)
 #pragma once
 
 #include <string>

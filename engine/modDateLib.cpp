@@ -70,9 +70,10 @@ std::string FormatHijriDate(DateValue d, const std::string& format, const HijriC
         if (fmt == "D-M-YYYY") return ns + "-" + ms + "-" + ys;
         if (fmt == "M/D/YYYY") return ms + "/" + ns + "/" + ys;
         if (fmt == "MEDIUM DATE") return ns + "-" + S + "-" + ys;
-        if (fmt == "LONG DATE") return W() + ", " + name + " " + ns + ", " + ys;
+        const std::string comma = currentDateLocale().comma() + " ";
+        if (fmt == "LONG DATE") return W() + comma + name + " " + ns + comma + ys;
         if (fmt == "BOTH DATE1") return FormatDate(d, "mmm d") + "/" + S + " " + ns + " - " + W();
-        return W() + ", " + ns + " " + name + " " + ys;
+        return W() + comma + ns + " " + name + " " + ys;
     } catch (...) {
         return {};  // any other failure gives the empty string too
     }

@@ -35,7 +35,7 @@ CalendarProps& CalProp() {
 
 std::string CalendarKey() { return std::string(kNoorvaleKey) + "\\Options\\PrayCalendar"; }
 
-void LoadCalProp(CalendarProps& p) {
+void LoadCalProp(CalendarProps& p, const std::string& defaultTimeFormat) {
     const CalendarProps d;
     const int32_t view = readLong("ViewID", d.view);
     p.view = view >= 1 && view <= 4 ? static_cast<int16_t>(view) : d.view;
@@ -43,7 +43,9 @@ void LoadCalProp(CalendarProps& p) {
     p.dateStyle = style >= 1 && style <= 2 ? static_cast<int16_t>(style) : d.dateStyle;
     p.dateFormat = readText("DateFormat", d.dateFormat);
     p.hijriFormat = readText("HijriFormat", d.hijriFormat);
-    p.timeFormat = readText("TimeFormat", d.timeFormat);
+    p.timeFormat = readText("TimeFormat", "");
+    p.timeFormatChosen = !p.timeFormat.empty();
+    if (!p.timeFormatChosen) p.timeFormat = defaultTimeFormat;
     p.hijriCalendar = LoadHijriCalendar();
     const int32_t mark = readLong("MarkColor", d.markColor);
     p.markColor = mark >= 0 && mark <= 0xFFFFFF ? mark : d.markColor;
@@ -77,7 +79,7 @@ void SaveCalProp(const CalendarProps& p, bool gridlines, const std::array<int32_
     WriteRegLong(HKEY_CURRENT_USER, key, "StyleID", p.dateStyle);
     WriteRegString(HKEY_CURRENT_USER, key, "DateFormat", p.dateFormat);
     WriteRegString(HKEY_CURRENT_USER, key, "HijriFormat", p.hijriFormat);
-    WriteRegString(HKEY_CURRENT_USER, key, "TimeFormat", p.timeFormat);
+    if (p.timeFormatChosen) WriteRegString(HKEY_CURRENT_USER, key, "TimeFormat", p.timeFormat);
     WriteRegLong(HKEY_CURRENT_USER, key, "HijriCalendar", p.hijriCalendar.kind);
     WriteRegLong(HKEY_CURRENT_USER, key, "HijriAdjust", p.hijriCalendar.adjustment);
     WriteRegLong(HKEY_CURRENT_USER, key, "MarkColor", p.markColor);

@@ -353,13 +353,16 @@ int16_t AlertToPeriod(int16_t alert) { return alert == 1 ? int16_t{1} : static_c
 
 int16_t PeriodToAlert(int16_t period) { return period < 2 ? period : static_cast<int16_t>(period - 1); }
 
-std::string AdjustmentsText(const clsPrayTime& pt, const std::array<std::string, 6>& names) {
+std::string AdjustmentsText(const clsPrayTime& pt, const std::array<std::string, 6>& names, bool rightToLeft) {
+    //: Between the items of a list ("Fajr +2, Shurooq -7").
+    const std::string separator = Translate("Settings", ", ");
+    const char* mark = rightToLeft ? "\u200E" : "";  // a left-to-right mark: the sign stays before the number
     std::string text;
     for (int p = 1; p <= 6; ++p) {
         const int16_t minutes = pt.Adjustment(p);
         if (minutes == 0) continue;
-        text += (text.empty() ? "" : ", ") + names[static_cast<size_t>(p - 1)] + " " + (minutes > 0 ? "+" : "") +
-                std::to_string(minutes);
+        text += (text.empty() ? "" : separator) + names[static_cast<size_t>(p - 1)] + " " + mark +
+                (minutes > 0 ? "+" : "") + std::to_string(minutes);
     }
     return text;
 }

@@ -100,9 +100,10 @@ std::string DefaultSoundFile();
 
 int16_t AlertToPeriod(int16_t alert);
 int16_t PeriodToAlert(int16_t period);
-// The calculator's non-zero adjustments with the names given: "Fajr +2, Shurooq -7"; empty when
-// there are none.
-std::string AdjustmentsText(const clsPrayTime& pt, const std::array<std::string, 6>& names);
+// The calculator's non-zero adjustments with the names given: "Fajr +2, Shurooq -7", the list's
+// separator in the program's language; empty when there are none. For a text read right to left
+// each signed number starts with a left-to-right mark, so "+2" does not read "2+".
+std::string AdjustmentsText(const clsPrayTime& pt, const std::array<std::string, 6>& names, bool rightToLeft = false);
 // The shared calculator's time of period 1..6 as a time of day (00:00 for anything else).
 DateValue GetPeriodTime(int16_t period);
 

@@ -461,14 +461,14 @@
         <translation>شرقًا</translation>
     </message>
     <message>
-        <source>Time Zone = GMT %1   Altitude = %2 metres</source>
-        <extracomment>%1 is the offset from GMT in hours (&quot;-5&quot;, &quot;+5:30&quot;, &quot;-5 / -4&quot; when it changes), %2 the altitude.</extracomment>
-        <translation>المنطقة الزمنية = GMT %1   الارتفاع = %2 متر</translation>
-    </message>
-    <message>
         <source>Adjustments = %1 minutes</source>
         <extracomment>%1 lists the minutes added to each prayer (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>التعديلات = %1 دقيقة</translation>
+    </message>
+    <message>
+        <source>Time Zone = %1   Altitude = %2 metres</source>
+        <extracomment>%1 is the zone as &quot;GMT&quot; and the offset in hours (&quot;GMT -5&quot;, &quot;GMT +5:30&quot;, &quot;GMT -5 / -4&quot; when it changes), kept in its own left-to-right order; %2 is the altitude.</extracomment>
+        <translation>المنطقة الزمنية = %1   الارتفاع = %2 متر</translation>
     </message>
 </context>
 <context>
@@ -495,15 +495,15 @@
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;نعم</translation>
+        <translation>نعم (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;لا</translation>
+        <translation>لا (&amp;N)</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation>إيقاف</translation>
+        <translation>إنهاء</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -532,6 +532,11 @@
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
         <extracomment>%1 the settings file, %2 what was wrong in it (&quot;line 12: ...&quot;), %3 the copy of it that is kept.</extracomment>
         <translation>Noorvale: ملف الإعدادات %1 كان تالفًا (%2)؛ حُفظ ما أمكنت قراءته، واحتُفظ بالملف التالف باسم %3</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
+        <translation>، </translation>
     </message>
 </context>
 <context>
@@ -1040,7 +1045,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>معلومات &amp;النظام...</translation>
+        <translation>معلومات النظام (&amp;S)...</translation>
     </message>
 </context>
 <context>
@@ -1148,7 +1153,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Period Names</source>
-        <translation>&amp;أسماء الأوقات</translation>
+        <translation>أسماء الأوقات (&amp;P)</translation>
     </message>
     <message>
         <source> Current Location </source>
@@ -1164,11 +1169,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;North</source>
-        <translation>&amp;شمال</translation>
+        <translation>شمال (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;South</source>
-        <translation>&amp;جنوب</translation>
+        <translation>جنوب (&amp;S)</translation>
     </message>
     <message>
         <source> Longitude </source>
@@ -1180,11 +1185,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;East</source>
-        <translation>&amp;شرق</translation>
+        <translation>شرق (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;West</source>
-        <translation>&amp;غرب</translation>
+        <translation>غرب (&amp;W)</translation>
     </message>
     <message>
         <source>Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)</source>
@@ -1226,7 +1231,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Location</source>
-        <translation>&amp;الموقع</translation>
+        <translation>الموقع (&amp;L)</translation>
     </message>
     <message>
         <source>Angle of the Sun</source>
@@ -1254,11 +1259,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Shafi`i</source>
-        <translation>&amp;شافعي</translation>
+        <translation>شافعي (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
-        <translation>&amp;حنفي</translation>
+        <translation>حنفي (&amp;H)</translation>
     </message>
     <message>
         <source>Juristic Method</source>
@@ -1296,7 +1301,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Calculation Method</source>
-        <translation>&amp;طريقة الحساب</translation>
+        <translation>طريقة الحساب (&amp;C)</translation>
     </message>
     <message>
         <source> Daily Defaults </source>
@@ -1304,11 +1309,11 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>Chan&amp;ge...</source>
-        <translation>&amp;تغيير...</translation>
+        <translation>تغيير (&amp;G)...</translation>
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>مدير &amp;التنبيهات</translation>
+        <translation>مدير التنبيهات (&amp;A)</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -1382,123 +1387,123 @@ Classic: the coarser yearly series of earlier versions, minutes off at times.</s
     <name>nv::frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Print Calendar...</source>
-        <translation>&amp;طباعة التقويم...</translation>
+        <translation>طباعة التقويم (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>إ&amp;غلاق</translation>
+        <translation>إغلاق (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;عرض</translation>
+        <translation>عرض (&amp;V)</translation>
     </message>
     <message>
         <source>Com&amp;pact</source>
-        <translation>&amp;مصغّر</translation>
+        <translation>مصغّر (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation>&amp;عادي</translation>
+        <translation>عادي (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>شريط الأ&amp;دوات</translation>
+        <translation>شريط الأدوات (&amp;T)</translation>
     </message>
     <message>
         <source>Toolbar Te&amp;xt</source>
-        <translation>&amp;نص شريط الأدوات</translation>
+        <translation>نص شريط الأدوات (&amp;X)</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation>شريط ال&amp;حالة</translation>
+        <translation>شريط الحالة (&amp;B)</translation>
     </message>
     <message>
         <source>To&amp;day</source>
-        <translation>ال&amp;يوم</translation>
+        <translation>اليوم (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Week</source>
-        <translation>الأ&amp;سبوع</translation>
+        <translation>الأسبوع (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Month</source>
-        <translation>ال&amp;شهر</translation>
+        <translation>الشهر (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation>السن&amp;ة</translation>
+        <translation>السنة (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Gregorian Date</source>
-        <translation>تا&amp;ريخ ميلادي</translation>
+        <translation>تاريخ ميلادي (&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Hijri Date</source>
-        <translation>تاريخ &amp;هجري</translation>
+        <translation>تاريخ هجري (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation>&amp;تحديث</translation>
+        <translation>تحديث (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>&amp;أدوات</translation>
+        <translation>أدوات (&amp;T)</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>البحث عن ت&amp;حديثات...</translation>
+        <translation>البحث عن تحديثات (&amp;U)...</translation>
     </message>
     <message>
         <source>&amp;Customize...</source>
-        <translation>&amp;تخصيص...</translation>
+        <translation>تخصيص (&amp;C)...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;خيارات...</translation>
+        <translation>خيارات (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;تعليمات</translation>
+        <translation>تعليمات (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Contents and Index...</source>
-        <translation>ال&amp;محتويات والفهرس...</translation>
+        <translation>المحتويات والفهرس (&amp;C)...</translation>
     </message>
     <message>
         <source>Noorvale &amp;Online</source>
-        <translation>Noorvale &amp;على الإنترنت</translation>
+        <translation>Noorvale على الإنترنت (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Noorvale Home Page...</source>
-        <translation>&amp;صفحة Noorvale الرئيسية...</translation>
+        <translation>صفحة Noorvale الرئيسية (&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Product News...</source>
-        <translation>أ&amp;خبار المنتج...</translation>
+        <translation>أخبار المنتج (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Download Library...</source>
-        <translation>مكتبة الت&amp;نزيلات...</translation>
+        <translation>مكتبة التنزيلات (&amp;D)...</translation>
     </message>
     <message>
         <source>Frequently Asked &amp;Questions...</source>
-        <translation>الأسئلة ال&amp;شائعة...</translation>
+        <translation>الأسئلة الشائعة (&amp;Q)...</translation>
     </message>
     <message>
         <source>Online &amp;Support...</source>
-        <translation>ال&amp;دعم عبر الإنترنت...</translation>
+        <translation>الدعم عبر الإنترنت (&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;ORVEN Home Page...</source>
-        <translation>صفحة ORVEN ال&amp;رئيسية...</translation>
+        <translation>صفحة ORVEN الرئيسية (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;About Noorvale...</source>
-        <translation>&amp;حول Noorvale...</translation>
+        <translation>حول Noorvale (&amp;A)...</translation>
     </message>
     <message>
         <source>Current Time Clock</source>
@@ -1547,15 +1552,6 @@ Classic: the coarser yearly series of earlier versions, minutes off at times.</s
         <translation>الموقع الحالي: %1</translation>
     </message>
     <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>حان الآن وقت صلاة %1.</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>حان وقت %1.</translation>
-    </message>
-    <message>
         <source>Alert Manager</source>
         <translation>مدير التنبيهات</translation>
     </message>
@@ -1571,19 +1567,19 @@ Classic: the coarser yearly series of earlier versions, minutes off at times.</s
     </message>
     <message>
         <source>&amp;Compact</source>
-        <translation>&amp;مصغّر</translation>
+        <translation>مصغّر (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Stop Playback</source>
-        <translation>إي&amp;قاف التشغيل</translation>
+        <translation>إيقاف التشغيل (&amp;S)</translation>
     </message>
     <message>
         <source>Check for &amp;Updates</source>
-        <translation>البحث عن ت&amp;حديثات</translation>
+        <translation>البحث عن تحديثات (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Exit Noorvale</source>
-        <translation>&amp;خروج من Noorvale</translation>
+        <translation>خروج من Noorvale (&amp;E)</translation>
     </message>
     <message>
         <source>Closing Noorvale will disable its Alert Features.
@@ -1689,8 +1685,8 @@ Are you sure you want to quit?</source>
         <source>Year</source>
         <translation>السنة</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1698,15 +1694,57 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>تذكير بالتحديث كل %1 يوم
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>تذكير بالتحديث كل %n يوم
 
 باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
 ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
 تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
 لديك.
 
-هل تريد تشغيل Tarvo الآن؟</translation>
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل يوم
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل يومين
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل %n أيام
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل %n يومًا
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+            <numerusform>تذكير بالتحديث كل %n يوم
+
+باستخدام اتصالك بالإنترنت، يستطيع Tarvo الاتصال بموقع
+ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها وتثبيتها
+تلقائيًا. هذه أفضل طريقة لتحديث ملفات Noorvale
+لديك.
+
+هل تريد تشغيل Tarvo الآن؟</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1749,7 +1787,7 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;استعراض...</translation>
+        <translation>استعراض (&amp;B)...</translation>
     </message>
     <message>
         <source>Background Picture</source>
@@ -1814,7 +1852,7 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>&amp;General</source>
-        <translation>&amp;عام</translation>
+        <translation>عام (&amp;G)</translation>
     </message>
     <message>
         <source> Calendar Settings </source>
@@ -1822,11 +1860,11 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>Show Grid&amp;lines</source>
-        <translation>إظهار &amp;خطوط الشبكة</translation>
+        <translation>إظهار خطوط الشبكة (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;AutoResize Columns</source>
-        <translation>ضبط عرض &amp;الأعمدة تلقائيًا</translation>
+        <translation>ضبط عرض الأعمدة تلقائيًا (&amp;A)</translation>
     </message>
     <message>
         <source>Gregorian Date</source>
@@ -1846,31 +1884,31 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>&amp;Calendar</source>
-        <translation>&amp;التقويم</translation>
+        <translation>التقويم (&amp;C)</translation>
     </message>
     <message>
         <source>Show Numbe&amp;rs</source>
-        <translation>إظهار &amp;الأرقام</translation>
+        <translation>إظهار الأرقام (&amp;R)</translation>
     </message>
     <message>
         <source>Show Secon&amp;ds</source>
-        <translation>إظهار &amp;الثواني</translation>
+        <translation>إظهار الثواني (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Normal View</source>
-        <translation>العرض &amp;العادي</translation>
+        <translation>العرض العادي (&amp;N)</translation>
     </message>
     <message>
         <source>Show N&amp;umbers</source>
-        <translation>إظهار &amp;الأرقام</translation>
+        <translation>إظهار الأرقام (&amp;U)</translation>
     </message>
     <message>
         <source>Show S&amp;econds</source>
-        <translation>إظهار &amp;الثواني</translation>
+        <translation>إظهار الثواني (&amp;E)</translation>
     </message>
     <message>
         <source>Sho&amp;w Borders</source>
-        <translation>إظهار &amp;الحواف</translation>
+        <translation>إظهار الحواف (&amp;W)</translation>
     </message>
     <message>
         <source> Control Bar </source>
@@ -1886,7 +1924,7 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     </message>
     <message>
         <source>Compact &amp;View</source>
-        <translation>&amp;العرض المصغّر</translation>
+        <translation>العرض المصغّر (&amp;V)</translation>
     </message>
     <message>
         <source>System default</source>
@@ -1922,7 +1960,7 @@ ORVEN والبحث عن التحديثات المتاحة، ثم تنزيلها 
     <message>
         <source>&amp;Popup</source>
         <extracomment>The title of the tray icon&apos;s menu (seen by screen readers).</extracomment>
-        <translation>&amp;القائمة المنبثقة</translation>
+        <translation>القائمة المنبثقة (&amp;P)</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2161,100 @@ Do you wish to download the update now?</source>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>البيانات لا تطابق مجموع التحقق الخاص بها.</translation>
+    </message>
+</context>
+<context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>حان الآن وقت صلاة الفجر.</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>حان الآن وقت الشروق.</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>حان الآن وقت صلاة الظهر.</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>حان الآن وقت صلاة العصر.</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>حان الآن وقت صلاة المغرب.</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>حان الآن وقت صلاة العشاء.</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>حان وقت الفجر.</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>حان وقت الشروق.</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>حان وقت الظهر.</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>حان وقت العصر.</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>حان وقت المغرب.</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>حان وقت العشاء.</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>حان الآن وقت صلاة %1.</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>حان وقت %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QColorDialog</name>
+    <message>
+        <source>&amp;Val:</source>
+        <extracomment>The value (brightness) of a colour in the colour dialog.</extracomment>
+        <translation>القيمة (&amp;V):</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Pages</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>الطباعة على الوجهين</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>No double-sided printing.</extracomment>
+        <translation>معطّلة</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>التجليد على الحافة الطويلة</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>التجليد على الحافة القصيرة</translation>
     </message>
 </context>
 </TS>

@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>No Asr shadow: the sun does not reach the Asr altitude on this day.</source>
-        <translation>Pas d’ombre d’Asr : le soleil n’atteint pas la hauteur de l’Asr ce jour-là.</translation>
+        <translation>Pas d&apos;ombre d&apos;Asr&#xa0;: le soleil n&apos;atteint pas la hauteur de l&apos;Asr ce jour-là.</translation>
     </message>
 </context>
 <context>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>Icon Files (*.ico)</source>
-        <translation>Fichiers d’icônes (*.ico)</translation>
+        <translation>Fichiers d&apos;icônes (*.ico)</translation>
     </message>
     <message>
         <source>Cursors (*.cur)</source>
@@ -461,14 +461,14 @@
         <translation>Est</translation>
     </message>
     <message>
-        <source>Time Zone = GMT %1   Altitude = %2 metres</source>
-        <extracomment>%1 is the offset from GMT in hours (&quot;-5&quot;, &quot;+5:30&quot;, &quot;-5 / -4&quot; when it changes), %2 the altitude.</extracomment>
-        <translation>Fuseau horaire = GMT %1   Altitude = %2 mètres</translation>
-    </message>
-    <message>
         <source>Adjustments = %1 minutes</source>
         <extracomment>%1 lists the minutes added to each prayer (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>Ajustements = %1 minutes</translation>
+    </message>
+    <message>
+        <source>Time Zone = %1   Altitude = %2 metres</source>
+        <extracomment>%1 is the zone as &quot;GMT&quot; and the offset in hours (&quot;GMT -5&quot;, &quot;GMT +5:30&quot;, &quot;GMT -5 / -4&quot; when it changes), kept in its own left-to-right order; %2 is the altitude.</extracomment>
+        <translation>Fuseau horaire = %1   Altitude = %2 mètres</translation>
     </message>
 </context>
 <context>
@@ -532,6 +532,11 @@
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
         <extracomment>%1 the settings file, %2 what was wrong in it (&quot;line 12: ...&quot;), %3 the copy of it that is kept.</extracomment>
         <translation>Noorvale&#xa0;: le fichier de réglages %1 était endommagé (%2)&#xa0;; ce qui a pu être lu est conservé, et le fichier endommagé est gardé sous le nom %3</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -802,7 +807,7 @@
     <message>
         <source>Reading Url: %1 bytes read</source>
         <extracomment>The download&apos;s status while it runs; %1 is the number of bytes read so far.</extracomment>
-        <translation>Lecture de l&apos;URL : %1 octets lus</translation>
+        <translation>Lecture de l&apos;URL&#xa0;: %1 octets lus</translation>
     </message>
     <message>
         <source>The download is larger than %1 bytes.</source>
@@ -1188,7 +1193,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)</source>
-        <translation>Décalage horaire (GMT) : heures, ou heures:minutes, de -12:00 à +14:00 (5:30, -3:30, +13)</translation>
+        <translation>Décalage horaire (GMT)&#xa0;: heures, ou heures:minutes, de -12:00 à +14:00 (5:30, -3:30, +13)</translation>
     </message>
     <message>
         <source>Height of the place above sea level in metres, 0 to 9000</source>
@@ -1222,7 +1227,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Not Sure!, Find it Online</source>
-        <translation>Pas sûr ? Cherchez en ligne</translation>
+        <translation>Pas sûr&#xa0;? Cherchez en ligne</translation>
     </message>
     <message>
         <source>&amp;Location</source>
@@ -1254,7 +1259,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Shafi`i</source>
-        <translation>&amp;Chaféite</translation>
+        <translation>Cha&amp;féite</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
@@ -1279,8 +1284,8 @@ ERR# %1 ...</translation>
     <message>
         <source>Where the sun does not sink to the Fajr or Isha angle, or does not set or rise,
 keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
-        <translation>Là où le soleil ne descend pas jusqu’à l’angle du Fajr ou de l’Icha, ou ne se couche ou ne se lève pas,
-garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du soleil).</translation>
+        <translation>Là où le soleil ne descend pas jusqu&apos;à l&apos;angle du Fajr ou de l&apos;Icha, ou ne se couche ou ne se lève pas,
+garder le Fajr et l&apos;Icha dans cette partie de la nuit (du coucher au lever du soleil).</translation>
     </message>
     <message>
         <source>Select a Method</source>
@@ -1308,7 +1313,7 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>Gestionnaire d’&amp;alertes</translation>
+        <translation>Gestionnaire d&apos;&amp;alertes</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -1318,7 +1323,7 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     <message>
         <source>Maghrib at %1° below the horizon</source>
         <extracomment>%1: an angle in degrees.</extracomment>
-        <translation>Maghrib à %1° sous l’horizon</translation>
+        <translation>Maghrib à %1° sous l&apos;horizon</translation>
     </message>
     <message>
         <source>Isha %1 minutes after Maghrib in Ramadan</source>
@@ -1328,7 +1333,7 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     <message>
         <source>; </source>
         <extracomment>Between the parts of the authority&apos;s description.</extracomment>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>Value must be between %1 and %2, please try again.</source>
@@ -1346,7 +1351,7 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     <message>
         <source>%1 / %2 - OFF</source>
         <extracomment>%1: what the period is (Dawn, Noon ...); %2: the prayer&apos;s name; its sound alert is off.</extracomment>
-        <translation>%1 / %2 - DÉSACTIVÉ</translation>
+        <translation>%1 / %2 - désactivé</translation>
     </message>
     <message>
         <source>Installed Alerts</source>
@@ -1370,8 +1375,8 @@ garder le Fajr et l’Icha dans cette partie de la nuit (du coucher au lever du 
     <message>
         <source>Precise: the sun where it stands at each prayer time.
 Classic: the coarser yearly series of earlier versions, minutes off at times.</source>
-        <translation>Précis : le soleil là où il se trouve à chaque heure de prière.
-Classique : la série annuelle plus grossière des versions précédentes, parfois décalée de quelques minutes.</translation>
+        <translation>Précis&#xa0;: le soleil là où il se trouve à chaque heure de prière.
+Classique&#xa0;: la série annuelle plus grossière des versions précédentes, parfois décalée de quelques minutes.</translation>
     </message>
     <message>
         <source>Sun&apos;s Position</source>
@@ -1547,15 +1552,6 @@ Classique : la série annuelle plus grossière des versions précédentes, parfo
         <translation>Lieu actuel&#xa0;: %1</translation>
     </message>
     <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>C&apos;est l&apos;heure de la prière&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>%1 maintenant.</translation>
-    </message>
-    <message>
         <source>Alert Manager</source>
         <translation>Gestionnaire d&apos;alertes</translation>
     </message>
@@ -1689,8 +1685,8 @@ Voulez-vous vraiment quitter&#xa0;?</translation>
         <source>Year</source>
         <translation>Année</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1698,15 +1694,25 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>Rappel de mise à jour tous les %1 jours
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>Rappel de mise à jour quotidien
 
 Grâce à votre connexion Internet, Tarvo peut se connecter au
 site d&apos;ORVEN, rechercher les mises à jour disponibles, puis les
 télécharger et les installer automatiquement. C&apos;est la méthode
 la plus efficace pour mettre à jour vos fichiers Noorvale.
 
-Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
+Voulez-vous lancer Tarvo maintenant&#xa0;?</numerusform>
+            <numerusform>Rappel de mise à jour tous les %n jours
+
+Grâce à votre connexion Internet, Tarvo peut se connecter au
+site d&apos;ORVEN, rechercher les mises à jour disponibles, puis les
+télécharger et les installer automatiquement. C&apos;est la méthode
+la plus efficace pour mettre à jour vos fichiers Noorvale.
+
+Voulez-vous lancer Tarvo maintenant&#xa0;?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1737,7 +1743,7 @@ Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     </message>
     <message>
         <source> Clock Settings </source>
-        <translation> Réglages de l’horloge </translation>
+        <translation> Réglages de l&apos;horloge </translation>
     </message>
     <message>
         <source>Background Color</source>
@@ -1806,7 +1812,7 @@ Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>The language changes the next time Noorvale starts.</source>
@@ -1850,7 +1856,7 @@ Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Show Numbe&amp;rs</source>
-        <translation>Afficher les &amp;nombres</translation>
+        <translation>Afficher les c&amp;hiffres</translation>
     </message>
     <message>
         <source>Show Secon&amp;ds</source>
@@ -1862,7 +1868,7 @@ Voulez-vous lancer Tarvo maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Show N&amp;umbers</source>
-        <translation>Afficher les &amp;nombres</translation>
+        <translation>Afficher les c&amp;hiffres</translation>
     </message>
     <message>
         <source>Show S&amp;econds</source>
@@ -2001,15 +2007,15 @@ une connexion Internet et réessayer.</translation>
     <message>
         <source>Internet Status: Connected: %1</source>
         <extracomment>%1 is the kind of connection (LAN, Modem, Proxy Server).</extracomment>
-        <translation>État d&apos;Internet : connecté : %1</translation>
+        <translation>État d&apos;Internet&#xa0;: connecté&#xa0;: %1</translation>
     </message>
     <message>
         <source>Internet Status: Not Connected</source>
-        <translation>État d&apos;Internet : non connecté</translation>
+        <translation>État d&apos;Internet&#xa0;: non connecté</translation>
     </message>
     <message>
         <source>Update Failed, could not connect to the Internet.</source>
-        <translation>Échec de la mise à jour : impossible de se connecter à Internet.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible de se connecter à Internet.</translation>
     </message>
     <message>
         <source>The download failed.</source>
@@ -2017,23 +2023,23 @@ une connexion Internet et réessayer.</translation>
     </message>
     <message>
         <source>Update Failed, could not retrieve Tarvo file. %1</source>
-        <translation>Échec de la mise à jour : impossible de récupérer le fichier Tarvo. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible de récupérer le fichier Tarvo. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not open Tarvo file.</source>
-        <translation>Échec de la mise à jour : impossible d&apos;ouvrir le fichier Tarvo.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;ouvrir le fichier Tarvo.</translation>
     </message>
     <message>
         <source>Update Failed, Tarvo file is not valid. %1</source>
-        <translation>Échec de la mise à jour : le fichier Tarvo n&apos;est pas valide. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: le fichier Tarvo n&apos;est pas valide. %1</translation>
     </message>
     <message>
         <source>Update Failed, Tarvo file is not valid.</source>
-        <translation>Échec de la mise à jour : le fichier Tarvo n&apos;est pas valide.</translation>
+        <translation>Échec de la mise à jour&#xa0;: le fichier Tarvo n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>Update Failed, update package is not valid.</source>
-        <translation>Échec de la mise à jour : le paquet de mise à jour n&apos;est pas valide.</translation>
+        <translation>Échec de la mise à jour&#xa0;: le paquet de mise à jour n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>There is a newer version of the Tarvo program available...<byte value="xd"/>
@@ -2044,7 +2050,7 @@ Do you wish to download the update now?</source>
         <translation>Une version plus récente du programme Tarvo est disponible...<byte value="xd"/>
 Vous DEVEZ mettre à jour Tarvo avant de rechercher les mises à jour de %1.<byte value="xd"/>
 <byte value="xd"/>
-Voulez-vous télécharger la mise à jour maintenant ?</translation>
+Voulez-vous télécharger la mise à jour maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Tarvo Message</source>
@@ -2056,7 +2062,7 @@ Voulez-vous télécharger la mise à jour maintenant ?</translation>
     </message>
     <message>
         <source>Update Failed, Tarvo version is not up to date.</source>
-        <translation>Échec de la mise à jour : la version de Tarvo n&apos;est pas à jour.</translation>
+        <translation>Échec de la mise à jour&#xa0;: la version de Tarvo n&apos;est pas à jour.</translation>
     </message>
     <message>
         <source>You have the latest version, No update is available at this time.</source>
@@ -2064,45 +2070,45 @@ Voulez-vous télécharger la mise à jour maintenant ?</translation>
     </message>
     <message>
         <source>Update Failed, could not retrieve updated files. %1</source>
-        <translation>Échec de la mise à jour : impossible de récupérer les fichiers mis à jour. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible de récupérer les fichiers mis à jour. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not authenticate update files. %1</source>
-        <translation>Échec de la mise à jour : impossible d&apos;authentifier les fichiers de mise à jour. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;authentifier les fichiers de mise à jour. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not extract update files.</source>
-        <translation>Échec de la mise à jour : impossible d&apos;extraire les fichiers de mise à jour.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;extraire les fichiers de mise à jour.</translation>
     </message>
     <message>
         <source>Update Failed, could not extract files.</source>
-        <translation>Échec de la mise à jour : impossible d&apos;extraire les fichiers.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;extraire les fichiers.</translation>
     </message>
     <message>
         <source>Update Failed, could not extract files. %1</source>
-        <translation>Échec de la mise à jour : impossible d&apos;extraire les fichiers. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;extraire les fichiers. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not install update files. The folder %1 cannot be made.</source>
         <extracomment>%1 is a folder.</extracomment>
-        <translation>Échec de la mise à jour : impossible d&apos;installer les fichiers de mise à jour. Le dossier %1 ne peut pas être créé.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;installer les fichiers de mise à jour. Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>Update Failed, could not install update files. %1</source>
-        <translation>Échec de la mise à jour : impossible d&apos;installer les fichiers de mise à jour. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;installer les fichiers de mise à jour. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not locate update files.</source>
-        <translation>Échec de la mise à jour : fichiers de mise à jour introuvables.</translation>
+        <translation>Échec de la mise à jour&#xa0;: fichiers de mise à jour introuvables.</translation>
     </message>
     <message>
         <source>Update Failed, could not copy update files. %1</source>
-        <translation>Échec de la mise à jour : impossible de copier les fichiers de mise à jour. %1</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible de copier les fichiers de mise à jour. %1</translation>
     </message>
     <message>
         <source>Update Failed, could not install update files. %1 The previous version was restored.</source>
         <extracomment>%1 is the cause, a sentence of its own.</extracomment>
-        <translation>Échec de la mise à jour : impossible d&apos;installer les fichiers de mise à jour. %1 La version précédente a été restaurée.</translation>
+        <translation>Échec de la mise à jour&#xa0;: impossible d&apos;installer les fichiers de mise à jour. %1 La version précédente a été restaurée.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -2114,7 +2120,7 @@ Voulez-vous télécharger la mise à jour maintenant ?</translation>
     </message>
     <message>
         <source>Are you sure you want to cancel the Tarvo update?</source>
-        <translation>Voulez-vous vraiment annuler la mise à jour de Tarvo ?</translation>
+        <translation>Voulez-vous vraiment annuler la mise à jour de Tarvo&#xa0;?</translation>
     </message>
     <message>
         <source>There is not enough free disk space.</source>
@@ -2123,6 +2129,100 @@ Voulez-vous télécharger la mise à jour maintenant ?</translation>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>Les données ne correspondent pas à leur somme de contrôle.</translation>
+    </message>
+</context>
+<context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>C&apos;est l&apos;heure de la prière de Fajr.</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>C&apos;est le lever du soleil (Chourouk).</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière de Dhohr.</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière d&apos;Asr.</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière de Maghrib.</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière d&apos;Icha.</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>C&apos;est l&apos;heure de Fajr.</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>Lever du soleil (Chourouk).</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>C&apos;est l&apos;heure de Dhohr.</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>C&apos;est l&apos;heure d&apos;Asr.</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>C&apos;est l&apos;heure de Maghrib.</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>C&apos;est l&apos;heure d&apos;Icha.</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>C&apos;est l&apos;heure de la prière&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>%1&#xa0;: c&apos;est l&apos;heure.</translation>
+    </message>
+</context>
+<context>
+    <name>QColorDialog</name>
+    <message>
+        <source>&amp;Val:</source>
+        <extracomment>The value (brightness) of a colour in the colour dialog.</extracomment>
+        <translation>&amp;Valeur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Impression recto verso</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>No double-sided printing.</extracomment>
+        <translation>Désactivée</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Reliure bord long</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Reliure bord court</translation>
     </message>
 </context>
 </TS>

@@ -379,15 +379,15 @@
     </message>
     <message>
         <source>Dhuhr</source>
-        <translation>Dzuhur</translation>
+        <translation>Zuhur</translation>
     </message>
     <message>
         <source>Asr</source>
-        <translation>Ashar</translation>
+        <translation>Asar</translation>
     </message>
     <message>
         <source>Maghrib</source>
-        <translation>Maghrib</translation>
+        <translation>Magrib</translation>
     </message>
     <message>
         <source>Isha</source>
@@ -461,14 +461,14 @@
         <translation>Timur</translation>
     </message>
     <message>
-        <source>Time Zone = GMT %1   Altitude = %2 metres</source>
-        <extracomment>%1 is the offset from GMT in hours (&quot;-5&quot;, &quot;+5:30&quot;, &quot;-5 / -4&quot; when it changes), %2 the altitude.</extracomment>
-        <translation>Zona Waktu = GMT %1   Ketinggian = %2 meter</translation>
-    </message>
-    <message>
         <source>Adjustments = %1 minutes</source>
         <extracomment>%1 lists the minutes added to each prayer (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>Penyesuaian = %1 menit</translation>
+    </message>
+    <message>
+        <source>Time Zone = %1   Altitude = %2 metres</source>
+        <extracomment>%1 is the zone as &quot;GMT&quot; and the offset in hours (&quot;GMT -5&quot;, &quot;GMT +5:30&quot;, &quot;GMT -5 / -4&quot; when it changes), kept in its own left-to-right order; %2 is the altitude.</extracomment>
+        <translation>Zona Waktu = %1   Ketinggian = %2 meter</translation>
     </message>
 </context>
 <context>
@@ -526,12 +526,17 @@
     <name>Settings</name>
     <message>
         <source>Sound Alert</source>
-        <translation>Pengingat suara</translation>
+        <translation>Alarm suara</translation>
     </message>
     <message>
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
         <extracomment>%1 the settings file, %2 what was wrong in it (&quot;line 12: ...&quot;), %3 the copy of it that is kept.</extracomment>
         <translation>Noorvale: berkas pengaturan %1 rusak (%2); bagian yang dapat dibaca dipertahankan, dan berkas yang rusak disimpan sebagai %3</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1117,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Middle of the night</source>
-        <translation>Tengah malam</translation>
+        <translation>Pertengahan malam</translation>
     </message>
     <message>
         <source>One-seventh of the night</source>
@@ -1250,7 +1255,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source> Asr / Afternoon </source>
-        <translation> Ashar / Sore </translation>
+        <translation> Asar / Sore </translation>
     </message>
     <message>
         <source>&amp;Shafi`i</source>
@@ -1308,7 +1313,7 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>Pengelola &amp;Pengingat</translation>
+        <translation>Pengelola &amp;Alarm</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -1318,12 +1323,12 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
     <message>
         <source>Maghrib at %1° below the horizon</source>
         <extracomment>%1: an angle in degrees.</extracomment>
-        <translation>Maghrib pada %1° di bawah ufuk</translation>
+        <translation>Magrib pada %1° di bawah ufuk</translation>
     </message>
     <message>
         <source>Isha %1 minutes after Maghrib in Ramadan</source>
         <extracomment>%1: a number of minutes.</extracomment>
-        <translation>Isya %1 menit setelah Maghrib pada bulan Ramadan</translation>
+        <translation>Isya %1 menit setelah Magrib pada bulan Ramadan</translation>
     </message>
     <message>
         <source>; </source>
@@ -1350,7 +1355,7 @@ Subuh dan Isya dijaga dalam bagian malam ini (terbenam hingga terbit).</translat
     </message>
     <message>
         <source>Installed Alerts</source>
-        <translation>Pengingat Terpasang</translation>
+        <translation>Alarm Terpasang</translation>
     </message>
     <message>
         <source>Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar</source>
@@ -1547,17 +1552,8 @@ Klasik: deret tahunan yang lebih kasar dari versi sebelumnya, kadang meleset beb
         <translation>Lokasi Saat Ini: %1</translation>
     </message>
     <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>Sudah masuk waktu salat %1.</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>Waktu %1.</translation>
-    </message>
-    <message>
         <source>Alert Manager</source>
-        <translation>Pengelola Pengingat</translation>
+        <translation>Pengelola Alarm</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1588,7 +1584,7 @@ Klasik: deret tahunan yang lebih kasar dari versi sebelumnya, kadang meleset beb
     <message>
         <source>Closing Noorvale will disable its Alert Features.
 Are you sure you want to quit?</source>
-        <translation>Menutup Noorvale akan menonaktifkan fitur pengingatnya.
+        <translation>Menutup Noorvale akan menonaktifkan fitur alarmnya.
 Yakin ingin keluar?</translation>
     </message>
     <message>
@@ -1689,8 +1685,8 @@ Yakin ingin keluar?</translation>
         <source>Year</source>
         <translation>Tahun</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1698,15 +1694,17 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>Pengingat pembaruan setiap %1 hari
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>Pengingat pembaruan setiap %n hari
 
 Dengan koneksi Internet Anda, Tarvo dapat terhubung ke
 situs ORVEN, memeriksa pembaruan yang tersedia, lalu mengunduh
 dan memasangnya secara otomatis. Inilah cara paling efisien
 untuk memperbarui berkas Noorvale Anda.
 
-Jalankan Tarvo sekarang?</translation>
+Jalankan Tarvo sekarang?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1794,7 +1792,7 @@ Jalankan Tarvo sekarang?</translation>
     </message>
     <message>
         <source> Alerts </source>
-        <translation> Pengingat </translation>
+        <translation> Alarm </translation>
     </message>
     <message>
         <source>Show a desktop notification at each prayer</source>
@@ -2123,6 +2121,100 @@ Apakah Anda ingin mengunduh pembaruan sekarang?</translation>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>Data tidak cocok dengan checksum-nya.</translation>
+    </message>
+</context>
+<context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>Sudah masuk waktu salat Subuh.</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>Matahari sudah terbit.</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>Sudah masuk waktu salat Zuhur.</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>Sudah masuk waktu salat Asar.</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>Sudah masuk waktu salat Magrib.</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>Sudah masuk waktu salat Isya.</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>Waktu Subuh.</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>Matahari terbit.</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>Waktu Zuhur.</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>Waktu Asar.</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>Waktu Magrib.</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>Waktu Isya.</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>Sudah masuk waktu salat %1.</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>Waktu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QColorDialog</name>
+    <message>
+        <source>&amp;Val:</source>
+        <extracomment>The value (brightness) of a colour in the colour dialog.</extracomment>
+        <translation>&amp;Nilai:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Pages</source>
+        <translation>Halaman</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Cetak Bolak-balik</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>No double-sided printing.</extracomment>
+        <translation>Mati</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Jilid sisi panjang</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Jilid sisi pendek</translation>
     </message>
 </context>
 </TS>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>No true dawn/dusk: the sun does not sink to the Fajr or Isha angle on this day.</source>
-        <translation>Gerçek tan ve şafak yok: bu gün güneş İmsak veya Yatsı açısına kadar alçalmıyor.</translation>
+        <translation>Gerçek fecir ve akşam karanlığı yok: bu gün güneş İmsak veya Yatsı açısına kadar alçalmıyor.</translation>
     </message>
     <message>
         <source>These times are not in order for this place and method.</source>
@@ -461,14 +461,14 @@
         <translation>Doğu</translation>
     </message>
     <message>
-        <source>Time Zone = GMT %1   Altitude = %2 metres</source>
-        <extracomment>%1 is the offset from GMT in hours (&quot;-5&quot;, &quot;+5:30&quot;, &quot;-5 / -4&quot; when it changes), %2 the altitude.</extracomment>
-        <translation>Saat Dilimi = GMT %1   Rakım = %2 metre</translation>
-    </message>
-    <message>
         <source>Adjustments = %1 minutes</source>
         <extracomment>%1 lists the minutes added to each prayer (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>Düzeltmeler = %1 dakika</translation>
+    </message>
+    <message>
+        <source>Time Zone = %1   Altitude = %2 metres</source>
+        <extracomment>%1 is the zone as &quot;GMT&quot; and the offset in hours (&quot;GMT -5&quot;, &quot;GMT +5:30&quot;, &quot;GMT -5 / -4&quot; when it changes), kept in its own left-to-right order; %2 is the altitude.</extracomment>
+        <translation>Saat Dilimi = %1   Rakım = %2 metre</translation>
     </message>
 </context>
 <context>
@@ -532,6 +532,11 @@
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
         <extracomment>%1 the settings file, %2 what was wrong in it (&quot;line 12: ...&quot;), %3 the copy of it that is kept.</extracomment>
         <translation>Noorvale: %1 ayar dosyası bozuktu (%2); okunabilen kısım korundu, bozuk dosya %3 adıyla saklandı</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1095,7 +1100,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation>Elle</translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Degree</source>
@@ -1164,7 +1169,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;North</source>
-        <translation>&amp;Kuzey</translation>
+        <translation>Ku&amp;zey</translation>
     </message>
     <message>
         <source>&amp;South</source>
@@ -1238,7 +1243,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Minutes before Sunrise</source>
-        <translation>Güneşten önceki dakika</translation>
+        <translation>Güneş doğmadan önceki dakika</translation>
     </message>
     <message>
         <source> Night/Isha </source>
@@ -1531,29 +1536,20 @@ Klasik: önceki sürümlerin daha kaba yıllık serisi, zaman zaman dakikalarca 
     <message>
         <source>%1 at %2</source>
         <extracomment>The next prayer, in the compact window and after &quot;Next Prayer:&quot;: %1 is its name, %2 its time.</extracomment>
-        <translation>%1 vakti %2</translation>
+        <translation>%1 saat %2</translation>
     </message>
     <message>
         <source>%1 - Next Prayer: %2</source>
         <extracomment>The main window&apos;s caption: %1 is the program&apos;s name, %2 the next prayer (&quot;Asr at 03:43 PM&quot;).</extracomment>
-        <translation>%1 - Sonraki Namaz: %2</translation>
+        <translation>%1 - Sonraki Vakit: %2</translation>
     </message>
     <message>
         <source>Next Prayer: %1</source>
-        <translation>Sonraki Namaz: %1</translation>
+        <translation>Sonraki Vakit: %1</translation>
     </message>
     <message>
         <source>Current Location: %1</source>
         <translation>Geçerli Konum: %1</translation>
-    </message>
-    <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>%1 namazı vakti geldi.</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>%1 vakti.</translation>
     </message>
     <message>
         <source>Alert Manager</source>
@@ -1689,8 +1685,8 @@ Are you sure you want to quit?</source>
         <source>Year</source>
         <translation>Yıl</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1698,15 +1694,17 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>%1 günlük güncelleme hatırlatıcısı
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>%n günlük güncelleme hatırlatıcısı
 
 Tarvo, İnternet bağlantınızı kullanarak ORVEN sitesine
 bağlanabilir, mevcut güncellemeleri denetleyebilir, ardından
 bunları otomatik olarak indirip kurabilir. Noorvale dosyalarınızı
 güncellemenin en verimli yolu budur.
 
-Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</translation>
+Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1749,7 +1747,7 @@ Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Gözat...</translation>
+        <translation>Göz&amp;at...</translation>
     </message>
     <message>
         <source>Background Picture</source>
@@ -1870,7 +1868,7 @@ Tarvo&apos;yu şimdi çalıştırmak ister misiniz?</translation>
     </message>
     <message>
         <source>Sho&amp;w Borders</source>
-        <translation>&amp;Kenarlıkları göster</translation>
+        <translation>K&amp;enarlıkları göster</translation>
     </message>
     <message>
         <source> Control Bar </source>
@@ -2123,6 +2121,100 @@ Güncellemeyi şimdi indirmek istiyor musunuz?</translation>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>Veriler sağlama toplamıyla eşleşmiyor.</translation>
+    </message>
+</context>
+<context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>Sabah namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>Güneşin doğuş vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>Öğle namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>İkindi namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>Akşam namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>Yatsı namazı vakti geldi.</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>Sabah namazı vakti.</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>Güneş doğuyor.</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>Öğle namazı vakti.</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>İkindi namazı vakti.</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>Akşam namazı vakti.</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>Yatsı namazı vakti.</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>%1 vakti geldi.</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>%1 vakti.</translation>
+    </message>
+</context>
+<context>
+    <name>QColorDialog</name>
+    <message>
+        <source>&amp;Val:</source>
+        <extracomment>The value (brightness) of a colour in the colour dialog.</extracomment>
+        <translation>&amp;Değer:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Pages</source>
+        <translation>Sayfalar</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Çift Taraflı Yazdırma</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>No double-sided printing.</extracomment>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Uzun kenardan ciltleme</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Kısa kenardan ciltleme</translation>
     </message>
 </context>
 </TS>

@@ -186,11 +186,11 @@
     <name>MExceptionHandler</name>
     <message>
         <source>Access Violation</source>
-        <translation>رسائی کی خلاف ورزی</translation>
+        <translation>میموری تک ناجائز رسائی</translation>
     </message>
     <message>
         <source>Data Type Misalignment</source>
-        <translation>ڈیٹا کی قسم کی غلط ترتیب</translation>
+        <translation>ڈیٹا کی غلط صف بندی</translation>
     </message>
     <message>
         <source>Breakpoint</source>
@@ -202,11 +202,11 @@
     </message>
     <message>
         <source>Array Bounds Exceeded</source>
-        <translation>ارے کی حدود سے تجاوز</translation>
+        <translation>ایرے کی حد سے تجاوز</translation>
     </message>
     <message>
         <source>Float Denormal Operand</source>
-        <translation>فلوٹنگ پوائنٹ کا غیر معیاری آپرینڈ</translation>
+        <translation>فلوٹنگ پوائنٹ کا ڈی نارمل آپرینڈ</translation>
     </message>
     <message>
         <source>Divide By Zero</source>
@@ -214,11 +214,11 @@
     </message>
     <message>
         <source>Floating Point Inexact Result</source>
-        <translation>فلوٹنگ پوائنٹ کا غیر قطعی نتیجہ</translation>
+        <translation>فلوٹنگ پوائنٹ کا تقریبی نتیجہ</translation>
     </message>
     <message>
         <source>Invalid Operation</source>
-        <translation>غلط عمل</translation>
+        <translation>غیر درست آپریشن</translation>
     </message>
     <message>
         <source>Float Overflow</source>
@@ -242,19 +242,19 @@
     </message>
     <message>
         <source>Privileged Instruction</source>
-        <translation>مراعات یافتہ ہدایت</translation>
+        <translation>غیر مجاز انسٹرکشن</translation>
     </message>
     <message>
         <source>In Page Error</source>
-        <translation>صفحے میں خرابی</translation>
+        <translation>میموری پیج پڑھنے میں خرابی</translation>
     </message>
     <message>
         <source>Illegal Instruction</source>
-        <translation>غیر قانونی ہدایت</translation>
+        <translation>غیر درست انسٹرکشن</translation>
     </message>
     <message>
         <source>Non Continuable Exception</source>
-        <translation>ناقابلِ تسلسل استثنا</translation>
+        <translation>ایسا استثنا جس کے بعد کام جاری نہیں رہ سکتا</translation>
     </message>
     <message>
         <source>Stack Overflow</source>
@@ -262,15 +262,15 @@
     </message>
     <message>
         <source>Invalid Disposition</source>
-        <translation>غلط ترتیب</translation>
+        <translation>استثنا کا غلط نمٹارا</translation>
     </message>
     <message>
         <source>Guard Page Violation</source>
-        <translation>گارڈ صفحے کی خلاف ورزی</translation>
+        <translation>گارڈ پیج تک ناجائز رسائی</translation>
     </message>
     <message>
         <source>Invalid Handle</source>
-        <translation>غلط ہینڈل</translation>
+        <translation>غیر درست ہینڈل</translation>
     </message>
     <message>
         <source>Control-C Exit</source>
@@ -461,14 +461,14 @@
         <translation>مشرق</translation>
     </message>
     <message>
-        <source>Time Zone = GMT %1   Altitude = %2 metres</source>
-        <extracomment>%1 is the offset from GMT in hours (&quot;-5&quot;, &quot;+5:30&quot;, &quot;-5 / -4&quot; when it changes), %2 the altitude.</extracomment>
-        <translation>ٹائم زون = GMT %1   بلندی = %2 میٹر</translation>
-    </message>
-    <message>
         <source>Adjustments = %1 minutes</source>
         <extracomment>%1 lists the minutes added to each prayer (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>ترامیم = %1 منٹ</translation>
+    </message>
+    <message>
+        <source>Time Zone = %1   Altitude = %2 metres</source>
+        <extracomment>%1 is the zone as &quot;GMT&quot; and the offset in hours (&quot;GMT -5&quot;, &quot;GMT +5:30&quot;, &quot;GMT -5 / -4&quot; when it changes), kept in its own left-to-right order; %2 is the altitude.</extracomment>
+        <translation>ٹائم زون = %1   بلندی = %2 میٹر</translation>
     </message>
 </context>
 <context>
@@ -495,11 +495,11 @@
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;ہاں</translation>
+        <translation>ہاں (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;نہیں</translation>
+        <translation>نہیں (&amp;N)</translation>
     </message>
     <message>
         <source>Abort</source>
@@ -532,6 +532,11 @@
         <source>Noorvale: the settings file %1 was damaged (%2); what could be read is kept, and the damaged file is kept as %3</source>
         <extracomment>%1 the settings file, %2 what was wrong in it (&quot;line 12: ...&quot;), %3 the copy of it that is kept.</extracomment>
         <translation>Noorvale: ترتیبات کی فائل %1 خراب تھی (%2)؛ جتنا پڑھا جا سکا وہ محفوظ ہے، اور خراب فائل %3 کے نام سے رکھ لی گئی ہے</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
+        <translation>، </translation>
     </message>
 </context>
 <context>
@@ -1040,7 +1045,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>سسٹم کی &amp;اطلاعات...</translation>
+        <translation>سسٹم کی اطلاعات (&amp;S)...</translation>
     </message>
 </context>
 <context>
@@ -1124,7 +1129,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>Customize</source>
-        <translation>حسبِ منشا</translation>
+        <translation>تخصیص</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1148,7 +1153,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Period Names</source>
-        <translation>&amp;اوقات کے نام</translation>
+        <translation>اوقات کے نام (&amp;P)</translation>
     </message>
     <message>
         <source> Current Location </source>
@@ -1164,11 +1169,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;North</source>
-        <translation>&amp;شمال</translation>
+        <translation>شمال (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;South</source>
-        <translation>&amp;جنوب</translation>
+        <translation>جنوب (&amp;S)</translation>
     </message>
     <message>
         <source> Longitude </source>
@@ -1180,11 +1185,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;East</source>
-        <translation>&amp;مشرق</translation>
+        <translation>مشرق (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;West</source>
-        <translation>&amp;مغرب</translation>
+        <translation>مغرب (&amp;W)</translation>
     </message>
     <message>
         <source>Time Difference (GMT): hours, or hours:minutes, from -12:00 to +14:00 (5:30, -3:30, +13)</source>
@@ -1226,7 +1231,7 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Location</source>
-        <translation>&amp;مقام</translation>
+        <translation>مقام (&amp;L)</translation>
     </message>
     <message>
         <source>Angle of the Sun</source>
@@ -1254,11 +1259,11 @@ ERR# %1 ...</translation>
     </message>
     <message>
         <source>&amp;Shafi`i</source>
-        <translation>&amp;شافعی</translation>
+        <translation>شافعی (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Hanafi</source>
-        <translation>&amp;حنفی</translation>
+        <translation>حنفی (&amp;H)</translation>
     </message>
     <message>
         <source>Juristic Method</source>
@@ -1296,7 +1301,7 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>&amp;Calculation Method</source>
-        <translation>&amp;طریقۂ حساب</translation>
+        <translation>طریقۂ حساب (&amp;C)</translation>
     </message>
     <message>
         <source> Daily Defaults </source>
@@ -1304,11 +1309,11 @@ keep Fajr and Isha within this part of the night (sunset to sunrise).</source>
     </message>
     <message>
         <source>Chan&amp;ge...</source>
-        <translation>&amp;تبدیل کریں...</translation>
+        <translation>تبدیل کریں (&amp;G)...</translation>
     </message>
     <message>
         <source>&amp;Alert Manager</source>
-        <translation>&amp;الرٹ مینیجر</translation>
+        <translation>الرٹ مینیجر (&amp;A)</translation>
     </message>
     <message>
         <source>Following %1</source>
@@ -1382,123 +1387,123 @@ Classic: the coarser yearly series of earlier versions, minutes off at times.</s
     <name>nv::frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;فائل</translation>
+        <translation>فائل (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Print Calendar...</source>
-        <translation>کیلنڈر &amp;پرنٹ کریں...</translation>
+        <translation>کیلنڈر پرنٹ کریں (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;بند کریں</translation>
+        <translation>بند کریں (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;منظر</translation>
+        <translation>منظر (&amp;V)</translation>
     </message>
     <message>
         <source>Com&amp;pact</source>
-        <translation>&amp;مختصر</translation>
+        <translation>مختصر (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
-        <translation>&amp;عام</translation>
+        <translation>عام (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;ٹول بار</translation>
+        <translation>ٹول بار (&amp;T)</translation>
     </message>
     <message>
         <source>Toolbar Te&amp;xt</source>
-        <translation>ٹول بار کا م&amp;تن</translation>
+        <translation>ٹول بار کا متن (&amp;X)</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation>&amp;اسٹیٹس بار</translation>
+        <translation>اسٹیٹس بار (&amp;B)</translation>
     </message>
     <message>
         <source>To&amp;day</source>
-        <translation>آ&amp;ج</translation>
+        <translation>آج (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Week</source>
-        <translation>&amp;ہفتہ</translation>
+        <translation>ہفتہ (&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Month</source>
-        <translation>مہی&amp;نہ</translation>
+        <translation>مہینہ (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation>&amp;سال</translation>
+        <translation>سال (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;Gregorian Date</source>
-        <translation>ع&amp;یسوی تاریخ</translation>
+        <translation>عیسوی تاریخ (&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Hijri Date</source>
-        <translation>ہج&amp;ری تاریخ</translation>
+        <translation>ہجری تاریخ (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation>تا&amp;زہ کریں</translation>
+        <translation>تازہ کریں (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>&amp;اوزار</translation>
+        <translation>اوزار (&amp;T)</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>اپ ڈیٹس &amp;تلاش کریں...</translation>
+        <translation>اپ ڈیٹس تلاش کریں (&amp;U)...</translation>
     </message>
     <message>
         <source>&amp;Customize...</source>
-        <translation>&amp;حسبِ منشا...</translation>
+        <translation>تخصیص (&amp;C)...</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;اختیارات...</translation>
+        <translation>اختیارات (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;دد</translation>
+        <translation>مدد (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Contents and Index...</source>
-        <translation>&amp;مندرجات اور اشاریہ...</translation>
+        <translation>مندرجات اور اشاریہ (&amp;C)...</translation>
     </message>
     <message>
         <source>Noorvale &amp;Online</source>
-        <translation>Noorvale &amp;آن لائن</translation>
+        <translation>Noorvale آن لائن (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Noorvale Home Page...</source>
-        <translation>Noorvale کا &amp;ہوم پیج...</translation>
+        <translation>Noorvale کا ہوم پیج (&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Product News...</source>
-        <translation>&amp;پروڈکٹ کی خبریں...</translation>
+        <translation>پروڈکٹ کی خبریں (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Download Library...</source>
-        <translation>&amp;ڈاؤن لوڈ لائبریری...</translation>
+        <translation>ڈاؤن لوڈ لائبریری (&amp;D)...</translation>
     </message>
     <message>
         <source>Frequently Asked &amp;Questions...</source>
-        <translation>اکثر پوچھے جانے والے &amp;سوالات...</translation>
+        <translation>اکثر پوچھے جانے والے سوالات (&amp;Q)...</translation>
     </message>
     <message>
         <source>Online &amp;Support...</source>
-        <translation>آن لائن &amp;معاونت...</translation>
+        <translation>آن لائن معاونت (&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;ORVEN Home Page...</source>
-        <translation>ORVEN کا ہوم پی&amp;ج...</translation>
+        <translation>ORVEN کا ہوم پیج (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;About Noorvale...</source>
-        <translation>Noorvale &amp;کے بارے میں...</translation>
+        <translation>Noorvale کے بارے میں (&amp;A)...</translation>
     </message>
     <message>
         <source>Current Time Clock</source>
@@ -1518,7 +1523,7 @@ Classic: the coarser yearly series of earlier versions, minutes off at times.</s
     </message>
     <message>
         <source>A high-latitude rule (Tools &gt; Customize &gt; Calculation Method) keeps Fajr and Isha within the night.</source>
-        <translation>بلند عرض البلد کا ایک قاعدہ (اوزار &gt; حسبِ منشا &gt; طریقۂ حساب) فجر اور عشاء کو رات کے اندر رکھتا ہے۔</translation>
+        <translation>بلند عرض البلد کا ایک قاعدہ (اوزار &gt; تخصیص &gt; طریقۂ حساب) فجر اور عشاء کو رات کے اندر رکھتا ہے۔</translation>
     </message>
     <message>
         <source>Printing Calendar, Please wait...</source>
@@ -1547,17 +1552,8 @@ Classic: the coarser yearly series of earlier versions, minutes off at times.</s
         <translation>موجودہ مقام: %1</translation>
     </message>
     <message>
-        <source>It is time for %1 prayer.</source>
-        <translation>%1 کی نماز کا وقت ہو گیا ہے۔</translation>
-    </message>
-    <message>
-        <source>%1 now.</source>
-        <extracomment>Blinks in the compact window and the minimised caption at a prayer&apos;s minute; %1 is its name.</extracomment>
-        <translation>%1 کا وقت۔</translation>
-    </message>
-    <message>
         <source>Alert Manager</source>
-        <translation>الرٹ منیجر</translation>
+        <translation>الرٹ مینیجر</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1571,19 +1567,19 @@ Classic: the coarser yearly series of earlier versions, minutes off at times.</s
     </message>
     <message>
         <source>&amp;Compact</source>
-        <translation>&amp;مختصر</translation>
+        <translation>مختصر (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Stop Playback</source>
-        <translation>پلے بیک &amp;روکیں</translation>
+        <translation>پلے بیک روکیں (&amp;S)</translation>
     </message>
     <message>
         <source>Check for &amp;Updates</source>
-        <translation>اپ ڈیٹس &amp;تلاش کریں</translation>
+        <translation>اپ ڈیٹس تلاش کریں (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Exit Noorvale</source>
-        <translation>Noorvale سے &amp;باہر نکلیں</translation>
+        <translation>Noorvale سے باہر نکلیں (&amp;E)</translation>
     </message>
     <message>
         <source>Closing Noorvale will disable its Alert Features.
@@ -1643,7 +1639,7 @@ Are you sure you want to quit?</source>
     </message>
     <message>
         <source>Customize</source>
-        <translation>حسبِ منشا</translation>
+        <translation>تخصیص</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1689,8 +1685,8 @@ Are you sure you want to quit?</source>
         <source>Year</source>
         <translation>سال</translation>
     </message>
-    <message>
-        <source>%1 days update reminder
+    <message numerus="yes">
+        <source>%n days update reminder
 
 Using your Internet connections Tarvo can connects to the
 ORVEN site, checks for available updates, then downloads and
@@ -1698,15 +1694,25 @@ installs them automatically. This is the most efficient method
 to update your Noorvale files,
 
 Would you like to run Tarvo now?</source>
-        <extracomment>%1 is the number of days between two reminders.</extracomment>
-        <translation>ہر %1 دن بعد اپ ڈیٹ کی یاد دہانی
+        <extracomment>%n is the number of days between two reminders.</extracomment>
+        <translation>
+            <numerusform>ہر روز اپ ڈیٹ کی یاد دہانی
 
 آپ کے انٹرنیٹ کنکشن کے ذریعے Tarvo، ORVEN کی سائٹ سے
 جڑ کر دستیاب اپ ڈیٹس تلاش کر سکتا ہے، پھر انہیں خودکار طور پر
 ڈاؤن لوڈ اور انسٹال کر دیتا ہے۔ Noorvale کی فائلیں اپ ڈیٹ کرنے کا
 یہ سب سے مؤثر طریقہ ہے۔
 
-کیا آپ ابھی Tarvo چلانا چاہتے ہیں؟</translation>
+کیا آپ ابھی Tarvo چلانا چاہتے ہیں؟</numerusform>
+            <numerusform>ہر %n دن بعد اپ ڈیٹ کی یاد دہانی
+
+آپ کے انٹرنیٹ کنکشن کے ذریعے Tarvo، ORVEN کی سائٹ سے
+جڑ کر دستیاب اپ ڈیٹس تلاش کر سکتا ہے، پھر انہیں خودکار طور پر
+ڈاؤن لوڈ اور انسٹال کر دیتا ہے۔ Noorvale کی فائلیں اپ ڈیٹ کرنے کا
+یہ سب سے مؤثر طریقہ ہے۔
+
+کیا آپ ابھی Tarvo چلانا چاہتے ہیں؟</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1749,7 +1755,7 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;براؤز کریں...</translation>
+        <translation>براؤز کریں (&amp;B)...</translation>
     </message>
     <message>
         <source>Background Picture</source>
@@ -1814,7 +1820,7 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation>&amp;عمومی</translation>
+        <translation>عمومی (&amp;G)</translation>
     </message>
     <message>
         <source> Calendar Settings </source>
@@ -1822,11 +1828,11 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>Show Grid&amp;lines</source>
-        <translation>گرڈ &amp;لائنیں دکھائیں</translation>
+        <translation>گرڈ لائنیں دکھائیں (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;AutoResize Columns</source>
-        <translation>کالموں کا &amp;خودکار سائز</translation>
+        <translation>کالموں کا خودکار سائز (&amp;A)</translation>
     </message>
     <message>
         <source>Gregorian Date</source>
@@ -1846,31 +1852,31 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>&amp;Calendar</source>
-        <translation>&amp;کیلنڈر</translation>
+        <translation>کیلنڈر (&amp;C)</translation>
     </message>
     <message>
         <source>Show Numbe&amp;rs</source>
-        <translation>&amp;نمبر دکھائیں</translation>
+        <translation>نمبر دکھائیں (&amp;R)</translation>
     </message>
     <message>
         <source>Show Secon&amp;ds</source>
-        <translation>&amp;سیکنڈ دکھائیں</translation>
+        <translation>سیکنڈ دکھائیں (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Normal View</source>
-        <translation>عام &amp;منظر</translation>
+        <translation>عام منظر (&amp;N)</translation>
     </message>
     <message>
         <source>Show N&amp;umbers</source>
-        <translation>&amp;نمبر دکھائیں</translation>
+        <translation>نمبر دکھائیں (&amp;U)</translation>
     </message>
     <message>
         <source>Show S&amp;econds</source>
-        <translation>&amp;سیکنڈ دکھائیں</translation>
+        <translation>سیکنڈ دکھائیں (&amp;E)</translation>
     </message>
     <message>
         <source>Sho&amp;w Borders</source>
-        <translation>&amp;کنارے دکھائیں</translation>
+        <translation>کنارے دکھائیں (&amp;W)</translation>
     </message>
     <message>
         <source> Control Bar </source>
@@ -1886,7 +1892,7 @@ Would you like to run Tarvo now?</source>
     </message>
     <message>
         <source>Compact &amp;View</source>
-        <translation>&amp;مختصر منظر</translation>
+        <translation>مختصر منظر (&amp;V)</translation>
     </message>
     <message>
         <source>System default</source>
@@ -1922,7 +1928,7 @@ Would you like to run Tarvo now?</source>
     <message>
         <source>&amp;Popup</source>
         <extracomment>The title of the tray icon&apos;s menu (seen by screen readers).</extracomment>
-        <translation>پاپ &amp;اپ مینو</translation>
+        <translation>پاپ اپ مینو (&amp;P)</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2129,100 @@ Do you wish to download the update now?</source>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>ڈیٹا اپنے چیک سم سے مطابقت نہیں رکھتا۔</translation>
+    </message>
+</context>
+<context>
+    <name>Alert</name>
+    <message>
+        <source>It is time for Fajr prayer.</source>
+        <extracomment>The alert at Fajr&apos;s minute; say the prayer&apos;s name as your language names the prayer (Turkish: Sabah namazı).</extracomment>
+        <translation>فجر کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is sunrise (Shurooq).</source>
+        <extracomment>At sunrise there is no prayer: the sentence names the sunrise.</extracomment>
+        <translation>طلوعِ آفتاب کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is time for Dhuhr prayer.</source>
+        <translation>ظہر کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is time for Asr prayer.</source>
+        <translation>عصر کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is time for Maghrib prayer.</source>
+        <translation>مغرب کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>It is time for Isha prayer.</source>
+        <translation>عشاء کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>Fajr now.</source>
+        <extracomment>Blinks in the compact window and the minimised caption at Fajr&apos;s minute: short, the prayer named.</extracomment>
+        <translation>فجر کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Shurooq now.</source>
+        <translation>طلوعِ آفتاب کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Dhuhr now.</source>
+        <translation>ظہر کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Asr now.</source>
+        <translation>عصر کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Maghrib now.</source>
+        <translation>مغرب کا وقت۔</translation>
+    </message>
+    <message>
+        <source>Isha now.</source>
+        <translation>عشاء کا وقت۔</translation>
+    </message>
+    <message>
+        <source>It is time for %1 prayer.</source>
+        <translation>%1 کی نماز کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>%1 now.</source>
+        <translation>%1 کا وقت۔</translation>
+    </message>
+</context>
+<context>
+    <name>QColorDialog</name>
+    <message>
+        <source>&amp;Val:</source>
+        <extracomment>The value (brightness) of a colour in the colour dialog.</extracomment>
+        <translation>قدر (&amp;V):</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Pages</source>
+        <translation>صفحات</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>دو رخی پرنٹنگ</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>No double-sided printing.</extracomment>
+        <translation>بند</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>لمبی طرف سے جلد بندی</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>چھوٹی طرف سے جلد بندی</translation>
     </message>
 </context>
 </TS>

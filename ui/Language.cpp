@@ -22,16 +22,28 @@ namespace {
 
 std::string optionsKey() { return std::string(kNoorvaleKey) + "\\Options"; }
 
-// Qt's own texts that Noorvale's boxes show (the standard buttons), carried in Noorvale's
-// catalogues so that they read in every language of the program, whether or not the system has
-// Qt's catalogue for it; and the catalogue's reading direction, which Qt reads from the entry
-// "QT_LAYOUT_DIRECTION" ("RTL" in a right-to-left language).
+bool arabicScript(const std::string& code) { return code == "ar" || code == "ur"; }
+
+// Qt's own texts that Noorvale's boxes show (the standard buttons) and those of its print and
+// colour dialogs that Qt's catalogues lack, carried in Noorvale's catalogues so that they read in
+// every language of the program, whether or not the system has Qt's catalogue for it; and the
+// catalogue's reading direction, which Qt reads from the entry "QT_LAYOUT_DIRECTION" ("RTL" in a
+// right-to-left language).
 [[maybe_unused]] const char* const kQtTexts[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),      QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),   QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),     QT_TRANSLATE_NOOP("QPlatformTheme", "Abort"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Retry"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Ignore"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "Apply"),   QT_TRANSLATE_NOOP("QPlatformTheme", "Help"),
+    // The print and colour dialogs' texts that Qt's own catalogues lack.
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Pages"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Double Sided Printing"),
+    //: No double-sided printing.
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Off"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Long side binding"),
+    QT_TRANSLATE_NOOP("QPrintSettingsOutput", "Short side binding"),
+    //: The value (brightness) of a colour in the colour dialog.
+    QT_TRANSLATE_NOOP("QColorDialog", "&Val:"),
     //: "RTL" for a language read from right to left, "LTR" otherwise.
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION"),
 };
@@ -63,6 +75,29 @@ void install(std::unique_ptr<QTranslator> t) {
     if (t && QCoreApplication::installTranslator(t.get())) loaded().push_back(std::move(t));
 }
 
+struct Designators {
+    std::string am, pm;
+};
+
+// The AM/PM designators a language writes: Qt's where they are the language's own (ص/م), Urdu's
+// ق ظ/ب ظ, and none in French, Turkish and Indonesian, which read 24-hour times.
+Designators designatorsOf(const std::string& code, const QLocale& locale) {
+    if (code == "ur") return {"ق ظ", "ب ظ"};
+    if (code == "fr" || code == "tr" || code == "id") return {};
+    return {locale.amText().toStdString(), locale.pmText().toStdString()};
+}
+
+// The locale numbers are written in (spin boxes, Qt's dialogs): the language's, with the digits
+// 0 to 9 that the calendar, the clock and the printed page use (Arabic as written in the Emirates,
+// Urdu as in Pakistan); for English the session's, unless its digits are others.
+QLocale numberLocale(const std::string& code) {
+    if (code == "ar") return QLocale(QLocale::Arabic, QLocale::UnitedArabEmirates);
+    if (code == "ur") return QLocale(QLocale::Urdu, QLocale::Pakistan);
+    if (code != "en") return QLocale(QString::fromStdString(code));
+    const QLocale session = QLocale::system();
+    return session.zeroDigit() == QLatin1String("0") ? session : QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
 // The session's month and weekday names and AM/PM in `code`'s own words, the date layouts kept.
 void installDateNames(const std::string& code) {
     auto base = systemDateLocale();
@@ -77,8 +112,10 @@ void installDateNames(const std::string& code) {
         table->days[d] = locale.dayName(qtDay, QLocale::LongFormat).toStdString();
         table->daysAbbrev[d] = locale.dayName(qtDay, QLocale::ShortFormat).toStdString();
     }
-    table->am = locale.amText().toStdString();
-    table->pm = locale.pmText().toStdString();
+    const Designators designators = designatorsOf(code, locale);
+    table->am = designators.am;
+    table->pm = designators.pm;
+    if (arabicScript(code)) table->commaSign = "،";
     table->shortDate = base->shortDatePattern();
     table->longDate = base->longDatePattern();
     table->longTime = base->longTimePattern();
@@ -86,8 +123,8 @@ void installDateNames(const std::string& code) {
 }
 
 // Urdu writes letters (ہ, ے, ٹ, ں ...) that the usual Arabic-script faces lack; a face with them all
-// keeps each word joined instead of borrowing single letters from another face. Other languages
-// keep (or get back) the desktop's face.
+// keeps each word joined instead of borrowing single letters from another face, and its readers
+// expect Nastaliq. Other languages keep (or get back) the desktop's face.
 void chooseFace(bool urdu) {
     static std::optional<QFont> desktops;
     if (!urdu) {
@@ -95,14 +132,14 @@ void chooseFace(bool urdu) {
         desktops.reset();
         return;
     }
-    for (const char* face : {"Noto Sans Arabic UI", "Noto Naskh Arabic UI", "Noto Sans Arabic", "Noto Naskh Arabic"}) {
-        if (!QFontDatabase::hasFamily(face)) continue;
-        if (!desktops) desktops = QGuiApplication::font();
-        QFont font = *desktops;
-        font.setFamilies({face, desktops->family()});
-        QGuiApplication::setFont(font);
-        return;
-    }
+    const QString face = UrduFace();
+    if (face.isEmpty()) return;
+    if (!desktops) desktops = QGuiApplication::font();
+    QFont font = *desktops;
+    font.setFamilies({face, desktops->family()});
+    // Unhinted, so a text is as wide where it is drawn as where the layout measured it.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    QGuiApplication::setFont(font);
 }
 
 }  // namespace
@@ -147,7 +184,9 @@ std::string InstallLanguage(const std::string& code) {
                              : load("noorvale_" + name, QString::fromStdString(ProgramFolder()) + "/translations");
     const bool ours = catalogue != nullptr;
     if (ours) {
-        install(load("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        // Qt's dialogs (files, printing, colours): Qt's catalogue, else ours for a language Qt has none for.
+        auto qt = load("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        install(qt ? std::move(qt) : load("qtbase_" + name, QString::fromStdString(ProgramFolder()) + "/translations"));
         install(std::move(catalogue));
     }
     current() = ours ? code : "en";
@@ -162,6 +201,7 @@ std::string InstallLanguage(const std::string& code) {
     if (ours || !StoredLanguage().empty()) installDateNames(current());
     else setDateLocale(nullptr);  // the session's own names
 
+    QLocale::setDefault(numberLocale(current()));
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         chooseFace(current() == "ur");
         QGuiApplication::setLayoutDirection(
@@ -173,5 +213,36 @@ std::string InstallLanguage(const std::string& code) {
 }
 
 const std::string& CurrentLanguage() { return current(); }
+
+QString UpperCase(const QString& text) { return QLocale(QString::fromStdString(current())).toUpper(text); }
+
+std::string DefaultTimeFormat() {
+    const std::string& code = current();
+    return code == "fr" || code == "tr" || code == "id" ? "Short Time" : "hh:mm xx/xx";
+}
+
+QFont PrintFont() {
+    QFont font(QStringLiteral("Arial"), 10);
+    if (arabicScript(current()) && qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    {
+        const QFont screen = QGuiApplication::font();
+        QStringList faces = screen.families();
+        if (faces.isEmpty()) faces << screen.family();
+        font.setFamilies(faces << QStringLiteral("Arial"));
+        // Asked for by style: Debian's bold Nastaliq file says it is regular, and would be printed
+        // for regular text. (The windows keep Qt's choice: a style asked for by name there changes
+        // a control's text width once it is shown.)
+        if (QFontDatabase::styles(faces.value(0)).contains(QStringLiteral("Regular")))
+            font.setStyleName(QStringLiteral("Regular"));
+    }
+    return font;
+}
+
+QString UrduFace() {
+    for (const char* face : {"Noto Nastaliq Urdu", "Noto Naskh Arabic UI", "Noto Sans Arabic UI", "Noto Naskh Arabic",
+                             "Noto Sans Arabic"})
+        if (QFontDatabase::hasFamily(face)) return QString::fromLatin1(face);
+    return {};
+}
 
 }  // namespace nv

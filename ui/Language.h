@@ -8,6 +8,7 @@
 // names follow the language too.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <string>
 #include <vector>
@@ -31,13 +32,31 @@ std::string ResolveLanguage(const std::string& pick, const QStringList& sessionL
 
 // Loads the catalogue of the stored pick or the session's language into the running application,
 // lets the parts without Qt translate through it, gives the date formatter that language's month
-// and weekday names, and sets the layout direction the catalogue names. Returns the language
-// spoken ("en" when no catalogue was loaded).
+// and weekday names and its own AM/PM designators (none in French, Turkish and Indonesian, whose
+// times are then 24-hour), makes numbers read in one set of digits, 0 to 9, in every language, and sets the
+// layout direction the catalogue names. Qt's own dialogs take Qt's catalogue of the language, or
+// the program's where Qt ships none. Returns the language spoken ("en" when no catalogue was
+// loaded).
 std::string InstallLanguage();
 // The same for a language given (tests, and the programs when they are told one).
 std::string InstallLanguage(const std::string& code);
 
 // The language InstallLanguage chose; "en" before it ran.
 const std::string& CurrentLanguage();
+
+// What follows the language spoken rather than the session's locale.
+//
+// Upper case as the language writes it: Turkish "vakti" is "VAKTİ", English "it" is "IT" in any
+// session.
+QString UpperCase(const QString& text);
+// The time format the calendar shows while the user has not chosen one (a format of
+// kTimeFormats): 24-hour times for the languages whose readers read them (French, Turkish,
+// Indonesian), else the 12-hour clock without designator.
+std::string DefaultTimeFormat();
+// The printer's font: Arial 10, or in a language written in Arabic script the face its windows
+// use (so a printed word keeps its letters joined), at 10 points.
+QFont PrintFont();
+// The face Urdu is written in where one is installed: Nastaliq first, then Naskh.
+QString UrduFace();
 
 }  // namespace nv

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +23,7 @@
 #include "frmCompact.h"
 #include "frmMain.h"
 #include "frmSysTray.h"
+#include "Language.h"
 #include "MciPlayer.h"
 #include "modDateLib.h"
 #include "modNoorvale.h"
@@ -103,6 +108,53 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
     tray().mnuSysTray(3)->trigger();
     EXPECT_EQ(main().player()->Status(), "");
     EXPECT_FALSE(tray().mnuSysTray(3)->isEnabled());
+}
+
+// At Fajr's minute the caption and the compact window name the prayer as the language spoken does,
+// in its own capitals whatever the session's locale: Turkish names the time İmsak but the prayer
+// Sabah, and writes a dotted İ; English in a Turkish session writes none.
+TEST_F(AlertEngine, TheFajrAlertNamesThePrayerInTheLanguagesOwnWordsAndCapitals) {
+    struct English {
+        ~English() { InstallLanguage("en"); }
+    } english;
+    struct Case {
+        const char* language;
+        const char* session;
+        QString caption, compactText;
+    } cases[] = {
+        {"tr", "en_US", "SABAH NAMAZI VAKTİ GELDİ.", "SABAH NAMAZI VAKTİ."},
+        {"en", "tr_TR", "IT IS TIME FOR FAJR PRAYER.", "FAJR NOW."},
+        {"fr", "tr_TR", "C'EST L'HEURE DE LA PRIÈRE DE FAJR.", "C'EST L'HEURE DE FAJR."},
+        {"id", "tr_TR", "SUDAH MASUK WAKTU SALAT SUBUH.", "WAKTU SUBUH."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        InstallLanguage(c.language);
+        QLocale::setDefault(QLocale(c.session));
+        startAt(3, 41, 59);
+        main().showMinimized();
+        QStringList captions, messages;
+        for (int s = 0; s <= 3; ++s) {
+            tickAt(3, 42, s);
+            captions << caption();
+            messages << compact().lblMessage->text();
+        }
+        EXPECT_TRUE(captions.contains(c.compactText)) << captions.join('|').toStdString();  // minimised
+        EXPECT_TRUE(messages.contains(c.compactText)) << messages.join('|').toStdString();
+        main().showNormal();
+        tickAt(3, 42, 4);
+        tickAt(3, 42, 5);
+        EXPECT_EQ(tray().ToolTip(), c.caption);
+        // NOORVALE_SHOTS=<folder> keeps the screen at the blinking caption (with a window manager that
+        // draws captions, under Xvfb).
+        const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
+        if (!shots.isEmpty()) {
+            if (caption() != c.caption) tickAt(3, 42, 6);
+            QTest::qWait(500);  // the window manager draws the new caption: nothing to observe
+            QGuiApplication::primaryScreen()->grabWindow(0).save(QString("%1/fajr-caption-%2.png").arg(shots, c.language));
+        }
+        unload();
+    }
 }
 
 TEST_F(AlertEngine, NoSoundDeviceBeeps) {

@@ -26,12 +26,14 @@
 
 #include "AppFixture.h"
 #include "CalendarProps.h"
+#include "Language.h"
 #include "NoorvaleMain.h"
 #include "Twips.h"
 #include "Clock.h"
 #include "frmCompact.h"
 #include "frmMain.h"
 #include "modNoorvale.h"
+#include "modRegistry.h"
 
 using namespace nv;
 using nv::test::AppFixture;
@@ -141,6 +143,31 @@ TEST_F(MainWindowTest, StoredValuesOutOfRangeTakeTheirDefaults) {
     EXPECT_EQ(CalProp().timeFormat, "hh:mm xx/xx");
     EXPECT_NEAR(twips(&main(), main().lvwCalendar->columnWidth(2)), 1250, 15);  // column " 3"
     EXPECT_NEAR(twips(&main(), main().lvwCalendar->columnWidth(3)), 1800, 15);  // column " 4"
+}
+
+// While the user has not chosen a time format the calendar shows the language's (24-hour times to
+// a French reader) and none is stored, so it follows a later change of language; a stored one stays.
+TEST_F(MainWindowTest, AnUnchosenTimeFormatFollowsTheLanguageAndIsNotStored) {
+    struct English {
+        ~English() { InstallLanguage("en"); }
+    } english;
+    auto friday = [&](const char* language) {  // Asr on Friday 21 June, as the calendar shows it
+        InstallLanguage(language);
+        EXPECT_TRUE(load());
+        const QString asr = main().lvwCalendar->topLevelItem(5)->text(5);
+        unload();
+        return asr;
+    };
+    auto stored = [&] {
+        return ReadRegValue(HKEY_CURRENT_USER, CalendarKey(), "TimeFormat", std::string("none")).toText();
+    };
+    EXPECT_EQ(friday("fr"), "15:44");
+    EXPECT_EQ(stored(), "none");
+    EXPECT_EQ(friday("en"), "03:44");
+    EXPECT_EQ(friday("tr"), "15:44");
+    storeText("\\Options\\PrayCalendar", "TimeFormat", "hh:mm xx/xx");
+    EXPECT_EQ(friday("fr"), "03:44");
+    EXPECT_EQ(stored(), "hh:mm xx/xx");
 }
 
 TEST_F(MainWindowTest, StartUpViewFollowsDefaultViewAndTheLastView) {

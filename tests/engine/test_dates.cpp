@@ -70,6 +70,7 @@ TEST(DateLib, TimeFormats) {
     EXPECT_EQ(FormatTimeText(t, "Short Time"), "17:05");
     EXPECT_EQ(FormatTimeText(t, "Medium Time"), "05:05 PM");
     EXPECT_EQ(FormatTimeText(t, "Long Time"), "5:05:09 PM");
+    EXPECT_EQ(FormatTimeText(t, "AMPM hh:nn"), "PM 05:05");  // the designator first
     EXPECT_EQ(FormatTimeText(timeSerial(12, 0, 0), "hh:mm xx/xx"), "12:00");
     EXPECT_EQ(FormatTimeText(timeSerial(0, 5, 0), "hh:mm xx/xx"), "12:05");
     EXPECT_EQ(FormatTimeText(timeSerial(13, 0, 0), "hh:mm xx/xx"), "01:00");
@@ -95,6 +96,22 @@ TEST(DateLib, TimeFormats) {
     for (const Rounded& r : rounded) EXPECT_EQ(FormatTimeText(r.t, r.format), r.text) << r.format;
     EXPECT_EQ(RoundToMinute(timeSerial(23, 59, 30)), 1.0);  // the next midnight
     EXPECT_DOUBLE_EQ(RoundToMinute(1 + timeSerial(0, 0, 40)), 1 + timeSerial(0, 1, 0));  // past it, day kept
+}
+
+// A language without AM/PM designators (French, Indonesian) reads the designator's formats as 24-hour
+// times; a designator written out in the pattern stays the 12-hour clock it asks for.
+TEST(DateLib, ALocaleWithoutDesignatorsKeepsThe24HourClock) {
+    auto none = std::make_shared<TableDateLocale>(static_cast<const TableDateLocale&>(*test::usEnglishLocale()));
+    none->am.clear();
+    none->pm.clear();
+    const auto previous = setDateLocale(none);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Medium Time", "17:05"}, {"Long Time", "17:05:09"}, {"hh:nn AMPM!", "17:05!"},
+        {"hh:mm xx/xx", "05:05"}, {"hh:nn AM/PM", "05:05 PM"}, {"h:nn a/p", "5:05 p"},
+    };
+    for (const auto& [format, shown] : cases) EXPECT_EQ(FormatTimeText(timeSerial(17, 5, 9), format), shown) << format;
+    EXPECT_EQ(FormatTimeText(timeSerial(0, 30, 0), "Medium Time"), "00:30");
+    setDateLocale(previous);
 }
 
 TEST(DateLib, GregorianDisplayFormats) {

@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 NOORVALE_BUILD_DIR="$build" "$src/scripts/install" --prefix "$prefix" --autostart > "$tmp/install.log"
 grep -q "Noorvale is installed in $prefix" "$tmp/install.log" || fail "install did not report its folder"
 
-for f in Noorvale noorvale-times Noorvale.html Noorvale_ar.html graphics/Main_ON.png graphics/picclock.jpg Media/Nv_001.wav noorvale.desktop; do
+for f in Noorvale noorvale-times Noorvale.html Noorvale_ar.html Noorvale_ur.html Noorvale_tr.html Noorvale_id.html Noorvale_fr.html graphics/Main_ON.png graphics/picclock.jpg Media/Nv_001.wav noorvale.desktop; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/Noorvale" ] || fail "Noorvale is not executable"

@@ -3,7 +3,9 @@
 
 lupdate gathers the marked texts of the sources into copies of the catalogues; then every text
 must have a finished translation in every catalogue, keep the source's placeholders (%1, %2, ...)
-and its keyboard mnemonic, and the reading direction must be the language's. Finally lrelease
+and its keyboard mnemonic, never put the mnemonic on an Arabic-script letter (in Arabic and Urdu it
+is a Latin letter in parentheses, "(&V)"), write the language's punctuation, and the reading
+direction must be the language's. Finally lrelease
 must report no unfinished entry in the catalogues as they are committed.
 
 usage: check_catalogues.py LUPDATE LRELEASE SOURCES_LIST TS_DIR [LUPDATE_OPTION ...]
@@ -25,6 +27,36 @@ def placeholders(text):
 
 def has_mnemonic(text):
     return bool(re.search(r"&[^&\s]", (text or "").replace("&&", "")))
+
+
+ARABIC_SCRIPT = "\u0600-\u06ff\u0750-\u077f\ufb50-\ufdff\ufe70-\ufeff"
+
+
+def mnemonic_problem(text, language):
+    """A shortcut letter that breaks a word: an underlined Arabic-script letter comes apart from its
+    neighbours, so such a letter is never one; in Arabic and Urdu the letter is a Latin one in
+    parentheses, "(&V)", at the text's end."""
+    text = (text or "").replace("&&", "")
+    if re.search(f"&[{ARABIC_SCRIPT}]", text):
+        return "shortcut letter inside an Arabic-script word"
+    if language in RTL and re.search(r"(?<!\()&|&(?![A-Za-z0-9])", text):
+        return "shortcut letter not in the form (&X)"
+    return None
+
+
+def punctuation_problem(text, language):
+    """What a reader of the language notices in its punctuation: French puts a no-break space
+    before : ; ? ! and writes one kind of apostrophe ('); Arabic script takes its own comma,
+    semicolon and question mark (، ؛ ؟) after its words."""
+    text = text or ""
+    if language == "fr":
+        if re.search(r" [:;?!]", text):
+            return "ordinary space before : ; ? or ! (a no-break space goes there)"
+        if "\u2019" in text:
+            return "typographic apostrophe where the others use '"
+    if language in RTL and re.search(f"[{ARABIC_SCRIPT}][,;?]", text):
+        return "Latin comma, semicolon or question mark after an Arabic-script word"
+    return None
 
 
 def check(ts_path, language):
@@ -58,6 +90,10 @@ def check(ts_path, language):
                     problems.append(f"{where}: placeholders {placeholders(form)} in {form!r}")
             if has_mnemonic(source) and not all(has_mnemonic(f) for f in forms):
                 problems.append(f"{where}: mnemonic lost in {text!r}")
+            for form in forms:
+                for problem in (mnemonic_problem(form, language), punctuation_problem(form, language)):
+                    if problem:
+                        problems.append(f"{where}: {problem}: {form!r}")
     return problems
 
 
@@ -66,7 +102,10 @@ def main():
     options = sys.argv[5:]
     with open(sources_list, encoding="utf-8") as f:
         sources = [line.strip() for line in f if line.strip()]
-    catalogues = sorted(n for n in os.listdir(ts_dir) if n.endswith(".ts"))
+    catalogues = sorted(n for n in os.listdir(ts_dir) if n.startswith("noorvale_") and n.endswith(".ts"))
+    # Qt's dialogs in the languages Qt has no catalogue for: not gathered from our sources, but
+    # finished and keeping placeholders and mnemonics all the same.
+    qt_dialogs = sorted(n for n in os.listdir(ts_dir) if n.startswith("qtbase_") and n.endswith(".ts"))
     if len(catalogues) < 5:
         print(f"only {len(catalogues)} catalogues in {ts_dir}")
         return 1
@@ -86,7 +125,9 @@ def main():
         for path in copies:
             language = re.search(r"_([a-z]{2,3})\.ts$", path).group(1)
             problems += check(path, language)
-    for name in catalogues:
+    for name in qt_dialogs:
+        problems += check(os.path.join(ts_dir, name), re.search(r"_([a-z]{2,3})\.ts$", name).group(1))
+    for name in catalogues + qt_dialogs:
         out = subprocess.run([lrelease, os.path.join(ts_dir, name), "-qm", os.devnull], capture_output=True, text=True)
         report = out.stdout + out.stderr
         finished = re.search(r"Generated (\d+) translation\(s\) \((\d+) finished and (\d+) unfinished\)", report)
@@ -94,7 +135,7 @@ def main():
             problems.append(f"{name}: lrelease says: {report.strip()}")
     for p in problems:
         print(p)
-    print(f"{len(catalogues)} catalogues, {len(problems)} problem(s)")
+    print(f"{len(catalogues)} catalogues and {len(qt_dialogs)} of Qt's dialogs, {len(problems)} problem(s)")
     return 1 if problems else 0
 
 

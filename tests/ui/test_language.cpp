@@ -14,15 +14,21 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
+#include <array>
 
+#include "AlertTexts.h"
+#include "CalendarRows.h"
 #include "Clock.h"
 #include "DateLocale.h"
 #include "FormatDate.h"
 #include "FitLabel.h"
 #include "Language.h"
 #include "Translate.h"
+#include "VbConv.h"
+#include "modDateLib.h"
 #include "frmCompact.h"
 #include "modHelp.h"
 #include "modHijri.h"
@@ -101,9 +107,10 @@ TEST(Manual, HelpOpensTheManualOfTheLanguageSpokenWhenItIsThere) {
     EXPECT_EQ(QApplication::layoutDirection(), Qt::LeftToRight);
 }
 
-// Help opens a manual at a section's anchor: the Arabic one has the same sections, read right to left.
-TEST(Manual, TheArabicManualHasTheEnglishSectionsAndReadsRightToLeft) {
-    auto read = [](const char* name) {
+// Help opens a manual at a section's anchor: every language's manual has the English sections, in
+// the language's own words and direction, and names the program's menus as its windows do.
+TEST(Manual, EachLanguagesManualHasTheEnglishSectionsInItsOwnDirectionAndWords) {
+    auto read = [](const QString& name) {
         QFile f(QStringLiteral(NOORVALE_BIN_DIR "/") + name);
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     };
@@ -112,10 +119,26 @@ TEST(Manual, TheArabicManualHasTheEnglishSectionsAndReadsRightToLeft) {
         for (const auto& m : QRegularExpression(R"re((?:id|href)="#?([^"]+)")re").globalMatch(page)) ids << m.captured(1);
         return ids;
     };
-    const QString english = read("Noorvale.html"), arabic = read("Noorvale_ar.html");
-    ASSERT_GT(anchors(english).size(), 20);
-    EXPECT_EQ(anchors(arabic), anchors(english));
-    EXPECT_TRUE(arabic.contains(R"(<html lang="ar" dir="rtl">)"));
+    const QString english = read("Noorvale.html");
+    ASSERT_GT(anchors(english).size(), 30);
+    test::TempHome home;
+    setProgramFolder(NOORVALE_BIN_DIR);
+    for (const char* code : {"ar", "ur", "tr", "id", "fr"}) {
+        SCOPED_TRACE(code);
+        const QString manual = read(QString("Noorvale_%1.html").arg(code));
+        EXPECT_EQ(anchors(manual), anchors(english));
+        const bool rightToLeft = std::string(code) == "ar" || std::string(code) == "ur";
+        EXPECT_TRUE(manual.contains(QString(R"(<html lang="%1"%2>)").arg(code, rightToLeft ? R"( dir="rtl")" : "")));
+        // The menu and tab names the manual points to are the program's own, its shortcut letter aside.
+        ASSERT_EQ(InstallLanguage(code), code);
+        for (const char* text : {"&Tools", "&Customize...", "&Options...", "&View"}) {
+            QString name = QCoreApplication::translate("nv::frmMain", text).remove(QRegularExpression(" ?\\(&\\w\\)")).remove('&');
+            name.remove(QStringLiteral("..."));
+            EXPECT_TRUE(manual.contains(name)) << name.toStdString();
+        }
+        EXPECT_FALSE(manual.contains(QString::fromUtf8("إنهاء Noorvale")));
+    }
+    InstallLanguage("en");
 }
 
 TEST(Language, ThePickWinsThenTheSessionsFirstLanguageWithACatalogue) {
@@ -150,8 +173,8 @@ TEST(Language, EachCatalogueTranslatesTheProgramQtsButtonsAndTheCalendar) {
         QString yes;        // Qt's standard button, from our catalogue
         std::string muharram;
     } cases[] = {
-        {"ar", Qt::RightToLeft, "&نعم", "محرم"},
-        {"ur", Qt::RightToLeft, "&ہاں", "محرم"},
+        {"ar", Qt::RightToLeft, "نعم (&Y)", "محرم"},
+        {"ur", Qt::RightToLeft, "ہاں (&Y)", "محرم"},
         {"tr", Qt::LeftToRight, "&Evet", "Muharrem"},
         {"id", Qt::LeftToRight, "&Ya", "Muharam"},
         {"fr", Qt::LeftToRight, "&Oui", "Mouharram"},
@@ -168,13 +191,16 @@ TEST(Language, EachCatalogueTranslatesTheProgramQtsButtonsAndTheCalendar) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         EXPECT_EQ(box.button(QMessageBox::Yes)->text(), c.yes);
         EXPECT_EQ(HijriMonthName(1), c.muharram);
-        // Qt's own dialogs speak the language where the system has Qt's catalogue for it.
-        const bool qtHasIt = QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_" +
-                                           QString::fromStdString(c.code) + ".qm");
-        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:") != "Look in:", qtHasIt && c.code != "en");
-        // Urdu takes a face with all its letters where there is one; every other language the desktop's.
-        const bool urduFace = c.code == "ur" && QFontDatabase::hasFamily("Noto Sans Arabic UI");
-        EXPECT_EQ(QApplication::font().families().value(0) == "Noto Sans Arabic UI", urduFace);
+        // Qt's own dialogs speak every language: Qt's catalogue, or ours where Qt ships none.
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:") != "Look in:", c.code != "en");
+        // Urdu is written in Nastaliq where it is installed; every other language keeps the desktop's face.
+        const bool urduFace = c.code == "ur" && QFontDatabase::hasFamily("Noto Nastaliq Urdu");
+        EXPECT_EQ(QApplication::font().families().value(0) == "Noto Nastaliq Urdu", urduFace);
+        // One set of digits, 0 to 9, in every language: a spin box writes them as the calendar does.
+        QSpinBox minutes;
+        minutes.setRange(-60, 60);
+        minutes.setValue(-15);
+        EXPECT_EQ(minutes.text().remove(QChar(0x200E)), "-15");  // a left-to-right mark keeps the sign before the number
         // Friday 21 June 2002 in the language's words, in the session's own date layouts.
         const DateValue friday = dateSerial(2002, 6, 21);
         if (c.code == "en") {  // the session's own names ("Friday 21 June, Fri Jun" in the C locale)
@@ -184,14 +210,98 @@ TEST(Language, EachCatalogueTranslatesTheProgramQtsButtonsAndTheCalendar) {
                           session->dayName(6, true) + " " + session->monthName(6, true));
         } else {
             const QLocale words(QString::fromStdString(c.code));
+            const QString comma = c.code == "ar" || c.code == "ur" ? QStringLiteral("،") : QStringLiteral(",");
             EXPECT_EQ(QString::fromStdString(FormatDate(friday, "dddd d mmmm, ddd mmm")),
-                      QString("%1 21 %2, %3 %4")
+                      QString("%1 21 %2%5 %3 %4")
                           .arg(words.dayName(5), words.monthName(6), words.dayName(5, QLocale::ShortFormat),
-                               words.monthName(6, QLocale::ShortFormat)));
+                               words.monthName(6, QLocale::ShortFormat), comma));
             EXPECT_EQ(QString::fromStdString(FormatDate(dateSerial(2002, 6, 23), "dddd")), words.dayName(7));  // Sunday
         }
         EXPECT_EQ(FormatDate(friday, "Short Date"), shortDate);
+        // A Hijri long date's comma is the script's own too.
+        const QString hijri = QString::fromStdString(FormatHijriDate(friday, "Long Date"));
+        EXPECT_EQ(hijri.contains(QChar(0x060C)), c.code == "ar" || c.code == "ur") << hijri.toStdString();
     }
+}
+
+// What follows the language spoken, whatever the session's locale says: capitals (a Turkish session
+// must not put a dotted İ into English, an English one must put it into Turkish), the AM/PM
+// designators and the time format shown until the user picks one.
+TEST(Language, CaseDesignatorsAndTheDefaultTimeFormatFollowTheLanguage) {
+    test::TempHome home;
+    setProgramFolder(NOORVALE_BIN_DIR);
+    struct Case {
+        std::string code;
+        const char* session;  // the session's locale
+        QString upper;        // "it is time, vakti" in capitals
+        QString afternoon;    // 17:05 in "Medium Time"
+        std::string defaultFormat;
+    } cases[] = {
+        {"en", "tr_TR", "IT IS TIME, VAKTI", "05:05 PM", "hh:mm xx/xx"},
+        {"tr", "en_US", "İT İS TİME, VAKTİ", "17:05", "Short Time"},
+        {"ar", "en_US", "IT IS TIME, VAKTI", "05:05 م", "hh:mm xx/xx"},
+        {"ur", "tr_TR", "IT IS TIME, VAKTI", "05:05 ب ظ", "hh:mm xx/xx"},
+        {"fr", "en_US", "IT IS TIME, VAKTI", "17:05", "Short Time"},
+        {"id", "tr_TR", "IT IS TIME, VAKTI", "17:05", "Short Time"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        SaveLanguage(c.code);  // picked: the language's own designators even for English
+        ASSERT_EQ(InstallLanguage(), c.code);
+        QLocale::setDefault(QLocale(c.session));
+        EXPECT_EQ(UpperCase("it is time, vakti"), c.upper);
+        EXPECT_EQ(QString::fromStdString(FormatDate(timeSerial(17, 5, 0), "Medium Time")), c.afternoon);
+        EXPECT_EQ(DefaultTimeFormat(), c.defaultFormat);
+    }
+    SaveLanguage("");
+    InstallLanguage("en");
+}
+
+// Each language's alert sentences for the six periods under their default names: a prayer's
+// sentence names the prayer with the language's word for a prayer, sunrise (Shurooq) is no prayer,
+// a column that names the time rather than the prayer (Turkish İmsak) is not put into the
+// sentence, no two periods share a sentence, and a name the user gave goes into the general one.
+TEST(Language, EachLanguagesAlertsNameThePrayerOfEveryPeriod) {
+    test::TempHome home;
+    setProgramFolder(NOORVALE_BIN_DIR);
+    struct Case {
+        std::string code;
+        QString prayer;                // the language's word for a prayer
+        std::array<QString, 6> names;  // how the sentences name periods 1 .. 6
+    } cases[] = {
+        {"en", "prayer", {"Fajr", "Shurooq", "Dhuhr", "Asr", "Maghrib", "Isha"}},
+        {"ar", "صلاة", {"الفجر", "الشروق", "الظهر", "العصر", "المغرب", "العشاء"}},
+        {"ur", "نماز", {"فجر", "طلوعِ آفتاب", "ظہر", "عصر", "مغرب", "عشاء"}},
+        {"tr", "namaz", {"Sabah", "Güneş", "Öğle", "İkindi", "Akşam", "Yatsı"}},
+        {"id", "salat", {"Subuh", "terbit", "Zuhur", "Asar", "Magrib", "Isya"}},
+        {"fr", "prière", {"Fajr", "Chourouk", "Dhohr", "Asr", "Maghrib", "Icha"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        ASSERT_EQ(InstallLanguage(c.code), c.code);
+        LoadPeriodNames();
+        QStringList said;
+        for (int p = 1; p <= 6; ++p) {
+            SCOPED_TRACE(p);
+            const QString column = QString::fromStdString(DefaultPeriodName(p));
+            for (const AlertForm form : {AlertForm::Long, AlertForm::Short}) {
+                const QString text = QString::fromStdString(AlertText(p, form, "unused"));
+                EXPECT_TRUE(text.contains(c.names[p - 1])) << text.toStdString();
+                if (!c.names[p - 1].contains(column)) {
+                    EXPECT_FALSE(text.contains(column)) << text.toStdString();
+                }
+                said << text;
+            }
+            const QString sentence = QString::fromStdString(AlertText(p, AlertForm::Long, "unused"));
+            EXPECT_EQ(sentence.contains(c.prayer, Qt::CaseInsensitive), p != 2) << sentence.toStdString();
+        }
+        EXPECT_EQ(said.removeDuplicates(), 0);
+        for (const int none : {0, 7}) EXPECT_EQ(AlertText(none, AlertForm::Long, "x"), "") << none;  // no such period
+        PeriodNames[3] = "Ikindi-Asr";  // renamed by the user
+        EXPECT_TRUE(QString::fromStdString(AlertText(4, AlertForm::Long, "Ikindi-Asr")).contains("Ikindi-Asr"));
+        EXPECT_EQ(AlertText(4, AlertForm::Short, "Ikindi-Asr"), FillIn(Translate("Alert", "%1 now."), {"Ikindi-Asr"}));
+    }
+    InstallLanguage("en");
 }
 
 TEST(Language, AMissingCatalogueLeavesTheProgramInEnglish) {
