@@ -1,5 +1,6 @@
 #include "Language.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFont>
@@ -7,11 +8,13 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStyleFactory>
 #include <QTranslator>
 #include <memory>
 #include <optional>
 
 #include "DateLocale.h"
+#include "NastaliqStyle.h"
 #include "Translate.h"
 #include "modNoorvale.h"
 #include "modRegistry.h"
@@ -122,11 +125,27 @@ void installDateNames(const std::string& code) {
     setDateLocale(table);
 }
 
+// Nastaliq's first letters reach past a text's measured width: its own style gives them room. The
+// desktop's style comes back with any other face.
+void useNastaliqStyle(bool on) {
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    static QString desktops;
+    const bool installed = dynamic_cast<NastaliqStyle*>(QApplication::style()) != nullptr;
+    if (on == installed) return;
+    if (on) {
+        desktops = QApplication::style()->name();
+        QApplication::setStyle(new NastaliqStyle(QStyleFactory::create(desktops)));
+    } else {
+        QApplication::setStyle(QStyleFactory::create(desktops));
+    }
+}
+
 // Urdu writes letters (ہ, ے, ٹ, ں ...) that the usual Arabic-script faces lack; a face with them all
 // keeps each word joined instead of borrowing single letters from another face, and its readers
 // expect Nastaliq. Other languages keep (or get back) the desktop's face.
 void chooseFace(bool urdu) {
     static std::optional<QFont> desktops;
+    useNastaliqStyle(false);
     if (!urdu) {
         if (desktops) QGuiApplication::setFont(*desktops);
         desktops.reset();
@@ -134,6 +153,7 @@ void chooseFace(bool urdu) {
     }
     const QString face = UrduFace();
     if (face.isEmpty()) return;
+    useNastaliqStyle(face.contains(QLatin1String("Nastaliq")));
     if (!desktops) desktops = QGuiApplication::font();
     QFont font = *desktops;
     font.setFamilies({face, desktops->family()});

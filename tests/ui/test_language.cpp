@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPainter>
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
@@ -300,6 +303,42 @@ TEST(Language, EachLanguagesAlertsNameThePrayerOfEveryPeriod) {
         PeriodNames[3] = "Ikindi-Asr";  // renamed by the user
         EXPECT_TRUE(QString::fromStdString(AlertText(4, AlertForm::Long, "Ikindi-Asr")).contains("Ikindi-Asr"));
         EXPECT_EQ(AlertText(4, AlertForm::Short, "Ikindi-Asr"), FillIn(Translate("Alert", "%1 now."), {"Ikindi-Asr"}));
+    }
+    InstallLanguage("en");
+}
+
+// Nastaliq sets a word's first letters past the start of the width the text measures. In Urdu a
+// label and a check box at their own size show every letter: as much ink as the text drawn freely.
+TEST(Language, NastaliqsFirstLettersAreNotCutOff) {
+    test::TempHome home;
+    setProgramFolder(NOORVALE_BIN_DIR);
+    if (!QFontDatabase::hasFamily("Noto Nastaliq Urdu")) GTEST_SKIP() << "no Nastaliq face installed";
+    ASSERT_EQ(InstallLanguage("ur"), "ur");
+    auto inkOf = [](const QImage& image) {
+        int ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) ink += qGray(image.pixel(x, y)) < 128;
+        return ink;
+    };
+    for (const QString text : {QStringLiteral("پس"), QStringLiteral("گھڑی"), QStringLiteral("پس منظر کی تصویر")}) {
+        SCOPED_TRACE(text.toStdString());
+        QImage free(400, 120, QImage::Format_RGB32);
+        free.fill(Qt::white);
+        QPainter painter(&free);
+        painter.setFont(QApplication::font());
+        painter.setLayoutDirection(Qt::RightToLeft);
+        painter.drawText(QPoint(200, 60), text);
+        painter.end();
+        const int whole = inkOf(free);
+        ASSERT_GT(whole, 20);
+
+        QLabel label(text);
+        label.resize(label.sizeHint());
+        EXPECT_GE(inkOf(label.grab().toImage()), whole * 95 / 100);
+        QCheckBox bare, box(text);  // the text's ink: the box's less the bare indicator's
+        bare.resize(bare.sizeHint());
+        box.resize(box.sizeHint());
+        EXPECT_GE(inkOf(box.grab().toImage()) - inkOf(bare.grab().toImage()), whole * 95 / 100);
     }
     InstallLanguage("en");
 }
