@@ -145,15 +145,14 @@ void useNastaliqStyle(bool on) {
 // expect Nastaliq. Other languages keep (or get back) the desktop's face.
 void chooseFace(bool urdu) {
     static std::optional<QFont> desktops;
-    useNastaliqStyle(false);
+    const QString face = urdu ? UrduFace() : QString();
+    useNastaliqStyle(face.contains(QLatin1String("Nastaliq")));
     if (!urdu) {
         if (desktops) QGuiApplication::setFont(*desktops);
         desktops.reset();
         return;
     }
-    const QString face = UrduFace();
     if (face.isEmpty()) return;
-    useNastaliqStyle(face.contains(QLatin1String("Nastaliq")));
     if (!desktops) desktops = QGuiApplication::font();
     QFont font = *desktops;
     font.setFamilies({face, desktops->family()});
