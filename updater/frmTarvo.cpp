@@ -283,12 +283,26 @@ bool frmTarvo::ConnectToNet(int i, int p) {
     bool ok = true;
     bool connected = false;
     trap(__LINE__, [&] { connected = NetGet.Connected(); });
+    // The update server's own address is the first probe: when it alone fails while the way
+    // there works, the server is down, not the connection.
+    std::string server;
+    trap(__LINE__, [&] {
+        cNetURL u;
+        if (u.CrackUrl(UpdateUrl)) server = u.HostHame();
+    });
+    bool serverDown = false;
     while (!connected) {
-        const int answer = MsgBox(tr("You must have an active connection to the Internet\r\n"
-                                     "for Tarvo to function properly. Please establish\r\n"
-                                     "an Internet Connection and try again.")
-                                      .toStdString(),
-                                  vbCritical + vbAbortRetryIgnore);
+        serverDown = NetGet.FirstServerDown();
+        const std::string text =
+            serverDown ? FillIn(tr("The update server %1 is not answering, although the Internet\r\n"
+                                   "can be reached. It may be down for a while; please try again later.")
+                                    .toStdString(),
+                                {server})
+                       : tr("You must have an active connection to the Internet\r\n"
+                            "for Tarvo to function properly. Please establish\r\n"
+                            "an Internet Connection and try again.")
+                             .toStdString();
+        const int answer = MsgBox(text, vbCritical + vbAbortRetryIgnore);
         if (answer == vbRetry) {
             trap(__LINE__, [&] { connected = NetGet.Connected(); });
             continue;
@@ -302,6 +316,9 @@ bool frmTarvo::ConnectToNet(int i, int p) {
         //: %1 is the kind of connection (LAN, Modem, Proxy Server).
         SetMessage(connected ? FillIn(tr("Internet Status: Connected: %1").toStdString(), {mode})
                              : tr("Internet Status: Not Connected").toStdString());
+    } else if (serverDown) {
+        //: %1 is the update server's name.
+        SetMessage(FillIn(tr("Update Failed, the update server %1 is not answering.").toStdString(), {server}));
     } else {
         SetMessage(tr("Update Failed, could not connect to the Internet.").toStdString());
     }
@@ -391,7 +408,10 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         // With the maker's key built in, only an update.ini the maker signed is read at all.
         if (!UpdatePublicKey.empty()) {
             const std::string signature = UpdateInfoFile.PathFileName() + ".sig";
-            if (!Fetch(address + ".sig", signature, kSignatureLimit, false, cause) ||
+            // A signature the server does not have is a missing one; any other failure is named.
+            const bool fetched = Fetch(address + ".sig", signature, kSignatureLimit, false, cause);
+            const bool absent = NetGet.HttpStatus() == 404 || NetGet.HttpStatus() == 410;
+            if ((!fetched && !absent) ||
                 !VerifyUpdateSignature(UpdateInfoFile.PathFileName(), signature, UpdatePublicKey, cause)) {
                 SetMessage(FillIn(tr("Update Failed, Tarvo file is not valid. %1").toStdString(), {cause}));
                 deleteIfExists(signature);
@@ -515,6 +535,15 @@ bool frmTarvo::VerifySHA256(const std::string& fileName, const std::vector<std::
     return EqualsNoCase(hex, TrimBlanks(value[field]));
 }
 
+std::string frmTarvo::CheckFile(const std::string& fileName, const std::string& crcText,
+                                const std::vector<std::string>& value, size_t field) {
+    if (!VerifyCRC(fileName, crcText)) return badData();
+    if (!UpdatePublicKey.empty() && (value.size() <= field || TrimBlanks(value[field]).empty()))
+        //: %1 is a file name of the update.
+        return FillIn(tr("The update names no SHA-256 checksum for %1.").toStdString(), {value.at(0)});
+    return VerifySHA256(fileName, value, field) ? std::string() : badData();
+}
+
 bool frmTarvo::DownloadUpdates(int i, int p) {
     ErrorBoxTrap trap("Tarvo.frmTarvo.DownloadUpdates");
     const Bar bar = StepEnter(i, p);
@@ -544,9 +573,10 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
             SetMessage(FillIn(tr("Update Failed, could not retrieve updated files. %1").toStdString(), {cause}));
             break;
         }
-        if (!VerifyCRC(local, crcText) || !VerifySHA256(local, f, 2)) {
+        const std::string failure = CheckFile(local, crcText, f, 2);
+        if (!failure.empty()) {
             ok = false;
-            SetMessage(FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(), {badData()}));
+            SetMessage(FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(), {failure}));
             break;
         }
         StepItem(bar, k, n);
@@ -616,9 +646,9 @@ bool frmTarvo::ExtractCab(int i, int p) {
             } else if (!FileExists(extracted)) {
                 failure = cause.empty() ? tr("Update Failed, could not extract files.").toStdString()
                                         : FillIn(tr("Update Failed, could not extract files. %1").toStdString(), {cause});
-            } else if (!VerifyCRC(extracted, f[5]) || !VerifySHA256(extracted, f, 6)) {
+            } else if (const std::string bad = CheckFile(extracted, f[5], f, 6); !bad.empty()) {
                 failure = FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(),
-                                 {cause.empty() ? badData() : cause});
+                                 {cause.empty() ? bad : cause});
             }
             if (!failure.empty()) break;
             StepItem(bar, ++k, n);

@@ -88,6 +88,10 @@ private:
     // When value[field] holds a SHA-256 (the extra field the publisher writes), the file must match
     // it; with the maker's key built in, the field must be there.
     bool VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field);
+    // Why the file fails its CRC text or its SHA-256 (value[field]; one that a signed update lacks
+    // is named as missing), or empty when it passes both.
+    std::string CheckFile(const std::string& fileName, const std::string& crcText, const std::vector<std::string>& value,
+                          size_t field);
 
     // The work file that notes a self-update handed over (version number and day), and whether it
     // names this published version and today.

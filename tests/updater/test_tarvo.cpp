@@ -235,6 +235,51 @@ TEST_F(TarvoRun, ServerStoppingMidDownloadInstallsNothing) {
     EXPECT_FALSE(exists(site.workFolder() + "/" + cabName));
 }
 
+TEST_F(TarvoRun, ServerFailuresAreNamedByTheirTrueCauseAndKeepNothing) {
+    ASSERT_TRUE(site.publish());
+    const auto before = UpdateSite::snapshot(site.prog);
+    const std::string pristine = site.info();
+    const std::string cab2 = SplitFields(site.value("CAB2")).at(0);
+    const auto cab2Fields = SplitFields(site.value("CAB2"));
+    struct Case {
+        const char* picture;
+        std::function<void()> change;
+        int step;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"tarvo-404.png", [&] { site.server.setPage("/noorvale/" + cab2, "<html>not here</html>", 404); }, 2,
+         "Update Failed, could not retrieve updated files. The server answered 404 Not Found for " +
+             site.server.url("/noorvale/" + cab2) + "."},
+        {"tarvo-500.png", [&] { site.server.setPage("/noorvale/update.ini", "<html>[TARVO]\r\nName=Noorvale</html>", 500); }, 1,
+         "Update Failed, could not retrieve Tarvo file. The server answered 500 Internal Server Error for " + site.url() + "."},
+        // A cabinet that trickles in without end: cut at its deadline, ten minutes of 20 ms each
+        // here; its stated size of 12 MiB earns it two minutes more.
+        {nullptr, [&] { site.server.setSlowPage("/noorvale/" + cab2, std::string(100000, 'c')); }, 2,
+         "Update Failed, could not retrieve updated files. The download did not finish within 10 minutes."},
+        {nullptr,
+         [&] {
+             site.editInfo(site.value("CAB2"), cab2Fields[0] + "," + cab2Fields[1] + "," + cab2Fields[2] + "," +
+                                                   std::to_string(12 << 20));
+             site.server.setSlowPage("/noorvale/" + cab2, std::string(100000, 'c'));
+         },
+         2, "Update Failed, could not retrieve updated files. The download did not finish within 12 minutes."},
+    };
+    for (const auto& c : cases) {
+        writeFile(site.infoPath(), pristine);
+        site.serve();
+        c.change();
+        start();
+        form->netGet().SetDeadlineMinute(20);
+        form->TarvoUpdate();
+        expectFailedAt(c.step, c.message);
+        if (c.picture) grab(c.picture);
+        EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+        EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).empty()) << c.message;  // no error page, no part
+        site.server.setSlowPage("/noorvale/" + cab2, {});
+    }
+}
+
 TEST_F(TarvoRun, HostileNamesAreRefusedAndNothingIsWritten) {
     ASSERT_TRUE(site.publish());
     const std::string file = site.value("File1"), cab = site.value("CAB1");
@@ -425,7 +470,8 @@ TEST_F(TarvoRun, WithTheMakersKeyOnlyASignedUpdateIsRead) {
     site.serve();
     UpdatePublicKey = makers;
     run();
-    expectFailedAt(2, "Update Failed, could not authenticate update files. The data does not match its checksum.");
+    expectFailedAt(2, "Update Failed, could not authenticate update files. The update names no SHA-256 checksum for " +
+                          SplitFields(file1).at(0) + ".");
     // The maker's signature over the update as published: the whole update goes through.
     writeFile(site.infoPath(), signedInfo);
     ASSERT_EQ(std::system(resign.c_str()), 0);
@@ -433,6 +479,7 @@ TEST_F(TarvoRun, WithTheMakersKeyOnlyASignedUpdateIsRead) {
     run();
     UpdatePublicKey.clear();
     EXPECT_EQ(form->message(), "Tarvo has completed the update.");
+
     for (const char* f : {"Noorvale", "readme.txt", "graphics/picclock.jpg"})
         EXPECT_EQ(readFile(site.prog + "/" + f), readFile(site.source + "/" + f)) << f;
 }
@@ -451,14 +498,29 @@ TEST_F(TarvoRun, DeadServerAsksToConnectAndFailsWithItsMessages) {
         form->netGet().AddProbe(first);
     }
     form->TarvoUpdate();
+    // The update server refused the connection: the way to it works, the server does not.
     ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "The update server 127.0.0.1 is not answering, although the Internet\r\n"
+                             "can be reached. It may be down for a while; please try again later.");
+    EXPECT_EQ(boxes[0].style, vbCritical + vbAbortRetryIgnore);
+    EXPECT_EQ(boxes[0].title, "Tarvo");
+    expectFailedAt(0, "Update Failed, the update server 127.0.0.1 is not answering.");
+    grabOnBox = nullptr;
+
+    // No network interface up: no connection at all.
+    boxes.clear();
+    answers = {vbAbort};
+    start(parameters);
+    form->netGet().SetConnectionState([](uint32_t& flags) {
+        flags = 0;
+        return false;
+    });
+    form->TarvoUpdate();
+    ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text,
               "You must have an active connection to the Internet\r\nfor Tarvo to function properly. Please establish\r\n"
               "an Internet Connection and try again.");
-    EXPECT_EQ(boxes[0].style, vbCritical + vbAbortRetryIgnore);
-    EXPECT_EQ(boxes[0].title, "Tarvo");
     expectFailedAt(0, "Update Failed, could not connect to the Internet.");
-    grabOnBox = nullptr;
 
     // Ignore goes on without a connection; the update information file cannot be fetched.
     boxes.clear();
