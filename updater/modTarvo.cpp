@@ -82,7 +82,7 @@ bool ReadCommandLine(const std::string& commandLine, const std::string& appFolde
     }
     UpdateUrl = fields[0];
     AppFolder = fFixPath(appFolder);
-    TempFolder = WorkFolder(GetTempPath());
+    TempFolder = WorkFolder(GetTempPath(), AppFolder);
     ProductName = fields[1];
     MainProgramPath = AppFolder + fields[2];
     if (TempFolder.empty()) {

@@ -314,7 +314,7 @@ TEST_F(TarvoRun, HostileNamesAreRefusedAndNothingIsWritten) {
         auto after = UpdateSite::snapshot(site.root.path());
         for (const auto& [path, data] : published) after.erase(path);
         for (const auto& [path, data] : after)
-            EXPECT_EQ(path, "tmp/Tarvo-" + std::to_string(::getuid()) + "/update.ini") << to;
+            EXPECT_EQ(path, "tmp/" + WorkFolderName(site.prog + "/") + "/update.ini") << to;
     }
     // A hostile name in Tarvo's own entry, too.
     writeFile(site.infoPath(), pristine);
