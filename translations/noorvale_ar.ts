@@ -2181,6 +2181,10 @@ Do you wish to download the update now?</source>
         <translation>لا يذكر التحديث مجموع تحقق SHA-256 للملف %1.</translation>
     </message>
     <message>
+        <source>This update is not signed.</source>
+        <translation>هذا التحديث غير موقَّع.</translation>
+    </message>
+    <message>
         <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
 can be reached. It may be down for a while; please try again later.</source>
         <translation>خادم التحديث %1 لا يستجيب، مع أن الإنترنت<byte value="xd"/>

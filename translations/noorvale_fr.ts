@@ -2149,6 +2149,10 @@ Voulez-vous télécharger la mise à jour maintenant&#xa0;?</translation>
         <translation>La mise à jour n&apos;indique aucune somme de contrôle SHA-256 pour %1.</translation>
     </message>
     <message>
+        <source>This update is not signed.</source>
+        <translation>Cette mise à jour n&apos;est pas signée.</translation>
+    </message>
+    <message>
         <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
 can be reached. It may be down for a while; please try again later.</source>
         <translation>Le serveur de mise à jour %1 ne répond pas, bien qu&apos;Internet<byte value="xd"/>

@@ -2141,6 +2141,10 @@ Apakah Anda ingin mengunduh pembaruan sekarang?</translation>
         <translation>Pembaruan tidak menyebutkan checksum SHA-256 untuk %1.</translation>
     </message>
     <message>
+        <source>This update is not signed.</source>
+        <translation>Pembaruan ini tidak ditandatangani.</translation>
+    </message>
+    <message>
         <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
 can be reached. It may be down for a while; please try again later.</source>
         <translation>Server pembaruan %1 tidak menjawab, padahal Internet<byte value="xd"/>

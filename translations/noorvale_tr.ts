@@ -2141,6 +2141,10 @@ Güncellemeyi şimdi indirmek istiyor musunuz?</translation>
         <translation>Güncelleme %1 için SHA-256 sağlama toplamı belirtmiyor.</translation>
     </message>
     <message>
+        <source>This update is not signed.</source>
+        <translation>Bu güncelleme imzalı değil.</translation>
+    </message>
+    <message>
         <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
 can be reached. It may be down for a while; please try again later.</source>
         <translation>İnternet&apos;e erişilebildiği hâlde güncelleme sunucusu %1<byte value="xd"/>

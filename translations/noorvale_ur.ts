@@ -2149,6 +2149,10 @@ Do you wish to download the update now?</source>
         <translation>اپ ڈیٹ میں %1 کا SHA-256 چیک سم درج نہیں ہے۔</translation>
     </message>
     <message>
+        <source>This update is not signed.</source>
+        <translation>یہ اپ ڈیٹ دستخط شدہ نہیں ہے۔</translation>
+    </message>
+    <message>
         <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
 can be reached. It may be down for a while; please try again later.</source>
         <translation>اپ ڈیٹ سرور %1 جواب نہیں دے رہا، حالانکہ انٹرنیٹ<byte value="xd"/>

@@ -164,6 +164,13 @@ frmTarvo::frmTarvo(QWidget* parent) : QWidget(parent) {
     lblProgress = new QLabel(lblProgBar);
     lblProgress->setStyleSheet("QLabel { background: #1f5fbf; border: none; }");
 
+    // Said once an unsigned update has been read: nothing vouches for where it came from.
+    lblUnsigned = new QLabel(this);
+    Place(lblUnsigned, 16, 260, 316, 30);
+    lblUnsigned->setWordWrap(true);
+    lblUnsigned->setStyleSheet("QLabel { color: #a33a00; }");
+    lblUnsigned->hide();
+
     cmdAction = new QPushButton(tr("Cancel"), this);
     Place(cmdAction, 340, 260, 84, 30);
     connect(cmdAction, &QPushButton::clicked, this, [this] { cmdAction_Click(); });
@@ -275,6 +282,13 @@ void frmTarvo::TarvoUpdate() {
         for (int j = last; j <= 3; ++j) SetStep(j, StepState::Error);
     }
     SetProgress(static_cast<int>(intDiv(static_cast<int64_t>(progressFullWidth()) * 99, int64_t{100})));
+}
+
+void frmTarvo::ShowUnsigned() {
+    const QString text = tr("This update is not signed.");
+    lblUnsigned->setText(text);
+    lblUnsigned->show();
+    std::fprintf(stderr, "Tarvo: %s\n", text.toStdString().c_str());
 }
 
 bool frmTarvo::ConnectToNet(int i, int p) {
@@ -419,6 +433,8 @@ bool frmTarvo::AnyUpdates(int i, int p) {
                 break;
             }
             deleteIfExists(signature);
+        } else {
+            ShowUnsigned();
         }
         std::string name;
         trap(__LINE__, [&] {

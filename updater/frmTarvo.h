@@ -78,6 +78,8 @@ private:
     void Place(QWidget* child, int x, int y, int width, int height);
     void SetProgress(int width);
     void SetMessage(const std::string& text);
+    // Says in the window and on the error output that the update read carries no signature.
+    void ShowUnsigned();
 
     // Refuses an update file whose names would write outside the program or work folder, name
     // a work file (the update information file, a cabinet, Tarvo) or one backup name twice.
@@ -115,6 +117,7 @@ private:
     QLabel* lblMessage;
     QLabel* lblProgBar;
     QLabel* lblProgress;
+    QLabel* lblUnsigned;
     QPushButton* cmdAction;
 };
 

@@ -84,6 +84,12 @@ protected:
     void grab(const std::string& name) {
         form->grab().save(QString::fromStdString(std::string(NOORVALE_BIN_DIR) + "/../tests/" + name));
     }
+    // Whether the window shows a label with exactly this text.
+    bool shows(const QString& text) const {
+        for (const QLabel* label : form->findChildren<QLabel*>())
+            if (label->isVisible() && label->text() == text) return true;
+        return false;
+    }
 
     UpdateSite site;
     std::unique_ptr<frmTarvo> form;
@@ -105,6 +111,7 @@ TEST_F(TarvoRun, FullUpdateInstallsWithBackupsAndStartsTheProgramOnClose) {
     EXPECT_EQ(form->progressWidth(), form->progressFullWidth() * 99 / 100);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(form->windowTitle(), "ORVEN Tarvo for Noorvale");
+    EXPECT_TRUE(shows("This update is not signed."));  // no key in this build
 
     // New contents in place, also in the sub-folder; untouched files stay.
     for (const char* f : {"Noorvale", "readme.txt", "graphics/picclock.jpg"})
@@ -479,7 +486,7 @@ TEST_F(TarvoRun, WithTheMakersKeyOnlyASignedUpdateIsRead) {
     run();
     UpdatePublicKey.clear();
     EXPECT_EQ(form->message(), "Tarvo has completed the update.");
-
+    EXPECT_FALSE(shows("This update is not signed."));
     for (const char* f : {"Noorvale", "readme.txt", "graphics/picclock.jpg"})
         EXPECT_EQ(readFile(site.prog + "/" + f), readFile(site.source + "/" + f)) << f;
 }
