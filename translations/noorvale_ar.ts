@@ -2195,6 +2195,20 @@ can be reached. It may be down for a while; please try again later.</source>
         <extracomment>%1 is the update server&apos;s name.</extracomment>
         <translation>فشل التحديث، خادم التحديث %1 لا يستجيب.</translation>
     </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>لا يذكر ملف معلومات التحديث إصدارًا صالحًا.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>فشل التحديث، التحديث المعروض هو الإصدار %1، وهو أقدم من الإصدار المثبّت %2.</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>الإصدار %1 مثبّت بالفعل، ولا يتوفر أي تحديث في الوقت الحالي.</translation>
+    </message>
 </context>
 <context>
     <name>Alert</name>

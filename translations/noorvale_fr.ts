@@ -2163,6 +2163,20 @@ soit accessible. Il est peut-être momentanément hors service&#xa0;; veuillez r
         <extracomment>%1 is the update server&apos;s name.</extracomment>
         <translation>Échec de la mise à jour&#xa0;: le serveur de mise à jour %1 ne répond pas.</translation>
     </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>Le fichier d&apos;informations de mise à jour n&apos;indique aucune version valide.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>Échec de la mise à jour&#xa0;: la mise à jour proposée est la version %1, plus ancienne que la version installée %2.</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>La version %1 est déjà installée, aucune mise à jour n&apos;est disponible pour le moment.</translation>
+    </message>
 </context>
 <context>
     <name>Alert</name>

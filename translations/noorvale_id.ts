@@ -2155,6 +2155,20 @@ dapat dijangkau. Mungkin server sedang tidak aktif; silakan coba lagi nanti.</tr
         <extracomment>%1 is the update server&apos;s name.</extracomment>
         <translation>Pembaruan gagal, server pembaruan %1 tidak menjawab.</translation>
     </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>Berkas informasi pembaruan tidak menyebutkan versi yang valid.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>Pembaruan gagal, pembaruan yang ditawarkan adalah versi %1, lebih lama daripada versi terpasang %2.</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>Versi %1 sudah terpasang, saat ini tidak ada pembaruan.</translation>
+    </message>
 </context>
 <context>
     <name>Alert</name>

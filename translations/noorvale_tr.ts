@@ -2155,6 +2155,20 @@ yanıt vermiyor. Bir süreliğine kapalı olabilir; lütfen daha sonra yeniden d
         <extracomment>%1 is the update server&apos;s name.</extracomment>
         <translation>Güncelleme başarısız, güncelleme sunucusu %1 yanıt vermiyor.</translation>
     </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>Güncelleme bilgi dosyası geçerli bir sürüm belirtmiyor.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>Güncelleme başarısız, sunulan güncelleme %1 sürümü; bu, kurulu %2 sürümünden daha eski.</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>%1 sürümü zaten kurulu, şu anda güncelleme yok.</translation>
+    </message>
 </context>
 <context>
     <name>Alert</name>

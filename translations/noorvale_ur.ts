@@ -2163,6 +2163,20 @@ can be reached. It may be down for a while; please try again later.</source>
         <extracomment>%1 is the update server&apos;s name.</extracomment>
         <translation>اپ ڈیٹ ناکام، اپ ڈیٹ سرور %1 جواب نہیں دے رہا۔</translation>
     </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>اپ ڈیٹ کی معلوماتی فائل میں کوئی درست ورژن درج نہیں۔</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>اپ ڈیٹ ناکام، پیش کردہ اپ ڈیٹ ورژن %1 ہے، جو انسٹال شدہ ورژن %2 سے پرانا ہے۔</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>ورژن %1 پہلے سے انسٹال ہے، اس وقت کوئی اپ ڈیٹ دستیاب نہیں۔</translation>
+    </message>
 </context>
 <context>
     <name>Alert</name>

@@ -1,6 +1,7 @@
 #include "frmTarvo.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -348,7 +349,8 @@ bool frmTarvo::PackageNamesAreSafe() {
         if (!isPlainName(f[0])) return false;
     }
     // The work files in the work folder, where the extracted files land too.
-    std::set<std::string> taken = {LowerAscii(FileNameURL(UpdateUrl)), LowerAscii(AppName())};
+    std::set<std::string> taken = {LowerAscii(FileNameURL(UpdateUrl)), LowerAscii(AppName()),
+                                   LowerAscii(FileNameURL(InstalledRecord()))};
     for (const auto& key : keys) taken.insert(LowerAscii(FileNameURL(SplitFields(IniFile.GetStringValue("CABFILES", key))[0])));
     IniFile.EnumerateAllKeys("FILES", keys);
     for (const auto& key : keys) {
@@ -385,6 +387,53 @@ bool frmTarvo::Fetch(const std::string& url, const std::string& local, uint64_t 
     else if (cause == sentence(nv::Translate("cNetGet", "Disk full"))) cause = noSpace();
     deleteIfExists(local);
     return false;
+}
+
+std::string frmTarvo::InstalledRecord() const { return AppFolder + "Tarvo.installed"; }
+
+std::string frmTarvo::FilesFingerprint() {
+    std::vector<std::string> keys;
+    IniFile.EnumerateAllKeys("FILES", keys);
+    std::string files;
+    for (const auto& key : keys) {
+        const auto f = SplitFields(IniFile.GetStringValue("FILES", key));
+        if (f.size() < 6) continue;
+        files += LowerAscii(subFolder(f[3]) + f[0]) + "\t" + TrimBlanks(f[5]) + "\t" +
+                 (f.size() > 6 ? LowerAscii(TrimBlanks(f[6])) : std::string()) + "\n";
+    }
+    return QCryptographicHash::hash(QByteArray::fromStdString(files), QCryptographicHash::Sha256).toHex().toStdString();
+}
+
+std::string frmTarvo::RollbackRefusal() {
+    const std::string offered = TrimBlanks(IniFile.GetStringValue("TARVO", "ProductVersion"));
+    // An unsigned update without a version is read as before; a signed one must carry a version.
+    if (offered.empty() && UpdatePublicKey.empty()) return {};
+    if (!IsVersionText(offered))
+        return FillIn(tr("Update Failed, Tarvo file is not valid. %1").toStdString(),
+                      {tr("The update information file names no valid version.").toStdString()});
+    if (!FileExists(InstalledRecord())) return {};
+    cIniFile record;
+    record.FileName(InstalledRecord());
+    const std::string installed = TrimBlanks(record.GetStringValue("INSTALLED", "Version"));
+    if (!IsVersionText(installed)) return {};
+    const int order = CompareVersions(offered, installed);
+    if (order < 0)
+        //: %1 is the version offered by the update, %2 the version installed ("1.1").
+        return FillIn(tr("Update Failed, the update offered is version %1, older than the installed version %2.").toStdString(),
+                      {offered, installed});
+    if (order == 0 && record.GetStringValue("INSTALLED", "Files") == FilesFingerprint())
+        //: %1 is the version installed ("1.1").
+        return FillIn(tr("Version %1 is installed already, No update is available at this time.").toStdString(), {installed});
+    return {};
+}
+
+void frmTarvo::NoteInstalled() {
+    const std::string version = TrimBlanks(IniFile.GetStringValue("TARVO", "ProductVersion"));
+    if (!IsVersionText(version)) return;
+    cIniFile record;
+    record.FileName(InstalledRecord());
+    record.SaveStringValue("INSTALLED", "Files", FilesFingerprint());
+    record.SaveStringValue("INSTALLED", "Version", version);
 }
 
 std::string frmTarvo::SelfUpdateRecord() const { return TempFolder + "Tarvo.selfupdate"; }
@@ -449,6 +498,12 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         trap(__LINE__, [&] { safe = PackageNamesAreSafe(); });
         if (!safe) {
             SetMessage(tr("Update Failed, update package is not valid.").toStdString());
+            break;
+        }
+        std::string refusal;
+        trap(__LINE__, [&] { refusal = RollbackRefusal(); });
+        if (!refusal.empty()) {
+            SetMessage(refusal);
             break;
         }
         int32_t published = 0;
@@ -738,6 +793,7 @@ bool frmTarvo::InstallUpdates(int i, int p) {
     if (!failure.empty()) SetMessage(failure);
     for (const auto& entry : FileList) deleteIfExists(TempFolder + SplitFields(entry)[0]);
     const bool ok = failure.empty() && n > 0;
+    if (ok) resumeNext([&] { NoteInstalled(); });
     StepLeave(i, bar, ok);
     return ok;
 }

@@ -95,6 +95,16 @@ private:
     std::string CheckFile(const std::string& fileName, const std::string& crcText, const std::vector<std::string>& value,
                           size_t field);
 
+    // No going back: why the update read must not be installed over the installed version (older,
+    // or the same version with the same files), or empty when it may.
+    std::string RollbackRefusal();
+    // Notes the version just installed, and its files, in InstalledRecord().
+    void NoteInstalled();
+    // The record of the installed version beside the program, and the fingerprint of the update's
+    // files (names, folders and checksums) that it keeps.
+    std::string InstalledRecord() const;
+    std::string FilesFingerprint();
+
     // The work file that notes a self-update handed over (version number and day), and whether it
     // names this published version and today.
     std::string SelfUpdateRecord() const;

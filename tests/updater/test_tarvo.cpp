@@ -16,6 +16,7 @@
 #include <deque>
 #include <fstream>
 #include <functional>
+#include <tuple>
 
 #include "InstallRun.h"
 #include "MsgBox.h"
@@ -84,6 +85,14 @@ protected:
     void grab(const std::string& name) {
         form->grab().save(QString::fromStdString(std::string(NOORVALE_BIN_DIR) + "/../tests/" + name));
     }
+    // A new key pair from the publishing tool in root/name (secret) and name.pub; the public key.
+    std::string newKey(const std::string& name) {
+        const std::string cmd = "python3 " + shellQuote(std::string(NOORVALE_SOURCE_DIR) + "/tools/nv-publish") +
+                                " --new-key " + shellQuote(site.root / name) + " >/dev/null";
+        EXPECT_EQ(std::system(cmd.c_str()), 0);
+        std::string key = readFile(site.root / (name + ".pub"));
+        return key.substr(0, key.find('\n'));
+    }
     // Whether the window shows a label with exactly this text.
     bool shows(const QString& text) const {
         for (const QLabel* label : form->findChildren<QLabel*>())
@@ -124,9 +133,11 @@ TEST_F(TarvoRun, FullUpdateInstallsWithBackupsAndStartsTheProgramOnClose) {
     // Permission bits of the replaced files kept: the program stays executable.
     EXPECT_EQ(modeOf(site.prog + "/Noorvale"), 0755u);
     EXPECT_EQ(modeOf(site.prog + "/readme.txt"), 0600u);
-    // No work file left, and no temporary install file in the program folder.
+    // No work file left, and no temporary install file in the program folder; beside the
+    // program, the record of the version installed.
     EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).empty());
-    EXPECT_EQ(UpdateSite::snapshot(site.prog).size(), before.size() + 3);
+    EXPECT_EQ(UpdateSite::snapshot(site.prog).size(), before.size() + 4);
+    EXPECT_NE(readFile(site.prog + "/Tarvo.installed").find("Version=1.1"), std::string::npos);
 
     // Finish closes without asking and starts the program again.
     form->close();
@@ -158,6 +169,55 @@ TEST_F(TarvoRun, NoFileIsReplacedWithoutItsBackup) {
     expectFailedAt(3, "Update Failed, could not install update files. The folder " + site.prog + "/Backup/ cannot be made.");
     EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).size() <= 3);  // extracted files not installed
+}
+
+TEST_F(TarvoRun, AnOlderOrReplayedSignedUpdateIsRefused) {
+    // Version 1.1 installed from a signed update; its update.ini and signature kept as an
+    // attacker would keep them.
+    UpdatePublicKey = newKey("maker.key");
+    const std::string signing = "--allow-future-date --date '2030-01-01 12:00:00' --sign-key " + shellQuote(site.root / "maker.key");
+    ASSERT_TRUE(site.publish(signing));
+    run();
+    ASSERT_EQ(form->message(), "Tarvo has completed the update.");
+    const std::string installed11 = site.info(), signature11 = readFile(site.infoPath() + ".sig");
+    // A file the next update changes, then the same file as 1.1 had it.
+    const std::string readme11 = readFile(site.source + "/readme.txt");
+    struct Case {
+        std::string what, version, readme;
+        bool replay;
+        int step;  // 0: installs
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"an older version", "1.0", "readme of 1.0\n", false, 1,
+         "Update Failed, the update offered is version 1.0, older than the installed version 1.1."},
+        {"older by its third number", "1.0.9", "readme of 1.0.9\n", false, 1,
+         "Update Failed, the update offered is version 1.0.9, older than the installed version 1.1."},
+        {"the installed update replayed", "", "", true, 1,
+         "Version 1.1 is installed already, No update is available at this time."},
+        {"the same version published with a file changed", "1.1", "readme of 1.1, corrected\n", false, 0, ""},
+        {"a newer version", "1.2", readme11, false, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const auto before = UpdateSite::snapshot(site.prog);
+        if (c.replay) {
+            writeFile(site.infoPath(), installed11);
+            writeFile(site.infoPath() + ".sig", signature11);
+            site.serve();
+        } else {
+            writeFile(site.source + "/readme.txt", c.readme);
+            ASSERT_TRUE(site.publish(signing + " --version " + c.version));
+        }
+        run();
+        if (c.step == 0) {
+            EXPECT_EQ(form->message(), "Tarvo has completed the update.") << c.what;
+            EXPECT_EQ(readFile(site.prog + "/readme.txt"), c.readme) << c.what;
+        } else {
+            expectFailedAt(c.step, c.message);
+            EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "") << c.what;
+        }
+    }
+    EXPECT_NE(readFile(site.prog + "/Tarvo.installed").find("Version=1.2"), std::string::npos);
 }
 
 TEST_F(TarvoRun, OnlyOlderOrMissingFilesAreSelected) {
@@ -428,13 +488,6 @@ TEST_F(TarvoRun, NoFolderIsMadeThroughALink) {
 
 TEST_F(TarvoRun, WithTheMakersKeyOnlyASignedUpdateIsRead) {
     // The maker's key pair, and a second one that is not the maker's.
-    auto newKey = [&](const std::string& name) {
-        const std::string cmd = "python3 " + shellQuote(std::string(NOORVALE_SOURCE_DIR) + "/tools/nv-publish") +
-                                " --new-key " + shellQuote(site.root / name) + " >/dev/null";
-        EXPECT_EQ(std::system(cmd.c_str()), 0);
-        std::string key = readFile(site.root / (name + ".pub"));
-        return key.substr(0, key.find('\n'));
-    };
     const std::string makers = newKey("maker.key"), others = newKey("other.key");
     ASSERT_EQ(makers.size(), 64u);
     ASSERT_TRUE(site.publish("--allow-future-date --date '2030-01-01 12:00:00' --sign-key " + shellQuote(site.root / "maker.key")));
@@ -479,6 +532,13 @@ TEST_F(TarvoRun, WithTheMakersKeyOnlyASignedUpdateIsRead) {
     run();
     expectFailedAt(2, "Update Failed, could not authenticate update files. The update names no SHA-256 checksum for " +
                           SplitFields(file1).at(0) + ".");
+    // Signed, but without the version it brings: refused before any file is chosen.
+    writeFile(site.infoPath(), signedInfo);
+    site.editInfo("ProductVersion=1.1\r\n", "");
+    ASSERT_EQ(std::system(resign.c_str()), 0);
+    site.serve();
+    run();
+    expectFailedAt(1, "Update Failed, Tarvo file is not valid. The update information file names no valid version.");
     // The maker's signature over the update as published: the whole update goes through.
     writeFile(site.infoPath(), signedInfo);
     ASSERT_EQ(std::system(resign.c_str()), 0);
@@ -780,6 +840,12 @@ TEST(ModTarvo, UrlPartsVersionsAndDates) {
     EXPECT_EQ(VersionNumber("1.15"), 11500);
     EXPECT_EQ(VersionNumber("1.01"), 10100);
     EXPECT_EQ(VersionNumber("junk"), 0);
+    for (const auto& [a, b, order] : std::vector<std::tuple<std::string, std::string, int>>{
+             {"1.1", "1.1", 0}, {"1.2", "1.2.0", 0}, {"1.10", "1.9", 1}, {"1.9", "1.10", -1}, {"2", "1.99.99", 1},
+             {"1.01", "1.1", 0}, {"0.9", "1", -1}})
+        EXPECT_EQ(CompareVersions(a, b), order) << a << " " << b;
+    for (const char* v : {"1", "1.2", "10.20.30", "123456789.0"}) EXPECT_TRUE(IsVersionText(v)) << v;
+    for (const char* v : {"", "1.", ".1", "1..2", "1.x", " 1.2", "1.2 ", "-1", "1234567890"}) EXPECT_FALSE(IsVersionText(v)) << v;
 
     DateValue d = 0;
     ASSERT_TRUE(ParseDateText("2030-01-02 03:04:05", d));
