@@ -65,7 +65,7 @@ void fQuenlo::Form_Load(const std::string& commandLine) {
         // Only Tarvo beside Quenlo is ever replaced, and only by the new Tarvo in Tarvo's own work
         // folder. The two paths are matched as a whole, never split at ",", so a "," in a folder
         // name cannot make another file the target.
-        const std::string workFolder = WorkFolder(GetTempPath());
+        const std::string workFolder = WorkFolder(GetTempPath(), ExeFolder());
         const std::string handOver = SelfUpdateHandOver(workFolder, ExeFolder(), "Tarvo");
         if (workFolder.empty() || s.compare(0, handOver.size(), handOver) != 0) {
             refuse("QNL104");

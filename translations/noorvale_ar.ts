@@ -970,6 +970,19 @@
         <source>Proxy Server</source>
         <translation>خادم وكيل</translation>
     </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <extracomment>%1 is the status the web server answered with (&quot;404 Not Found&quot;), %2 the address asked for.</extracomment>
+        <translation>ردّ الخادم بـ %1 على طلب %2.</translation>
+    </message>
+    <message>
+        <source>The download did not finish within %1 minutes.</source>
+        <translation>لم يكتمل التنزيل خلال %1 دقيقة.</translation>
+    </message>
+    <message>
+        <source>The server redirects the request in a loop.</source>
+        <translation>يعيد الخادم توجيه الطلب في حلقة لا تنتهي.</translation>
+    </message>
 </context>
 <context>
     <name>modTarvo</name>
@@ -2161,6 +2174,40 @@ Do you wish to download the update now?</source>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>البيانات لا تطابق مجموع التحقق الخاص بها.</translation>
+    </message>
+    <message>
+        <source>The update names no SHA-256 checksum for %1.</source>
+        <extracomment>%1 is a file name of the update.</extracomment>
+        <translation>لا يذكر التحديث مجموع تحقق SHA-256 للملف %1.</translation>
+    </message>
+    <message>
+        <source>This update is not signed.</source>
+        <translation>هذا التحديث غير موقَّع.</translation>
+    </message>
+    <message>
+        <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
+can be reached. It may be down for a while; please try again later.</source>
+        <translation>خادم التحديث %1 لا يستجيب، مع أن الإنترنت<byte value="xd"/>
+متاح. ربما يكون متوقفًا بعض الوقت؛ يُرجى المحاولة لاحقًا.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update server %1 is not answering.</source>
+        <extracomment>%1 is the update server&apos;s name.</extracomment>
+        <translation>فشل التحديث، خادم التحديث %1 لا يستجيب.</translation>
+    </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>لا يذكر ملف معلومات التحديث إصدارًا صالحًا.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>فشل التحديث، التحديث المعروض هو الإصدار %1، وهو أقدم من الإصدار المثبّت %2.</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>الإصدار %1 مثبّت بالفعل، ولا يتوفر أي تحديث في الوقت الحالي.</translation>
     </message>
 </context>
 <context>

@@ -970,6 +970,19 @@
         <source>Proxy Server</source>
         <translation>Serveur proxy</translation>
     </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <extracomment>%1 is the status the web server answered with (&quot;404 Not Found&quot;), %2 the address asked for.</extracomment>
+        <translation>Le serveur a répondu %1 pour %2.</translation>
+    </message>
+    <message>
+        <source>The download did not finish within %1 minutes.</source>
+        <translation>Le téléchargement ne s&apos;est pas terminé en %1 minutes.</translation>
+    </message>
+    <message>
+        <source>The server redirects the request in a loop.</source>
+        <translation>Le serveur redirige la requête en boucle.</translation>
+    </message>
 </context>
 <context>
     <name>modTarvo</name>
@@ -2129,6 +2142,40 @@ Voulez-vous télécharger la mise à jour maintenant&#xa0;?</translation>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>Les données ne correspondent pas à leur somme de contrôle.</translation>
+    </message>
+    <message>
+        <source>The update names no SHA-256 checksum for %1.</source>
+        <extracomment>%1 is a file name of the update.</extracomment>
+        <translation>La mise à jour n&apos;indique aucune somme de contrôle SHA-256 pour %1.</translation>
+    </message>
+    <message>
+        <source>This update is not signed.</source>
+        <translation>Cette mise à jour n&apos;est pas signée.</translation>
+    </message>
+    <message>
+        <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
+can be reached. It may be down for a while; please try again later.</source>
+        <translation>Le serveur de mise à jour %1 ne répond pas, bien qu&apos;Internet<byte value="xd"/>
+soit accessible. Il est peut-être momentanément hors service&#xa0;; veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update server %1 is not answering.</source>
+        <extracomment>%1 is the update server&apos;s name.</extracomment>
+        <translation>Échec de la mise à jour&#xa0;: le serveur de mise à jour %1 ne répond pas.</translation>
+    </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>Le fichier d&apos;informations de mise à jour n&apos;indique aucune version valide.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>Échec de la mise à jour&#xa0;: la mise à jour proposée est la version %1, plus ancienne que la version installée %2.</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>La version %1 est déjà installée, aucune mise à jour n&apos;est disponible pour le moment.</translation>
     </message>
 </context>
 <context>

@@ -970,6 +970,19 @@
         <source>Proxy Server</source>
         <translation>Server proksi</translation>
     </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <extracomment>%1 is the status the web server answered with (&quot;404 Not Found&quot;), %2 the address asked for.</extracomment>
+        <translation>Server menjawab %1 untuk %2.</translation>
+    </message>
+    <message>
+        <source>The download did not finish within %1 minutes.</source>
+        <translation>Unduhan tidak selesai dalam %1 menit.</translation>
+    </message>
+    <message>
+        <source>The server redirects the request in a loop.</source>
+        <translation>Server mengalihkan permintaan dalam putaran tanpa akhir.</translation>
+    </message>
 </context>
 <context>
     <name>modTarvo</name>
@@ -2121,6 +2134,40 @@ Apakah Anda ingin mengunduh pembaruan sekarang?</translation>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>Data tidak cocok dengan checksum-nya.</translation>
+    </message>
+    <message>
+        <source>The update names no SHA-256 checksum for %1.</source>
+        <extracomment>%1 is a file name of the update.</extracomment>
+        <translation>Pembaruan tidak menyebutkan checksum SHA-256 untuk %1.</translation>
+    </message>
+    <message>
+        <source>This update is not signed.</source>
+        <translation>Pembaruan ini tidak ditandatangani.</translation>
+    </message>
+    <message>
+        <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
+can be reached. It may be down for a while; please try again later.</source>
+        <translation>Server pembaruan %1 tidak menjawab, padahal Internet<byte value="xd"/>
+dapat dijangkau. Mungkin server sedang tidak aktif; silakan coba lagi nanti.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update server %1 is not answering.</source>
+        <extracomment>%1 is the update server&apos;s name.</extracomment>
+        <translation>Pembaruan gagal, server pembaruan %1 tidak menjawab.</translation>
+    </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>Berkas informasi pembaruan tidak menyebutkan versi yang valid.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>Pembaruan gagal, pembaruan yang ditawarkan adalah versi %1, lebih lama daripada versi terpasang %2.</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>Versi %1 sudah terpasang, saat ini tidak ada pembaruan.</translation>
     </message>
 </context>
 <context>

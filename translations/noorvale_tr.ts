@@ -970,6 +970,19 @@
         <source>Proxy Server</source>
         <translation>Proxy sunucusu</translation>
     </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <extracomment>%1 is the status the web server answered with (&quot;404 Not Found&quot;), %2 the address asked for.</extracomment>
+        <translation>Sunucu %2 için %1 yanıtını verdi.</translation>
+    </message>
+    <message>
+        <source>The download did not finish within %1 minutes.</source>
+        <translation>İndirme %1 dakika içinde tamamlanmadı.</translation>
+    </message>
+    <message>
+        <source>The server redirects the request in a loop.</source>
+        <translation>Sunucu isteği bir döngü içinde yönlendiriyor.</translation>
+    </message>
 </context>
 <context>
     <name>modTarvo</name>
@@ -2121,6 +2134,40 @@ Güncellemeyi şimdi indirmek istiyor musunuz?</translation>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>Veriler sağlama toplamıyla eşleşmiyor.</translation>
+    </message>
+    <message>
+        <source>The update names no SHA-256 checksum for %1.</source>
+        <extracomment>%1 is a file name of the update.</extracomment>
+        <translation>Güncelleme %1 için SHA-256 sağlama toplamı belirtmiyor.</translation>
+    </message>
+    <message>
+        <source>This update is not signed.</source>
+        <translation>Bu güncelleme imzalı değil.</translation>
+    </message>
+    <message>
+        <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
+can be reached. It may be down for a while; please try again later.</source>
+        <translation>İnternet&apos;e erişilebildiği hâlde güncelleme sunucusu %1<byte value="xd"/>
+yanıt vermiyor. Bir süreliğine kapalı olabilir; lütfen daha sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update server %1 is not answering.</source>
+        <extracomment>%1 is the update server&apos;s name.</extracomment>
+        <translation>Güncelleme başarısız, güncelleme sunucusu %1 yanıt vermiyor.</translation>
+    </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>Güncelleme bilgi dosyası geçerli bir sürüm belirtmiyor.</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>Güncelleme başarısız, sunulan güncelleme %1 sürümü; bu, kurulu %2 sürümünden daha eski.</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>%1 sürümü zaten kurulu, şu anda güncelleme yok.</translation>
     </message>
 </context>
 <context>

@@ -970,6 +970,19 @@
         <source>Proxy Server</source>
         <translation>پراکسی سرور</translation>
     </message>
+    <message>
+        <source>The server answered %1 for %2.</source>
+        <extracomment>%1 is the status the web server answered with (&quot;404 Not Found&quot;), %2 the address asked for.</extracomment>
+        <translation>سرور نے %2 کے لیے %1 جواب دیا۔</translation>
+    </message>
+    <message>
+        <source>The download did not finish within %1 minutes.</source>
+        <translation>ڈاؤن لوڈ %1 منٹ میں مکمل نہیں ہوا۔</translation>
+    </message>
+    <message>
+        <source>The server redirects the request in a loop.</source>
+        <translation>سرور درخواست کو ایک نہ ختم ہونے والے چکر میں ری ڈائریکٹ کر رہا ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>modTarvo</name>
@@ -2129,6 +2142,40 @@ Do you wish to download the update now?</source>
     <message>
         <source>The data does not match its checksum.</source>
         <translation>ڈیٹا اپنے چیک سم سے مطابقت نہیں رکھتا۔</translation>
+    </message>
+    <message>
+        <source>The update names no SHA-256 checksum for %1.</source>
+        <extracomment>%1 is a file name of the update.</extracomment>
+        <translation>اپ ڈیٹ میں %1 کا SHA-256 چیک سم درج نہیں ہے۔</translation>
+    </message>
+    <message>
+        <source>This update is not signed.</source>
+        <translation>یہ اپ ڈیٹ دستخط شدہ نہیں ہے۔</translation>
+    </message>
+    <message>
+        <source>The update server %1 is not answering, although the Internet<byte value="xd"/>
+can be reached. It may be down for a while; please try again later.</source>
+        <translation>اپ ڈیٹ سرور %1 جواب نہیں دے رہا، حالانکہ انٹرنیٹ<byte value="xd"/>
+دستیاب ہے۔ ممکن ہے وہ کچھ دیر کے لیے بند ہو؛ براہِ کرم بعد میں دوبارہ کوشش کریں۔</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update server %1 is not answering.</source>
+        <extracomment>%1 is the update server&apos;s name.</extracomment>
+        <translation>اپ ڈیٹ ناکام، اپ ڈیٹ سرور %1 جواب نہیں دے رہا۔</translation>
+    </message>
+    <message>
+        <source>The update information file names no valid version.</source>
+        <translation>اپ ڈیٹ کی معلوماتی فائل میں کوئی درست ورژن درج نہیں۔</translation>
+    </message>
+    <message>
+        <source>Update Failed, the update offered is version %1, older than the installed version %2.</source>
+        <extracomment>%1 is the version offered by the update, %2 the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>اپ ڈیٹ ناکام، پیش کردہ اپ ڈیٹ ورژن %1 ہے، جو انسٹال شدہ ورژن %2 سے پرانا ہے۔</translation>
+    </message>
+    <message>
+        <source>Version %1 is installed already, No update is available at this time.</source>
+        <extracomment>%1 is the version installed (&quot;1.1&quot;).</extracomment>
+        <translation>ورژن %1 پہلے سے انسٹال ہے، اس وقت کوئی اپ ڈیٹ دستیاب نہیں۔</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "frmTarvo.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -164,6 +165,13 @@ frmTarvo::frmTarvo(QWidget* parent) : QWidget(parent) {
     lblProgress = new QLabel(lblProgBar);
     lblProgress->setStyleSheet("QLabel { background: #1f5fbf; border: none; }");
 
+    // Said once an unsigned update has been read: nothing vouches for where it came from.
+    lblUnsigned = new QLabel(this);
+    Place(lblUnsigned, 16, 260, 316, 30);
+    lblUnsigned->setWordWrap(true);
+    lblUnsigned->setStyleSheet("QLabel { color: #a33a00; }");
+    lblUnsigned->hide();
+
     cmdAction = new QPushButton(tr("Cancel"), this);
     Place(cmdAction, 340, 260, 84, 30);
     connect(cmdAction, &QPushButton::clicked, this, [this] { cmdAction_Click(); });
@@ -277,18 +285,39 @@ void frmTarvo::TarvoUpdate() {
     SetProgress(static_cast<int>(intDiv(static_cast<int64_t>(progressFullWidth()) * 99, int64_t{100})));
 }
 
+void frmTarvo::ShowUnsigned() {
+    const QString text = tr("This update is not signed.");
+    lblUnsigned->setText(text);
+    lblUnsigned->show();
+    std::fprintf(stderr, "Tarvo: %s\n", text.toStdString().c_str());
+}
+
 bool frmTarvo::ConnectToNet(int i, int p) {
     ErrorBoxTrap trap("Tarvo.frmTarvo.ConnectToNet");
     const Bar bar = StepEnter(i, p);
     bool ok = true;
     bool connected = false;
     trap(__LINE__, [&] { connected = NetGet.Connected(); });
+    // The update server's own address is the first probe: when it alone fails while the way
+    // there works, the server is down, not the connection.
+    std::string server;
+    trap(__LINE__, [&] {
+        cNetURL u;
+        if (u.CrackUrl(UpdateUrl)) server = u.HostHame();
+    });
+    bool serverDown = false;
     while (!connected) {
-        const int answer = MsgBox(tr("You must have an active connection to the Internet\r\n"
-                                     "for Tarvo to function properly. Please establish\r\n"
-                                     "an Internet Connection and try again.")
-                                      .toStdString(),
-                                  vbCritical + vbAbortRetryIgnore);
+        serverDown = NetGet.FirstServerDown();
+        const std::string text =
+            serverDown ? FillIn(tr("The update server %1 is not answering, although the Internet\r\n"
+                                   "can be reached. It may be down for a while; please try again later.")
+                                    .toStdString(),
+                                {server})
+                       : tr("You must have an active connection to the Internet\r\n"
+                            "for Tarvo to function properly. Please establish\r\n"
+                            "an Internet Connection and try again.")
+                             .toStdString();
+        const int answer = MsgBox(text, vbCritical + vbAbortRetryIgnore);
         if (answer == vbRetry) {
             trap(__LINE__, [&] { connected = NetGet.Connected(); });
             continue;
@@ -302,6 +331,9 @@ bool frmTarvo::ConnectToNet(int i, int p) {
         //: %1 is the kind of connection (LAN, Modem, Proxy Server).
         SetMessage(connected ? FillIn(tr("Internet Status: Connected: %1").toStdString(), {mode})
                              : tr("Internet Status: Not Connected").toStdString());
+    } else if (serverDown) {
+        //: %1 is the update server's name.
+        SetMessage(FillIn(tr("Update Failed, the update server %1 is not answering.").toStdString(), {server}));
     } else {
         SetMessage(tr("Update Failed, could not connect to the Internet.").toStdString());
     }
@@ -317,7 +349,8 @@ bool frmTarvo::PackageNamesAreSafe() {
         if (!isPlainName(f[0])) return false;
     }
     // The work files in the work folder, where the extracted files land too.
-    std::set<std::string> taken = {LowerAscii(FileNameURL(UpdateUrl)), LowerAscii(AppName())};
+    std::set<std::string> taken = {LowerAscii(FileNameURL(UpdateUrl)), LowerAscii(AppName()),
+                                   LowerAscii(FileNameURL(InstalledRecord()))};
     for (const auto& key : keys) taken.insert(LowerAscii(FileNameURL(SplitFields(IniFile.GetStringValue("CABFILES", key))[0])));
     IniFile.EnumerateAllKeys("FILES", keys);
     for (const auto& key : keys) {
@@ -356,6 +389,53 @@ bool frmTarvo::Fetch(const std::string& url, const std::string& local, uint64_t 
     return false;
 }
 
+std::string frmTarvo::InstalledRecord() const { return AppFolder + "Tarvo.installed"; }
+
+std::string frmTarvo::FilesFingerprint() {
+    std::vector<std::string> keys;
+    IniFile.EnumerateAllKeys("FILES", keys);
+    std::string files;
+    for (const auto& key : keys) {
+        const auto f = SplitFields(IniFile.GetStringValue("FILES", key));
+        if (f.size() < 6) continue;
+        files += LowerAscii(subFolder(f[3]) + f[0]) + "\t" + TrimBlanks(f[5]) + "\t" +
+                 (f.size() > 6 ? LowerAscii(TrimBlanks(f[6])) : std::string()) + "\n";
+    }
+    return QCryptographicHash::hash(QByteArray::fromStdString(files), QCryptographicHash::Sha256).toHex().toStdString();
+}
+
+std::string frmTarvo::RollbackRefusal() {
+    const std::string offered = TrimBlanks(IniFile.GetStringValue("TARVO", "ProductVersion"));
+    // An unsigned update without a version is read as before; a signed one must carry a version.
+    if (offered.empty() && UpdatePublicKey.empty()) return {};
+    if (!IsVersionText(offered))
+        return FillIn(tr("Update Failed, Tarvo file is not valid. %1").toStdString(),
+                      {tr("The update information file names no valid version.").toStdString()});
+    if (!FileExists(InstalledRecord())) return {};
+    cIniFile record;
+    record.FileName(InstalledRecord());
+    const std::string installed = TrimBlanks(record.GetStringValue("INSTALLED", "Version"));
+    if (!IsVersionText(installed)) return {};
+    const int order = CompareVersions(offered, installed);
+    if (order < 0)
+        //: %1 is the version offered by the update, %2 the version installed ("1.1").
+        return FillIn(tr("Update Failed, the update offered is version %1, older than the installed version %2.").toStdString(),
+                      {offered, installed});
+    if (order == 0 && record.GetStringValue("INSTALLED", "Files") == FilesFingerprint())
+        //: %1 is the version installed ("1.1").
+        return FillIn(tr("Version %1 is installed already, No update is available at this time.").toStdString(), {installed});
+    return {};
+}
+
+void frmTarvo::NoteInstalled() {
+    const std::string version = TrimBlanks(IniFile.GetStringValue("TARVO", "ProductVersion"));
+    if (!IsVersionText(version)) return;
+    cIniFile record;
+    record.FileName(InstalledRecord());
+    record.SaveStringValue("INSTALLED", "Files", FilesFingerprint());
+    record.SaveStringValue("INSTALLED", "Version", version);
+}
+
 std::string frmTarvo::SelfUpdateRecord() const { return TempFolder + "Tarvo.selfupdate"; }
 
 bool frmTarvo::SelfUpdateDoneToday(int32_t published) const {
@@ -391,7 +471,10 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         // With the maker's key built in, only an update.ini the maker signed is read at all.
         if (!UpdatePublicKey.empty()) {
             const std::string signature = UpdateInfoFile.PathFileName() + ".sig";
-            if (!Fetch(address + ".sig", signature, kSignatureLimit, false, cause) ||
+            // A signature the server does not have is a missing one; any other failure is named.
+            const bool fetched = Fetch(address + ".sig", signature, kSignatureLimit, false, cause);
+            const bool absent = NetGet.HttpStatus() == 404 || NetGet.HttpStatus() == 410;
+            if ((!fetched && !absent) ||
                 !VerifyUpdateSignature(UpdateInfoFile.PathFileName(), signature, UpdatePublicKey, cause)) {
                 SetMessage(FillIn(tr("Update Failed, Tarvo file is not valid. %1").toStdString(), {cause}));
                 deleteIfExists(signature);
@@ -399,6 +482,8 @@ bool frmTarvo::AnyUpdates(int i, int p) {
                 break;
             }
             deleteIfExists(signature);
+        } else {
+            ShowUnsigned();
         }
         std::string name;
         trap(__LINE__, [&] {
@@ -413,6 +498,12 @@ bool frmTarvo::AnyUpdates(int i, int p) {
         trap(__LINE__, [&] { safe = PackageNamesAreSafe(); });
         if (!safe) {
             SetMessage(tr("Update Failed, update package is not valid.").toStdString());
+            break;
+        }
+        std::string refusal;
+        trap(__LINE__, [&] { refusal = RollbackRefusal(); });
+        if (!refusal.empty()) {
+            SetMessage(refusal);
             break;
         }
         int32_t published = 0;
@@ -515,6 +606,15 @@ bool frmTarvo::VerifySHA256(const std::string& fileName, const std::vector<std::
     return EqualsNoCase(hex, TrimBlanks(value[field]));
 }
 
+std::string frmTarvo::CheckFile(const std::string& fileName, const std::string& crcText,
+                                const std::vector<std::string>& value, size_t field) {
+    if (!VerifyCRC(fileName, crcText)) return badData();
+    if (!UpdatePublicKey.empty() && (value.size() <= field || TrimBlanks(value[field]).empty()))
+        //: %1 is a file name of the update.
+        return FillIn(tr("The update names no SHA-256 checksum for %1.").toStdString(), {value.at(0)});
+    return VerifySHA256(fileName, value, field) ? std::string() : badData();
+}
+
 bool frmTarvo::DownloadUpdates(int i, int p) {
     ErrorBoxTrap trap("Tarvo.frmTarvo.DownloadUpdates");
     const Bar bar = StepEnter(i, p);
@@ -544,9 +644,10 @@ bool frmTarvo::DownloadUpdates(int i, int p) {
             SetMessage(FillIn(tr("Update Failed, could not retrieve updated files. %1").toStdString(), {cause}));
             break;
         }
-        if (!VerifyCRC(local, crcText) || !VerifySHA256(local, f, 2)) {
+        const std::string failure = CheckFile(local, crcText, f, 2);
+        if (!failure.empty()) {
             ok = false;
-            SetMessage(FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(), {badData()}));
+            SetMessage(FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(), {failure}));
             break;
         }
         StepItem(bar, k, n);
@@ -616,9 +717,9 @@ bool frmTarvo::ExtractCab(int i, int p) {
             } else if (!FileExists(extracted)) {
                 failure = cause.empty() ? tr("Update Failed, could not extract files.").toStdString()
                                         : FillIn(tr("Update Failed, could not extract files. %1").toStdString(), {cause});
-            } else if (!VerifyCRC(extracted, f[5]) || !VerifySHA256(extracted, f, 6)) {
+            } else if (const std::string bad = CheckFile(extracted, f[5], f, 6); !bad.empty()) {
                 failure = FillIn(tr("Update Failed, could not authenticate update files. %1").toStdString(),
-                                 {cause.empty() ? badData() : cause});
+                                 {cause.empty() ? bad : cause});
             }
             if (!failure.empty()) break;
             StepItem(bar, ++k, n);
@@ -692,6 +793,7 @@ bool frmTarvo::InstallUpdates(int i, int p) {
     if (!failure.empty()) SetMessage(failure);
     for (const auto& entry : FileList) deleteIfExists(TempFolder + SplitFields(entry)[0]);
     const bool ok = failure.empty() && n > 0;
+    if (ok) resumeNext([&] { NoteInstalled(); });
     StepLeave(i, bar, ok);
     return ok;
 }

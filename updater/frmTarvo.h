@@ -78,6 +78,8 @@ private:
     void Place(QWidget* child, int x, int y, int width, int height);
     void SetProgress(int width);
     void SetMessage(const std::string& text);
+    // Says in the window and on the error output that the update read carries no signature.
+    void ShowUnsigned();
 
     // Refuses an update file whose names would write outside the program or work folder, name
     // a work file (the update information file, a cabinet, Tarvo) or one backup name twice.
@@ -88,6 +90,20 @@ private:
     // When value[field] holds a SHA-256 (the extra field the publisher writes), the file must match
     // it; with the maker's key built in, the field must be there.
     bool VerifySHA256(const std::string& fileName, const std::vector<std::string>& value, size_t field);
+    // Why the file fails its CRC text or its SHA-256 (value[field]; one that a signed update lacks
+    // is named as missing), or empty when it passes both.
+    std::string CheckFile(const std::string& fileName, const std::string& crcText, const std::vector<std::string>& value,
+                          size_t field);
+
+    // No going back: why the update read must not be installed over the installed version (older,
+    // or the same version with the same files), or empty when it may.
+    std::string RollbackRefusal();
+    // Notes the version just installed, and its files, in InstalledRecord().
+    void NoteInstalled();
+    // The record of the installed version beside the program, and the fingerprint of the update's
+    // files (names, folders and checksums) that it keeps.
+    std::string InstalledRecord() const;
+    std::string FilesFingerprint();
 
     // The work file that notes a self-update handed over (version number and day), and whether it
     // names this published version and today.
@@ -111,6 +127,7 @@ private:
     QLabel* lblMessage;
     QLabel* lblProgBar;
     QLabel* lblProgress;
+    QLabel* lblUnsigned;
     QPushButton* cmdAction;
 };
 

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -47,6 +48,43 @@ std::string TarvoVersionText() { return std::to_string(kTarvoMajor) + "." + std:
 
 int32_t VersionNumber(const std::string& versionText) { return toInt32(10000.0 * val(versionText)); }
 
+namespace {
+std::vector<long> versionParts(const std::string& text) {
+    std::vector<long> parts;
+    size_t at = 0;
+    while (at <= text.size()) {
+        const size_t dot = std::min(text.find('.', at), text.size());
+        parts.push_back(std::strtol(text.substr(at, dot - at).c_str(), nullptr, 10));
+        at = dot + 1;
+    }
+    return parts;
+}
+}  // namespace
+
+bool IsVersionText(const std::string& text) {
+    size_t digits = 0;
+    for (size_t k = 0; k <= text.size(); ++k) {
+        if (k == text.size() || text[k] == '.') {
+            if (digits == 0 || digits > 9) return false;
+            digits = 0;
+        } else if (text[k] >= '0' && text[k] <= '9') {
+            ++digits;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+int CompareVersions(const std::string& a, const std::string& b) {
+    const std::vector<long> x = versionParts(a), y = versionParts(b);
+    for (size_t k = 0; k < std::max(x.size(), y.size()); ++k) {
+        const long p = k < x.size() ? x[k] : 0, q = k < y.size() ? y[k] : 0;
+        if (p != q) return p < q ? -1 : 1;
+    }
+    return 0;
+}
+
 frmTarvo* Main(const std::string& commandLine) {
     ErrorBoxTrap trap("Tarvo.modTarvo.Main");
     if (Program_Is_Already_Running()) {
@@ -82,7 +120,7 @@ bool ReadCommandLine(const std::string& commandLine, const std::string& appFolde
     }
     UpdateUrl = fields[0];
     AppFolder = fFixPath(appFolder);
-    TempFolder = WorkFolder(GetTempPath());
+    TempFolder = WorkFolder(GetTempPath(), AppFolder);
     ProductName = fields[1];
     MainProgramPath = AppFolder + fields[2];
     if (TempFolder.empty()) {

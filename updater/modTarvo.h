@@ -41,6 +41,11 @@ inline constexpr int kTarvoMinor = 0;
 std::string TarvoVersionText();
 // 10000 × the numeric value of a version text, to the nearest whole number.
 int32_t VersionNumber(const std::string& versionText);
+// A product version: numbers joined by "." ("1.2", "1.10.3"), each of at most nine digits.
+bool IsVersionText(const std::string& text);
+// Compares two product versions number by number (a missing number counts as 0, so 1.2 equals
+// 1.2.0 and 1.10 is newer than 1.9): negative, 0 or positive as `a` is older, the same or newer.
+int CompareVersions(const std::string& a, const std::string& b);
 
 // The entry: checks for a running copy, reads the command line, shows the window, waits two
 // seconds and runs the update. Returns the window (the program lives while it is open), or

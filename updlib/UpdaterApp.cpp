@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <vector>
 
 #include "MsgBox.h"
 #include "Process.h"
+#include "cCrc32.h"
 
 namespace nv {
 
@@ -41,9 +43,17 @@ std::string GetTempPath() {
     return path;
 }
 
-std::string WorkFolder(const std::string& tempPath) {
+std::string WorkFolderName(const std::string& appFolder) {
+    cCrc32 crc;
+    crc.AddString(appFolder);
+    char tag[16];
+    std::snprintf(tag, sizeof tag, "%08x", crc.Checksum());
+    return "Tarvo-" + std::to_string(::getuid()) + "-" + tag;
+}
+
+std::string WorkFolder(const std::string& tempPath, const std::string& appFolder) {
     if (tempPath.empty()) return {};
-    const std::string folder = tempPath + (tempPath.back() == '/' ? "" : "/") + "Tarvo-" + std::to_string(::getuid());
+    const std::string folder = tempPath + (tempPath.back() == '/' ? "" : "/") + WorkFolderName(appFolder);
     ::mkdir(folder.c_str(), 0700);
     struct stat st {};
     if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) return {};

@@ -23,9 +23,13 @@ std::string ExeFolder();
 
 // The system's temporary folder: TMPDIR when set, else /tmp; ends in "/".
 std::string GetTempPath();
-// Tarvo's private work folder of this user inside `tempPath` (created, mode 0700, never a link to
-// somewhere else); empty when it cannot be made safely.
-std::string WorkFolder(const std::string& tempPath);
+// Tarvo's private work folder of this user and of the installation in `appFolder` inside
+// `tempPath`: "Tarvo-<uid>-<8 hex digits from the program folder>" (created, mode 0700, never a
+// link to somewhere else), so installations sharing a temporary folder never share work files;
+// empty when it cannot be made safely.
+std::string WorkFolder(const std::string& tempPath, const std::string& appFolder);
+// The name of that folder (nothing is made).
+std::string WorkFolderName(const std::string& appFolder);
 
 // The plain text with which Tarvo hands its own replacement to Quenlo, before Tarvo's parameter
 // text: the new executable in Tarvo's work folder, then the executable it replaces in the program

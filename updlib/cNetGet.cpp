@@ -92,6 +92,7 @@ struct Transfer {
     std::function<void()> pump;
     // Headers: whether a final response's headers have come in full.
     long status = 0;
+    std::string reason;
     bool location = false;
     bool headersDone = false;
     bool probeOnly = false;
@@ -105,12 +106,17 @@ struct Transfer {
     std::chrono::steady_clock::time_point lastActivity = std::chrono::steady_clock::now();
     curl_off_t lastNow = -1;
     bool stalled = false;
+    // Overall deadline: from the start, so many minutes of `minuteMs` as the expected size earns.
+    long minuteMs = 60000;
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
+    int deadlineMinutes = 0;  // the deadline that ran out; 0 while none did
 
     static size_t onHeader(char* data, size_t size, size_t n, void* self) {
         auto* t = static_cast<Transfer*>(self);
         const std::string line(data, size * n);
         t->lastActivity = std::chrono::steady_clock::now();
         if (line.compare(0, 5, "HTTP/") == 0) {
+            t->reason.clear();
             t->headersDone = false;
             t->location = false;
             const size_t sp = line.find(' ');
@@ -134,6 +140,7 @@ struct Transfer {
 
     static size_t onBody(char* data, size_t size, size_t n, void* self) {
         auto* t = static_cast<Transfer*>(self);
+        if (t->status >= 400) return 0;  // an error page is not the file asked for: none of it is kept
         t->bodyBytes += size * n;
         t->lastActivity = std::chrono::steady_clock::now();
         if (t->sizeLimit != 0 && t->bodyBytes > t->sizeLimit) {
@@ -149,7 +156,7 @@ struct Transfer {
         return size * n;
     }
 
-    static int onProgress(void* self, curl_off_t, curl_off_t dlnow, curl_off_t, curl_off_t) {
+    static int onProgress(void* self, curl_off_t dltotal, curl_off_t dlnow, curl_off_t, curl_off_t) {
         auto* t = static_cast<Transfer*>(self);
         try {
             if (t->pump) t->pump();
@@ -166,18 +173,32 @@ struct Transfer {
             t->stalled = true;
             return 1;  // ends the transfer
         }
+        // The size the read may bring: the announced length, never more than the limit.
+        uint64_t expected = dltotal > 0 ? static_cast<uint64_t>(dltotal) : 0;
+        if (t->sizeLimit != 0 && (expected == 0 || expected > t->sizeLimit)) expected = t->sizeLimit;
+        const int minutes = cNetGet::DeadlineMinutes(expected);
+        if (std::chrono::duration_cast<std::chrono::milliseconds>(now - t->started).count() >
+            static_cast<int64_t>(minutes) * t->minuteMs) {
+            t->deadlineMinutes = minutes;
+            return 1;
+        }
         return 0;
     }
 
-    CURLcode result(CURLcode rc) const { return stalled ? CURLE_OPERATION_TIMEDOUT : rc; }
+    CURLcode result(CURLcode rc) const { return stalled || deadlineMinutes > 0 ? CURLE_OPERATION_TIMEDOUT : rc; }
 
-    bool opened(CURLcode result) const { return result == CURLE_OK || headersDone || bodyBytes > 0; }
+    // An HTTP answer that the server itself calls a failure (400 and above).
+    bool failedStatus() const { return headersDone && status >= 400; }
+
+    bool opened(CURLcode result) const {
+        return !failedStatus() && (result == CURLE_OK || headersDone || bodyBytes > 0);
+    }
 };
 
 // An easy handle set up as every URL of the session is opened: always from the server, nothing
 // cached, the connection kept, redirects followed, the application's title as the agent.
 std::unique_ptr<CURL, EasyDeleter> openEasy(const std::string& url, Transfer& t, curl_slist* headers, long connectMs,
-                                            long stallMs, char* errorBuffer) {
+                                            long stallMs, long minuteMs, char* errorBuffer) {
     std::unique_ptr<CURL, EasyDeleter> h(curl_easy_init());
     if (!h) return h;
     CURL* c = h.get();
@@ -192,7 +213,8 @@ std::unique_ptr<CURL, EasyDeleter> openEasy(const std::string& url, Transfer& t,
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
     // The stall watch runs in the progress function; libcurl's own low-speed limit stays as a backstop.
     t.stallMs = stallMs;
-    t.lastActivity = std::chrono::steady_clock::now();
+    t.minuteMs = minuteMs;
+    t.lastActivity = t.started = std::chrono::steady_clock::now();
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, stallMs / 1000 + 10);
     curl_easy_setopt(c, CURLOPT_TCP_KEEPALIVE, 1L);
@@ -257,6 +279,8 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
     std::string createdFile;  // removed again when the read fails
     try {
         Busy(true);
+        httpStatus_ = 0;
+        detail_.clear();
         SetStatus(Translate("cNetGet", "Opening Tarvo update page..."));
         std::unique_ptr<FILE, FileCloser> file;
         if (FileName) {
@@ -269,7 +293,7 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
         t.pump = eventPump_;
         t.sizeLimit = sizeLimit_;
         auto headers = reloadHeaders();
-        auto easy = openEasy(Url, t, headers.get(), connectTimeoutMs_, stallMs_, errorBuffer);
+        auto easy = openEasy(Url, t, headers.get(), connectTimeoutMs_, stallMs_, minuteMs_, errorBuffer);
         if (easy) {
             std::string page;  // becomes the raw HTML once the URL has opened
             uint64_t total = 0;
@@ -319,7 +343,19 @@ bool cNetGet::ReadUrl(const std::string& Url, const std::optional<std::string>& 
             long osErrno = 0;
             curl_easy_getinfo(easy.get(), CURLINFO_OS_ERRNO, &osErrno);
             if (!fileError.empty()) throw VbError(kErrInvalidCall, "", fileError);
-            if (t.tooLarge) {
+            if (t.deadlineMinutes > 0)
+                detail_ = FillIn(Translate("cNetGet", "The download did not finish within %1 minutes."),
+                                 {std::to_string(t.deadlineMinutes)});
+            if (t.failedStatus()) {
+                char* where = nullptr;
+                curl_easy_getinfo(easy.get(), CURLINFO_EFFECTIVE_URL, &where);
+                httpStatus_ = static_cast<int32_t>(t.status);
+                //: %1 is the status the web server answered with ("404 Not Found"), %2 the address asked for.
+                detail_ = FillIn(Translate("cNetGet", "The server answered %1 for %2."),
+                                 {StatusText(httpStatus_), where ? std::string(where) : Url});
+                lastCode_ = 12003;
+                CheckError();
+            } else if (t.tooLarge) {
                 lastCode_ = 0;
                 lastError_ = FillIn(Translate("cNetGet", "The download is larger than %1 bytes."), {std::to_string(sizeLimit_)});
             } else if (!t.opened(rc)) {
@@ -367,9 +403,22 @@ std::string cNetGet::GetLastError() const { return lastError_; }
 
 void cNetGet::CheckError() {
     trapped("CheckError", [&] {
-        if (lastCode_ > 0) lastError_ = TranslateErrorCode(lastCode_);
+        if (lastCode_ > 0) lastError_ = detail_.empty() ? TranslateErrorCode(lastCode_) : detail_;
     });
 }
+
+std::string cNetGet::StatusText(int32_t status) {
+    static const std::pair<int32_t, const char*> names[] = {
+        {400, "Bad Request"}, {401, "Unauthorized"}, {403, "Forbidden"}, {404, "Not Found"},
+        {405, "Method Not Allowed"}, {407, "Proxy Authentication Required"}, {408, "Request Timeout"},
+        {410, "Gone"}, {429, "Too Many Requests"}, {500, "Internal Server Error"}, {501, "Not Implemented"},
+        {502, "Bad Gateway"}, {503, "Service Unavailable"}, {504, "Gateway Timeout"}};
+    for (const auto& [code, name] : names)
+        if (code == status) return std::to_string(code) + " " + name;
+    return std::to_string(status);
+}
+
+int cNetGet::DeadlineMinutes(uint64_t expectedBytes) { return 10 + static_cast<int>(expectedBytes / (uint64_t{5} << 20)); }
 
 std::string cNetGet::TranslateErrorCode(int32_t code) {
     switch (code) {
@@ -420,6 +469,7 @@ std::string cNetGet::TranslateErrorCode(int32_t code) {
     case 12030: return Translate("cNetGet", "The connection with the server has been terminated.");
     case 12031: return Translate("cNetGet", "The connection with the server has been reset.");
     case 12036: return Translate("cNetGet", "The request failed because the handle already exists.");
+    case 12156: return Translate("cNetGet", "The server redirects the request in a loop.");
     default: return Translate("cNetGet", "Error details not available.");
     }
 }
@@ -481,6 +531,7 @@ void cNetGet::SetConnectionState(ConnectionState state) { connectionState_ = std
 void cNetGet::Refresh() {
     trapped("Refresh", [&] {
         uint32_t flags = 0;
+        probeOutcomes_.clear();
         connected_ = connectionState_ ? connectionState_(flags) : SystemConnectionState(flags);
         connectMode_ = flags;
         if (flags & kConnectionModem) {
@@ -521,25 +572,44 @@ std::string cNetGet::ConnectModeDesc() {
     });
 }
 
-bool cNetGet::OpenProbe(const std::string& url) {
+cNetGet::ProbeOutcome cNetGet::OpenProbe(const std::string& url) {
     char errorBuffer[CURL_ERROR_SIZE] = {};
     Transfer t;
     t.pump = eventPump_;
     auto headers = reloadHeaders();
-    auto easy = openEasy(url, t, headers.get(), connectTimeoutMs_, stallMs_, errorBuffer);
-    if (!easy) return false;
+    auto easy = openEasy(url, t, headers.get(), connectTimeoutMs_, stallMs_, minuteMs_, errorBuffer);
+    if (!easy) return ProbeOutcome::Failed;
     curl_easy_setopt(easy.get(), CURLOPT_NOBODY, 1L);  // opening is enough: no body is read
     const CURLcode rc = t.result(curl_easy_perform(easy.get()));
     t.rethrow();
-    return t.opened(rc);
+    // Any answer, an error status too, proves the way there.
+    if (rc == CURLE_OK || t.headersDone || t.bodyBytes > 0) return ProbeOutcome::Opened;
+    long osErrno = 0;
+    curl_easy_getinfo(easy.get(), CURLINFO_OS_ERRNO, &osErrno);
+    if (rc == CURLE_COULDNT_CONNECT && osErrno == ECONNREFUSED) return ProbeOutcome::Refused;
+    if (rc == CURLE_COULDNT_RESOLVE_HOST) return ProbeOutcome::NameNotResolved;
+    return ProbeOutcome::Failed;
 }
 
 bool cNetGet::TryTheWire() {
     return trapped("TryTheWire", [&] {
-        for (const auto& url : probes_.Items())
-            if (OpenProbe(url)) return true;
+        probeOutcomes_.clear();
+        for (const auto& url : probes_.Items()) {
+            probeOutcomes_.push_back(OpenProbe(url));
+            if (probeOutcomes_.back() == ProbeOutcome::Opened) return true;
+        }
         return false;
     });
+}
+
+bool cNetGet::FirstServerDown() const {
+    if (probeOutcomes_.empty()) return false;
+    // A refused connection is the host's own answer: the way to it works.
+    if (probeOutcomes_[0] == ProbeOutcome::Refused) return true;
+    if (probeOutcomes_[0] != ProbeOutcome::NameNotResolved) return false;
+    for (size_t k = 1; k < probeOutcomes_.size(); ++k)
+        if (probeOutcomes_[k] != ProbeOutcome::NameNotResolved) return true;
+    return false;
 }
 
 bool cNetGet::Dial(int32_t) {

@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Collection.h"
 #include "VbError.h"
@@ -58,18 +59,29 @@ public:
     // Reads the URL into memory (no file name) or into the file, which then grows in whole
     // 2048-byte blocks, the last one filled up with blanks. False when the URL could not be
     // opened (GetLastError tells why); true with what was read when the transfer broke off later.
-    // An error page of the server (404, ...) is read like any other page. A body longer than the
-    // size limit ends the read: false, with the last error "The download is larger than N
-    // bytes."; a file that could not be written in full (the disk is full, ...) also gives false.
-    // The file is removed whenever the result is false.
+    // An HTTP status of 400 or more is a failure: false, nothing of the error page kept, the code
+    // 12003 and the last error "The server answered 404 Not Found for <address>.". A body longer
+    // than the size limit ends the read: false, with the last error "The download is larger than
+    // N bytes."; a file that could not be written in full (the disk is full, ...) also gives false.
+    // A read still running at its deadline (DeadlineMinutes) ends with 12002 and "The download
+    // did not finish within N minutes.". The file is removed whenever the result is false.
     bool ReadUrl(const std::string& Url, const std::optional<std::string>& FileName = std::nullopt);
     std::string GetRawHTML() const;  // surrounding blanks removed
     std::string GetLastError() const;
-    // Last error = the sentence of the most recent failure's code, when there was one.
+    // Last error = the sentence of the most recent failure's code, when there was one (or the
+    // failure's own sentence: the server's status, the deadline).
     void CheckError();
     static std::string TranslateErrorCode(int32_t code);
     // The code of the most recent failure (0 after a success); what CheckError translates.
     int32_t LastErrorCode() const { return lastCode_; }
+    // The HTTP status of the last read when the server answered it with a failure, else 0.
+    int32_t HttpStatus() const { return httpStatus_; }
+    // "404 Not Found": the status with its standard name (the number alone when it has none).
+    static std::string StatusText(int32_t status);
+    // The overall deadline of a read in minutes: 10, and one more for every whole 5 MiB it may
+    // bring (the length the server announces, never more than the size limit; the limit itself
+    // while no length is known).
+    static int DeadlineMinutes(uint64_t expectedBytes);
 
     // Adds to `items` (keyed by itself, duplicates skipped) every text that follows `Token`
     // (matched without regard to case) up to the first of the delimiters (default: " > ? #).
@@ -81,6 +93,13 @@ public:
     std::string ConnectModeDesc();
     // True when one of the probe URLs opens.
     bool TryTheWire();
+    // How each probe of the last connection check ended, in probe order (empty when the machine
+    // showed no network at all and none was tried).
+    enum class ProbeOutcome { Opened, Refused, NameNotResolved, Failed };
+    const std::vector<ProbeOutcome>& ProbeOutcomes() const { return probeOutcomes_; }
+    // True when the network works but the first probe's server does not: it refused the
+    // connection, or its name is not known while another probe's name is.
+    bool FirstServerDown() const;
     // No automatic dial-up on this platform: both answer false.
     bool Dial(int32_t Flags);
     bool HangUp();
@@ -95,6 +114,8 @@ public:
     // moves no byte for `stallMs`. Both end the read with 12002. Defaults 30 000 ms each; the
     // stall is noticed within about a second of its limit.
     void SetTimeouts(long connectMs, long stallMs);
+    // Seam for the deadline: the length of its minute, 60 000 ms (tests shorten it).
+    void SetDeadlineMinute(long ms) { minuteMs_ = ms > 0 ? ms : 1; }
     // The most bytes a body may have; 0 (the default) sets no limit.
     void SetSizeLimit(uint64_t maxBytes) { sizeLimit_ = maxBytes; }
     void SetConnectionState(ConnectionState state);  // empty: the machine's interfaces
@@ -107,12 +128,14 @@ private:
     void SetStatus(const std::string& text, bool pump = true);
     void Busy(bool busy);
     static std::string StripChars(const std::string& text);
-    bool OpenProbe(const std::string& url);
+    ProbeOutcome OpenProbe(const std::string& url);
 
     std::string userAgent_;
     std::string rawHtml_;
     std::string lastError_;
     int32_t lastCode_ = 0;
+    int32_t httpStatus_ = 0;
+    std::string detail_;  // the last failure's own sentence, in place of its code's
     bool connected_ = false;
     uint32_t connectMode_ = 0;
     std::string connectModeDesc_;
@@ -123,6 +146,8 @@ private:
     ConnectionState connectionState_;
     long connectTimeoutMs_ = 30000;
     long stallMs_ = 30000;
+    long minuteMs_ = 60000;
+    std::vector<ProbeOutcome> probeOutcomes_;
     uint64_t sizeLimit_ = 0;
 };
 

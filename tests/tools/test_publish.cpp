@@ -31,7 +31,7 @@ TEST(Publish, WritesEveryEntryInTheFormTarvoReads) {
         << readFile(dir / "err.txt");
     const std::string ini = readFile(dir / "site/update.ini");
     const std::string crc = "[1-9A-F][0-9A-F]{0,7}", sha = "[0-9a-f]{64}";
-    EXPECT_TRUE(std::regex_search(ini, std::regex("^\\[TARVO\\]\r\nName=Noorvale\r\nVersion=1.1\r\n")));
+    EXPECT_TRUE(std::regex_search(ini, std::regex("^\\[TARVO\\]\r\nName=Noorvale\r\nVersion=1.1\r\nProductVersion=2.0\r\n")));
     EXPECT_TRUE(std::regex_search(ini, std::regex("\r\nCabFile=Tarvo.cab," + crc + "," + sha + "\r\n")));
     EXPECT_TRUE(std::regex_search(ini, std::regex("\r\nFile=Tarvo,2030-05-06 07:08:09,1.1,,TARVO," + crc + "," + sha + "\r\n")));
     // A cabinet's last field is its size in bytes.
@@ -75,6 +75,7 @@ TEST(Publish, RefusesWhatAnUpdateCannotCarry) {
     const std::vector<std::pair<std::string, std::string>> refused = {
         {shellQuote(dir / "many") + " " + shellQuote(dir / "site") + " --product P --version 1", "Tarvo reads at most 8190"},
         {ok + " --date '2999-01-01 00:00:00'", "is in the future"},
+        {ok + " --version 1.x", "is not a version"},
         {ok + " --tarvo " + shellQuote(dir / "old-tarvo") + " --tarvo-version 1.1", "is Tarvo 1.0, not the --tarvo-version 1.1"},
         {ok + " --tarvo " + shellQuote(dir / "ok/a.txt") + " --tarvo-version 1.0", "is not a Tarvo program"},
     };

@@ -16,6 +16,7 @@
 #include <deque>
 #include <fstream>
 #include <functional>
+#include <tuple>
 
 #include "InstallRun.h"
 #include "MsgBox.h"
@@ -84,6 +85,20 @@ protected:
     void grab(const std::string& name) {
         form->grab().save(QString::fromStdString(std::string(NOORVALE_BIN_DIR) + "/../tests/" + name));
     }
+    // A new key pair from the publishing tool in root/name (secret) and name.pub; the public key.
+    std::string newKey(const std::string& name) {
+        const std::string cmd = "python3 " + shellQuote(std::string(NOORVALE_SOURCE_DIR) + "/tools/nv-publish") +
+                                " --new-key " + shellQuote(site.root / name) + " >/dev/null";
+        EXPECT_EQ(std::system(cmd.c_str()), 0);
+        std::string key = readFile(site.root / (name + ".pub"));
+        return key.substr(0, key.find('\n'));
+    }
+    // Whether the window shows a label with exactly this text.
+    bool shows(const QString& text) const {
+        for (const QLabel* label : form->findChildren<QLabel*>())
+            if (label->isVisible() && label->text() == text) return true;
+        return false;
+    }
 
     UpdateSite site;
     std::unique_ptr<frmTarvo> form;
@@ -105,6 +120,7 @@ TEST_F(TarvoRun, FullUpdateInstallsWithBackupsAndStartsTheProgramOnClose) {
     EXPECT_EQ(form->progressWidth(), form->progressFullWidth() * 99 / 100);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(form->windowTitle(), "ORVEN Tarvo for Noorvale");
+    EXPECT_TRUE(shows("This update is not signed."));  // no key in this build
 
     // New contents in place, also in the sub-folder; untouched files stay.
     for (const char* f : {"Noorvale", "readme.txt", "graphics/picclock.jpg"})
@@ -117,9 +133,11 @@ TEST_F(TarvoRun, FullUpdateInstallsWithBackupsAndStartsTheProgramOnClose) {
     // Permission bits of the replaced files kept: the program stays executable.
     EXPECT_EQ(modeOf(site.prog + "/Noorvale"), 0755u);
     EXPECT_EQ(modeOf(site.prog + "/readme.txt"), 0600u);
-    // No work file left, and no temporary install file in the program folder.
+    // No work file left, and no temporary install file in the program folder; beside the
+    // program, the record of the version installed.
     EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).empty());
-    EXPECT_EQ(UpdateSite::snapshot(site.prog).size(), before.size() + 3);
+    EXPECT_EQ(UpdateSite::snapshot(site.prog).size(), before.size() + 4);
+    EXPECT_NE(readFile(site.prog + "/Tarvo.installed").find("Version=1.1"), std::string::npos);
 
     // Finish closes without asking and starts the program again.
     form->close();
@@ -151,6 +169,55 @@ TEST_F(TarvoRun, NoFileIsReplacedWithoutItsBackup) {
     expectFailedAt(3, "Update Failed, could not install update files. The folder " + site.prog + "/Backup/ cannot be made.");
     EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
     EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).size() <= 3);  // extracted files not installed
+}
+
+TEST_F(TarvoRun, AnOlderOrReplayedSignedUpdateIsRefused) {
+    // Version 1.1 installed from a signed update; its update.ini and signature kept as an
+    // attacker would keep them.
+    UpdatePublicKey = newKey("maker.key");
+    const std::string signing = "--allow-future-date --date '2030-01-01 12:00:00' --sign-key " + shellQuote(site.root / "maker.key");
+    ASSERT_TRUE(site.publish(signing));
+    run();
+    ASSERT_EQ(form->message(), "Tarvo has completed the update.");
+    const std::string installed11 = site.info(), signature11 = readFile(site.infoPath() + ".sig");
+    // A file the next update changes, then the same file as 1.1 had it.
+    const std::string readme11 = readFile(site.source + "/readme.txt");
+    struct Case {
+        std::string what, version, readme;
+        bool replay;
+        int step;  // 0: installs
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"an older version", "1.0", "readme of 1.0\n", false, 1,
+         "Update Failed, the update offered is version 1.0, older than the installed version 1.1."},
+        {"older by its third number", "1.0.9", "readme of 1.0.9\n", false, 1,
+         "Update Failed, the update offered is version 1.0.9, older than the installed version 1.1."},
+        {"the installed update replayed", "", "", true, 1,
+         "Version 1.1 is installed already, No update is available at this time."},
+        {"the same version published with a file changed", "1.1", "readme of 1.1, corrected\n", false, 0, ""},
+        {"a newer version", "1.2", readme11, false, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const auto before = UpdateSite::snapshot(site.prog);
+        if (c.replay) {
+            writeFile(site.infoPath(), installed11);
+            writeFile(site.infoPath() + ".sig", signature11);
+            site.serve();
+        } else {
+            writeFile(site.source + "/readme.txt", c.readme);
+            ASSERT_TRUE(site.publish(signing + " --version " + c.version));
+        }
+        run();
+        if (c.step == 0) {
+            EXPECT_EQ(form->message(), "Tarvo has completed the update.") << c.what;
+            EXPECT_EQ(readFile(site.prog + "/readme.txt"), c.readme) << c.what;
+        } else {
+            expectFailedAt(c.step, c.message);
+            EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "") << c.what;
+        }
+    }
+    EXPECT_NE(readFile(site.prog + "/Tarvo.installed").find("Version=1.2"), std::string::npos);
 }
 
 TEST_F(TarvoRun, OnlyOlderOrMissingFilesAreSelected) {
@@ -235,6 +302,51 @@ TEST_F(TarvoRun, ServerStoppingMidDownloadInstallsNothing) {
     EXPECT_FALSE(exists(site.workFolder() + "/" + cabName));
 }
 
+TEST_F(TarvoRun, ServerFailuresAreNamedByTheirTrueCauseAndKeepNothing) {
+    ASSERT_TRUE(site.publish());
+    const auto before = UpdateSite::snapshot(site.prog);
+    const std::string pristine = site.info();
+    const std::string cab2 = SplitFields(site.value("CAB2")).at(0);
+    const auto cab2Fields = SplitFields(site.value("CAB2"));
+    struct Case {
+        const char* picture;
+        std::function<void()> change;
+        int step;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"tarvo-404.png", [&] { site.server.setPage("/noorvale/" + cab2, "<html>not here</html>", 404); }, 2,
+         "Update Failed, could not retrieve updated files. The server answered 404 Not Found for " +
+             site.server.url("/noorvale/" + cab2) + "."},
+        {"tarvo-500.png", [&] { site.server.setPage("/noorvale/update.ini", "<html>[TARVO]\r\nName=Noorvale</html>", 500); }, 1,
+         "Update Failed, could not retrieve Tarvo file. The server answered 500 Internal Server Error for " + site.url() + "."},
+        // A cabinet that trickles in without end: cut at its deadline, ten minutes of 20 ms each
+        // here; its stated size of 12 MiB earns it two minutes more.
+        {nullptr, [&] { site.server.setSlowPage("/noorvale/" + cab2, std::string(100000, 'c')); }, 2,
+         "Update Failed, could not retrieve updated files. The download did not finish within 10 minutes."},
+        {nullptr,
+         [&] {
+             site.editInfo(site.value("CAB2"), cab2Fields[0] + "," + cab2Fields[1] + "," + cab2Fields[2] + "," +
+                                                   std::to_string(12 << 20));
+             site.server.setSlowPage("/noorvale/" + cab2, std::string(100000, 'c'));
+         },
+         2, "Update Failed, could not retrieve updated files. The download did not finish within 12 minutes."},
+    };
+    for (const auto& c : cases) {
+        writeFile(site.infoPath(), pristine);
+        site.serve();
+        c.change();
+        start();
+        form->netGet().SetDeadlineMinute(20);
+        form->TarvoUpdate();
+        expectFailedAt(c.step, c.message);
+        if (c.picture) grab(c.picture);
+        EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
+        EXPECT_TRUE(UpdateSite::snapshot(site.workFolder()).empty()) << c.message;  // no error page, no part
+        site.server.setSlowPage("/noorvale/" + cab2, {});
+    }
+}
+
 TEST_F(TarvoRun, HostileNamesAreRefusedAndNothingIsWritten) {
     ASSERT_TRUE(site.publish());
     const std::string file = site.value("File1"), cab = site.value("CAB1");
@@ -269,7 +381,7 @@ TEST_F(TarvoRun, HostileNamesAreRefusedAndNothingIsWritten) {
         auto after = UpdateSite::snapshot(site.root.path());
         for (const auto& [path, data] : published) after.erase(path);
         for (const auto& [path, data] : after)
-            EXPECT_EQ(path, "tmp/Tarvo-" + std::to_string(::getuid()) + "/update.ini") << to;
+            EXPECT_EQ(path, "tmp/" + WorkFolderName(site.prog + "/") + "/update.ini") << to;
     }
     // A hostile name in Tarvo's own entry, too.
     writeFile(site.infoPath(), pristine);
@@ -376,13 +488,6 @@ TEST_F(TarvoRun, NoFolderIsMadeThroughALink) {
 
 TEST_F(TarvoRun, WithTheMakersKeyOnlyASignedUpdateIsRead) {
     // The maker's key pair, and a second one that is not the maker's.
-    auto newKey = [&](const std::string& name) {
-        const std::string cmd = "python3 " + shellQuote(std::string(NOORVALE_SOURCE_DIR) + "/tools/nv-publish") +
-                                " --new-key " + shellQuote(site.root / name) + " >/dev/null";
-        EXPECT_EQ(std::system(cmd.c_str()), 0);
-        std::string key = readFile(site.root / (name + ".pub"));
-        return key.substr(0, key.find('\n'));
-    };
     const std::string makers = newKey("maker.key"), others = newKey("other.key");
     ASSERT_EQ(makers.size(), 64u);
     ASSERT_TRUE(site.publish("--allow-future-date --date '2030-01-01 12:00:00' --sign-key " + shellQuote(site.root / "maker.key")));
@@ -425,7 +530,15 @@ TEST_F(TarvoRun, WithTheMakersKeyOnlyASignedUpdateIsRead) {
     site.serve();
     UpdatePublicKey = makers;
     run();
-    expectFailedAt(2, "Update Failed, could not authenticate update files. The data does not match its checksum.");
+    expectFailedAt(2, "Update Failed, could not authenticate update files. The update names no SHA-256 checksum for " +
+                          SplitFields(file1).at(0) + ".");
+    // Signed, but without the version it brings: refused before any file is chosen.
+    writeFile(site.infoPath(), signedInfo);
+    site.editInfo("ProductVersion=1.1\r\n", "");
+    ASSERT_EQ(std::system(resign.c_str()), 0);
+    site.serve();
+    run();
+    expectFailedAt(1, "Update Failed, Tarvo file is not valid. The update information file names no valid version.");
     // The maker's signature over the update as published: the whole update goes through.
     writeFile(site.infoPath(), signedInfo);
     ASSERT_EQ(std::system(resign.c_str()), 0);
@@ -433,6 +546,7 @@ TEST_F(TarvoRun, WithTheMakersKeyOnlyASignedUpdateIsRead) {
     run();
     UpdatePublicKey.clear();
     EXPECT_EQ(form->message(), "Tarvo has completed the update.");
+    EXPECT_FALSE(shows("This update is not signed."));
     for (const char* f : {"Noorvale", "readme.txt", "graphics/picclock.jpg"})
         EXPECT_EQ(readFile(site.prog + "/" + f), readFile(site.source + "/" + f)) << f;
 }
@@ -451,14 +565,29 @@ TEST_F(TarvoRun, DeadServerAsksToConnectAndFailsWithItsMessages) {
         form->netGet().AddProbe(first);
     }
     form->TarvoUpdate();
+    // The update server refused the connection: the way to it works, the server does not.
     ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "The update server 127.0.0.1 is not answering, although the Internet\r\n"
+                             "can be reached. It may be down for a while; please try again later.");
+    EXPECT_EQ(boxes[0].style, vbCritical + vbAbortRetryIgnore);
+    EXPECT_EQ(boxes[0].title, "Tarvo");
+    expectFailedAt(0, "Update Failed, the update server 127.0.0.1 is not answering.");
+    grabOnBox = nullptr;
+
+    // No network interface up: no connection at all.
+    boxes.clear();
+    answers = {vbAbort};
+    start(parameters);
+    form->netGet().SetConnectionState([](uint32_t& flags) {
+        flags = 0;
+        return false;
+    });
+    form->TarvoUpdate();
+    ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text,
               "You must have an active connection to the Internet\r\nfor Tarvo to function properly. Please establish\r\n"
               "an Internet Connection and try again.");
-    EXPECT_EQ(boxes[0].style, vbCritical + vbAbortRetryIgnore);
-    EXPECT_EQ(boxes[0].title, "Tarvo");
     expectFailedAt(0, "Update Failed, could not connect to the Internet.");
-    grabOnBox = nullptr;
 
     // Ignore goes on without a connection; the update information file cannot be fetched.
     boxes.clear();
@@ -711,6 +840,12 @@ TEST(ModTarvo, UrlPartsVersionsAndDates) {
     EXPECT_EQ(VersionNumber("1.15"), 11500);
     EXPECT_EQ(VersionNumber("1.01"), 10100);
     EXPECT_EQ(VersionNumber("junk"), 0);
+    for (const auto& [a, b, order] : std::vector<std::tuple<std::string, std::string, int>>{
+             {"1.1", "1.1", 0}, {"1.2", "1.2.0", 0}, {"1.10", "1.9", 1}, {"1.9", "1.10", -1}, {"2", "1.99.99", 1},
+             {"1.01", "1.1", 0}, {"0.9", "1", -1}})
+        EXPECT_EQ(CompareVersions(a, b), order) << a << " " << b;
+    for (const char* v : {"1", "1.2", "10.20.30", "123456789.0"}) EXPECT_TRUE(IsVersionText(v)) << v;
+    for (const char* v : {"", "1.", ".1", "1..2", "1.x", " 1.2", "1.2 ", "-1", "1234567890"}) EXPECT_FALSE(IsVersionText(v)) << v;
 
     DateValue d = 0;
     ASSERT_TRUE(ParseDateText("2030-01-02 03:04:05", d));

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "UpdaterApp.h"
 #include "support/UpdateSite.h"
 
 extern char** environ;
@@ -105,6 +106,32 @@ TEST_F(Programs, TarvoInstallsAPublishedUpdate) {
     for (const char* f : {"Noorvale", "readme.txt"}) EXPECT_EQ(readFile(site.prog + "/" + f), readFile(site.source + "/" + f));
     EXPECT_EQ(modeOf(site.prog + "/Noorvale"), 0755u);
     EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(Programs, TwoInstallationsSharingATemporaryFolderUpdateAtOnce) {
+    // A second installation with an update of its own on a server of its own; both Tarvos run at
+    // the same time with the same temporary folder.
+    UpdateSite other;
+    for (const char* p : {"Tarvo", "Quenlo"}) {
+        std::filesystem::copy_file(site.prog + "/" + p, other.prog + "/" + p);
+        setMode(other.prog + "/" + p, 0755);
+    }
+    writeFile(other.source + "/readme.txt", "the other installation's readme\n" + std::string(900, 'o'));
+    writeFile(other.source + "/graphics/picclock.jpg", std::string(30000, 'p'));
+    ASSERT_TRUE(site.publish());
+    ASSERT_TRUE(other.publish());
+    EXPECT_NE(WorkFolderName(site.prog + "/"), WorkFolderName(other.prog + "/"));
+    const pid_t first = start("Tarvo", site.parameters());
+    start(other.prog + "/Tarvo", other.parameters());
+    auto updated = [&](const UpdateSite& s) {
+        for (const char* f : {"Noorvale", "readme.txt", "graphics/picclock.jpg"})
+            if (readFile(s.prog + "/" + f) != readFile(s.source + "/" + f)) return false;
+        return !exists(site.tmp + "/" + WorkFolderName(s.prog + "/") + "/update.ini");
+    };
+    EXPECT_TRUE(eventually([&] { return updated(site) && updated(other); }));
+    EXPECT_TRUE(boxes().empty());
+    ::kill(first, SIGTERM);
+    ::waitpid(first, nullptr, 0);
 }
 
 TEST_F(Programs, ASecondTarvoFromTheSameFolderDoesNotRun) {
@@ -232,6 +259,7 @@ TEST_F(Programs, KilledAnywhereARerunLeavesTheNewProgramWhole) {
                 EXPECT_TRUE(old || path == "Backup/Tarvo.journal") << when << ": " << path;
                 continue;
             }
+            if (path == "Tarvo.installed") continue;  // Tarvo's note of the version it installed
             const bool isOld = oldFiles.count(path) && oldFiles.at(path) == data;
             const bool isNew = newFiles.count(path) && newFiles.at(path) == data;
             EXPECT_TRUE(isOld || isNew) << when << ": " << path;

@@ -63,9 +63,50 @@ TEST_F(NetGetTest, ANothingDownloadIsTrueWithAnEmptyFile) {
     EXPECT_EQ(readFile(dir / "e.bin"), "");
 }
 
-TEST_F(NetGetTest, AnErrorPageIsReadLikeAnyPage) {
-    ASSERT_TRUE(net.ReadUrl(server.url("/404")));
-    EXPECT_EQ(net.GetRawHTML(), "<html><body>404 Not Found</body></html>");
+TEST_F(NetGetTest, AFailedStatusIsNamedAndNothingOfItsPageIsKept) {
+    TempDir dir;
+    server.setPage("/gone", "<html>gone</html>", 410);
+    server.setPage("/down", "<html>down</html>", 503);
+    server.setPage("/odd", "<html>odd</html>", 499);
+    ASSERT_TRUE(net.ReadUrl(server.url("/5000")));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/404", "404 Not Found"}, {"/gone", "410 Gone"}, {"/down", "503 Service Unavailable"}, {"/odd", "499"}};
+    for (const auto& [path, status] : cases) {
+        EXPECT_FALSE(net.ReadUrl(server.url(path)));
+        EXPECT_EQ(net.GetLastError(), "The server answered " + status + " for " + server.url(path) + ".");
+        EXPECT_EQ(net.LastErrorCode(), 12003);
+        EXPECT_EQ(net.HttpStatus(), std::stoi(status));
+        writeFile(dir / "page.bin", "old");
+        EXPECT_FALSE(net.ReadUrl(server.url(path), dir / "page.bin"));
+        EXPECT_FALSE(exists(dir / "page.bin")) << path;
+    }
+    EXPECT_EQ(net.GetRawHTML(), body5000());  // the page read before stays
+    ASSERT_TRUE(net.ReadUrl(server.url("/redirect")));
+    EXPECT_EQ(net.HttpStatus(), 0);
+}
+
+TEST_F(NetGetTest, ARedirectLoopSaysSo) {
+    EXPECT_FALSE(net.ReadUrl(server.url("/loop")));
+    EXPECT_EQ(net.GetLastError(), "The server redirects the request in a loop.");
+}
+
+TEST_F(NetGetTest, ADownloadEndsAtItsDeadlineWhichGrowsWithItsSize) {
+    EXPECT_EQ(cNetGet::DeadlineMinutes(0), 10);
+    EXPECT_EQ(cNetGet::DeadlineMinutes((5 << 20) - 1), 10);
+    EXPECT_EQ(cNetGet::DeadlineMinutes(5 << 20), 11);
+    EXPECT_EQ(cNetGet::DeadlineMinutes(uint64_t{512} << 20), 112);
+    // A server that sends a byte every 10 ms, never stalling: a minute of 20 ms for the test.
+    server.setSlowPage("/slow", std::string(100000, 's'));
+    net.SetDeadlineMinute(20);
+    for (const auto& [limit, minutes] : std::vector<std::pair<uint64_t, int>>{{0, 10}, {uint64_t{12} << 20, 12}}) {
+        net.SetSizeLimit(limit);
+        const auto t0 = std::chrono::steady_clock::now();
+        EXPECT_TRUE(net.ReadUrl(server.url("/slow")));  // what came before the deadline
+        EXPECT_GE(secondsSince(t0), minutes * 0.020);
+        EXPECT_EQ(net.LastErrorCode(), 12002);
+        EXPECT_EQ(net.GetLastError(), "The download did not finish within " + std::to_string(minutes) + " minutes.");
+        EXPECT_LT(net.GetRawHTML().size(), 100000u);
+    }
 }
 
 TEST_F(NetGetTest, RedirectsAreFollowed) {
@@ -91,9 +132,9 @@ TEST_F(NetGetTest, AClosedPortFailsToConnect) {
     EXPECT_EQ(net.GetLastError(), "The attempt to connect to the server failed.");
     EXPECT_EQ(net.LastErrorCode(), 12029);
     // A URL that does not open leaves the page read before.
-    ASSERT_TRUE(net.ReadUrl(server.url("/404")));
+    ASSERT_TRUE(net.ReadUrl(server.url("/5000")));
     EXPECT_FALSE(net.ReadUrl(url));
-    EXPECT_EQ(net.GetRawHTML(), "<html><body>404 Not Found</body></html>");
+    EXPECT_EQ(net.GetRawHTML(), body5000());
     EXPECT_EQ(statuses.back(), "Ready");
     EXPECT_EQ(busy.back(), false);
 }
@@ -219,6 +260,35 @@ TEST_F(NetGetTest, ConnectionStateFromTheSystemFlags) {
     EXPECT_TRUE(net.Connected());
 }
 
+TEST_F(NetGetTest, AServerThatIsDownIsToldApartFromNoNetwork) {
+    bool lan = true;
+    net.SetConnectionState([&](uint32_t& f) {
+        f = lan ? kConnectionLan : 0;
+        return lan;
+    });
+    const std::string refused = "http://127.0.0.1:" + std::to_string(HttpServer::closedPort()) + "/";
+    const std::string unknown = "http://no-such-host.invalid/", unknown2 = "http://no-other-host.invalid/";
+    // The first probe is the update server's own address.
+    const std::vector<std::pair<std::vector<std::string>, bool>> cases = {
+        {{refused}, true},             // the host itself said no: the way to it works
+        {{unknown, refused}, true},    // its name is unknown while another name is known
+        {{unknown, unknown2}, false},  // no name is known: no network
+        {{refused, server.origin()}, true},  // down, while the second proves the connection
+    };
+    for (const auto& [probes, down] : cases) {
+        net.ClearProbes();
+        for (const auto& p : probes) net.AddProbe(p);
+        EXPECT_EQ(net.Connected(), probes.back() == server.origin()) << probes.front();
+        EXPECT_EQ(net.FirstServerDown(), down) << probes.front() << " " << probes.back();
+    }
+    // No interface up: nothing was tried, no server is blamed.
+    net.ClearProbes();
+    net.AddProbe(refused);
+    lan = false;
+    EXPECT_FALSE(net.Connected());
+    EXPECT_FALSE(net.FirstServerDown());
+}
+
 TEST_F(NetGetTest, NoDialUpOnThisPlatform) {
     EXPECT_FALSE(net.Dial(0));
     EXPECT_FALSE(net.HangUp());
@@ -239,6 +309,7 @@ TEST(NetGetErrors, TranslateErrorCodeKnowsTheWholeTable) {
     EXPECT_EQ(cNetGet::TranslateErrorCode(12029), "The attempt to connect to the server failed.");
     EXPECT_EQ(cNetGet::TranslateErrorCode(12031), "The connection with the server has been reset.");
     EXPECT_EQ(cNetGet::TranslateErrorCode(12036), "The request failed because the handle already exists.");
+    EXPECT_EQ(cNetGet::TranslateErrorCode(12156), "The server redirects the request in a loop.");
     for (int code : {12032, 12033, 12034, 12035, 12037, 0, -1, 404})
         EXPECT_EQ(cNetGet::TranslateErrorCode(code), "Error details not available.") << code;
     int distinct = 0;

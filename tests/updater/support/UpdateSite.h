@@ -17,6 +17,7 @@
 #include "updlib/support/Gcab.h"
 #include "updlib/support/HttpServer.h"
 #include "support/TempDir.h"
+#include "UpdaterApp.h"
 #include "mXOR.h"
 
 namespace nv::test {
@@ -118,7 +119,8 @@ public:
     std::string parameters(const std::string& product = "Noorvale") const {
         return Scramble(url() + "," + product + ",Noorvale,4");
     }
-    std::string workFolder() const { return tmp + "/Tarvo-" + std::to_string(::getuid()); }
+    // Tarvo's work folder for the installation in `prog`.
+    std::string workFolder() const { return tmp + "/" + WorkFolderName(prog + "/"); }
 
     // Every file below `folder`, relative path → contents.
     static std::map<std::string, std::string> snapshot(const std::string& folder) {

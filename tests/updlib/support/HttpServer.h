@@ -4,10 +4,11 @@
 //   /empty        200, no body
 //   /404          404 with an HTML page
 //   /redirect     302 to /5000
+//   /loop         302 to itself
 //   /stall        reads the request and never answers
 //   /stall-body   200 announcing 10000 bytes, sends 3000, then goes silent
 //   /reset        200 announcing 10000 bytes, sends 2500, then resets the connection
-// and any page a test adds with setPage, setBrokenPage or setEndlessPage. Every request's header block is kept.
+// and any page a test adds with setPage, setBrokenPage, setEndlessPage or setSlowPage. Every request's header block is kept.
 #pragma once
 
 #include <netinet/in.h>
@@ -84,6 +85,13 @@ public:
     void setEndlessPage(const std::string& path, const std::string& head) {
         std::lock_guard<std::mutex> lock(mutex_);
         endless_[path] = head;
+    }
+    // A page sent one byte every 10 ms, its length not announced: a server that keeps the
+    // transfer alive but never gets anywhere. An empty body takes the slow page away again.
+    void setSlowPage(const std::string& path, const std::string& body) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (body.empty()) slow_.erase(path);
+        else slow_[path] = body;
     }
     // How many endless answers ended because the client went away.
     int endlessEnded() const { return endlessEnded_; }
@@ -167,14 +175,22 @@ private:
         };
         std::pair<int, std::string> page{0, {}};
         std::pair<std::string, size_t> broken{{}, std::string::npos};
-        std::optional<std::string> endless;
+        std::optional<std::string> endless, slow;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             if (auto it = endless_.find(path); it != endless_.end()) endless = it->second;
+            if (auto it = slow_.find(path); it != slow_.end()) slow = it->second;
             if (auto it = pages_.find(path); it != pages_.end()) page = it->second;
             if (auto it = broken_.find(path); it != broken_.end()) broken = it->second;
         }
-        if (endless) {
+        if (slow) {
+            sendAll(fd, "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+            for (size_t i = 0; i < slow->size() && !stopping_; ++i) {
+                if (::send(fd, slow->data() + i, 1, MSG_NOSIGNAL) != 1) break;
+                pollfd p{fd, POLLIN, 0};
+                if (::poll(&p, 1, 10) > 0) break;  // the client went away
+            }
+        } else if (endless) {
             std::string chunk = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + *endless;
             const std::string filler(65536, ';');
             while (!stopping_) {
@@ -199,6 +215,8 @@ private:
             reply(404, "<html><body>404 Not Found</body></html>");
         } else if (path == "/redirect") {
             reply(302, "", "Location: /5000\r\n");
+        } else if (path == "/loop") {
+            reply(302, "", "Location: /loop\r\n");
         } else if (path == "/stall") {
             holdOpen(fd);
         } else if (path == "/stall-body") {
@@ -228,7 +246,7 @@ private:
     std::vector<int> clients_;
     std::map<std::string, std::pair<int, std::string>> pages_;
     std::map<std::string, std::pair<std::string, size_t>> broken_;
-    std::map<std::string, std::string> endless_;
+    std::map<std::string, std::string> endless_, slow_;
     std::atomic<int> endlessEnded_{0};
     std::vector<std::string> requests_;
     mutable std::mutex mutex_;
