@@ -285,7 +285,9 @@ TEST_F(Programs, KilledAnywhereARerunLeavesTheNewProgramWhole) {
     }, 60));
     check("after the rerun");
     for (const auto& [path, data] : oldFiles) {
-        if (newFiles.count(path)) EXPECT_EQ(readFile(site.prog + "/Backup/" + path.substr(path.rfind('/') + 1)), data) << path;
+        if (newFiles.count(path)) {
+            EXPECT_EQ(readFile(site.prog + "/Backup/" + path.substr(path.rfind('/') + 1)), data) << path;
+        }
     }
 }
 
