@@ -141,7 +141,9 @@ TEST(TimeZone, OffsetTextsReadAndWrite) {
     for (const Case& c : cases) {
         int32_t m = 0;
         EXPECT_EQ(ParseOffset(c.text, m), c.ok) << c.text;
-        if (c.ok) EXPECT_EQ(m, c.minutes) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(m, c.minutes) << c.text;
+        }
     }
     EXPECT_EQ(OffsetText(330), "+5:30");
     EXPECT_EQ(OffsetText(-210), "-3:30");

@@ -320,7 +320,7 @@ TEST(Language, NastaliqsFirstLettersAreNotCutOff) {
             for (int x = 0; x < image.width(); ++x) ink += qGray(image.pixel(x, y)) < 128;
         return ink;
     };
-    for (const QString text : {QStringLiteral("پس"), QStringLiteral("گھڑی"), QStringLiteral("پس منظر کی تصویر")}) {
+    for (const QString& text : {QStringLiteral("پس"), QStringLiteral("گھڑی"), QStringLiteral("پس منظر کی تصویر")}) {
         SCOPED_TRACE(text.toStdString());
         QImage free(400, 120, QImage::Format_RGB32);
         free.fill(Qt::white);
