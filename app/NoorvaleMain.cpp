@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdlib>
+#include <iostream>
 
 #include "App.h"
 #include "Clock.h"
@@ -19,6 +20,7 @@
 #include "MExceptionHandler.h"
 #include "Process.h"
 #include "QtMsgBox.h"
+#include "RegistryStore.h"
 #include "SecondLaunch.h"
 #include "VbError.h"
 #include "frmCompact.h"
@@ -39,6 +41,8 @@ int termPipe[2] = {-1, -1};
 // The program is ending: the main window was unloaded (or never loaded and SIGTERM came). Set
 // before the event loop runs, it keeps the loop from starting at all.
 bool ending = false;
+// SIGTERM is ending the program: nobody is there to answer a box.
+bool endingBySignal = false;
 
 void onTerm(int) {
     const char c = 1;
@@ -65,6 +69,7 @@ void watchTermination() {
         char c = 0;
         ssize_t ignored = read(termPipe[0], &c, 1);
         (void)ignored;
+        endingBySignal = true;
         if (mainWindow) mainWindow->Form_Unload();
         endProgram();
     });
@@ -76,6 +81,22 @@ void watchTermination() {
 }
 
 void pump() { QApplication::processEvents(); }
+
+// Settings that cannot be written (a read-only folder, a full disk): the user is told, and the
+// store tries again every few seconds until the changes are on the disk.
+void watchSaving() {
+    auto* retry = new QTimer(qApp);
+    retry->setInterval(10000);
+    QObject::connect(retry, &QTimer::timeout, retry, [retry] {
+        if (RegistryStore::instance().saveNow() == ERROR_SUCCESS) retry->stop();
+    });
+    RegistryStore::instance().setSaveFailureHandler([retry](const SaveFailure& failure) {
+        if (!ending) retry->start();
+        const std::string text = RegistryStore::saveFailureText(failure);
+        if (endingBySignal) std::cerr << appTitle() << ": " << text << std::endl;
+        else MsgBox(text, vbExclamation);
+    });
+}
 
 }  // namespace
 
@@ -95,6 +116,7 @@ bool LoadProgram() {
     QApplication::setQuitOnLastWindowClosed(false);
     ending = false;
     resumeNext([] { watchTermination(); });
+    resumeNext([] { watchSaving(); });
     resumeNext([] { QApplication::setOverrideCursor(Qt::WaitCursor); });
 
     QPointer<frmSplash> splash;
@@ -173,7 +195,12 @@ bool LoadProgram() {
 
 int Main() {
     if (!LoadProgram()) return 0;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // The last chance for changes a failed write kept: the user has been told of them.
+    RegistryStore& store = RegistryStore::instance();
+    if (store.unsaved() && store.saveNow() != ERROR_SUCCESS)
+        std::cerr << appTitle() << ": " << RegistryStore::saveFailureText({store.file(), store.lastSaveError()}) << std::endl;
+    return code;
 }
 
 void UnloadProgram() {
