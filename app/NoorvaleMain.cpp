@@ -41,7 +41,7 @@ int termPipe[2] = {-1, -1};
 // The program is ending: the main window was unloaded (or never loaded and SIGTERM came). Set
 // before the event loop runs, it keeps the loop from starting at all.
 bool ending = false;
-// SIGTERM is ending the program: nobody is there to answer a box.
+// A signal is ending the program: nobody is there to answer a box.
 bool endingBySignal = false;
 
 void onTerm(int) {
@@ -58,9 +58,10 @@ void endProgram() {
     QApplication::quit();
 }
 
-// SIGTERM (the desktop session ending) unloads the main window as a shutdown does: the settings
-// are saved and the program ends, with any box that is open closed. A SIGTERM that comes while
-// the program loads is taken when the loading lets events run.
+// SIGTERM (the desktop session ending), SIGHUP (its terminal closed) and SIGINT (Ctrl+C) unload the
+// main window as a shutdown does: the settings are saved and the program ends, with any box that
+// is open closed. A signal that comes while the program loads is taken when the loading lets
+// events run.
 void watchTermination() {
     if (termPipe[0] >= 0) return;
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, termPipe) != 0) return;
@@ -77,7 +78,12 @@ void watchTermination() {
     sa.sa_handler = onTerm;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &sa, nullptr);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        struct sigaction was {};
+        // One that the starter ignores (nohup, a background job) stays ignored.
+        if (signal != SIGTERM && sigaction(signal, nullptr, &was) == 0 && was.sa_handler == SIG_IGN) continue;
+        sigaction(signal, &sa, nullptr);
+    }
 }
 
 void pump() { QApplication::processEvents(); }
@@ -100,7 +106,12 @@ void watchSaving() {
 
 }  // namespace
 
-bool IsAlreadyRunning() { return InstanceLockHeldElsewhere("Noorvale-" + std::to_string(getuid()) + ".lock"); }
+// Where the runtime folder takes no lock file, the lock lives beside the settings store.
+bool IsAlreadyRunning() {
+    const std::string store = RegistryStore::instance().file();
+    return InstanceLockHeldElsewhere("Noorvale-" + std::to_string(getuid()) + ".lock",
+                                     store.substr(0, store.rfind('/')));
+}
 
 frmMain* MainWindow() { return mainWindow; }
 frmCompact* CompactWindow() { return compactWindow; }

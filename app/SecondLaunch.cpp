@@ -16,7 +16,7 @@ constexpr int kMaxLine = 64;
 }  // namespace
 
 QString SecondLaunchSocket() {
-    return QString::fromStdString(InstanceFolder()) + QString("/Noorvale-%1.socket").arg(getuid());
+    return QString::fromStdString(InstanceLockFolder()) + QString("/Noorvale-%1.socket").arg(getuid());
 }
 
 bool AskRunningCopyToShow(int timeoutMs) {

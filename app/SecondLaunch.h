@@ -11,7 +11,7 @@ class QObject;
 
 namespace nv {
 
-// The socket's path: the instance folder + "/Noorvale-<uid>.socket".
+// The socket's path: the instance lock's folder + "/Noorvale-<uid>.socket".
 QString SecondLaunchSocket();
 
 // The new copy: asks the running one to show itself; true when it answered within `timeoutMs`.

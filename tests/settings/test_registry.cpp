@@ -9,12 +9,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "RegistryStore.h"
 #include "Translate.h"
 #include "VbError.h"
 #include "modRegistry.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TempHome.h"
 
 using namespace nv;
@@ -250,8 +252,7 @@ TEST(Registry, LeavesNoTemporaryFilesAndClearsThoseOfDeadWriters) {
 
 namespace {
 
-// The store's folder refusing writes as it really does for this process until reopen(): read-only
-// (a read-only bind mount, since root writes through permission bits; else no write permission),
+// The store's folder refusing writes as it really does for this process until reopen(): read-only,
 // full (a small disk of its own, filled up), or a file standing where the folder should be.
 class Refusal {
 public:
@@ -261,16 +262,15 @@ public:
         if (kind == Full) mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16k") == 0;
     }
     ~Refusal() {
+        readOnly_.reset();
         if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
     }
     // False when this process cannot be refused this way here.
     bool refuse() {
         switch (kind_) {
         case ReadOnly:
-            if (::geteuid() != 0) return ::chmod(folder_.c_str(), 0555) == 0;
-            mounted_ = ::mount(folder_.c_str(), folder_.c_str(), nullptr, MS_BIND, nullptr) == 0 &&
-                       ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
-            return mounted_;
+            readOnly_ = std::make_unique<test::ReadOnlyFolder>(folder_);
+            return readOnly_->refusing();
         case Full: {
             if (!mounted_) return false;
             std::ofstream filler(folder_ + "/filler", std::ios::binary);
@@ -288,8 +288,7 @@ public:
     void reopen() {
         switch (kind_) {
         case ReadOnly:
-            if (::geteuid() != 0) ::chmod(folder_.c_str(), 0755);
-            else ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_BIND, nullptr);
+            readOnly_->writable();
             break;
         case Full:
             fs::remove(folder_ + "/filler");
@@ -305,6 +304,7 @@ private:
     Kind kind_;
     std::string folder_;
     bool mounted_ = false;
+    std::unique_ptr<test::ReadOnlyFolder> readOnly_;
 };
 
 }  // namespace
