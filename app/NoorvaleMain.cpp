@@ -88,16 +88,28 @@ void watchTermination() {
 
 void pump() { QApplication::processEvents(); }
 
+// A second start asks this copy to show its window: at once when the windows have loaded, else
+// once they have (the request is answered meanwhile, so the second start ends quietly).
+bool loaded = false;
+bool showQueued = false;
+QPointer<QObject> secondLaunches;  // owns the listening socket
+void showRequested() {
+    if (loaded && mainWindow) mainWindow->mnuViewNormal_Click();
+    else showQueued = true;
+}
+
 // Settings that cannot be written (a read-only folder, a full disk): the user is told, and the
 // store tries again every few seconds until the changes are on the disk.
 void watchSaving() {
-    auto* retry = new QTimer(qApp);
+    static QPointer<QTimer> retry;
+    if (retry) return;
+    retry = new QTimer(qApp);
     retry->setInterval(10000);
-    QObject::connect(retry, &QTimer::timeout, retry, [retry] {
+    QObject::connect(retry, &QTimer::timeout, retry, [] {
         if (RegistryStore::instance().saveNow() == ERROR_SUCCESS) retry->stop();
     });
-    RegistryStore::instance().setSaveFailureHandler([retry](const SaveFailure& failure) {
-        if (!ending) retry->start();
+    RegistryStore::instance().setSaveFailureHandler([](const SaveFailure& failure) {
+        if (!ending && retry) retry->start();
         const std::string text = RegistryStore::saveFailureText(failure);
         if (endingBySignal) std::cerr << appTitle() << ": " << text << std::endl;
         else MsgBox(text, vbExclamation);
@@ -124,6 +136,13 @@ bool LoadProgram() {
                std::string("Noorvale"));
         return false;
     }
+    // Second starts are answered from now on, before anything slow loads.
+    loaded = showQueued = false;
+    resumeNext([] {
+        delete secondLaunches;
+        secondLaunches = new QObject(qApp);
+        ListenForSecondLaunch(secondLaunches, showRequested);
+    });
     QApplication::setQuitOnLastWindowClosed(false);
     ending = false;
     resumeNext([] { watchTermination(); });
@@ -165,11 +184,6 @@ bool LoadProgram() {
         QObject::connect(mainWindow, &frmMain::unloaded, qApp, [] { endProgram(); });
         mainWindow->Form_Load();
     });
-    resumeNext([] {
-        if (mainWindow) ListenForSecondLaunch(mainWindow, [] {
-            if (mainWindow) mainWindow->mnuViewNormal_Click();
-        });
-    });
     pump();
     resumeNext([&] {
         if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth);
@@ -190,6 +204,8 @@ bool LoadProgram() {
     resumeNext([] {
         if (mainWindow) mainWindow->KeepReachable();  // a tray-only start on a desktop without a tray
     });
+    loaded = true;
+    if (showQueued) resumeNext([] { showRequested(); });
     resumeNext([&] {
         if (splash) splash->close();
     });
@@ -218,6 +234,7 @@ void UnloadProgram() {
     if (mainWindow) mainWindow->Form_Unload();
     delete mainWindow;
     delete compactWindow;
+    delete secondLaunches;
     ReleaseInstanceLock();  // the program has ended: another copy may start
 }
 

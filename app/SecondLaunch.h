@@ -17,7 +17,7 @@ QString SecondLaunchSocket();
 // The new copy: asks the running one to show itself; true when it answered within `timeoutMs`.
 bool AskRunningCopyToShow(int timeoutMs = 3000);
 
-// The running copy: from now on each request runs `show` and is answered. False when the socket
+// The running copy, from its first moments: from now on each request runs `show` and is answered. False when the socket
 // cannot be made (the program runs on; a second start then gets the box).
 bool ListenForSecondLaunch(QObject* parent, std::function<void()> show);
 

@@ -159,13 +159,15 @@ TEST(Program, TheSessionEndingSavesTheSettingsAndEndsCleanly) {
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         SCOPED_TRACE(strsignal(signal));
         QTemporaryDir home;
-        writeStore(home, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\Startup]\n"
-                         "\"DefaultView\"=dword:00000000\n\"UpdateMode\"=dword:00000000\n");
+        writeStore(home, reminderDueStore());
+        QProcessEnvironment env = programEnvironment(home);
+        env.insert("NOORVALE_MSGBOX_LOG", home.path() + "/boxes.log");
+        env.insert("NOORVALE_MSGBOX_ANSWERS", "no");  // the reminder's box: the program has loaded
         QProcess program;
-        program.setProcessEnvironment(programEnvironment(home));
+        program.setProcessEnvironment(env);
         program.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
         ASSERT_TRUE(program.waitForStarted(5000));
-        ASSERT_TRUE(waitForFile(socketIn(home.path()))) << "never loaded";
+        ASSERT_TRUE(waitForText(home.path() + "/boxes.log", "update reminder")) << "never loaded";
         kill(static_cast<pid_t>(program.processId()), signal);
         ASSERT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -203,4 +205,38 @@ TEST(Program, OneCopyAtATimeWithoutAWritableRuntimeFolder) {
     EXPECT_FALSE(readFile(home.path() + "/boxes.log").contains("already running"));
     kill(static_cast<pid_t>(first.processId()), SIGTERM);
     EXPECT_TRUE(first.waitForFinished(10000));
+}
+
+// Two starts at once: the copy that came second is answered while the first is still loading,
+// ends without a word, and the first then shows its main window (though it starts compact).
+TEST(Program, ASecondStartDuringStartUpIsHonouredOnceTheWindowExists) {
+    QTemporaryDir home;
+    writeStore(home, reminderDueStore() + "\"ViewMode\"=dword:00000001\n"
+                     "[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\Startup]\n"
+                     "\"DefaultView\"=dword:00000001\n");
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("NOORVALE_MSGBOX_LOG", home.path() + "/boxes.log");
+    env.insert("NOORVALE_MSGBOX_ANSWERS", "no");  // not now to the update reminder
+    QProcess copies[2];
+    for (QProcess& copy : copies) {
+        copy.setProcessEnvironment(env);
+        copy.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    }
+    for (QProcess& copy : copies) ASSERT_TRUE(copy.waitForStarted(5000));
+    // One of them ends, answered; the other runs on.
+    QProcess* first = nullptr;
+    for (int i = 0; i < 200 && !first; ++i) {
+        QTest::qWait(50);
+        for (int c = 0; c < 2; ++c)
+            if (copies[c].state() == QProcess::NotRunning) first = &copies[1 - c];
+    }
+    ASSERT_NE(first, nullptr) << "both copies run on";
+    QProcess& second = first == &copies[0] ? copies[1] : copies[0];
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    ASSERT_TRUE(waitForText(home.path() + "/boxes.log", "update reminder")) << "the first never loaded";
+    EXPECT_FALSE(readFile(home.path() + "/boxes.log").contains("already running"));
+    kill(static_cast<pid_t>(first->processId()), SIGTERM);
+    ASSERT_TRUE(first->waitForFinished(10000));
+    EXPECT_TRUE(readStore(home).contains("\"ViewMode\"=dword:00000000")) << readStore(home).constData();
 }
