@@ -1,6 +1,6 @@
-// Today's five prayers (Fajr, Dhuhr, Asr, Maghrib, Isha) with their minutes, whether each one's
-// alert is still to come, and whether its sound is on. The alert engine of the main window
-// watches it every second.
+// The five prayers (Fajr, Dhuhr, Asr, Maghrib, Isha) of the day the alerts follow, with their
+// minutes, whether each one's alert is still to come, and whether its sound is on. The alert
+// engine of the main window watches it every second.
 #pragma once
 
 #include <array>
@@ -12,32 +12,40 @@ namespace nv {
 
 struct PrayerSlot {
     int16_t Index = 0;     // prayer 1..5
-    DateValue Time = 0;    // time after the schedule's midnight, the shown whole minute (1 and
-                           // more: past the next midnight, for a Maghrib or Isha of that evening)
+    DateValue Time = 0;    // the shown whole minute, counted from the midnight that begins the
+                           // schedule's date: below 0 for a Fajr of the evening before, 1 and more
+                           // for a Maghrib or Isha past the next midnight
     bool Pending = false;  // its alert has not fired yet
     bool SoundAlert = false;
 };
 
 // [k - 1] is prayer k.
 extern std::array<PrayerSlot, 5> DaySchedule;
+// The next day's Fajr on the schedule's clock: far north in summer it may fall before midnight,
+// even before this day's Isha, and alerts then. Its sound is Fajr's.
+extern PrayerSlot NextFajr;
 
 // The time of day of `t` without its seconds.
 DateValue TruncToMinute(DateValue t);
 
-// Computes the date's prayers with the shared calculator; a prayer whose minute has passed is not
-// pending. The sound switches keep their values.
+// A slot's minute as the time of day it shows (its value is below 0 or past 1 beyond the day's
+// midnights).
+DateValue TimeOfDay(DateValue slotTime);
+
+// Computes the date's prayers and the next day's Fajr with the shared calculator; a prayer whose
+// minute has passed is not pending. The sound switches keep their values.
 void BuildDaySchedule(DateValue date);
 
 // The time now, truncated to the minute, counted from the midnight that begins `scheduleDate`
-// (after the next midnight it is 1 and more).
+// (after the next midnight it is 1 and more, before it below 0).
 DateValue ScheduleClock(DateValue scheduleDate);
 
 // Whether a prayer of the schedule is still to come at `clock`, such as an Isha past midnight:
 // the schedule then stays until it has come.
 bool EveningPending(DateValue clock);
 
-// The first prayer whose minute is at or after `t` (on the schedule's clock); 6 when all are
-// earlier.
+// The first prayer whose minute is at or after `t` (on the schedule's clock); 6 when that is
+// the next day's Fajr, as it is once all are earlier.
 int16_t FindNextPrayer(DateValue t);
 
 }  // namespace nv

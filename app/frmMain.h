@@ -273,6 +273,8 @@ private:
     bool blinkPhase_ = false;
     DateValue lastTick_ = 0;
     int16_t currentPrayer_ = 0;
+    int16_t alerting_ = 0;       // the prayer whose minute it is, blinking; 0 for none
+    DateValue alertMinute_ = 0;  // its minute, on the schedule's clock
     QWidget* client_ = nullptr;
     std::map<QString, QAction*> actions_;
     std::map<QString, QLabel*> panels_;

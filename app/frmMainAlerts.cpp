@@ -26,7 +26,7 @@
 namespace nv {
 
 namespace {
-QString mediumTime(DateValue t) { return QString::fromStdString(FormatDate(t, "Medium Time")); }
+QString mediumTime(DateValue t) { return QString::fromStdString(FormatDate(TimeOfDay(t), "Medium Time")); }
 constexpr int kStopItem = 3;
 }  // namespace
 
@@ -44,30 +44,33 @@ QString frmMain::SoundMode() const { return QString::fromStdString(player_->Stat
 void frmMain::tmrAlert_Timer() {
     // The day's schedule holds until its last prayer, an Isha past midnight included, has come.
     DateValue current = ScheduleClock(StartDate);
-    const int16_t next = FindNextPrayer(current);
-    if (windowTitle().trimmed().isEmpty() || next != currentPrayer_)
-        resumeNext([&] { ShowNextPrayer(next); });
-    currentPrayer_ = next;
     if (current < lastTick_ || (dateOnly(now()) != StartDate && !EveningPending(current))) {
         resumeNext([&] { RefreshAll(); });
         current = ScheduleClock(StartDate);
     }
     lastTick_ = current;
+    const int16_t next = FindNextPrayer(current);
+    const bool alertOver = alerting_ != 0 && alertMinute_ != current;
+    if (alertOver) alerting_ = 0;
+    if (alerting_ == 0 && (alertOver || windowTitle().trimmed().isEmpty() || next != currentPrayer_))
+        resumeNext([&] { ShowNextPrayer(next); });
+    currentPrayer_ = next;
 
+    // Of prayers that share a minute, the later one plays and blinks: the next day's Fajr last.
     int16_t fired = 0;
-    for (PrayerSlot& slot : DaySchedule) {
-        if (slot.Pending && slot.Time == current) {
-            slot.Pending = false;
-            fired = slot.Index;
+    for (PrayerSlot* slot : {&DaySchedule[0], &DaySchedule[1], &DaySchedule[2], &DaySchedule[3], &DaySchedule[4], &NextFajr}) {
+        if (slot->Pending && slot->Time == current) {
+            slot->Pending = false;
+            fired = slot->Index;
         }
     }
     if (fired != 0) {
+        alerting_ = fired;
+        alertMinute_ = current;
         resumeNext([&] { FireAlert(fired); });
         resumeNext([&] { NotifyPrayer(fired); });
-        currentPrayer_ = fired;
     }
-    if (currentPrayer_ >= 1 && currentPrayer_ <= 5 && DaySchedule[currentPrayer_ - 1].Time == current)
-        resumeNext([&] { BlinkAlert(currentPrayer_); });
+    if (alerting_ != 0) resumeNext([&] { BlinkAlert(alerting_); });
     resumeNext([&] { CloseEndedSound(); });
     resumeNext([&] { UpdateStatusClock(); });
     resumeNext([&] { DescribeClocks(); });
@@ -77,12 +80,9 @@ void frmMain::ShowNextPrayer(int16_t k) {
     if (k < 1 || k > 6) return;
     DateValue t = 0;
     if (k <= 5) t = DaySchedule[k - 1].Time;
-    if (k == 6) {  // after Isha: tomorrow's Fajr
+    if (k == 6) {  // the next day's Fajr
         k = 1;
-        BuildDaySchedule(StartDate + 1);
-        t = DaySchedule[0].Time;
-        BuildDaySchedule(StartDate);
-        DaySchedule[4].Pending = false;
+        t = NextFajr.Time;
     }
     //: The next prayer, in the compact window and after "Next Prayer:": %1 is its name, %2 its time.
     const QString text = tr("%1 at %2").arg(PrayerName(k), KeepOwnOrder(mediumTime(t)));

@@ -348,8 +348,7 @@ void frmOptions::buildCompactTab() {
     auto* checks = new QHBoxLayout;
     checks->addWidget(chkCompactNumbers);
     checks->addWidget(chkCompactSeconds);
-    checks->addWidget(chkCompactBorders);
-    checks->addStretch();
+    checks->addWidget(chkCompactBorders);  // the row shared out: Nastaliq's widths vary by a few pixels
     c.grid->addLayout(checks, 3, 0, 1, 4);
 
     auto* bar = new QGroupBox(tr(" Control Bar "), page);

@@ -93,8 +93,7 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
         tickAt(15, 44, s);
         captions << caption();
     }
-    // The long text and a blank caption take turns (the blank one is refilled with the next
-    // prayer by the tick before it blinks again).
+    // The long text and a blank caption take turns.
     EXPECT_TRUE(captions.contains("IT IS TIME FOR ASR PRAYER."));
     EXPECT_TRUE(captions.contains(" "));
     EXPECT_GE(tray().IconChanges() - before, 4);  // Main_ON and Main_OFF in turn
@@ -374,4 +373,48 @@ TEST_F(AlertEngine, WithARuleAnIshaPastMidnightIsTheEveningsIsha) {
     london.Calculate();
     EXPECT_EQ(DaySchedule[0].Time, RoundToMinute(london.Dawn()));
     EXPECT_EQ(DaySchedule[4].Time, RoundToMinute(london.Night()) + 1);  // the next evening's
+}
+
+// Far north in June (Vardø, 70°22' N, UTC+2) the next day's Fajr falls before midnight, without a
+// rule even before this day's Maghrib. Walked minute by minute from the morning to past midnight,
+// every prayer alerts once, in its own minute, in the order the day brings them; of two sharing a
+// minute the later one (the next day's Fajr last) plays. The captions between name the right one.
+TEST_F(AlertEngine, FarNorthInJuneEachPrayerAlertsOnceInItsOwnMinute) {
+    struct Case {
+        int16_t rule;
+        std::vector<std::pair<std::string, std::string>> alerts;  // the minute and the prayer alerted in it
+    };
+    const Case cases[] = {
+        {kHighLatNone, {{"11:59", "DHUHR"}, {"17:14", "ASR"}, {"23:55", "FAJR"}, {"23:59", "ISHA"}}},
+        {kHighLatMiddle, {{"11:59", "DHUHR"}, {"17:14", "ASR"}, {"23:01", "MAGHRIB"}, {"23:55", "FAJR"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        const std::string loc = "\\User\\Location";
+        storeText(loc, "Name", "Vardø");
+        for (const auto& [name, v] : {std::pair{"LatDegree", 70}, {"LatMinute", 22}, {"LatSouthOfEq", 0}, {"LonDegree", 31},
+                                      {"LonMinute", 6}, {"LonWestOfGW", 0}, {"Altitude", 0}, {"TZMode", 1}, {"GMTOffset", 2}})
+            storeLong(loc, name, v);
+        storeLong("\\User\\Method", "CalcMethod", 1);
+        storeLong("\\User\\Method", "HighLatRule", c.rule);
+        startAt(9, 0);
+        tickAt(9, 0, 1);
+        EXPECT_EQ(caption().toStdString(), "Noorvale - Next Prayer: Dhuhr at 11:59 AM");
+
+        std::vector<std::pair<std::string, std::string>> heard;
+        for (int m = 9 * 60 + 1; m < 24 * 60 + 10; ++m) {
+            const int day = 21 + m / (24 * 60), hh = m / 60 % 24, mm = m % 60;
+            QString alerted;
+            for (int ss = 0; ss <= 1; ++ss) {
+                tickAt(hh, mm, ss, day);
+                const QString text = caption();
+                if (text.startsWith("IT IS TIME FOR ")) alerted = text.mid(15).section(' ', 0, 0);
+            }
+            if (!alerted.isEmpty()) heard.emplace_back(QTime(hh, mm).toString("HH:mm").toStdString(), alerted.toStdString());
+        }
+        EXPECT_EQ(heard, c.alerts);
+        EXPECT_EQ(StartDate, dateSerial(2002, 6, 22));
+        EXPECT_EQ(caption().toStdString(), "Noorvale - Next Prayer: Dhuhr at 12:00 PM");  // the 22nd's
+        unload();
+    }
 }

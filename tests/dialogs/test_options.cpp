@@ -62,7 +62,7 @@ protected:
         frmOptions& d = open();
         for (int t = 0; t < d.tabOptions->count(); ++t) {
             d.tabOptions->setCurrentIndex(t);
-            QTest::qWait(20);
+            QApplication::processEvents();  // the page's layout requests
             visit(d, QString("options-%1").arg(t));
         }
         d.reject();
@@ -71,7 +71,7 @@ protected:
         for (int t = 0; t < customize.tabCustomize->count(); ++t) {
             customize.tabCustomize->setCurrentIndex(t);
             if (t == 3) customize.treAlerts->setCurrentItem(customize.treAlerts->topLevelItem(0)->child(0)->child(1));
-            QTest::qWait(20);
+            QApplication::processEvents();
             visit(customize, QString("customize-%1").arg(t));
         }
         dlg.reset();
@@ -415,7 +415,7 @@ TEST_F(OptionsTest, TheHijriCalendarShowsAtOnceAndOkGivesItToTheDatesAndTheRamad
     const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
     if (!shots.isEmpty()) {
         d.tabOptions->setCurrentIndex(1);
-        QTest::qWait(20);
+        QApplication::processEvents();
         EXPECT_TRUE(d.grab().save(shots + "/options-hijri-calendar.png"));
     }
     d.cmdOK->click();
