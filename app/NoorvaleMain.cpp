@@ -109,10 +109,9 @@ void watchSaving() {
         if (RegistryStore::instance().saveNow() == ERROR_SUCCESS) retry->stop();
     });
     RegistryStore::instance().setSaveFailureHandler([](const SaveFailure& failure) {
+        if (endingBySignal) return;  // Main says what is left unsaved as the program ends
         if (!ending && retry) retry->start();
-        const std::string text = RegistryStore::saveFailureText(failure);
-        if (endingBySignal) std::cerr << appTitle() << ": " << text << std::endl;
-        else MsgBox(text, vbExclamation);
+        MsgBox(RegistryStore::saveFailureText(failure), vbExclamation);
     });
 }
 
@@ -223,7 +222,8 @@ bool LoadProgram() {
 int Main() {
     if (!LoadProgram()) return 0;
     const int code = QApplication::exec();
-    // The last chance for changes a failed write kept: the user has been told of them.
+    // The last chance for changes that a failed write kept; what stays unsaved is named as the
+    // program ends (the box came when the failures began, unless a signal is ending the program).
     RegistryStore& store = RegistryStore::instance();
     if (store.unsaved() && store.saveNow() != ERROR_SUCCESS)
         std::cerr << appTitle() << ": " << RegistryStore::saveFailureText({store.file(), store.lastSaveError()}) << std::endl;

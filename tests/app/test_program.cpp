@@ -240,3 +240,33 @@ TEST(Program, ASecondStartDuringStartUpIsHonouredOnceTheWindowExists) {
     ASSERT_TRUE(first->waitForFinished(10000));
     EXPECT_TRUE(readStore(home).contains("\"ViewMode\"=dword:00000000")) << readStore(home).constData();
 }
+
+// The session ends while the settings folder takes no writes: the program still ends cleanly, the
+// file stays as it was, and what could not be saved is named once on standard error.
+TEST(Program, SettingsThatCannotBeSavedAtTheEndAreNamed) {
+    QTemporaryDir home;
+    writeStore(home, reminderDueStore());
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("NOORVALE_MSGBOX_LOG", home.path() + "/boxes.log");
+    env.insert("NOORVALE_MSGBOX_ANSWERS", "no");
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(program.waitForStarted(5000));
+    ASSERT_TRUE(waitForText(home.path() + "/boxes.log", "update reminder")) << "never loaded";
+    const QByteArray before = readStore(home);
+    nv::test::ReadOnlyFolder readOnly((home.path() + "/.config/Noorvale").toStdString());
+    if (!readOnly.refusing()) {
+        program.kill();
+        GTEST_SKIP() << "no read-only folder can be made here";
+    }
+    kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(readStore(home), before);
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_EQ(errors.count("Your settings could not be saved in " + home.path() + "/.config/Noorvale/registry.reg"), 1)
+        << errors.toStdString();
+    EXPECT_FALSE(readFile(home.path() + "/boxes.log").contains("could not be saved"));
+}
