@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdlib>
+#include <iostream>
 
 #include "App.h"
 #include "Clock.h"
@@ -19,6 +20,7 @@
 #include "MExceptionHandler.h"
 #include "Process.h"
 #include "QtMsgBox.h"
+#include "RegistryStore.h"
 #include "SecondLaunch.h"
 #include "VbError.h"
 #include "frmCompact.h"
@@ -39,6 +41,8 @@ int termPipe[2] = {-1, -1};
 // The program is ending: the main window was unloaded (or never loaded and SIGTERM came). Set
 // before the event loop runs, it keeps the loop from starting at all.
 bool ending = false;
+// A signal is ending the program: nobody is there to answer a box.
+bool endingBySignal = false;
 
 void onTerm(int) {
     const char c = 1;
@@ -54,9 +58,10 @@ void endProgram() {
     QApplication::quit();
 }
 
-// SIGTERM (the desktop session ending) unloads the main window as a shutdown does: the settings
-// are saved and the program ends, with any box that is open closed. A SIGTERM that comes while
-// the program loads is taken when the loading lets events run.
+// SIGTERM (the desktop session ending), SIGHUP (its terminal closed) and SIGINT (Ctrl+C) unload the
+// main window as a shutdown does: the settings are saved and the program ends, with any box that
+// is open closed. A signal that comes while the program loads is taken when the loading lets
+// events run.
 void watchTermination() {
     if (termPipe[0] >= 0) return;
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, termPipe) != 0) return;
@@ -65,6 +70,7 @@ void watchTermination() {
         char c = 0;
         ssize_t ignored = read(termPipe[0], &c, 1);
         (void)ignored;
+        endingBySignal = true;
         if (mainWindow) mainWindow->Form_Unload();
         endProgram();
     });
@@ -72,14 +78,51 @@ void watchTermination() {
     sa.sa_handler = onTerm;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &sa, nullptr);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        struct sigaction was {};
+        // One that the starter ignores (nohup, a background job) stays ignored.
+        if (signal != SIGTERM && sigaction(signal, nullptr, &was) == 0 && was.sa_handler == SIG_IGN) continue;
+        sigaction(signal, &sa, nullptr);
+    }
 }
 
 void pump() { QApplication::processEvents(); }
 
+// A second start asks this copy to show its window: at once when the windows have loaded, else
+// once they have (the request is answered meanwhile, so the second start ends quietly).
+bool loaded = false;
+bool showQueued = false;
+QPointer<QObject> secondLaunches;  // owns the listening socket
+void showRequested() {
+    if (loaded && mainWindow) mainWindow->mnuViewNormal_Click();
+    else showQueued = true;
+}
+
+// Settings that cannot be written (a read-only folder, a full disk): the user is told, and the
+// store tries again every few seconds until the changes are on the disk.
+void watchSaving() {
+    static QPointer<QTimer> retry;
+    if (retry) return;
+    retry = new QTimer(qApp);
+    retry->setInterval(10000);
+    QObject::connect(retry, &QTimer::timeout, retry, [] {
+        if (RegistryStore::instance().saveNow() == ERROR_SUCCESS) retry->stop();
+    });
+    RegistryStore::instance().setSaveFailureHandler([](const SaveFailure& failure) {
+        if (endingBySignal) return;  // Main says what is left unsaved as the program ends
+        if (!ending && retry) retry->start();
+        MsgBox(RegistryStore::saveFailureText(failure), vbExclamation);
+    });
+}
+
 }  // namespace
 
-bool IsAlreadyRunning() { return InstanceLockHeldElsewhere("Noorvale-" + std::to_string(getuid()) + ".lock"); }
+// Where the runtime folder takes no lock file, the lock lives beside the settings store.
+bool IsAlreadyRunning() {
+    const std::string store = RegistryStore::instance().file();
+    return InstanceLockHeldElsewhere("Noorvale-" + std::to_string(getuid()) + ".lock",
+                                     store.substr(0, store.rfind('/')));
+}
 
 frmMain* MainWindow() { return mainWindow; }
 frmCompact* CompactWindow() { return compactWindow; }
@@ -92,9 +135,17 @@ bool LoadProgram() {
                std::string("Noorvale"));
         return false;
     }
+    // Second starts are answered from now on, before anything slow loads.
+    loaded = showQueued = false;
+    resumeNext([] {
+        delete secondLaunches;
+        secondLaunches = new QObject(qApp);
+        ListenForSecondLaunch(secondLaunches, showRequested);
+    });
     QApplication::setQuitOnLastWindowClosed(false);
     ending = false;
     resumeNext([] { watchTermination(); });
+    resumeNext([] { watchSaving(); });
     resumeNext([] { QApplication::setOverrideCursor(Qt::WaitCursor); });
 
     QPointer<frmSplash> splash;
@@ -132,11 +183,6 @@ bool LoadProgram() {
         QObject::connect(mainWindow, &frmMain::unloaded, qApp, [] { endProgram(); });
         mainWindow->Form_Load();
     });
-    resumeNext([] {
-        if (mainWindow) ListenForSecondLaunch(mainWindow, [] {
-            if (mainWindow) mainWindow->mnuViewNormal_Click();
-        });
-    });
     pump();
     resumeNext([&] {
         if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth);
@@ -157,6 +203,8 @@ bool LoadProgram() {
     resumeNext([] {
         if (mainWindow) mainWindow->KeepReachable();  // a tray-only start on a desktop without a tray
     });
+    loaded = true;
+    if (showQueued) resumeNext([] { showRequested(); });
     resumeNext([&] {
         if (splash) splash->close();
     });
@@ -173,13 +221,20 @@ bool LoadProgram() {
 
 int Main() {
     if (!LoadProgram()) return 0;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // The last chance for changes that a failed write kept; what stays unsaved is named as the
+    // program ends (the box came when the failures began, unless a signal is ending the program).
+    RegistryStore& store = RegistryStore::instance();
+    if (store.unsaved() && store.saveNow() != ERROR_SUCCESS)
+        std::cerr << appTitle() << ": " << RegistryStore::saveFailureText({store.file(), store.lastSaveError()}) << std::endl;
+    return code;
 }
 
 void UnloadProgram() {
     if (mainWindow) mainWindow->Form_Unload();
     delete mainWindow;
     delete compactWindow;
+    delete secondLaunches;
     ReleaseInstanceLock();  // the program has ended: another copy may start
 }
 

@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
+#include <algorithm>
 
 #include "Process.h"
 
@@ -13,16 +16,27 @@ namespace {
 const QByteArray kRequest = "SHOW\n";
 const QByteArray kAnswer = "SHOWN\n";
 constexpr int kMaxLine = 64;
+constexpr int kListenWithinMs = 1000;  // from taking the lock to listening
 }  // namespace
 
 QString SecondLaunchSocket() {
-    return QString::fromStdString(InstanceFolder()) + QString("/Noorvale-%1.socket").arg(getuid());
+    return QString::fromStdString(InstanceLockFolder()) + QString("/Noorvale-%1.socket").arg(getuid());
 }
 
 bool AskRunningCopyToShow(int timeoutMs) {
     QLocalSocket socket;
-    socket.connectToServer(SecondLaunchSocket());
-    if (!socket.waitForConnected(timeoutMs)) return false;
+    // A copy that has only just taken the lock listens a moment later.
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        socket.connectToServer(SecondLaunchSocket());
+        if (socket.waitForConnected(timeoutMs)) break;
+        const bool notYet = socket.error() == QLocalSocket::ServerNotFoundError ||
+                            socket.error() == QLocalSocket::ConnectionRefusedError;
+        if (!notYet || waited.elapsed() >= std::min(timeoutMs, kListenWithinMs)) return false;
+        socket.abort();
+        QThread::msleep(20);
+    }
     socket.write(kRequest);
     if (!socket.waitForBytesWritten(timeoutMs)) return false;
     QByteArray reply;

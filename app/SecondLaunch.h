@@ -11,13 +11,13 @@ class QObject;
 
 namespace nv {
 
-// The socket's path: the instance folder + "/Noorvale-<uid>.socket".
+// The socket's path: the instance lock's folder + "/Noorvale-<uid>.socket".
 QString SecondLaunchSocket();
 
 // The new copy: asks the running one to show itself; true when it answered within `timeoutMs`.
 bool AskRunningCopyToShow(int timeoutMs = 3000);
 
-// The running copy: from now on each request runs `show` and is answered. False when the socket
+// The running copy, from its first moments: from now on each request runs `show` and is answered. False when the socket
 // cannot be made (the program runs on; a second start then gets the box).
 bool ListenForSecondLaunch(QObject* parent, std::function<void()> show);
 

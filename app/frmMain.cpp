@@ -15,8 +15,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPrinter>
 #include <QProcess>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -935,7 +937,11 @@ void frmMain::ArrangeControls() {
     const double splitTop = top + treeHeight;
     PlaceMirrored(picHSplit, QRect(pixelsX(20), pixelsY(splitTop), pixelsX(treeWidth), picHSplit->height()));
     const double clockTop = splitTop + twipsY(picHSplit->height());
-    PlaceMirrored(picClock, QRect(pixelsX(3), pixelsY(clockTop), pixelsX(treeWidth), std::max(0, pixelsY(bottom - clockTop))));
+    // The clock: the largest square of the room under the splitter, centred in it, so that it stays round.
+    const int roomWidth = pixelsX(treeWidth), roomHeight = std::max(0, pixelsY(bottom - clockTop));
+    const int side = std::min(roomWidth, roomHeight);
+    PlaceMirrored(picClock, QRect(pixelsX(3) + (roomWidth - side) / 2, pixelsY(clockTop) + (roomHeight - side) / 2,
+                                  side, side));
 
     // Right side: the tab control with the list, and the vertical splitter.
     const double rightBottom = status ? clientHeight - statusHeight + 12 : clientHeight + 12;
@@ -961,6 +967,21 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 // ---------------------------------------------------------------------------------------------
 // Events
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    framePending_ = true;
+    QTimer::singleShot(0, this, [this] { moveEvent(nullptr); });
+}
+
+// The window manager frames the window after it is shown: its move (a spontaneous one) is the
+// first moment the frame is known.
+void frmMain::moveEvent(QMoveEvent* event) {
+    if (event) QMainWindow::moveEvent(event);
+    if (!framePending_ || !isVisible() || (event && !event->spontaneous())) return;
+    if (frameGeometry().size() != size()) framePending_ = false;  // framed: the last fit
+    KeepOnWorkArea(*this);
+}
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (unloading_) {

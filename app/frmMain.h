@@ -163,6 +163,9 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Once the window manager has framed the window, the frame is kept on the work area.
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A new palette (the desktop switched between light and dark): the pictures follow it.
     void changeEvent(QEvent* event) override;
@@ -277,6 +280,7 @@ private:
     std::map<QString, QLabel*> panels_;
     QString helpFile_;
     bool unloading_ = false;
+    bool framePending_ = false;  // shown, and not yet seen with its frame
     bool openingSound_ = false;
     bool dragging_ = false;
     QPoint dragStart_;

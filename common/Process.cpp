@@ -6,13 +6,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace nv {
 
 namespace {
 int lockFd = -1;
+void makeFolders(const std::string& folder) {
+    const size_t slash = folder.rfind('/');
+    if (slash != std::string::npos && slash > 0 && ::access(folder.substr(0, slash).c_str(), F_OK) != 0)
+        makeFolders(folder.substr(0, slash));
+    ::mkdir(folder.c_str(), 0700);
 }
+
+std::string& lockFolder() {
+    static std::string folder;
+    return folder;
+}
+}  // namespace
 
 std::string ExecutableFolder() {
     char buf[PATH_MAX];
@@ -35,18 +47,28 @@ std::string InstanceFolder() {
     return folder;
 }
 
-bool InstanceLockHeldElsewhere(const std::string& name) {
+bool InstanceLockHeldElsewhere(const std::string& name, const std::string& fallbackFolder) {
     if (lockFd >= 0) return false;  // this process holds it
-    const std::string file = InstanceFolder() + "/" + name;
-    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return false;  // no lock can be had: let this copy run
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return true;
+    const std::string folders[] = {InstanceFolder(), fallbackFolder};
+    for (const std::string& folder : folders) {
+        if (folder.empty()) continue;
+        if (&folder == &folders[1]) makeFolders(folder);
+        const std::string file = folder + "/" + name;
+        int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0) fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);  // made before the folder became read-only
+        if (fd < 0) continue;
+        lockFolder() = folder;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);
+            return true;
+        }
+        lockFd = fd;
+        return false;
     }
-    lockFd = fd;
-    return false;
+    return false;  // no lock can be had: let this copy run
 }
+
+std::string InstanceLockFolder() { return lockFolder().empty() ? InstanceFolder() : lockFolder(); }
 
 void ReleaseInstanceLock() {
     if (lockFd >= 0) ::close(lockFd);

@@ -13,11 +13,14 @@ std::string ExecutableFolder();
 // folder, else $TMPDIR, else /tmp.
 std::string InstanceFolder();
 
-// Takes the per-user lock `name` (a file name) in InstanceFolder().
+// Takes the per-user lock `name` (a file name) in InstanceFolder(), or, where no lock file can be
+// had there (a read-only runtime folder), in `fallbackFolder` (made when missing).
 // False when this process now holds it (or already did, or no lock can be had); true when
 // another process holds it. The kernel drops the lock when the process ends, however it ends,
 // so a crashed copy never leaves it stuck.
-bool InstanceLockHeldElsewhere(const std::string& name);
+bool InstanceLockHeldElsewhere(const std::string& name, const std::string& fallbackFolder = {});
+// The folder of the lock that the last call took or found held (InstanceFolder() before any).
+std::string InstanceLockFolder();
 // Lets the lock go before the process ends.
 void ReleaseInstanceLock();
 

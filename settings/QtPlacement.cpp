@@ -1,5 +1,7 @@
 #include "QtPlacement.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -34,6 +36,38 @@ double QtPlaceable::screenWidth() const {
 double QtPlaceable::screenHeight() const {
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? pixelsToTwipsY(s->geometry().height(), &widget_) : 0;
+}
+
+TwipsRect QtPlaceable::workArea() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (!s) return Placeable::workArea();
+    const QRect a = s->availableGeometry();
+    return {pixelsToTwips(a.x(), &widget_), pixelsToTwipsY(a.y(), &widget_), pixelsToTwips(a.width(), &widget_),
+            pixelsToTwipsY(a.height(), &widget_)};
+}
+
+double QtPlaceable::frameWidth() const {
+    if (!widget_.isWindow()) return 0;
+    return pixelsToTwips(widget_.frameGeometry().width() - widget_.width(), &widget_);
+}
+
+double QtPlaceable::frameHeight() const {
+    if (!widget_.isWindow()) return 0;
+    return pixelsToTwipsY(widget_.frameGeometry().height() - widget_.height(), &widget_);
+}
+
+void KeepOnWorkArea(QWidget& window) {
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (!s || !window.isWindow() || !window.isVisible() || window.windowState() != Qt::WindowNoState) return;
+    const QRect area = s->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const QSize extra = frame.size() - window.size();
+    const QSize size = window.size().boundedTo(area.size() - extra);
+    if (size != window.size()) window.resize(size);
+    const QSize outer = size + extra;
+    const QPoint at(std::max(area.left(), std::min(frame.x(), area.left() + area.width() - outer.width())),
+                    std::max(area.top(), std::min(frame.y(), area.top() + area.height() - outer.height())));
+    if (at != frame.topLeft()) window.move(at);
 }
 
 namespace {

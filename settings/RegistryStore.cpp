@@ -8,14 +8,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <iostream>
 #include <set>
 
+#include "MsgBox.h"
 #include "Translate.h"
 #include "VbConv.h"
 
@@ -75,9 +78,27 @@ std::string baseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The file a path names, its symbolic links followed; the last may name a file not made yet.
+std::string linkTarget(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        char to[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), to, sizeof to);
+        if (n <= 0 || static_cast<size_t>(n) >= sizeof to) return path;
+        const std::string next(to, static_cast<size_t>(n));
+        path = next[0] == '/' ? next : folderOf(path) + "/" + next;
+    }
+    return path;
+}
+
 bool makeFolders(const std::string& folder) {
     struct stat st {};
-    if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    if (::stat(folder.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return true;
+        errno = ENOTDIR;
+        return false;
+    }
     const std::string parent = folderOf(folder);
     if (parent != folder && !makeFolders(parent)) return false;
     return ::mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST;
@@ -489,6 +510,9 @@ std::string RegistryStore::setFile(const std::string& path) {
     std::string previous = std::move(chosenFile_);
     chosenFile_ = path;
     loaded_ = false;
+    unsaved_.clear();  // they were meant for the other file
+    failedError_ = 0;
+    told_ = false;
     return previous;
 }
 
@@ -510,7 +534,6 @@ RegistryStore::FileStamp RegistryStore::stampOf(const std::string& path) {
 }
 
 void RegistryStore::refreshLocked() {
-    if (batchDirty_) return;  // what a batch set is not on the disk yet
     const std::string path = currentPathLocked();
     if (loaded_ && path == loadedPath_ && stampOf(path) == loadedStamp_) return;
 
@@ -548,6 +571,12 @@ void RegistryStore::refreshLocked() {
             report.firstProblem = std::string("cannot be read: ") + std::strerror(readErr);
             stamp = stampOf(path);
         }
+    }
+    // What this process changed and could not write yet stays in effect over what the file holds.
+    for (const Change& c : unsaved_) {
+        auto [it, added] = tree.keys.try_emplace(c.key);
+        if (added) it->second.path = c.key;
+        it->second.set(c.name, c.data);
     }
     tree_ = std::move(tree);
     report_ = report;
@@ -590,33 +619,53 @@ RegLoadReport RegistryStore::lastLoad() {
     return report_;
 }
 
+bool RegistryStore::unsaved() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return !unsaved_.empty();
+}
+
+int RegistryStore::lastSaveError() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return failedError_;
+}
+
+// Between processes: one writer at a time, each starting from what the last one wrote. Where no
+// lock file can be made (a read-only folder) the write goes on without one, and fails there.
+void RegistryStore::takeLockLocked() {
+    if (holding_) return;
+    heldPath_ = currentPathLocked();
+    makeFolders(folderOf(heldPath_));
+    lockFd_ = ::open((heldPath_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lockFd_ >= 0)
+        while (::flock(lockFd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    holding_ = true;
+    refreshLocked();
+}
+
 int32_t RegistryStore::set(HKEY root, const std::string& subKey, const std::string& name, const RegData& data) {
     if (root == HKEY_LOCAL_MACHINE) return ERROR_ACCESS_DENIED;
     if (root != HKEY_CURRENT_USER) return ERROR_INVALID_HANDLE;
     const std::string keyPath = fullPath(root, subKey);
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (!holding_) {
-        // Between processes: one writer at a time, each starting from what the last one wrote.
-        heldPath_ = currentPathLocked();
-        if (!makeFolders(folderOf(heldPath_))) return statusOf(errno);
-        lockFd_ = ::open((heldPath_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (lockFd_ >= 0)
-            while (::flock(lockFd_, LOCK_EX) != 0 && errno == EINTR) {
-            }
-        holding_ = true;
-        refreshLocked();
+    std::optional<SaveFailure> failure;
+    int32_t status = ERROR_SUCCESS;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        takeLockLocked();
+        auto [it, added] = tree_.keys.try_emplace(keyPath);
+        if (added) it->second.path = keyPath;
+        if (it->second.set(name, data)) {
+            auto same = [&](const Change& c) { return c.key == keyPath && sameRegName(c.name, name); };
+            unsaved_.erase(std::remove_if(unsaved_.begin(), unsaved_.end(), same), unsaved_.end());
+            unsaved_.push_back(Change{keyPath, name, data});
+        }
+        if (batchDepth_ > 0) return ERROR_SUCCESS;
+        // Also when this value was stored already: what an earlier write could not save goes now.
+        if (!unsaved_.empty()) status = writeLocked(heldPath_);
+        releaseLockLocked();
+        failure = failureToTellLocked(status);
     }
-
-    auto [it, added] = tree_.keys.try_emplace(keyPath);
-    if (added) it->second.path = keyPath;
-    const bool changed = it->second.set(name, data);
-    if (batchDepth_ > 0) {
-        batchDirty_ = batchDirty_ || changed;
-        return ERROR_SUCCESS;
-    }
-    const int32_t status = changed ? writeLocked(heldPath_) : ERROR_SUCCESS;
-    if (status != ERROR_SUCCESS) loaded_ = false;  // what is in memory is not what is stored
-    releaseLockLocked();
+    tell(failure);
     return status;
 }
 
@@ -632,50 +681,128 @@ void RegistryStore::beginBatch() {
 }
 
 int32_t RegistryStore::endBatch() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (batchDepth_ == 0 || --batchDepth_ > 0) return ERROR_SUCCESS;
+    std::optional<SaveFailure> failure;
     int32_t status = ERROR_SUCCESS;
-    if (batchDirty_) {
-        batchDirty_ = false;
-        status = writeLocked(heldPath_);
-        if (status != ERROR_SUCCESS) loaded_ = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (batchDepth_ == 0 || --batchDepth_ > 0) return ERROR_SUCCESS;
+        if (holding_ && !unsaved_.empty()) status = writeLocked(heldPath_);
+        if (holding_) releaseLockLocked();
+        failure = failureToTellLocked(status);
     }
-    if (holding_) releaseLockLocked();
+    tell(failure);
     return status;
 }
 
+int32_t RegistryStore::saveNow() {
+    std::optional<SaveFailure> failure;
+    int32_t status = ERROR_SUCCESS;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (unsaved_.empty() || batchDepth_ > 0) return ERROR_SUCCESS;  // a batch writes when it ends
+        takeLockLocked();
+        status = writeLocked(heldPath_);
+        releaseLockLocked();
+        failure = failureToTellLocked(status);
+    }
+    tell(failure);
+    return status;
+}
+
+std::optional<SaveFailure> RegistryStore::failureToTellLocked(int32_t status) {
+    if (status == ERROR_SUCCESS || told_) return std::nullopt;
+    told_ = true;
+    return SaveFailure{currentPathLocked(), failedError_};
+}
+
+RegistryStore::SaveFailureHandler RegistryStore::setSaveFailureHandler(SaveFailureHandler handler) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    SaveFailureHandler previous = std::move(failureHandler_);
+    failureHandler_ = std::move(handler);
+    return previous;
+}
+
+void RegistryStore::tell(const std::optional<SaveFailure>& failure) {
+    if (!failure) return;
+    SaveFailureHandler handler;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        handler = failureHandler_;
+    }
+    if (handler) handler(*failure);
+    else MsgBox(saveFailureText(*failure), vbExclamation);
+}
+
+std::string RegistryStore::saveFailureText(const SaveFailure& failure) {
+    std::string why;
+    switch (failure.error) {
+    case EROFS:
+        why = Translate("Settings", "the disk it is on is read-only");
+        break;
+    case EACCES:
+    case EPERM:
+        why = Translate("Settings", "you may not write in its folder");
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        why = Translate("Settings", "the disk is full");
+        break;
+    default:
+        why = std::strerror(failure.error);
+    }
+    //: %1 the settings file, %2 why it could not be written ("the disk is full").
+    return FillIn(Translate("Settings", "Your settings could not be saved in %1: %2.\n\nThe changes stay in effect "
+                                        "while Noorvale runs, and are saved as soon as the file can be written."),
+                  {failure.file, why});
+}
+
 int32_t RegistryStore::writeLocked(const std::string& path) {
-    const std::string folder = folderOf(path);
-    const std::string base = baseName(path);
+    const int err = writeFileLocked(path);
+    if (err != 0) {
+        failedError_ = err;
+        return statusOf(err);
+    }
+    unsaved_.clear();
+    failedError_ = 0;
+    told_ = false;
+    return ERROR_SUCCESS;
+}
+
+int RegistryStore::writeFileLocked(const std::string& path) {
+    // Through a symbolic link to the file it names, so that the link stays.
+    const std::string target = linkTarget(path);
+    const std::string folder = folderOf(target);
+    const std::string base = baseName(target);
+    if (!makeFolders(folder)) return errno;
 
     // A damaged file is set aside, once, before anything replaces it: a second name for it
     // (the store keeps its own until the new text is renamed over it, so a kill in between loses
     // nothing), or, where the file system has no second names, a rename.
     if (damagedOnDisk_ && loadedStamp_.exists) {
         struct stat current {};
-        if (::stat(path.c_str(), &current) != 0) return statusOf(errno);
-        if (!S_ISREG(current.st_mode)) return ERROR_WRITE_FAULT;  // a folder or a device is never replaced
+        if (::stat(target.c_str(), &current) != 0) return errno;
+        if (!S_ISREG(current.st_mode)) return EISDIR;  // a folder or a device is never replaced
         char stamp[32];
         const std::time_t t = std::time(nullptr);
         std::tm tm{};
         localtime_r(&t, &tm);
         std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
-        std::string aside = path + ".damaged-" + stamp;
+        std::string aside = target + ".damaged-" + stamp;
         int err = 0;
         for (int n = 2; n < 1000; ++n) {
-            err = ::link(path.c_str(), aside.c_str()) == 0 ? 0 : errno;
+            err = ::link(target.c_str(), aside.c_str()) == 0 ? 0 : errno;
             if (err == EPERM || err == EXDEV || err == ENOTSUP || err == EMLINK) {
                 struct stat st {};
-                err = ::lstat(aside.c_str(), &st) == 0 ? EEXIST : ::rename(path.c_str(), aside.c_str()) == 0 ? 0 : errno;
+                err = ::lstat(aside.c_str(), &st) == 0 ? EEXIST : ::rename(target.c_str(), aside.c_str()) == 0 ? 0 : errno;
             }
             if (err != EEXIST) break;
-            aside = path + ".damaged-" + stamp + "-" + std::to_string(n);
+            aside = target + ".damaged-" + stamp + "-" + std::to_string(n);
         }
-        if (err != 0) return statusOf(err);
+        if (err != 0) return err;
         //: %1 the settings file, %2 what was wrong in it ("line 12: ..."), %3 the copy of it that is kept.
         std::cerr << FillIn(Translate("Settings", "Noorvale: the settings file %1 was damaged (%2); what could be "
                                                     "read is kept, and the damaged file is kept as %3"),
-                              {path, report_.firstProblem, aside})
+                              {target, report_.firstProblem, aside})
                   << "\n";
         damagedOnDisk_ = false;
     }
@@ -700,21 +827,27 @@ int32_t RegistryStore::writeLocked(const std::string& path) {
     // always a whole file: the old one or the new one. (The folder is not flushed: after a power
     // cut the rename itself may be lost, which leaves the old file; it would cost each write
     // some 8 ms more.)
-    const std::string temp = path + "." + std::to_string(::getpid()) + ".tmp";
+    // The file keeps the permissions it was given.
+    const std::string temp = target + "." + std::to_string(::getpid()) + ".tmp";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return statusOf(errno);
-    const bool ok = writeAll(fd, serialize(tree_)) && ::fsync(fd) == 0;
+    if (fd < 0) return errno;
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+    bool ok = writeAll(fd, serialize(tree_)) && ::fsync(fd) == 0;
     int err = errno;
-    if (::close(fd) != 0 && ok) err = errno;
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {
         if (ok) err = errno;
         ::unlink(temp.c_str());
-        return statusOf(err);
+        return err != 0 ? err : EIO;
     }
     loadedPath_ = path;
     loadedStamp_ = stampOf(path);
     report_ = RegLoadReport{true, false, 0, {}};
-    return ERROR_SUCCESS;
+    return 0;
 }
 
 }  // namespace nv

@@ -12,7 +12,12 @@
 // (another process wrote it) and reads it again. Every change is written at once (or, inside a
 // RegBatch, when the batch ends) and atomically: a temporary file in the same folder, flushed
 // to the disk, then renamed over the store, under a lock so that two processes never lose each
-// other's writes. A kill at any moment leaves either the old or the new file.
+// other's writes. A kill at any moment leaves either the old or the new file. A store that is a
+// symbolic link is written through it: the file it points to is replaced, the link stays.
+//
+// A write that fails (a read-only folder, a full disk) leaves the file as it was and loses
+// nothing: the changes stay in memory, over whatever the file holds, and go with the next write,
+// the next change or saveNow(). The user is told once, when a run of failures begins.
 //
 // A damaged file never stops the program: the lines that parse are used, however large the file
 // (it is read line by line, and a line too long to be a value is passed over as it is read), the
@@ -24,6 +29,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -100,6 +106,12 @@ struct RegLoadReport {
     std::string firstProblem;  // "line 12: ..." for the first of them
 };
 
+// A write of the store that failed: the file and why (an errno value).
+struct SaveFailure {
+    std::string file;
+    int error = 0;
+};
+
 class RegistryStore {
 public:
     // The one store of the process.
@@ -132,6 +144,20 @@ public:
     // What the last reading of the file found.
     RegLoadReport lastLoad();
 
+    // True while changes made in this process have not reached the file.
+    bool unsaved();
+    // Why the last write failed (an errno value); 0 when it did not.
+    int lastSaveError();
+    // Writes the changes not saved yet (a retry); ERROR_SUCCESS when none are left.
+    int32_t saveNow();
+
+    // Tells the user that a write failed, once a run of failures begins: called outside the
+    // store's lock. Without a handler the failure goes to MsgBox. Returns the previous handler.
+    using SaveFailureHandler = std::function<void(const SaveFailure&)>;
+    SaveFailureHandler setSaveFailureHandler(SaveFailureHandler handler);
+    // The sentence that tells it, in the program's language.
+    static std::string saveFailureText(const SaveFailure& failure);
+
     // The file's text for a tree, and a tree from a file's text (what parses of it).
     static std::string serialize(const RegTree& tree);
     static RegLoadReport parse(const std::string& text, RegTree& tree);
@@ -151,10 +177,20 @@ private:
     };
     static FileStamp stampOf(const struct stat& st);
     static FileStamp stampOf(const std::string& path);
+    struct Change {
+        std::string key, name;
+        RegData data;
+    };
     std::string currentPathLocked();
     void refreshLocked();
+    void takeLockLocked();
+    // Writes the tree, then forgets the changes it holds; on failure keeps them and notes why.
     int32_t writeLocked(const std::string& path);
+    int writeFileLocked(const std::string& path);  // 0 or an errno value
     void releaseLockLocked();
+    // After a write: the failure to tell the user about, if this one begins a run of them.
+    std::optional<SaveFailure> failureToTellLocked(int32_t status);
+    void tell(const std::optional<SaveFailure>& failure);
 
     std::mutex mutex_;
     std::string chosenFile_;   // set by setFile; empty: the default file
@@ -169,7 +205,10 @@ private:
     int lockFd_ = -1;
     std::string heldPath_;
     int batchDepth_ = 0;
-    bool batchDirty_ = false;  // a batch changed something not yet written
+    std::vector<Change> unsaved_;  // changes the file does not hold yet (a batch's, or a failed write's)
+    int failedError_ = 0;          // why the last write failed; 0 once one succeeds
+    bool told_ = false;            // the user knows of the failures since the last good write
+    SaveFailureHandler failureHandler_;
 };
 
 // While it lives, the store's writes wait, and reach the disk together when it ends.

@@ -42,15 +42,19 @@ void writeRounded(const std::string& key, const char* value, double twips) {
 // Half of what is left of the screen, the operands rounded first: the centred coordinate.
 double centred(double screen, double size) { return static_cast<double>(intDiv(screen - size, 2.0)); }
 
-void loadSize(Placeable& object, std::string& name) {
+// A window's size, at most what its work area holds with the frame; a control's, at most the screen.
+void loadSize(Placeable& object, std::string& name, bool window) {
     const std::string key = PlacementKey(resolve(object, name));
     double width = 0, height = 0;
     const double screenW = object.screenWidth(), screenH = object.screenHeight();
     step([&] { width = readPlacement(key, "Width", object.width(), screenW); });
     step([&] { height = readPlacement(key, "Height", object.height(), screenH); });
-    // Never larger than the screen: a window that size could not be shown or moved.
-    if (screenW > 0) width = std::min(width, screenW);
-    if (screenH > 0) height = std::min(height, screenH);
+    // Never larger than that: a window that size could not be shown or moved.
+    const TwipsRect area = window ? object.workArea() : TwipsRect{0, 0, screenW, screenH};
+    const double roomW = area.width - (window ? object.frameWidth() : 0);
+    const double roomH = area.height - (window ? object.frameHeight() : 0);
+    if (roomW > 0) width = std::min(width, roomW);
+    if (roomH > 0) height = std::min(height, roomH);
     if (width > 0) step([&] { object.setWidth(width); });
     if (height > 0) step([&] { object.setHeight(height); });
 }
@@ -75,22 +79,29 @@ std::string PlacementKey(const std::string& name) { return std::string(kNoorvale
 
 void LoadFormPos(Placeable& form, std::string& name) {
     const std::string key = PlacementKey(resolve(form, name));
-    const double screenW = form.screenWidth(), screenH = form.screenHeight();
-    step([&] { form.setTop(readPlacement(key, "Top", (screenH - form.height()) / 2, screenH)); });
-    step([&] { form.setLeft(readPlacement(key, "Left", centred(screenW, form.width()), screenW)); });
+    const TwipsRect area = form.workArea();
+    const double outerW = form.width() + form.frameWidth(), outerH = form.height() + form.frameHeight();
+    step([&] { form.setTop(readPlacement(key, "Top", area.top + (area.height - outerH) / 2, area.height)); });
+    step([&] { form.setLeft(readPlacement(key, "Left", area.left + centred(area.width, outerW), area.width)); });
     step([&] {
-        if (form.top() < 0 || form.top() > screenH - 1000) form.setTop(centred(screenH, form.height()));
+        if (form.top() < area.top || form.top() > area.top + area.height - 1000)
+            form.setTop(area.top + centred(area.height, outerH));
     });
     step([&] {
-        if (form.left() < 0 || form.left() > screenW - 1000) form.setLeft(centred(screenW, form.width()));
+        if (form.left() < area.left || form.left() > area.left + area.width - 1000)
+            form.setLeft(area.left + centred(area.width, outerW));
     });
+    // The whole window on the work area, frame included (a window larger than it keeps its top
+    // left corner there).
+    step([&] { form.setTop(std::max(area.top, std::min(form.top(), area.top + area.height - outerH))); });
+    step([&] { form.setLeft(std::max(area.left, std::min(form.left(), area.left + area.width - outerW))); });
 }
 
 void SaveFormPos(const Placeable& form, std::string& name) {
     if (form.windowState() == WindowState::Normal) savePos(form, name);
 }
 
-void LoadFormSize(Placeable& form, std::string& name) { loadSize(form, name); }
+void LoadFormSize(Placeable& form, std::string& name) { loadSize(form, name, true); }
 
 void SaveFormSize(const Placeable& form, std::string& name) {
     if (form.windowState() == WindowState::Normal) saveSize(form, name);
@@ -110,7 +121,7 @@ void LoadCtlPos(Placeable& control, std::string& name) {
 
 void SaveCtlPos(const Placeable& control, std::string& name) { savePos(control, name); }
 
-void LoadCtlSize(Placeable& control, std::string& name) { loadSize(control, name); }
+void LoadCtlSize(Placeable& control, std::string& name) { loadSize(control, name, false); }
 
 void SaveCtlSize(const Placeable& control, std::string& name) { saveSize(control, name); }
 

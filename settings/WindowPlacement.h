@@ -13,6 +13,11 @@ namespace nv {
 
 enum class WindowState { Normal, Minimized, Maximized };
 
+// A rectangle of the screen in twips.
+struct TwipsRect {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
 class Placeable {
 public:
     virtual ~Placeable() = default;
@@ -31,12 +36,20 @@ public:
     // The (primary) screen's size in twips.
     virtual double screenWidth() const = 0;
     virtual double screenHeight() const = 0;
+    // The part of that screen that windows may cover (without its panels and docks); the whole
+    // screen unless told otherwise.
+    virtual TwipsRect workArea() const { return {0, 0, screenWidth(), screenHeight()}; }
+    // What a window's frame (title bar, borders) adds to its width and height; none when not known.
+    virtual double frameWidth() const { return 0; }
+    virtual double frameHeight() const { return 0; }
 };
 
-// Windows: the stored position, pulled back on screen (centred for each coordinate that is
-// missing, negative or within 1000 twips of the right or bottom edge); the stored size where it
-// is above 0, at most the screen's. A stored number that is not finite or lies far beyond the
-// screen counts as missing. Saving writes nothing unless the window is in its normal state.
+// Windows: the stored position, pulled back on screen (centred in the work area for each
+// coordinate that is missing, before the work area or within 1000 twips of its right or bottom
+// edge), then moved just far enough that the whole window, frame included, lies in the work area;
+// the stored size where it is above 0, at most what fits in the work area with the frame. A stored
+// number that is not finite or lies far beyond the screen counts as missing. Saving writes nothing
+// unless the window is in its normal state.
 void LoadFormPos(Placeable& form, std::string& name);
 void SaveFormPos(const Placeable& form, std::string& name);
 void LoadFormSize(Placeable& form, std::string& name);

@@ -538,6 +538,27 @@
         <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>the disk it is on is read-only</source>
+        <translation>le disque qui le porte est en lecture seule</translation>
+    </message>
+    <message>
+        <source>you may not write in its folder</source>
+        <translation>vous n&apos;avez pas le droit d&apos;écrire dans son dossier</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1: %2.
+
+The changes stay in effect while Noorvale runs, and are saved as soon as the file can be written.</source>
+        <extracomment>%1 the settings file, %2 why it could not be written (&quot;the disk is full&quot;).</extracomment>
+        <translation>Vos réglages n&apos;ont pas pu être enregistrés dans %1&#xa0;: %2.
+
+Les modifications restent en vigueur tant que Noorvale fonctionne, et seront enregistrées dès que le fichier pourra être écrit.</translation>
+    </message>
 </context>
 <context>
     <name>TwipsPrinter</name>

@@ -538,6 +538,27 @@
         <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>the disk it is on is read-only</source>
+        <translation>disk tempatnya hanya dapat dibaca</translation>
+    </message>
+    <message>
+        <source>you may not write in its folder</source>
+        <translation>Anda tidak berhak menulis di foldernya</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>disk penuh</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1: %2.
+
+The changes stay in effect while Noorvale runs, and are saved as soon as the file can be written.</source>
+        <extracomment>%1 the settings file, %2 why it could not be written (&quot;the disk is full&quot;).</extracomment>
+        <translation>Pengaturan Anda tidak dapat disimpan di %1: %2.
+
+Perubahan tetap berlaku selama Noorvale berjalan, dan disimpan begitu berkas dapat ditulis.</translation>
+    </message>
 </context>
 <context>
     <name>TwipsPrinter</name>

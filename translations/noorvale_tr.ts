@@ -538,6 +538,27 @@
         <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>the disk it is on is read-only</source>
+        <translation>bulunduğu disk salt okunur</translation>
+    </message>
+    <message>
+        <source>you may not write in its folder</source>
+        <translation>klasörüne yazma izniniz yok</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>disk dolu</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1: %2.
+
+The changes stay in effect while Noorvale runs, and are saved as soon as the file can be written.</source>
+        <extracomment>%1 the settings file, %2 why it could not be written (&quot;the disk is full&quot;).</extracomment>
+        <translation>Ayarlarınız %1 dosyasına kaydedilemedi: %2.
+
+Değişiklikler Noorvale çalıştığı sürece geçerli kalır ve dosyaya yazılabildiği anda kaydedilir.</translation>
+    </message>
 </context>
 <context>
     <name>TwipsPrinter</name>

@@ -538,6 +538,27 @@
         <extracomment>Between the items of a list (&quot;Fajr +2, Shurooq -7&quot;).</extracomment>
         <translation>، </translation>
     </message>
+    <message>
+        <source>the disk it is on is read-only</source>
+        <translation>جس ڈسک پر یہ ہے وہ صرف پڑھنے کے لیے ہے</translation>
+    </message>
+    <message>
+        <source>you may not write in its folder</source>
+        <translation>آپ کو اس کے فولڈر میں لکھنے کی اجازت نہیں</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ڈسک بھری ہوئی ہے</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved in %1: %2.
+
+The changes stay in effect while Noorvale runs, and are saved as soon as the file can be written.</source>
+        <extracomment>%1 the settings file, %2 why it could not be written (&quot;the disk is full&quot;).</extracomment>
+        <translation>آپ کی ترتیبات %1 میں محفوظ نہیں ہو سکیں: %2۔
+
+جب تک Noorvale چل رہا ہے تبدیلیاں نافذ رہیں گی، اور فائل میں لکھنا ممکن ہوتے ہی محفوظ ہو جائیں گی۔</translation>
+    </message>
 </context>
 <context>
     <name>TwipsPrinter</name>

@@ -418,11 +418,30 @@ TEST_F(MainWindowTest, LayoutInTwipsAndTheSplitters) {
     auto tw = [&](int px) { return twips(&w, px); };
     QWidget* tree = w.tvwAlertMngr;
     // The tree starts 60 twips below the toolbar, 20 from the left; the splitter under it, the
-    // clock under that; the tab control 100 twips right of the tree.
+    // clock under that, round (square) whatever room it has; the tab control 100 twips right of
+    // the tree.
     EXPECT_NEAR(tw(tree->x()), 20, 15);
     EXPECT_NEAR(tw(tree->y()), tw(w.tlbMain->height()) + 60, 15);
     EXPECT_EQ(w.picHSplit->y(), tree->y() + tree->height());
-    EXPECT_EQ(w.picClock->y(), w.picHSplit->y() + w.picHSplit->height());
+    auto clockIsRoundInItsRoom = [&] {
+        const QRect clock = w.picClock->geometry();
+        const int roomTop = w.picHSplit->y() + w.picHSplit->height();
+        const int roomBottom = w.stbMain->y() - twipsToPixelsY(50, &w);
+        EXPECT_EQ(clock.width(), clock.height());
+        EXPECT_GE(clock.top(), roomTop);
+        EXPECT_LE(clock.bottom() + 1, roomBottom + 1);
+        EXPECT_GE(clock.left(), twipsToPixels(3, &w));
+        EXPECT_LE(clock.right(), twipsToPixels(3, &w) + tree->width());
+        // As large as the room allows: it fills the room's width or its height.
+        EXPECT_TRUE(std::abs(clock.width() - tree->width()) <= 1 || std::abs(clock.height() - (roomBottom - roomTop)) <= 1)
+            << clock.width() << "x" << clock.height();
+    };
+    clockIsRoundInItsRoom();
+    w.resize(1000, 1400);  // taller than wide: the clock is still round
+    QTest::qWait(20);
+    clockIsRoundInItsRoom();
+    w.resize(1000, 700);
+    QTest::qWait(20);
     EXPECT_NEAR(tw(w.tabPrayerCal->x()), tw(tree->width()) + 100, 15);
 
     // Dragging the vertical splitter 60 pixels right widens the tree and moves the calendar.
@@ -472,9 +491,10 @@ TEST_F(MainWindowTest, RightToLeftMirrorsTheClientAreaAndKeepsTimesInTheirOrder)
     QWidget* tree = w.tvwAlertMngr;
     const int clientWidth = tree->parentWidget()->width();
     EXPECT_NEAR(twips(&w, clientWidth - tree->x() - tree->width()), 20, 15);
-    EXPECT_EQ(w.picClock->x() + w.picClock->width(), clientWidth - twipsToPixels(3, &w));
+    // The clock's room mirrored: its square centred in it, on the right.
+    EXPECT_NEAR(w.picClock->x() + w.picClock->width() / 2.0,
+                clientWidth - twipsToPixels(3, &w) - tree->width() / 2.0, 1.5);
     EXPECT_NEAR(twips(&w, tree->x() - (w.tabPrayerCal->x() + w.tabPrayerCal->width())), 100, 30);
-    EXPECT_NEAR(twips(&w, w.stbMain->y() - (w.picClock->y() + w.picClock->height())), 50, 15);
     EXPECT_EQ(w.lvwCalendar->x() + w.lvwCalendar->width(), page->width());
 
     // The vertical splitter dragged 60 pixels to the left widens the tree.

@@ -13,10 +13,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
+#include <cstring>
 
 #include "Process.h"
 
 #include "support/ProgramEnvironment.h"
+#include "support/ReadOnlyFolder.h"
 
 namespace {
 
@@ -54,6 +56,15 @@ bool waitForText(const QString& path, const QByteArray& text) {
     }
     return false;
 }
+
+// Waits until the file exists; false after 10 s.
+bool waitForFile(const QString& path) {
+    for (int i = 0; i < 200 && !QFile::exists(path); ++i) QTest::qWait(50);
+    return QFile::exists(path);
+}
+
+// The second-start socket of a Noorvale whose lock is in `folder`.
+QString socketIn(const QString& folder) { return folder + QString("/Noorvale-%1.socket").arg(getuid()); }
 
 // Noorvale's per-user lock is free: another copy could start now.
 bool instanceLockFree(const QTemporaryDir& home) {
@@ -142,22 +153,120 @@ TEST(Program, SigtermEndsTheProgramWithTheReminderOpenOrWhileLoading) {
     }
 }
 
+// The session ending (SIGTERM), the terminal closing (SIGHUP) and Ctrl+C (SIGINT) all save the
+// settings and end the program cleanly.
 TEST(Program, TheSessionEndingSavesTheSettingsAndEndsCleanly) {
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(strsignal(signal));
+        QTemporaryDir home;
+        writeStore(home, reminderDueStore());
+        QProcessEnvironment env = programEnvironment(home);
+        env.insert("NOORVALE_MSGBOX_LOG", home.path() + "/boxes.log");
+        env.insert("NOORVALE_MSGBOX_ANSWERS", "no");  // the reminder's box: the program has loaded
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+        ASSERT_TRUE(program.waitForStarted(5000));
+        ASSERT_TRUE(waitForText(home.path() + "/boxes.log", "update reminder")) << "never loaded";
+        kill(static_cast<pid_t>(program.processId()), signal);
+        ASSERT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+        const QByteArray store = readStore(home);
+        EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();
+        EXPECT_TRUE(store.contains("[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\frmMain]"));
+        EXPECT_TRUE(store.contains("\"ViewID\"=dword:00000002"));
+    }
+}
+
+// Where the runtime folder takes no files, the lock (and the socket a second start asks through)
+// lives beside the settings store: a second start still finds the first and brings it forward.
+TEST(Program, OneCopyAtATimeWithoutAWritableRuntimeFolder) {
     QTemporaryDir home;
     writeStore(home, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\Startup]\n"
                      "\"DefaultView\"=dword:00000000\n\"UpdateMode\"=dword:00000000\n");
+    const QString runtime = home.path() + "/run";
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    nv::test::ReadOnlyFolder readOnly(runtime.toStdString());
+    if (!readOnly.refusing()) GTEST_SKIP() << "no read-only folder can be made here";
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    env.insert("NOORVALE_MSGBOX_LOG", home.path() + "/boxes.log");
+    QProcess first, second;
+    first.setProcessEnvironment(env);
+    first.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(first.waitForStarted(5000));
+    ASSERT_TRUE(waitForFile(socketIn(home.path() + "/.config/Noorvale"))) << "never loaded";
+    second.setProcessEnvironment(env);
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(second.waitForFinished(10000)) << "a second copy runs";
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    EXPECT_FALSE(readFile(home.path() + "/boxes.log").contains("already running"));
+    kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    EXPECT_TRUE(first.waitForFinished(10000));
+}
+
+// Two starts at once: the copy that came second is answered while the first is still loading,
+// ends without a word, and the first then shows its main window (though it starts compact).
+TEST(Program, ASecondStartDuringStartUpIsHonouredOnceTheWindowExists) {
+    QTemporaryDir home;
+    writeStore(home, reminderDueStore() + "\"ViewMode\"=dword:00000001\n"
+                     "[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\Startup]\n"
+                     "\"DefaultView\"=dword:00000001\n");
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("NOORVALE_MSGBOX_LOG", home.path() + "/boxes.log");
+    env.insert("NOORVALE_MSGBOX_ANSWERS", "no");  // not now to the update reminder
+    QProcess copies[2];
+    for (QProcess& copy : copies) {
+        copy.setProcessEnvironment(env);
+        copy.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    }
+    for (QProcess& copy : copies) ASSERT_TRUE(copy.waitForStarted(5000));
+    // One of them ends, answered; the other runs on.
+    QProcess* first = nullptr;
+    for (int i = 0; i < 200 && !first; ++i) {
+        QTest::qWait(50);
+        for (int c = 0; c < 2; ++c)
+            if (copies[c].state() == QProcess::NotRunning) first = &copies[1 - c];
+    }
+    ASSERT_NE(first, nullptr) << "both copies run on";
+    QProcess& second = first == &copies[0] ? copies[1] : copies[0];
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    ASSERT_TRUE(waitForText(home.path() + "/boxes.log", "update reminder")) << "the first never loaded";
+    EXPECT_FALSE(readFile(home.path() + "/boxes.log").contains("already running"));
+    kill(static_cast<pid_t>(first->processId()), SIGTERM);
+    ASSERT_TRUE(first->waitForFinished(10000));
+    EXPECT_TRUE(readStore(home).contains("\"ViewMode\"=dword:00000000")) << readStore(home).constData();
+}
+
+// The session ends while the settings folder takes no writes: the program still ends cleanly, the
+// file stays as it was, and what could not be saved is named once on standard error.
+TEST(Program, SettingsThatCannotBeSavedAtTheEndAreNamed) {
+    QTemporaryDir home;
+    writeStore(home, reminderDueStore());
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("NOORVALE_MSGBOX_LOG", home.path() + "/boxes.log");
+    env.insert("NOORVALE_MSGBOX_ANSWERS", "no");
     QProcess program;
-    program.setProcessEnvironment(programEnvironment(home));
+    program.setProcessEnvironment(env);
     program.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
     ASSERT_TRUE(program.waitForStarted(5000));
-    QTest::qWait(1500);  // loaded and ticking
-    ASSERT_EQ(program.state(), QProcess::Running);
+    ASSERT_TRUE(waitForText(home.path() + "/boxes.log", "update reminder")) << "never loaded";
+    const QByteArray before = readStore(home);
+    nv::test::ReadOnlyFolder readOnly((home.path() + "/.config/Noorvale").toStdString());
+    if (!readOnly.refusing()) {
+        program.kill();
+        GTEST_SKIP() << "no read-only folder can be made here";
+    }
     kill(static_cast<pid_t>(program.processId()), SIGTERM);
     ASSERT_TRUE(program.waitForFinished(10000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
-    const QByteArray store = readStore(home);
-    EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();
-    EXPECT_TRUE(store.contains("[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\frmMain]"));
-    EXPECT_TRUE(store.contains("\"ViewID\"=dword:00000002"));
+    EXPECT_EQ(readStore(home), before);
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_EQ(errors.count("Your settings could not be saved in " + home.path() + "/.config/Noorvale/registry.reg"), 1)
+        << errors.toStdString();
+    EXPECT_FALSE(readFile(home.path() + "/boxes.log").contains("could not be saved"));
 }

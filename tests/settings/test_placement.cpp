@@ -33,6 +33,11 @@ struct Box : Placeable {
     WindowState windowState() const override { return state; }
     double screenWidth() const override { return 15360; }
     double screenHeight() const override { return 11520; }
+    TwipsRect area{0, 0, 15360, 11520};
+    double frameW = 0, frameH = 0;
+    TwipsRect workArea() const override { return area; }
+    double frameWidth() const override { return frameW; }
+    double frameHeight() const override { return frameH; }
 };
 
 RegValue stored(const std::string& name, const char* value) {
@@ -83,10 +88,10 @@ TEST(Placement, AFormOffTheScreenComesBackPerCoordinate) {
     EXPECT_EQ(form.t, 500);
     EXPECT_EQ(form.l, 4680);
     store(name, "Top", -20);
-    store(name, "Left", 14360);  // exactly the screen width less 1000: still on screen
+    store(name, "Left", 14360);  // exactly the screen width less 1000: still on screen, pulled in whole
     LoadFormPos(form, name);
     EXPECT_EQ(form.t, 3760);
-    EXPECT_EQ(form.l, 14360);
+    EXPECT_EQ(form.l, 9360);
     store(name, "Top", 10521);
     LoadFormPos(form, name);
     EXPECT_EQ(form.t, 3760);
@@ -139,7 +144,7 @@ TEST(Placement, AbsurdNumbersFallBackAndSizesStayWithinTheScreen) {
         {"positions at the 32-bit ends", {{"Top", huge}, {"Left", lowest}}, 3760, 4680, 6000, 4000},
         {"all of them", {{"Top", huge}, {"Left", RegValue("1e308")}, {"Width", huge}, {"Height", RegValue("1e308")}},
          3760, 4680, 6000, 4000},
-        {"at the edges, still on screen", {{"Top", RegValue(10520)}, {"Left", RegValue(0)}}, 10520, 0, 6000, 4000},
+        {"at the edges, pulled in whole", {{"Top", RegValue(10520)}, {"Left", RegValue(0)}}, 7520, 0, 6000, 4000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -155,6 +160,43 @@ TEST(Placement, AbsurdNumbersFallBackAndSizesStayWithinTheScreen) {
         EXPECT_EQ(form.l, c.l);
         EXPECT_EQ(form.w, c.w);
         EXPECT_EQ(form.h, c.h);
+    }
+}
+
+// A window lies whole on the work area (the screen less a panel of 480 twips at the top and a
+// dock of 900 at the left), with its frame (120 twips of borders, 450 of title bar and borders).
+TEST(Placement, AWindowLiesWholeOnTheWorkAreaFrameIncluded) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<const char*, int32_t>> values;
+        double t, l, w, h;
+    };
+    const std::vector<Case> cases = {
+        {"first run: centred on the work area", {}, 480 + (11040 - 4450) / 2.0, 900 + 4170, 6000, 4000},
+        {"larger than the screen", {{"Width", 20000}, {"Height", 12000}, {"Top", 0}, {"Left", 0}}, 480, 900,
+         14460 - 120, 11040 - 450},
+        {"over the bottom right edge", {{"Top", 9000}, {"Left", 12000}}, 11520 - 4450, 15360 - 6120, 6000, 4000},
+        {"under the panel and the dock", {{"Top", 100}, {"Left", 200}}, 480 + (11040 - 4450) / 2.0, 900 + 4170, 6000,
+         4000},
+        {"inside", {{"Top", 2000}, {"Left", 3000}}, 2000, 3000, 6000, 4000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempHome home;
+        std::string name = "frmMain";
+        for (const auto& [value, v] : c.values) store(name, value, v);
+        Box form;
+        form.area = {900, 480, 15360 - 900, 11520 - 480};
+        form.frameW = 120;
+        form.frameH = 450;
+        LoadFormSize(form, name);
+        LoadFormPos(form, name);
+        EXPECT_EQ(form.t, c.t);
+        EXPECT_EQ(form.l, c.l);
+        EXPECT_EQ(form.w, c.w);
+        EXPECT_EQ(form.h, c.h);
+        EXPECT_LE(form.t + form.h + form.frameH, 11520);
+        EXPECT_LE(form.l + form.w + form.frameW, 15360);
     }
 }
 

@@ -1,15 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "RegistryStore.h"
 #include "Translate.h"
 #include "VbError.h"
 #include "modRegistry.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TempHome.h"
 
 using namespace nv;
@@ -18,6 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kKey = std::string(kNoorvaleKey) + "\\User\\Location";
+const std::string kGoodHeader = "REGEDIT4\n\n";
 
 void writeFile(const std::string& path, const std::string& text) {
     fs::create_directories(fs::path(path).parent_path());
@@ -242,13 +250,155 @@ TEST(Registry, LeavesNoTemporaryFilesAndClearsThoseOfDeadWriters) {
     EXPECT_EQ(filesBeside(home.storeFile()), (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
 }
 
-TEST(Registry, AWriteThatCannotReachTheDiskFailsQuietly) {
-    test::TempHome home;
-    writeFile(home.dir() + "/blocker", "a file where the folder should be");
-    RegistryStore::instance().setFile(home.dir() + "/blocker/registry.reg");
-    EXPECT_NE(WriteRegLong(HKEY_CURRENT_USER, kKey, "A", 1), ERROR_SUCCESS);
-    EXPECT_NE(WriteRegString(HKEY_CURRENT_USER, kKey, "B", "x"), ERROR_SUCCESS);
-    EXPECT_EQ(read("A", RegValue(0)), RegValue(0));  // not kept in memory either
+namespace {
+
+// The store's folder refusing writes as it really does for this process until reopen(): read-only,
+// full (a small disk of its own, filled up), or a file standing where the folder should be.
+class Refusal {
+public:
+    enum Kind { ReadOnly, Full, FileInTheWay };
+    Refusal(Kind kind, const std::string& folder) : kind_(kind), folder_(folder) {
+        fs::create_directories(folder);
+        if (kind == Full) mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=16k") == 0;
+    }
+    ~Refusal() {
+        readOnly_.reset();
+        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
+    }
+    // False when this process cannot be refused this way here.
+    bool refuse() {
+        switch (kind_) {
+        case ReadOnly:
+            readOnly_ = std::make_unique<test::ReadOnlyFolder>(folder_);
+            return readOnly_->refusing();
+        case Full: {
+            if (!mounted_) return false;
+            std::ofstream filler(folder_ + "/filler", std::ios::binary);
+            const std::string block(1024, 'x');
+            while (filler.write(block.data(), block.size())) filler.flush();
+            return true;
+        }
+        case FileInTheWay:
+            fs::rename(folder_, folder_ + ".moved");
+            writeFile(folder_, "a file where the folder should be");
+            return true;
+        }
+        return false;
+    }
+    void reopen() {
+        switch (kind_) {
+        case ReadOnly:
+            readOnly_->writable();
+            break;
+        case Full:
+            fs::remove(folder_ + "/filler");
+            break;
+        case FileInTheWay:
+            fs::remove(folder_);
+            fs::rename(folder_ + ".moved", folder_);
+            break;
+        }
+    }
+
+private:
+    Kind kind_;
+    std::string folder_;
+    bool mounted_ = false;
+    std::unique_ptr<test::ReadOnlyFolder> readOnly_;
+};
+
+}  // namespace
+
+// A change that cannot be written is kept, the file stays as it was, the user hears of it once,
+// and the change reaches the file as soon as the folder takes writes again.
+TEST(RegistryRefused, NothingIsLostAndTheUserIsToldOnce) {
+    struct Case {
+        Refusal::Kind kind;
+        const char* what;
+        std::vector<int> errors;  // what the failure may be, as the system gives it
+        const char* why;          // as the message puts it
+    };
+    const std::vector<Case> cases = {
+        {Refusal::ReadOnly, "a read-only folder", {EROFS, EACCES}, ::geteuid() == 0 ? "read-only" : "may not write"},
+        {Refusal::Full, "a full disk", {ENOSPC}, "the disk is full"},
+        {Refusal::FileInTheWay, "a file in the folder's place", {ENOTDIR}, "Not a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempHome home;
+        const std::string folder = fs::path(home.storeFile()).parent_path();
+        Refusal refusal(c.kind, folder);
+        std::vector<SaveFailure> told;
+        const auto previous = RegistryStore::instance().setSaveFailureHandler([&](const SaveFailure& f) { told.push_back(f); });
+        ASSERT_EQ(WriteRegString(HKEY_CURRENT_USER, kKey, "Name", "Old Town"), ERROR_SUCCESS);
+        const std::string before = readFile(home.storeFile());
+        if (!refusal.refuse()) {
+            RegistryStore::instance().setSaveFailureHandler(previous);
+            GTEST_SKIP() << c.what << ": cannot be made here";
+        }
+
+        EXPECT_NE(WriteRegString(HKEY_CURRENT_USER, kKey, "Name", "Readonly Town"), ERROR_SUCCESS);
+        EXPECT_NE(WriteRegLong(HKEY_CURRENT_USER, kKey, "LatDegree", 12), ERROR_SUCCESS);
+        {
+            RegBatch batch;  // a save of several values: one more failure, not one more message
+            WriteRegLong(HKEY_CURRENT_USER, kKey, "LonDegree", 34);
+        }
+        EXPECT_NE(RegistryStore::instance().saveNow(), ERROR_SUCCESS);
+        EXPECT_EQ(read("Name", RegValue("")), RegValue("Readonly Town"));
+        EXPECT_EQ(read("LatDegree", RegValue(0)), RegValue(12));
+        EXPECT_TRUE(RegistryStore::instance().unsaved());
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].file, home.storeFile());
+        EXPECT_NE(std::find(c.errors.begin(), c.errors.end(), told[0].error), c.errors.end()) << told[0].error;
+        const std::string text = RegistryStore::saveFailureText(told[0]);
+        EXPECT_NE(text.find(home.storeFile()), std::string::npos) << text;
+        EXPECT_NE(text.find(c.why), std::string::npos) << text;
+        if (c.kind != Refusal::FileInTheWay) {
+            EXPECT_EQ(readFile(home.storeFile()), before);
+        }
+
+        refusal.reopen();
+        EXPECT_EQ(readFile(home.storeFile()), before);  // never damaged
+        EXPECT_EQ(RegistryStore::instance().saveNow(), ERROR_SUCCESS);
+        EXPECT_FALSE(RegistryStore::instance().unsaved());
+        RegistryStore::instance().setFile(home.storeFile());  // forgets what it holds: reads the file
+        EXPECT_EQ(read("Name", RegValue("")), RegValue("Readonly Town"));
+        EXPECT_EQ(read("LatDegree", RegValue(0)), RegValue(12));
+        EXPECT_EQ(read("LonDegree", RegValue(0)), RegValue(34));
+        for (const std::string& n : filesBeside(home.storeFile())) EXPECT_EQ(n.find(".tmp"), std::string::npos) << n;
+        EXPECT_EQ(told.size(), 1u);
+        RegistryStore::instance().setSaveFailureHandler(previous);
+    }
+}
+
+// A store that is a symbolic link (kept with the user's other settings files) is written through
+// it: the file it names is replaced, the link stays, and nothing is left beside either.
+TEST(Registry, AStoreThatIsALinkStaysALink) {
+    for (const bool relative : {true, false}) {
+        SCOPED_TRACE(relative ? "relative link" : "absolute link to a file not made yet");
+        test::TempHome home;
+        const std::string dotfiles = home.dir() + "/dotfiles";
+        fs::create_directories(dotfiles);
+        fs::create_directories(fs::path(home.storeFile()).parent_path());
+        if (relative) {
+            writeFile(dotfiles + "/noorvale.reg", kGoodHeader);
+            fs::permissions(dotfiles + "/noorvale.reg", fs::perms(0644));
+            fs::create_symlink("../../dotfiles/noorvale.reg", home.storeFile());
+        } else {
+            fs::create_symlink(dotfiles + "/noorvale.reg", home.storeFile());
+        }
+        EXPECT_EQ(WriteRegString(HKEY_CURRENT_USER, kKey, "Name", "Linked Town"), ERROR_SUCCESS);
+        EXPECT_TRUE(fs::is_symlink(home.storeFile()));
+        EXPECT_NE(readFile(dotfiles + "/noorvale.reg").find("\"Name\"=\"Linked Town\""), std::string::npos);
+        if (relative) {
+            EXPECT_EQ(fs::status(dotfiles + "/noorvale.reg").permissions(), fs::perms(0644));
+        }
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dotfiles)) names.push_back(e.path().filename());
+        EXPECT_EQ(names, std::vector<std::string>{"noorvale.reg"});
+        RegistryStore::instance().setFile(home.storeFile());
+        EXPECT_EQ(read("Name", RegValue("")), RegValue("Linked Town"));
+    }
 }
 
 // ---- damaged files ----
