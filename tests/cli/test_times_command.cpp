@@ -429,23 +429,27 @@ TEST(TimesCommand, AuthorityAndAdjustmentsShapeTheTimesAndTheHeaders) {
     const Result turkey = with({"--authority", "Turkey", "--format", "json"});
     ASSERT_EQ(turkey.code, 0) << turkey.err;
     EXPECT_NE(turkey.out.find("\"authority\": \"Diyanet, Turkey\", \"fajrAngle\": 18"), std::string::npos) << turkey.out;
-    EXPECT_NE(turkey.out.find("\"adjustments\": {\"fajr\": 0, \"sunrise\": -7, \"dhuhr\": 5, \"asr\": 4, \"maghrib\": 7, "
-                              "\"isha\": 0}"),
+    EXPECT_NE(turkey.out.find("\"adjustments\": {\"fajr\": 0, \"sunrise\": -7, \"dhuhr\": 5, \"asr\": 5, \"maghrib\": 8, "
+                              "\"isha\": 1}"),
               std::string::npos)
         << turkey.out;
-    const int minutes[6] = {0, -7, 5, 4, 7, 0};
+    const int minutes[6] = {0, -7, 5, 5, 8, 1};
     const std::vector<double> a = seconds(plain.out), b = seconds(turkey.out);
     ASSERT_EQ(a.size(), 6u);
     ASSERT_EQ(b.size(), 6u);
     for (int p = 0; p < 6; ++p) EXPECT_EQ(b[p] - a[p], minutes[p] * 60) << p;
 
     // --adjust replaces the named times' minutes only; the text header lists them by name.
-    const Result mosque = with({"--authority", "turkey", "--adjust", "fajr=+2,sunrise=-5"});
+    // The authority's own minutes are its margin; the user may give one again.
+    const Result mosque = run({"--lat", "39:56N", "--lon", "32:52E", "--tz", "3", "--from", "2024-06-21", "--days", "1",
+                               "--authority", "turkey", "--adjust", "fajr=+2,sunrise=-5"});
     ASSERT_EQ(mosque.code, 0) << mosque.err;
     EXPECT_NE(mosque.out.find("Diyanet, Turkey, Shafi'i, margin 0 min\n"
-                              "Adjustments: Fajr +2, Shurooq -5, Dhuhr +5, Asr +4, Maghrib +7 min\n"),
+                              "Adjustments: Fajr +2, Shurooq -5, Dhuhr +5, Asr +5, Maghrib +8, Isha +1 min\n"),
               std::string::npos)
         << mosque.out;
+    const Result raised = run({"--lat", "39:56N", "--lon", "32:52E", "--authority", "turkey", "--margin", "2"});
+    EXPECT_NE(raised.out.find("Diyanet, Turkey, Shafi'i, margin 2 min\n"), std::string::npos) << raised.out;
 
     struct Bad {
         std::vector<std::string> args;
