@@ -463,6 +463,8 @@ TEST(TimesCommand, AuthorityAndAdjustmentsShapeTheTimesAndTheHeaders) {
         {{"--adjust", "fajr=+2,"}, "--adjust: '': expected a prayer and minutes"},
         {{"--adjust", "noon=1"}, "--adjust: 'noon' is not one of 'fajr', 'sunrise'"},
         {{"--adjust", "asr=1.5"}, "--adjust: '1.5' is not a whole number"},
+        {{"--authority", "turkey", "--shafaq", "red"}, "--shafaq: the method has no seasonal twilight rule"},
+        {{"--authority", "moonsighting", "--shafaq", "pink"}, "--shafaq: 'pink' is not one of 'general', 'red', 'white'"},
     };
     for (const Bad& bad : bads) {
         const Result r = with(bad.args);
@@ -471,11 +473,30 @@ TEST(TimesCommand, AuthorityAndAdjustmentsShapeTheTimesAndTheHeaders) {
     }
     const Result list = run({"--list-authorities"});
     EXPECT_EQ(list.code, 0);
-    EXPECT_NE(list.out.find("makkah      Umm Al-Qura University, Makkah\n"
-                            "            Fajr 18.5 degrees, Isha 90 min after Maghrib (120 in Ramadan of the Umm Al-Qura "
-                            "calendar), Shafi'i\n"),
+    EXPECT_NE(list.out.find("makkah        Umm Al-Qura University, Makkah\n"
+                            "              Fajr 18.5 degrees, Isha 90 min after Maghrib (120 in Ramadan of the Umm Al-Qura "
+                            "calendar), Shafi'i, rounded up\n"),
               std::string::npos)
         << list.out;
+    EXPECT_NE(list.out.find("moonsighting  Moonsighting Committee Worldwide\n"
+                            "              Fajr 18 degrees, Isha 18 degrees, within the season's minutes of sunrise and "
+                            "sunset (general shafaq), Hanafi, adjust dhuhr=+5,maghrib=+3\n"),
+              std::string::npos)
+        << list.out;
+
+    // The shafaq of the seasonal rule: at London in late March the red one ends Isha earliest, the
+    // white one latest.
+    auto londonIsha = [&](const char* shafaq) {
+        const Result r = run({"--lat", "51:31N", "--lon", "0:07W", "--tz", "Europe/London", "--from", "2025-03-22",
+                              "--days", "1", "--authority", "moonsighting", "--shafaq", shafaq});
+        EXPECT_NE(r.out.find(std::string("Hanafi, margin 0 min, seasonal twilight (") + shafaq + " shafaq)\n"),
+                  std::string::npos)
+            << r.out;
+        return r.out.substr(r.out.rfind(' ') + 1);
+    };
+    EXPECT_EQ(londonIsha("general"), "07:34\n");  // as the Committee publishes it
+    EXPECT_LT(londonIsha("red"), londonIsha("general"));
+    EXPECT_LT(londonIsha("general"), londonIsha("white"));
     EXPECT_NE(list.out.find("Fajr 17.7 degrees, Maghrib 4.5 degrees, Isha 14 degrees"), std::string::npos);
 }
 
