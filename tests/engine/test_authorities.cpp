@@ -218,3 +218,54 @@ TEST(Authorities, PickingOneReplacesEveryValueOfTheMethodBefore) {
     const double want[] = {18, 0, 17, 0, 0, 0, kRamadanChosenCalendar, 1, 0, -7, kRoundNearest, kShafaqNone, 0};
     for (size_t i = 0; i < std::size(want); ++i) EXPECT_EQ(values[i], want[i]) << i;
 }
+
+TEST(Authorities, TheSeasonalRuleTurnsWithTheHemisphere) {
+    // South of the equator the seasons run half a year later: 182 days in a common year, 183 in a
+    // leap year, from one winter solstice to the other.
+    for (const int y : {2025, 2024}) {
+        const int halfYear = y == 2024 ? 183 : 182;
+        for (int day = 1; day <= 183; ++day) {
+            const DateValue north = dateSerial(y, 1, day), south = north + halfYear;
+            for (const int16_t shafaq : {kShafaqGeneral, kShafaqRed, kShafaqWhite}) {
+                EXPECT_DOUBLE_EQ(SeasonalMinutes(false, shafaq, -40, south), SeasonalMinutes(false, shafaq, 40, north))
+                    << y << " day " << day << " shafaq " << shafaq;
+            }
+            EXPECT_DOUBLE_EQ(SeasonalMinutes(true, kShafaqGeneral, -33.9, south), SeasonalMinutes(true, kShafaqGeneral, 33.9, north))
+                << y << " day " << day;
+        }
+    }
+    EXPECT_EQ(SeasonalMinutes(true, kShafaqNone, 40, dateSerial(2025, 1, 1)), 0);
+}
+
+TEST(Authorities, FromFiftyFiveDegreesTheSeasonalRuleTakesASeventhOfTheNight) {
+    // Oslo and Helsinki: Fajr a seventh of the night (sunset to the next sunrise) before sunrise,
+    // Isha a seventh after sunset, in midsummer as in midwinter.
+    struct Place {
+        int latDeg, latMin, lonDeg, lonMin;
+        int32_t offset;
+    };
+    for (const Place& place : {Place{59, 55, 10, 45, 60}, Place{60, 10, 24, 56, 120}}) {
+        for (const DateValue date : {dateSerial(2025, 6, 21), dateSerial(2025, 12, 21), dateSerial(2025, 3, 20)}) {
+            auto at = [&](DateValue d) {
+                clsPrayTime p;
+                p.LatDegree(static_cast<int16_t>(place.latDeg));
+                p.LatMinute(static_cast<int16_t>(place.latMin));
+                p.LatSouthOfEq(false);
+                p.LonDegree(static_cast<int16_t>(place.lonDeg));
+                p.LonMinute(static_cast<int16_t>(place.lonMin));
+                p.LonWestOfGW(false);
+                p.GMTOffsetMinutes(place.offset);
+                ApplyAuthority(p, *FindAuthority("moonsighting"));
+                p.Adjustment(5, 0);  // Maghrib at sunset
+                p.PrayerDate(d);
+                p.Calculate();
+                return p;
+            };
+            const clsPrayTime today = at(date), tomorrow = at(date + 1);
+            const double seventh = (tomorrow.StoredSeconds(2) + 86400 - today.StoredSeconds(5)) / 7;
+            EXPECT_NEAR(today.StoredSeconds(2) - today.StoredSeconds(1), seventh, 2) << place.latDeg << " " << date;
+            EXPECT_NEAR(today.StoredSeconds(6) - today.StoredSeconds(5), seventh, 2) << place.latDeg << " " << date;
+            EXPECT_TRUE(today.Ordered());
+        }
+    }
+}
