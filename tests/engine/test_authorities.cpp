@@ -235,6 +235,64 @@ TEST(Authorities, TheSeasonalRuleTurnsWithTheHemisphere) {
         }
     }
     EXPECT_EQ(SeasonalMinutes(true, kShafaqNone, 40, dateSerial(2025, 1, 1)), 0);
+
+    // The minutes themselves, against tests/engine/seasonal_minutes.py: Fajr, then Isha by the
+    // general, red and white shafaq; about the solstices, the leap year's end and between.
+    struct Case {
+        double latitude;
+        int y, m, d;
+        double minutes[4];
+    };
+    const Case cases[] = {
+        {51.5, 2024, 12, 20, {101.732050, 98.728586, 78.040012, 98.781167}},
+        {51.5, 2024, 12, 31, {100.879136, 96.547682, 75.765574, 97.073487}},
+        {51.5, 2025, 1, 1, {100.784368, 96.305360, 75.512859, 96.883744}},
+        {51.5, 2025, 3, 22, {93.202909, 76.919545, 55.295636, 81.704364}},
+        {51.5, 2025, 5, 6, {105.385814, 66.605296, 66.544213, 108.891478}},
+        {51.5, 2025, 6, 21, {119.726427, 80.436812, 79.911415, 150.715992}},
+        {51.5, 2025, 8, 6, {105.969209, 66.688551, 67.085676, 110.411644}},
+        {51.5, 2025, 9, 28, {93.777836, 78.389636, 56.828776, 82.855467}},
+        {51.5, 2025, 12, 21, {101.826818, 98.970909, 78.292727, 98.970909}},
+        {51.5, 2024, 6, 21, {120.039091, 80.749273, 80.202909, 151.632000}},
+        {43.6, 2024, 12, 20, {97.631405, 95.088667, 75.579505, 95.133182}},
+        {43.6, 2024, 12, 31, {96.909327, 93.242310, 73.653962, 93.687457}},
+        {43.6, 2025, 1, 1, {96.829096, 93.037159, 73.440013, 93.526820}},
+        {43.6, 2025, 3, 22, {90.410618, 76.625091, 56.324073, 80.675927}},
+        {43.6, 2025, 5, 6, {100.724689, 67.893028, 65.847140, 103.692591}},
+        {43.6, 2025, 6, 21, {112.865480, 79.602816, 77.163839, 139.101306}},
+        {43.6, 2025, 8, 6, {101.218593, 67.963511, 66.305543, 104.979567}},
+        {43.6, 2025, 9, 28, {90.897353, 77.869673, 57.622032, 81.650453}},
+        {43.6, 2025, 12, 21, {97.711636, 95.293818, 75.793455, 95.293818}},
+        {43.6, 2024, 6, 21, {113.130182, 79.867345, 77.410618, 139.876800}},
+        {-33.9, 2024, 12, 20, {104.441279, 78.578795, 73.790232, 124.840236}},
+        {-33.9, 2024, 12, 31, {102.588972, 76.727694, 72.063342, 119.413556}},
+        {-33.9, 2025, 1, 1, {102.383160, 76.522016, 71.871466, 118.810591}},
+        {-33.9, 2025, 3, 22, {87.160319, 76.112670, 57.751379, 79.810852}},
+        {-33.9, 2025, 5, 6, {89.757389, 83.359945, 64.987583, 84.969750}},
+        {-33.9, 2025, 6, 21, {92.658818, 90.778909, 72.724727, 90.778909}},
+        {-33.9, 2025, 8, 6, {89.789273, 83.441473, 65.072607, 85.033587}},
+        {-33.9, 2025, 9, 28, {88.407785, 75.056545, 58.903175, 82.594672}},
+        {-33.9, 2025, 12, 21, {104.647091, 78.784473, 73.982109, 125.443200}},
+        {-33.9, 2024, 6, 21, {92.658818, 90.778909, 72.724727, 90.778909}},
+        {30.0, 2024, 12, 20, {90.572068, 88.822478, 71.343696, 88.853107}},
+        {30.0, 2024, 12, 31, {90.075225, 87.552048, 70.018781, 87.858342}},
+        {30.0, 2025, 1, 1, {90.020020, 87.410889, 69.871568, 87.747812}},
+        {30.0, 2025, 3, 22, {85.603636, 76.118182, 58.094545, 78.905455}},
+        {30.0, 2025, 5, 6, {92.700474, 70.109881, 64.647115, 94.742609}},
+        {30.0, 2025, 6, 21, {101.054229, 78.167075, 72.433834, 119.106403}},
+        {30.0, 2025, 8, 6, {93.040316, 70.158379, 64.962530, 95.628142}},
+        {30.0, 2025, 9, 28, {85.938545, 76.974545, 58.987636, 79.576000}},
+        {30.0, 2025, 12, 21, {90.627273, 88.963636, 71.490909, 88.963636}},
+        {30.0, 2024, 6, 21, {101.236364, 78.349091, 72.603636, 119.640000}},
+    };
+    for (const Case& c : cases) {
+        const DateValue date = dateSerial(c.y, c.m, c.d);
+        EXPECT_NEAR(SeasonalMinutes(true, kShafaqGeneral, c.latitude, date), c.minutes[0], 1e-5)
+            << c.latitude << " " << c.y << "-" << c.m << "-" << c.d;
+        for (int16_t shafaq = kShafaqGeneral; shafaq <= kShafaqWhite; ++shafaq)
+            EXPECT_NEAR(SeasonalMinutes(false, shafaq, c.latitude, date), c.minutes[shafaq], 1e-5)
+                << c.latitude << " " << c.y << "-" << c.m << "-" << c.d << " shafaq " << shafaq;
+    }
 }
 
 TEST(Authorities, FromFiftyFiveDegreesTheSeasonalRuleTakesASeventhOfTheNight) {
@@ -246,7 +304,7 @@ TEST(Authorities, FromFiftyFiveDegreesTheSeasonalRuleTakesASeventhOfTheNight) {
     };
     for (const Place& place : {Place{59, 55, 10, 45, 60}, Place{60, 10, 24, 56, 120}}) {
         for (const DateValue date : {dateSerial(2025, 6, 21), dateSerial(2025, 12, 21), dateSerial(2025, 3, 20)}) {
-            auto at = [&](DateValue d) {
+            auto at = [&](DateValue d, int16_t margin = 0) {
                 clsPrayTime p;
                 p.LatDegree(static_cast<int16_t>(place.latDeg));
                 p.LatMinute(static_cast<int16_t>(place.latMin));
@@ -257,6 +315,7 @@ TEST(Authorities, FromFiftyFiveDegreesTheSeasonalRuleTakesASeventhOfTheNight) {
                 p.GMTOffsetMinutes(place.offset);
                 ApplyAuthority(p, *FindAuthority("moonsighting"));
                 p.Adjustment(5, 0);  // Maghrib at sunset
+                p.MarginOfSafety(margin);
                 p.PrayerDate(d);
                 p.Calculate();
                 return p;
@@ -266,6 +325,10 @@ TEST(Authorities, FromFiftyFiveDegreesTheSeasonalRuleTakesASeventhOfTheNight) {
             EXPECT_NEAR(today.StoredSeconds(2) - today.StoredSeconds(1), seventh, 2) << place.latDeg << " " << date;
             EXPECT_NEAR(today.StoredSeconds(6) - today.StoredSeconds(5), seventh, 2) << place.latDeg << " " << date;
             EXPECT_TRUE(today.Ordered());
+            // A margin the user gives moves them like every other time.
+            const clsPrayTime safer = at(date, 2);
+            EXPECT_EQ(safer.StoredSeconds(1), today.StoredSeconds(1) - 120);
+            EXPECT_EQ(safer.StoredSeconds(6), today.StoredSeconds(6) + 120);
         }
     }
 }
