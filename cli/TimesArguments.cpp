@@ -197,7 +197,7 @@ TimesAction scanOptions(const std::vector<std::string>& args, Options& opt) {
         "--name", "--lat", "--lon", "--alt", "--tz", "--method", "--fajr-angle", "--fajr-minutes",
         "--isha-angle", "--isha-minutes", "--asr", "--margin", "--from", "--days", "--view", "--dates",
         "--date-format", "--hijri-format", "--hijri-calendar", "--hijri-adjust", "--time-format", "--format", "--store",
-        "--high-lat", "--astronomy"};
+        "--high-lat", "--astronomy", "--shafaq"};
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i], value;
         if (name == "--help" || name == "-h") return TimesAction::Help;
@@ -318,6 +318,15 @@ void applyMethod(const Options& opt, TimesRequest& request) {
         request.authorityName = a->name;
     }
     if (opt.has("--adjust")) adjustArg("--adjust", opt["--adjust"], pt);
+    if (opt.has("--shafaq")) {
+        const std::vector<std::string> kinds(std::begin(kShafaqNames) + 1, std::end(kShafaqNames));
+        const std::string kind = choiceArg("--shafaq", opt["--shafaq"], kinds);
+        if (pt.Shafaq() == kShafaqNone)
+            bad("--shafaq", "the method has no seasonal twilight rule; it comes with --authority moonsighting or "
+                            "isna-canada");
+        for (int16_t k = kShafaqGeneral; k <= kShafaqWhite; ++k)
+            if (kind == kShafaqNames[k]) pt.Shafaq(k);
+    }
     if (opt.has("--fajr-angle")) pt.DawnTwilightAngle(numberArg("--fajr-angle", opt["--fajr-angle"], 0, 89));
     if (opt.has("--fajr-minutes")) pt.MinutesToSunrise(numberArg("--fajr-minutes", opt["--fajr-minutes"], 0, 1440));
     if (opt.has("--isha-angle")) pt.NightTwilightAngle(numberArg("--isha-angle", opt["--isha-angle"], 0, 89));

@@ -48,9 +48,14 @@ Method:
   --asr shafii|hanafi    Asr shadow ratio 1 (Shafi'i) or 2 (Hanafi)
   --margin N             safety margin in minutes, 0 to 5
   --authority NAME       the parameters of an authority's published timetables (its angles or
-                         minutes, Maghrib angle, Ramadan rule, Asr rule and adjustments) as
-                         a custom method; NAME as --list-authorities shows it
+                         minutes, Maghrib angle, Ramadan rule, Asr rule, adjustments,
+                         rounding and seasonal rule) as a custom method, with no margin
+                         unless --margin gives one; NAME as --list-authorities shows it
   --list-authorities     the authorities and their parameters
+  --shafaq general|red|white
+                         the shafaq that ends Isha's season in the seasonal twilight rule of
+                         the moonsighting and isna-canada authorities (default: the stored
+                         one, else general)
   --adjust P=M,...       minutes added to each named prayer after the method and the margin,
                          -60 to 60, e.g. fajr=+2,sunrise=-7 (fajr, sunrise, dhuhr, asr,
                          maghrib, isha); the others keep the stored (or the authority's)

@@ -129,7 +129,10 @@ void renderJson(const TimesRequest& request, const std::vector<TimesRow>& rows, 
       << ", \"highLat\": \"" << rule << "\", \"maghribAngle\": " << exactText(pt.SunsetTwilightAngle())
       << ", \"ramadanIshaMinutes\": " << exactText(pt.RamadanMinutesAfterSunset()) << ", \"astronomy\": \""
       << astronomyName(pt) << "\", \"ramadanCalendar\": \""
-      << (pt.RamadanCalendar() == kRamadanUmmAlQura ? "umm-al-qura" : "chosen") << "\", \"adjustments\": {";
+      << (pt.RamadanCalendar() == kRamadanUmmAlQura ? "umm-al-qura" : "chosen") << "\", \"rounding\": \""
+      << kRoundingNames[pt.Rounding() == kRoundUp ? kRoundUp : kRoundNearest] << "\", \"shafaq\": \""
+      << kShafaqNames[pt.Shafaq() >= kShafaqGeneral && pt.Shafaq() <= kShafaqWhite ? pt.Shafaq() : kShafaqNone]
+      << "\", \"adjustments\": {";
     for (int p = 1; p <= 6; ++p) o << (p > 1 ? ", " : "") << '"' << kAdjustNames[p - 1] << "\": " << pt.Adjustment(p);
     o << "}},\n";
     const HijriCalendar calendar = pt.Calendar();
@@ -179,7 +182,11 @@ void renderText(const TimesRequest& request, const std::vector<TimesRow>& rows, 
         << (request.authorityName.empty() ? std::string(kCalcMethods[request.method].name) : validUtf8(request.authorityName))
         << ", " << (pt.ShadowRatio() == 2 ? "Hanafi" : "Shafi'i") << ", margin " << pt.MarginOfSafety() << " min"
         << (pt.HighLatRule() != kHighLatNone ? ", high latitudes: " + highLatName(pt) : "")
-        << (pt.Astronomy() == kAstronomyClassic ? ", classic astronomy" : "") << "\n";
+        << (pt.Astronomy() == kAstronomyClassic ? ", classic astronomy" : "")
+        << (pt.Shafaq() >= kShafaqGeneral && pt.Shafaq() <= kShafaqWhite
+                ? std::string(", seasonal twilight (") + kShafaqNames[pt.Shafaq()] + " shafaq)"
+                : std::string())
+        << (pt.Rounding() == kRoundUp ? ", rounded up" : "") << "\n";
     if (pt.HasAdjustments()) out << "Adjustments: " << validUtf8(AdjustmentsText(pt, names)) << " min\n";
     out << "\n";
     bool anyNote = false;
@@ -209,9 +216,11 @@ void renderText(const TimesRequest& request, const std::vector<TimesRow>& rows, 
 }  // namespace
 
 std::string AuthorityList() {
+    constexpr size_t kKeyWidth = 14;
     std::ostringstream o;
     for (const Authority& a : kAuthorities) {
-        o << a.key << std::string(12 - std::string(a.key).size(), ' ') << a.name << "\n" << std::string(12, ' ');
+        o << a.key << std::string(kKeyWidth - std::string(a.key).size(), ' ') << a.name << "\n"
+          << std::string(kKeyWidth, ' ');
         if (a.dawnTwilightAngle != 0) o << "Fajr " << exactText(a.dawnTwilightAngle) << " degrees";
         else o << "Fajr " << exactText(a.minutesToSunrise) << " min before sunrise";
         if (a.sunsetTwilightAngle != 0) o << ", Maghrib " << exactText(a.sunsetTwilightAngle) << " degrees";
@@ -220,7 +229,10 @@ std::string AuthorityList() {
         if (a.ramadanMinutesAfterSunset != 0)
             o << " (" << exactText(a.ramadanMinutesAfterSunset) << " in Ramadan"
               << (a.ramadanCalendar == kRamadanUmmAlQura ? " of the Umm Al-Qura calendar)" : ")");
+        if (a.shafaq != kShafaqNone)
+            o << ", within the season's minutes of sunrise and sunset (" << kShafaqNames[a.shafaq] << " shafaq)";
         o << ", " << (a.shadowRatio == 2 ? "Hanafi" : "Shafi'i");
+        if (a.rounding == kRoundUp) o << ", rounded up";
         std::string adjust;
         for (int p = 0; p < 6; ++p)
             if (a.adjustments[static_cast<size_t>(p)] != 0)

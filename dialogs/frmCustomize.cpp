@@ -116,6 +116,14 @@ const char* const kAstronomyTexts[] = {
     QT_TRANSLATE_NOOP("nv::frmCustomize", "precise"),
     //: The day-of-year series of the program's earlier versions.
     QT_TRANSLATE_NOOP("nv::frmCustomize", "classic (as earlier versions)")};
+// The shafaq that ends Isha's season in the seasonal twilight rule, from kShafaqGeneral on.
+const char* const kShafaqTexts[] = {
+    //: The twilight (shafaq) the seasonal rule's Isha follows: the general one.
+    QT_TRANSLATE_NOOP("nv::frmCustomize", "General"),
+    //: The red glow after sunset (shafaq al-ahmar).
+    QT_TRANSLATE_NOOP("nv::frmCustomize", "Red"),
+    //: The white glow after the red one (shafaq al-abyad).
+    QT_TRANSLATE_NOOP("nv::frmCustomize", "White")};
 
 }  // namespace
 
@@ -326,9 +334,19 @@ void frmCustomize::buildMethodTab() {
     grid->addWidget(night, 3, 1);
     grid->addWidget(asr, 4, 0, 1, 2);
     grid->addWidget(adjust, 5, 0, 1, 2);
+    cboShafaq = new QComboBox(page);
+    cboShafaq->setObjectName("cboShafaq");
+    for (const char* shafaq : kShafaqTexts) cboShafaq->addItem(translated(shafaq));
+    cboShafaq->setToolTip(tr("The twilight whose end the seasonal rule's Isha follows"));
+    //: The twilight (shafaq) of the seasonal rule's Isha.
+    lblShafaq = new QLabel(tr("Shafaq"), page);
+    lblShafaq->setBuddy(cboShafaq);
     auto* margin = new QHBoxLayout;
     margin->addWidget(new QLabel(tr("Margin of Safety Minutes"), page));
     margin->addWidget(txtSafetyMin);
+    margin->addSpacing(12);
+    margin->addWidget(lblShafaq);
+    margin->addWidget(cboShafaq);
     margin->addStretch();
     grid->addLayout(margin, 6, 0, 1, 2);
     cboAstronomy = new QComboBox(page);
@@ -444,6 +462,9 @@ void frmCustomize::Form_Load() {
     sunsetAngle_ = pt.SunsetTwilightAngle();
     ramadanMinutes_ = pt.RamadanMinutesAfterSunset();
     ramadanCalendar_ = pt.RamadanCalendar();
+    rounding_ = pt.Rounding() == kRoundUp ? kRoundUp : kRoundNearest;
+    seasonal_ = pt.Shafaq() >= kShafaqGeneral && pt.Shafaq() <= kShafaqWhite;
+    cboShafaq->setCurrentIndex(seasonal_ ? pt.Shafaq() - kShafaqGeneral : 0);
     resumeNext([&] { ShowAuthority(); });
 
     // Alerts.
@@ -484,6 +505,8 @@ void frmCustomize::cboCalcMethod_Click() {
         authority_.clear();
         sunsetAngle_ = ramadanMinutes_ = 0;
         ramadanCalendar_ = kRamadanChosenCalendar;
+        rounding_ = kRoundNearest;
+        seasonal_ = false;
         ShowAuthority();
         // Each text runs its box's change rule, as the user's typing would.
         const CalcMethodPreset& m = kCalcMethods[index];
@@ -499,8 +522,9 @@ void frmCustomize::cboCalcMethod_Click() {
     }
 }
 
-// Picking an authority fills the custom method's boxes, the Asr rule and the adjustments; the
-// list goes back to "Pick an authority…".
+// Picking an authority fills the custom method's boxes, the Asr rule and the adjustments, and
+// sets the margin to 0 (the authority's own minutes are its margin; the user may raise it
+// again); the list goes back to "Pick an authority…".
 void frmCustomize::cboAuthority_Click() {
     const int index = cboAuthority->currentIndex();
     if (index < 1 || index > static_cast<int>(std::size(kAuthorities))) return;
@@ -518,13 +542,18 @@ void frmCustomize::cboAuthority_Click() {
     sunsetAngle_ = a.sunsetTwilightAngle;
     ramadanMinutes_ = a.ramadanMinutesAfterSunset;
     ramadanCalendar_ = a.ramadanCalendar;
+    rounding_ = a.rounding;
+    seasonal_ = a.shafaq != kShafaqNone;
+    if (seasonal_) cboShafaq->setCurrentIndex(a.shafaq - kShafaqGeneral);
+    txtSafetyMin->setText("0");
     const QSignalBlocker block(cboAuthority);
     cboAuthority->setCurrentIndex(0);
     ShowAuthority();
 }
 
 // The label under the lists: the authority the custom method follows and the rules that no box
-// shows (a Maghrib angle, the Ramadan Isha); hidden when there is nothing to say.
+// shows (a Maghrib angle, the Ramadan Isha, the seasonal rule, the rounding); hidden when there
+// is nothing to say. The shafaq list shows with the seasonal rule only.
 void frmCustomize::ShowAuthority() {
     QStringList parts;
     //: %1: the name of a religious authority whose timetables the custom method follows.
@@ -539,6 +568,10 @@ void frmCustomize::ShowAuthority() {
             rule = tr("Isha %1 minutes after Maghrib in Ramadan of the Umm Al-Qura calendar");
         parts << rule.arg(numberText(ramadanMinutes_));
     }
+    if (seasonal_) parts << tr("Fajr and Isha within the season's minutes of sunrise and sunset");
+    if (rounding_ == kRoundUp) parts << tr("times rounded up to the minute, sunrise down");
+    lblShafaq->setVisible(seasonal_);
+    cboShafaq->setVisible(seasonal_);
     //: Between the parts of the authority's description.
     lblAuthority->setText(parts.join(tr("; ")));
     lblAuthority->setVisible(!parts.isEmpty());
@@ -717,6 +750,8 @@ void frmCustomize::cmdOK_Click() {
     pt.SunsetTwilightAngle(sunsetAngle_);
     pt.RamadanMinutesAfterSunset(ramadanMinutes_);
     pt.RamadanCalendar(ramadanCalendar_);
+    pt.Rounding(rounding_);
+    pt.Shafaq(seasonal_ ? static_cast<int16_t>(kShafaqGeneral + cboShafaq->currentIndex()) : int16_t{kShafaqNone});
     for (int p = 1; p <= 6; ++p) pt.Adjustment(p, static_cast<int16_t>(spnAdjust[static_cast<size_t>(p - 1)]->value()));
     AuthorityName = CalcMethod == kCustomMethod ? authority_ : std::string();
     resumeNext([&] { SaveMethod(); });

@@ -7,7 +7,7 @@
 // Every control carries its name as its objectName (tabCustomize, lstPeriods, txtPeriodName,
 // txtLocName, txtLatDegree ... cboTimeZone, txtGMT, lblUSAFind, lblWorldFind, cboCalcMethod,
 // txtDawnAngle, txtDawnMin, txtNightAngle, txtNightMin, optShafi, optHanafi, txtSafetyMin,
-// cboAuthority, lblAuthority, spnAdjust1 .. spnAdjust6, cboHighLat, cboAstronomy,
+// cboAuthority, lblAuthority, spnAdjust1 .. spnAdjust6, cboHighLat, cboAstronomy, cboShafaq,
 // treAlerts, fraAlertProp, cmdSound, cmdOK, cmdCancel).
 #pragma once
 
@@ -75,6 +75,9 @@ public:
     std::array<QSpinBox*, 6> spnAdjust{};  // spnAdjust1 .. spnAdjust6: minutes for Fajr .. Isha
     QComboBox* cboHighLat = nullptr;  // the high-latitude rule, in the order of HighLatRules
     QComboBox* cboAstronomy = nullptr;  // how the sun is worked out, in the order of Astronomies
+    // The shafaq of the seasonal twilight rule (general, red, white); shown with the rule only.
+    QComboBox* cboShafaq = nullptr;
+    QLabel* lblShafaq = nullptr;
     QTreeWidget* treAlerts = nullptr;
     QGroupBox* fraAlertProp = nullptr;
     QPushButton* cmdSound = nullptr;
@@ -126,6 +129,8 @@ private:
     std::string authority_;
     double sunsetAngle_ = 0, ramadanMinutes_ = 0;
     int16_t ramadanCalendar_ = 0;
+    int16_t rounding_ = 0;
+    bool seasonal_ = false;  // the seasonal twilight rule, with cboShafaq's shafaq
 };
 
 }  // namespace nv

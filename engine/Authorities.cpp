@@ -37,6 +37,9 @@ void ApplyAuthority(clsPrayTime& calculator, const Authority& authority) {
     calculator.RamadanMinutesAfterSunset(authority.ramadanMinutesAfterSunset);
     calculator.RamadanCalendar(authority.ramadanCalendar);
     calculator.ShadowRatio(authority.shadowRatio);
+    calculator.Rounding(authority.rounding);
+    calculator.Shafaq(authority.shafaq);
+    calculator.MarginOfSafety(0);
     for (int p = 1; p <= 6; ++p) calculator.Adjustment(p, authority.adjustments[static_cast<size_t>(p - 1)]);
 }
 

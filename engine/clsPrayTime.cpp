@@ -44,7 +44,40 @@ double intoDay(double seconds) { return seconds - 86400 * std::floor(seconds / 8
 // afternoon for an Asr that does not, come from this latitude on the place's side of the equator.
 constexpr double kRuleLatitude = 65;
 
+// A time brought to its whole minute: down, or up when it is not on one already.
+double minuteDown(double seconds) { return 60 * std::floor(seconds / 60); }
+double minuteUp(double seconds) { return 60 * std::ceil(seconds / 60); }
+
 }  // namespace
+
+double SeasonalMinutes(bool fajr, int16_t shafaq, double latitude, DateValue date) {
+    if (shafaq < kShafaqGeneral || shafaq > kShafaqWhite) return 0;
+    // The season's values at days 0, 91, 137 and 183 after the winter solstice, each the base
+    // plus its minutes per 55 degrees of latitude.
+    struct Season {
+        double base, a, b, c, d;
+    };
+    static constexpr Season kFajr{75, 28.65, 19.44, 32.74, 48.10};
+    static constexpr Season kIsha[3] = {{75, 25.60, 2.05, -9.21, 6.14},    // general
+                                        {62, 17.40, -7.16, 5.12, 19.44},   // red
+                                        {75, 25.60, 7.16, 36.84, 81.84}};  // white
+    const Season& s = fajr ? kFajr : kIsha[shafaq - kShafaqGeneral];
+    const double share = std::fabs(latitude) / 55;
+    const double a = s.base + s.a * share, b = s.base + s.b * share, c = s.base + s.c * share,
+                 d = s.base + s.d * share;
+    const bool leap = IsLeapYear(static_cast<int16_t>(year(date)));
+    const int daysInYear = leap ? 366 : 365;
+    int day = DayOfYear(date) + (latitude >= 0 ? 10 : -(leap ? 173 : 172));
+    if (day >= daysInYear) day -= daysInYear;
+    if (day < 0) day += daysInYear;
+    // Through a, b, c, d and back through c and b to a at the year's end, straight between.
+    const double points[7][2] = {{0, a}, {91, b}, {137, c}, {183, d}, {229, c}, {275, b}, {double(daysInYear), a}};
+    for (int i = 1; i < 7; ++i)
+        if (day < points[i][0])
+            return points[i - 1][1] +
+                   (points[i][1] - points[i - 1][1]) * (day - points[i - 1][0]) / (points[i][0] - points[i - 1][0]);
+    return a;
+}
 
 clsPrayTime::clsPrayTime() {
     Set2Vellmore();
@@ -159,8 +192,9 @@ bool clsPrayTime::Calculate() {
         const SunDay sun(astronomy_, prayerDate_, zone, L);
 
         const bool rule = highLatRule_ >= kHighLatMiddle && highLatRule_ <= kHighLatAngle;
+        const bool seasonal = shafaq_ >= kShafaqGeneral && shafaq_ <= kShafaqWhite;
         SunEventAngles angles{dawnTwilightAngle_, nightTwilightAngle_, sunsetTwilightAngle_, shadowRatio_, altitude_};
-        SunDayEvents ev = sun.events(latitude, angles, rule);
+        SunDayEvents ev = sun.events(latitude, angles, rule || seasonal);
         dayKind_ = ev.sunrise.reached && ev.sunset.reached ? kDayRegular
                    : ev.upAtNoon                            ? kDayMidnightSun
                                                             : kDayPolarNight;
@@ -217,6 +251,21 @@ bool clsPrayTime::Calculate() {
         bool nightLost = !nightByMinutes && !ev.night.reached;
         bool maghribLost = sunsetTwilightAngle_ != 0 && !ev.maghrib.reached;
         const bool asrLost = !ev.asr.reached;  // with a rule it has its share of the afternoon
+
+        // The seasonal rule bounds Fajr and Isha by the angle, or sets them where the sun does
+        // not reach it; from 55 degrees they are a seventh of the night from sunrise and sunset.
+        if (seasonal && ev.sunrise.reached && ev.sunset.reached && ev.nextSunrise.reached) {
+            const double degrees = RadToDeg(latitude);
+            const bool seventh = std::fabs(degrees) >= kSeasonalSeventhLatitude;
+            const double night = (ev.nextSunrise.hours - ev.sunset.hours) / 7;
+            const double before = seventh ? night : SeasonalMinutes(true, shafaq_, degrees, prayerDate_) / 60;
+            const double after = seventh ? night : SeasonalMinutes(false, shafaq_, degrees, prayerDate_) / 60;
+            const double earliestDawn = TimeinSeconds(ev.sunrise.hours - before) - M;
+            const double latestNight = TimeinSeconds(ev.sunset.hours + after) + M;
+            if (!dawnByMinutes && (seventh || dawnLost || dawn_ < earliestDawn)) dawn_ = earliestDawn;
+            if (!nightByMinutes && (seventh || nightLost || night_ > latestNight)) night_ = latestNight;
+            dawnLost = nightLost = false;
+        }
         if (dayKind_ == kDayRegular && asrLost) dayKind_ = kDayNoAsrShadow;
         if (dayKind_ == kDayRegular && (dawnLost || nightLost || maghribLost)) dayKind_ = kDayNoTrueTwilight;
 
@@ -270,7 +319,11 @@ bool clsPrayTime::Calculate() {
         }
 
         double* const times[6] = {&dawn_, &sunrise_, &noon_, &afternoon_, &sunset_, &night_};
-        for (int p = 0; p < 6; ++p) *times[p] = intoDay(*times[p] + adjustments_[p] * 60);
+        for (int p = 0; p < 6; ++p) {
+            const double t = *times[p] + adjustments_[p] * 60;
+            // Rounded up, no prayer is early and sunrise (Fajr's end) is not late.
+            *times[p] = intoDay(rounding_ != kRoundUp ? t : p == 1 ? minuteDown(t) : minuteUp(t));
+        }
 
         // In order around the clock, counted from Fajr; Isha may reach the next Fajr.
         auto fromDawn = [&](double v) { return intoDay(v - dawn_); };
@@ -302,6 +355,8 @@ int32_t clsPrayTime::Set2Vellmore() {
         sunsetTwilightAngle_ = 0;
         ramadanMinutesAfterSunset_ = 0;
         ramadanCalendar_ = kRamadanChosenCalendar;
+        rounding_ = kRoundNearest;
+        shafaq_ = kShafaqNone;
         for (int16_t& a : adjustments_) a = 0;
         return int32_t{0};
     });
@@ -348,6 +403,8 @@ void ApplyCalcMethod(clsPrayTime& calculator, int index) {
     calculator.SunsetTwilightAngle(0);
     calculator.RamadanMinutesAfterSunset(0);
     calculator.RamadanCalendar(kRamadanChosenCalendar);
+    calculator.Rounding(kRoundNearest);
+    calculator.Shafaq(kShafaqNone);
 }
 
 }  // namespace nv

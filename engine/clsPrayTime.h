@@ -105,6 +105,16 @@ public:
     int16_t Adjustment(int period) const;
     void Adjustment(int period, int16_t minutes);
     bool HasAdjustments() const;
+    // How the six times come to whole minutes: kRoundNearest (also any unknown number), or
+    // kRoundUp: each prayer up to its next minute and sunrise down to its own, never early.
+    int16_t Rounding() const { return rounding_; }
+    void Rounding(int16_t value) { rounding_ = value; }
+    // The seasonal twilight rule with its shafaq (kShafaqGeneral .. kShafaqWhite): Fajr no
+    // earlier and Isha no later than the season's minutes from sunrise and sunset, and from 55
+    // degrees of latitude one seventh of the night from them; kShafaqNone (also any unknown
+    // number): the angles or minutes alone.
+    int16_t Shafaq() const { return shafaq_; }
+    void Shafaq(int16_t value) { shafaq_ = value; }
     // The high-latitude rule (kHighLatNone .. kHighLatAngle); any other number counts as none.
     int16_t HighLatRule() const { return highLatRule_; }
     void HighLatRule(int16_t value) { highLatRule_ = value; }
@@ -144,6 +154,7 @@ private:
     HijriCalendar calendar_;
     int16_t adjustments_[6] = {};
     int16_t highLatRule_ = 0;
+    int16_t rounding_ = 0, shafaq_ = 0;
     int16_t astronomy_ = kAstronomyPrecise;
     DateValue prayerDate_ = 0;
     bool ordered_ = false, highLatAdjusted_ = false;
@@ -156,6 +167,20 @@ inline constexpr int16_t kMaxAdjustment = 60;
 // twilight angle's portion (angle / 60) of the night.
 enum HighLatRules : int16_t { kHighLatNone = 0, kHighLatMiddle = 1, kHighLatSeventh = 2, kHighLatAngle = 3 };
 inline constexpr const char* kHighLatRuleNames[4] = {"none", "middle", "seventh", "angle"};
+
+// How the times come to whole minutes.
+enum Roundings : int16_t { kRoundNearest = 0, kRoundUp = 1 };
+inline constexpr const char* kRoundingNames[2] = {"nearest", "up"};
+
+// The seasonal twilight rule: off, or on with the general, red or white shafaq for Isha.
+enum Shafaqs : int16_t { kShafaqNone = 0, kShafaqGeneral = 1, kShafaqRed = 2, kShafaqWhite = 3 };
+inline constexpr const char* kShafaqNames[4] = {"none", "general", "red", "white"};
+// From this latitude the seasonal rule takes one seventh of the night.
+inline constexpr double kSeasonalSeventhLatitude = 55;
+
+// The seasonal rule's minutes before sunrise (Fajr) or after sunset (Isha) on `date` at
+// `latitude` (degrees), for its shafaq; 0 for kShafaqNone.
+double SeasonalMinutes(bool fajr, int16_t shafaq, double latitude, DateValue date);
 
 // The calendars a method's Ramadan rule may follow.
 enum RamadanCalendars : int16_t { kRamadanChosenCalendar = 0, kRamadanUmmAlQura = 1 };

@@ -88,6 +88,8 @@ void setMethodFallback(clsPrayTime& pt) {
     pt.SunsetTwilightAngle(0);
     pt.RamadanMinutesAfterSunset(0);
     pt.RamadanCalendar(kRamadanChosenCalendar);
+    pt.Rounding(kRoundNearest);
+    pt.Shafaq(kShafaqNone);
     AuthorityName.clear();
 }
 
@@ -110,7 +112,7 @@ void writeExact(const std::string& key, const char* name, double value) {
 std::string adjustmentName(int period) { return "Adjustment" + std::to_string(period); }
 
 // The values that come after the four twilight parameters: the Maghrib angle, the Ramadan Isha
-// rule with its calendar and the authority's name; each absent or unusable one is 0 (empty).
+// rule with its calendar, the rounding, the seasonal rule and the authority's name; each absent or unusable one is 0 (empty).
 void loadAdjustments(clsPrayTime& pt, const std::string& key) {
     for (int p = 1; p <= 6; ++p) {
         const int16_t minutes = readNumber(key, adjustmentName(p).c_str(), 0);
@@ -125,6 +127,10 @@ void loadMethodExtras(clsPrayTime& pt, const std::string& key) {
     pt.RamadanMinutesAfterSunset(ramadan < 0 ? int16_t{0} : ramadan);
     const int16_t ramadanCalendar = readNumber(key, "RamadanCalendar", kRamadanChosenCalendar);
     pt.RamadanCalendar(ramadanCalendar == kRamadanUmmAlQura ? ramadanCalendar : int16_t{kRamadanChosenCalendar});
+    const int16_t rounding = readNumber(key, "Rounding", kRoundNearest);
+    pt.Rounding(rounding == kRoundUp ? rounding : int16_t{kRoundNearest});
+    const int16_t shafaq = readNumber(key, "Shafaq", kShafaqNone);
+    pt.Shafaq(shafaq >= kShafaqGeneral && shafaq <= kShafaqWhite ? shafaq : int16_t{kShafaqNone});
     AuthorityName = CalcMethod == kCustomMethod ? trimBlanks(readText(key, "Authority", "")) : std::string();
 }
 
@@ -299,6 +305,8 @@ void SaveMethod() {
     writeExact(key, "SunsetTwilightAngle", pt.SunsetTwilightAngle());
     writeLong(key, "RamadanMinutesAfterSunset", pt.RamadanMinutesAfterSunset());
     writeLong(key, "RamadanCalendar", pt.RamadanCalendar());
+    writeLong(key, "Rounding", pt.Rounding() == kRoundUp ? kRoundUp : kRoundNearest);
+    writeLong(key, "Shafaq", pt.Shafaq() >= kShafaqGeneral && pt.Shafaq() <= kShafaqWhite ? pt.Shafaq() : kShafaqNone);
     for (int p = 1; p <= 6; ++p) writeLong(key, adjustmentName(p).c_str(), pt.Adjustment(p));
     resumeNext([&] {
         WriteRegString(HKEY_CURRENT_USER, key, "Authority", CalcMethod == kCustomMethod ? AuthorityName : "");

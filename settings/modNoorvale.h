@@ -17,6 +17,9 @@
 //                   fraction, used when it rounds to the whole number beside it),
 //                   "SunsetTwilightAngle" (text, degrees; absent 0), "RamadanMinutesAfterSunset",
 //                   "RamadanCalendar" (0 the calendar chosen in Options, 1 Umm Al-Qura; absent 0),
+//                   "Rounding" (0 to the nearest minute, 1 prayers up and sunrise down; absent 0),
+//                   "Shafaq" (the seasonal twilight rule: 0 off, 1 general, 2 red, 3 white
+//                   shafaq; absent 0),
 //                   "Adjustment1" .. "Adjustment6" (minutes for Fajr .. Isha, -60..60; absent 0),
 //                   "Authority" text (the authority whose values the custom method holds),
 //                   "Astronomy" (0 the precise sun, also when absent; 1 the classic series)

@@ -55,6 +55,22 @@
         <source>Institute of Geophysics, University of Tehran</source>
         <translation>معهد الجيوفيزياء، جامعة طهران</translation>
     </message>
+    <message>
+        <source>JAKIM, Kelantan</source>
+        <translation>جاكيم، كلنتن</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>الهيئة المصرية العامة للمساحة</translation>
+    </message>
+    <message>
+        <source>ISNA Canada</source>
+        <translation>الجمعية الإسلامية لأمريكا الشمالية، كندا</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>لجنة رؤية الهلال العالمية</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -1415,6 +1431,38 @@ Classic: the coarser yearly series of earlier versions, minutes off at times.</s
     <message>
         <source>Sun&apos;s Position</source>
         <translation>موضع الشمس</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>The twilight (shafaq) the seasonal rule&apos;s Isha follows: the general one.</extracomment>
+        <translation>العام</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>The red glow after sunset (shafaq al-ahmar).</extracomment>
+        <translation>الأحمر</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <extracomment>The white glow after the red one (shafaq al-abyad).</extracomment>
+        <translation>الأبيض</translation>
+    </message>
+    <message>
+        <source>The twilight whose end the seasonal rule&apos;s Isha follows</source>
+        <translation>الشفق الذي يدخل العشاء بمغيبه في القاعدة الموسمية</translation>
+    </message>
+    <message>
+        <source>Shafaq</source>
+        <extracomment>The twilight (shafaq) of the seasonal rule&apos;s Isha.</extracomment>
+        <translation>الشفق</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the season&apos;s minutes of sunrise and sunset</source>
+        <translation>الفجر والعشاء في حدود دقائق الموسم قبل الشروق وبعد الغروب</translation>
+    </message>
+    <message>
+        <source>times rounded up to the minute, sunrise down</source>
+        <translation>الأوقات مقرّبة إلى الدقيقة التالية، والشروق إلى السابقة</translation>
     </message>
 </context>
 <context>

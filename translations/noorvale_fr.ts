@@ -55,6 +55,22 @@
         <source>Institute of Geophysics, University of Tehran</source>
         <translation>Institut de géophysique, Université de Téhéran</translation>
     </message>
+    <message>
+        <source>JAKIM, Kelantan</source>
+        <translation>JAKIM, Kelantan</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>Autorité générale égyptienne de géodésie</translation>
+    </message>
+    <message>
+        <source>ISNA Canada</source>
+        <translation>ISNA Canada</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Comité mondial d&apos;observation du croissant</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -1415,6 +1431,38 @@ Classique&#xa0;: la série annuelle plus grossière des versions précédentes, 
     <message>
         <source>Sun&apos;s Position</source>
         <translation>Position du soleil</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>The twilight (shafaq) the seasonal rule&apos;s Isha follows: the general one.</extracomment>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>The red glow after sunset (shafaq al-ahmar).</extracomment>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <extracomment>The white glow after the red one (shafaq al-abyad).</extracomment>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>The twilight whose end the seasonal rule&apos;s Isha follows</source>
+        <translation>Le crépuscule dont la fin marque l&apos;Icha de la règle saisonnière</translation>
+    </message>
+    <message>
+        <source>Shafaq</source>
+        <extracomment>The twilight (shafaq) of the seasonal rule&apos;s Isha.</extracomment>
+        <translation>Chafaq</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the season&apos;s minutes of sunrise and sunset</source>
+        <translation>Fajr et Icha dans les minutes de la saison avant le lever et après le coucher du soleil</translation>
+    </message>
+    <message>
+        <source>times rounded up to the minute, sunrise down</source>
+        <translation>heures arrondies à la minute suivante, lever du soleil à la précédente</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,22 @@
         <source>Institute of Geophysics, University of Tehran</source>
         <translation>Institut Geofisika, Universitas Teheran</translation>
     </message>
+    <message>
+        <source>JAKIM, Kelantan</source>
+        <translation>JAKIM, Kelantan</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>Otoritas Umum Survei Mesir</translation>
+    </message>
+    <message>
+        <source>ISNA Canada</source>
+        <translation>ISNA Kanada</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Komite Rukyatul Hilal Sedunia</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -1415,6 +1431,38 @@ Klasik: deret tahunan yang lebih kasar dari versi sebelumnya, kadang meleset beb
     <message>
         <source>Sun&apos;s Position</source>
         <translation>Posisi Matahari</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>The twilight (shafaq) the seasonal rule&apos;s Isha follows: the general one.</extracomment>
+        <translation>Umum</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>The red glow after sunset (shafaq al-ahmar).</extracomment>
+        <translation>Merah</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <extracomment>The white glow after the red one (shafaq al-abyad).</extracomment>
+        <translation>Putih</translation>
+    </message>
+    <message>
+        <source>The twilight whose end the seasonal rule&apos;s Isha follows</source>
+        <translation>Syafak yang hilangnya menandai Isya dalam aturan musiman</translation>
+    </message>
+    <message>
+        <source>Shafaq</source>
+        <extracomment>The twilight (shafaq) of the seasonal rule&apos;s Isha.</extracomment>
+        <translation>Syafak</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the season&apos;s minutes of sunrise and sunset</source>
+        <translation>Subuh dan Isya dalam menit musiman sebelum matahari terbit dan setelah terbenam</translation>
+    </message>
+    <message>
+        <source>times rounded up to the minute, sunrise down</source>
+        <translation>waktu dibulatkan ke menit berikutnya, terbit ke menit sebelumnya</translation>
     </message>
 </context>
 <context>

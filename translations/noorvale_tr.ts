@@ -55,6 +55,22 @@
         <source>Institute of Geophysics, University of Tehran</source>
         <translation>Tahran Üniversitesi Jeofizik Enstitüsü</translation>
     </message>
+    <message>
+        <source>JAKIM, Kelantan</source>
+        <translation>JAKIM, Kelantan</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>Mısır Genel Harita Kurumu</translation>
+    </message>
+    <message>
+        <source>ISNA Canada</source>
+        <translation>ISNA Kanada</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>Dünya Hilal Gözlem Komitesi</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -1415,6 +1431,38 @@ Klasik: önceki sürümlerin daha kaba yıllık serisi, zaman zaman dakikalarca 
     <message>
         <source>Sun&apos;s Position</source>
         <translation>Güneşin Konumu</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>The twilight (shafaq) the seasonal rule&apos;s Isha follows: the general one.</extracomment>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>The red glow after sunset (shafaq al-ahmar).</extracomment>
+        <translation>Kızıl</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <extracomment>The white glow after the red one (shafaq al-abyad).</extracomment>
+        <translation>Beyaz</translation>
+    </message>
+    <message>
+        <source>The twilight whose end the seasonal rule&apos;s Isha follows</source>
+        <translation>Mevsimsel kuralda Yatsı&apos;nın, kayboluşuyla girdiği şafak</translation>
+    </message>
+    <message>
+        <source>Shafaq</source>
+        <extracomment>The twilight (shafaq) of the seasonal rule&apos;s Isha.</extracomment>
+        <translation>Şafak</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the season&apos;s minutes of sunrise and sunset</source>
+        <translation>İmsak ve Yatsı, güneşin doğuşundan önce ve batışından sonra mevsimin dakikaları içinde</translation>
+    </message>
+    <message>
+        <source>times rounded up to the minute, sunrise down</source>
+        <translation>vakitler sonraki dakikaya, güneşin doğuşu önceki dakikaya yuvarlanır</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,22 @@
         <source>Institute of Geophysics, University of Tehran</source>
         <translation>انسٹی ٹیوٹ آف جیو فزکس، تہران یونیورسٹی</translation>
     </message>
+    <message>
+        <source>JAKIM, Kelantan</source>
+        <translation>جاکم، کلنتن</translation>
+    </message>
+    <message>
+        <source>Egyptian General Authority of Survey</source>
+        <translation>مصر کی جنرل اتھارٹی برائے پیمائش</translation>
+    </message>
+    <message>
+        <source>ISNA Canada</source>
+        <translation>اسلامک سوسائٹی آف نارتھ امریکہ، کینیڈا</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee Worldwide</source>
+        <translation>عالمی رؤیتِ ہلال کمیٹی</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -1415,6 +1431,38 @@ Classic: the coarser yearly series of earlier versions, minutes off at times.</s
     <message>
         <source>Sun&apos;s Position</source>
         <translation>سورج کا مقام</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>The twilight (shafaq) the seasonal rule&apos;s Isha follows: the general one.</extracomment>
+        <translation>عمومی</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>The red glow after sunset (shafaq al-ahmar).</extracomment>
+        <translation>سرخ</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <extracomment>The white glow after the red one (shafaq al-abyad).</extracomment>
+        <translation>سفید</translation>
+    </message>
+    <message>
+        <source>The twilight whose end the seasonal rule&apos;s Isha follows</source>
+        <translation>وہ شفق جس کے غائب ہونے پر موسمی قاعدے میں عشاء کا وقت ہوتا ہے</translation>
+    </message>
+    <message>
+        <source>Shafaq</source>
+        <extracomment>The twilight (shafaq) of the seasonal rule&apos;s Isha.</extracomment>
+        <translation>شفق</translation>
+    </message>
+    <message>
+        <source>Fajr and Isha within the season&apos;s minutes of sunrise and sunset</source>
+        <translation>فجر اور عشاء، طلوع سے پہلے اور غروب کے بعد موسم کے منٹوں کے اندر</translation>
+    </message>
+    <message>
+        <source>times rounded up to the minute, sunrise down</source>
+        <translation>اوقات اگلے منٹ تک، طلوع پچھلے منٹ تک</translation>
     </message>
 </context>
 <context>

@@ -429,23 +429,27 @@ TEST(TimesCommand, AuthorityAndAdjustmentsShapeTheTimesAndTheHeaders) {
     const Result turkey = with({"--authority", "Turkey", "--format", "json"});
     ASSERT_EQ(turkey.code, 0) << turkey.err;
     EXPECT_NE(turkey.out.find("\"authority\": \"Diyanet, Turkey\", \"fajrAngle\": 18"), std::string::npos) << turkey.out;
-    EXPECT_NE(turkey.out.find("\"adjustments\": {\"fajr\": 0, \"sunrise\": -7, \"dhuhr\": 5, \"asr\": 4, \"maghrib\": 7, "
-                              "\"isha\": 0}"),
+    EXPECT_NE(turkey.out.find("\"adjustments\": {\"fajr\": 0, \"sunrise\": -7, \"dhuhr\": 5, \"asr\": 5, \"maghrib\": 8, "
+                              "\"isha\": 1}"),
               std::string::npos)
         << turkey.out;
-    const int minutes[6] = {0, -7, 5, 4, 7, 0};
+    const int minutes[6] = {0, -7, 5, 5, 8, 1};
     const std::vector<double> a = seconds(plain.out), b = seconds(turkey.out);
     ASSERT_EQ(a.size(), 6u);
     ASSERT_EQ(b.size(), 6u);
     for (int p = 0; p < 6; ++p) EXPECT_EQ(b[p] - a[p], minutes[p] * 60) << p;
 
     // --adjust replaces the named times' minutes only; the text header lists them by name.
-    const Result mosque = with({"--authority", "turkey", "--adjust", "fajr=+2,sunrise=-5"});
+    // The authority's own minutes are its margin; the user may give one again.
+    const Result mosque = run({"--lat", "39:56N", "--lon", "32:52E", "--tz", "3", "--from", "2024-06-21", "--days", "1",
+                               "--authority", "turkey", "--adjust", "fajr=+2,sunrise=-5"});
     ASSERT_EQ(mosque.code, 0) << mosque.err;
     EXPECT_NE(mosque.out.find("Diyanet, Turkey, Shafi'i, margin 0 min\n"
-                              "Adjustments: Fajr +2, Shurooq -5, Dhuhr +5, Asr +4, Maghrib +7 min\n"),
+                              "Adjustments: Fajr +2, Shurooq -5, Dhuhr +5, Asr +5, Maghrib +8, Isha +1 min\n"),
               std::string::npos)
         << mosque.out;
+    const Result raised = run({"--lat", "39:56N", "--lon", "32:52E", "--authority", "turkey", "--margin", "2"});
+    EXPECT_NE(raised.out.find("Diyanet, Turkey, Shafi'i, margin 2 min\n"), std::string::npos) << raised.out;
 
     struct Bad {
         std::vector<std::string> args;
@@ -459,6 +463,8 @@ TEST(TimesCommand, AuthorityAndAdjustmentsShapeTheTimesAndTheHeaders) {
         {{"--adjust", "fajr=+2,"}, "--adjust: '': expected a prayer and minutes"},
         {{"--adjust", "noon=1"}, "--adjust: 'noon' is not one of 'fajr', 'sunrise'"},
         {{"--adjust", "asr=1.5"}, "--adjust: '1.5' is not a whole number"},
+        {{"--authority", "turkey", "--shafaq", "red"}, "--shafaq: the method has no seasonal twilight rule"},
+        {{"--authority", "moonsighting", "--shafaq", "pink"}, "--shafaq: 'pink' is not one of 'general', 'red', 'white'"},
     };
     for (const Bad& bad : bads) {
         const Result r = with(bad.args);
@@ -467,11 +473,30 @@ TEST(TimesCommand, AuthorityAndAdjustmentsShapeTheTimesAndTheHeaders) {
     }
     const Result list = run({"--list-authorities"});
     EXPECT_EQ(list.code, 0);
-    EXPECT_NE(list.out.find("makkah      Umm Al-Qura University, Makkah\n"
-                            "            Fajr 18.5 degrees, Isha 90 min after Maghrib (120 in Ramadan of the Umm Al-Qura "
-                            "calendar), Shafi'i\n"),
+    EXPECT_NE(list.out.find("makkah        Umm Al-Qura University, Makkah\n"
+                            "              Fajr 18.5 degrees, Isha 90 min after Maghrib (120 in Ramadan of the Umm Al-Qura "
+                            "calendar), Shafi'i, rounded up\n"),
               std::string::npos)
         << list.out;
+    EXPECT_NE(list.out.find("moonsighting  Moonsighting Committee Worldwide\n"
+                            "              Fajr 18 degrees, Isha 18 degrees, within the season's minutes of sunrise and "
+                            "sunset (general shafaq), Hanafi, adjust dhuhr=+5,maghrib=+3\n"),
+              std::string::npos)
+        << list.out;
+
+    // The shafaq of the seasonal rule: at London in late March the red one ends Isha earliest, the
+    // white one latest.
+    auto londonIsha = [&](const char* shafaq) {
+        const Result r = run({"--lat", "51:31N", "--lon", "0:07W", "--tz", "Europe/London", "--from", "2025-03-22",
+                              "--days", "1", "--authority", "moonsighting", "--shafaq", shafaq});
+        EXPECT_NE(r.out.find(std::string("Hanafi, margin 0 min, seasonal twilight (") + shafaq + " shafaq)\n"),
+                  std::string::npos)
+            << r.out;
+        return r.out.substr(r.out.rfind(' ') + 1);
+    };
+    EXPECT_EQ(londonIsha("general"), "07:34\n");  // as the Committee publishes it
+    EXPECT_LT(londonIsha("red"), londonIsha("general"));
+    EXPECT_LT(londonIsha("general"), londonIsha("white"));
     EXPECT_NE(list.out.find("Fajr 17.7 degrees, Maghrib 4.5 degrees, Isha 14 degrees"), std::string::npos);
 }
 

@@ -458,9 +458,11 @@ TEST_F(CustomizeTest, PickingAnAuthorityFillsTheCustomMethodAndOkStoresItAll) {
     EXPECT_EQ(dlg->cboCalcMethod->currentIndex(), kCustomMethod);
     EXPECT_EQ(dlg->txtDawnAngle->text(), "18");
     EXPECT_EQ(dlg->txtNightAngle->text(), "17");
-    const int turkey[6] = {0, -7, 5, 4, 7, 0};
+    const int turkey[6] = {0, -7, 5, 5, 8, 1};
     for (int p = 0; p < 6; ++p) EXPECT_EQ(dlg->spnAdjust[static_cast<size_t>(p)]->value(), turkey[p]) << p;
     EXPECT_TRUE(dlg->lblAuthority->text().contains("Diyanet, Turkey"));
+    EXPECT_EQ(dlg->txtSafetyMin->text(), "0");  // its own minutes are its margin
+    EXPECT_FALSE(dlg->cboShafaq->isVisible());
 
     // Tehran: fractional angles and a Maghrib angle that no box shows but the label names.
     dlg->cboAuthority->setCurrentIndex(dlg->cboAuthority->findText("Institute of Geophysics, University of Tehran"));
@@ -497,4 +499,24 @@ TEST_F(CustomizeTest, PickingAnAuthorityFillsTheCustomMethodAndOkStoresItAll) {
     EXPECT_EQ(AuthorityName, "");
     EXPECT_EQ(pt.SunsetTwilightAngle(), 0);
     EXPECT_EQ(pt.Adjustment(1), 3);  // the adjustments are the user's, whatever the method
+
+    // The Moonsighting Committee: its seasonal rule comes with the shafaq to choose; the user
+    // raises the margin again. OK stores both.
+    frmCustomize third(main());
+    third.show();
+    third.tabCustomize->setCurrentIndex(2);
+    EXPECT_FALSE(third.cboShafaq->isVisible());
+    third.cboAuthority->setCurrentIndex(third.cboAuthority->findText("Moonsighting Committee Worldwide"));
+    EXPECT_TRUE(third.cboShafaq->isVisible());
+    EXPECT_TRUE(third.optHanafi->isChecked());
+    EXPECT_EQ(third.txtSafetyMin->text(), "0");
+    EXPECT_TRUE(third.lblAuthority->text().contains("within the season's minutes")) << third.lblAuthority->text().toStdString();
+    third.cboShafaq->setCurrentIndex(third.cboShafaq->findText("Red"));
+    retype(third.txtSafetyMin, "1");
+    EXPECT_TRUE(third.grab().save(folder + "/customize-moonsighting.png"));
+    third.cmdOK->click();
+    EXPECT_EQ(pt.Shafaq(), kShafaqRed);
+    EXPECT_EQ(pt.MarginOfSafety(), 1);
+    EXPECT_EQ(storedLong("\\User\\Method", "Shafaq"), kShafaqRed);
+    EXPECT_EQ(storedLong("\\User\\Method", "SafetyMinutes"), 1);
 }

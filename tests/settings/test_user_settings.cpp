@@ -378,6 +378,24 @@ TEST_F(UserSettings, AnAuthorityItsExactAnglesAndTheAdjustmentsComeBack) {
     EXPECT_EQ(AuthorityName, "");
     EXPECT_EQ(pt.RamadanMinutesAfterSunset(), 0);
     EXPECT_EQ(pt.DawnTwilightAngle(), 18);
+
+    // The rounding, the seasonal rule's shafaq and a margin raised again come back; values no
+    // version writes round to the nearest minute without the rule.
+    ApplyAuthority(pt, *FindAuthority("moonsighting"));
+    pt.Shafaq(kShafaqWhite);
+    pt.Rounding(kRoundUp);
+    pt.MarginOfSafety(3);
+    CalcMethod = kCustomMethod;
+    SaveMethod();
+    restart();
+    EXPECT_EQ(pt.Shafaq(), kShafaqWhite);
+    EXPECT_EQ(pt.Rounding(), kRoundUp);
+    EXPECT_EQ(pt.MarginOfSafety(), 3);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "Shafaq", 4);
+    WriteRegLong(HKEY_CURRENT_USER, kMethod, "Rounding", 2);
+    restart();
+    EXPECT_EQ(pt.Shafaq(), kShafaqNone);
+    EXPECT_EQ(pt.Rounding(), kRoundNearest);
 }
 
 TEST_F(UserSettings, TheHijriCalendarAndTheRamadanCalendarComeBackAndWhatIsAbsentIsTodays) {
