@@ -131,7 +131,7 @@ void renderJson(const TimesRequest& request, const std::vector<TimesRow>& rows, 
       << astronomyName(pt) << "\", \"ramadanCalendar\": \""
       << (pt.RamadanCalendar() == kRamadanUmmAlQura ? "umm-al-qura" : "chosen") << "\", \"rounding\": \""
       << kRoundingNames[pt.Rounding() == kRoundUp ? kRoundUp : kRoundNearest] << "\", \"shafaq\": \""
-      << kShafaqNames[pt.Shafaq() >= kShafaqGeneral && pt.Shafaq() <= kShafaqWhite ? pt.Shafaq() : kShafaqNone]
+      << kShafaqNames[pt.Shafaq() >= kShafaqGeneral && pt.Shafaq() <= kShafaqWhite ? pt.Shafaq() : int16_t{kShafaqNone}]
       << "\", \"adjustments\": {";
     for (int p = 1; p <= 6; ++p) o << (p > 1 ? ", " : "") << '"' << kAdjustNames[p - 1] << "\": " << pt.Adjustment(p);
     o << "}},\n";

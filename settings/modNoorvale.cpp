@@ -306,7 +306,7 @@ void SaveMethod() {
     writeLong(key, "RamadanMinutesAfterSunset", pt.RamadanMinutesAfterSunset());
     writeLong(key, "RamadanCalendar", pt.RamadanCalendar());
     writeLong(key, "Rounding", pt.Rounding() == kRoundUp ? kRoundUp : kRoundNearest);
-    writeLong(key, "Shafaq", pt.Shafaq() >= kShafaqGeneral && pt.Shafaq() <= kShafaqWhite ? pt.Shafaq() : kShafaqNone);
+    writeLong(key, "Shafaq", pt.Shafaq() >= kShafaqGeneral && pt.Shafaq() <= kShafaqWhite ? pt.Shafaq() : int16_t{kShafaqNone});
     for (int p = 1; p <= 6; ++p) writeLong(key, adjustmentName(p).c_str(), pt.Adjustment(p));
     resumeNext([&] {
         WriteRegString(HKEY_CURRENT_USER, key, "Authority", CalcMethod == kCustomMethod ? AuthorityName : "");
