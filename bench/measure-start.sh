@@ -10,12 +10,17 @@ shift $(( $# < 2 ? $# : 2 ))
 languages=("${@:-en ar ur}")
 read -r -a languages <<< "${languages[*]}"
 tmp=$(mktemp -d)
-exec 3> "$tmp/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT
-for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(head -1 "$tmp/display")
+xvfb=
+for _ in 1 2 3; do  # another server may take the number it picked in the meantime: try again
+  : > "$tmp/display"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3> "$tmp/display" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
+  export DISPLAY=:$(head -1 "$tmp/display")
+  xdpyinfo >/dev/null 2>&1 && break
+  kill $xvfb 2>/dev/null || true
+done
 
 launch() {  # language; prints milliseconds to the mapped main window
   local home="$tmp/home-$RANDOM$RANDOM"
@@ -34,12 +39,12 @@ REG
   local start end pid
   start=$(date +%s%N)
   HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
-    "$build/Noorvale/Noorvale" >/dev/null 2>&1 &
+    "$build/Noorvale/Noorvale" >/dev/null 2>"$tmp/noorvale.log" &
   pid=$!
   # The main window: its caption is the program's name, a dash and the next prayer (the splash's
   # is the name alone).
   until [ -n "$(xdotool search --onlyvisible --pid "$pid" --name ' - ' 2>/dev/null)" ]; do
-    kill -0 "$pid" 2>/dev/null || { echo "Noorvale ended before its window showed" >&2; exit 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "Noorvale ended before its window showed:" >&2; cat "$tmp/noorvale.log" >&2; exit 1; }
     sleep 0.005
   done
   end=$(date +%s%N)

@@ -1,11 +1,13 @@
 #include "NastaliqStyle.h"
 
 #include <QApplication>
+#include <QGlyphRun>
 #include <QHash>
-#include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QRawFont>
 #include <QStyleOption>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -25,46 +27,44 @@ QString shownText(const QString& text) {
     return shown;
 }
 
-// The ink past the text's measured width at its left and at its right, found by drawing it (the
-// face's glyph boxes do not follow the letters' cascade). Kept for each face and text.
+// The ink past the text's measured width at its left and at its right: the union of its glyphs'
+// boxes where the shaping put them (the face's own text box does not follow the letters' cascade).
+// Kept for each face and text.
 std::pair<int, int> inkPast(const QString& text, const QFont& font) {
     const QString shown = shownText(text);
-    if (shown.isEmpty()) return {0, 0};
+    // Only the Arabic script's letters reach out (digits and Latin letters come from another face).
+    if (std::none_of(shown.begin(), shown.end(), [](QChar c) { return c.unicode() >= 0x0600 && c.unicode() <= 0x06FF; }))
+        return {0, 0};
     static QHash<QString, std::pair<int, int>> known;
     const QString key = font.key() + QLatin1Char('\n') + shown;
     if (auto it = known.constFind(key); it != known.constEnd()) return *it;
-    const QFontMetrics metrics(font);
-    const int advance = metrics.horizontalAdvance(shown), height = metrics.height(), margin = 2 * height;
-    QImage image(advance + 2 * margin, 3 * height, QImage::Format_Alpha8);
-    image.fill(0);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setLayoutDirection(shown.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-    painter.drawText(QPoint(margin, height + metrics.ascent()), shown);
-    painter.end();
-    int left = image.width(), right = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const uchar* line = image.constScanLine(y);
-        for (int x = 0; x < image.width(); ++x)
-            if (line[x] != 0) left = std::min(left, x), right = std::max(right, x);
+    QTextLayout layout(shown, font);
+    QTextOption option;
+    option.setTextDirection(shown.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(shown.size());
+    layout.endLayout();
+    QRectF ink;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) ink |= raw.boundingRect(glyphs[i]).translated(positions[i]);
     }
+    const double left = line.x(), right = line.x() + line.naturalTextWidth();
     const std::pair<int, int> past =
-        right < 0 ? std::pair{0, 0} : std::pair{std::max(0, margin - left), std::max(0, right + 1 - margin - advance)};
+        ink.isEmpty() ? std::pair{0, 0}
+                      : std::pair{std::max(0, int(std::ceil(left - ink.left()))), std::max(0, int(std::ceil(ink.right() - right)))};
     if (known.size() > 4096) known.clear();
     known.insert(key, past);
     return past;
 }
 
-// The largest start overhang of a word in this face: each letter as a word's first.
-int widestOverhang(const QFont& font) {
-    static QHash<QString, int> known;
-    if (auto it = known.constFind(font.key()); it != known.constEnd()) return *it;
-    int widest = 0;
-    for (const QChar letter : QStringLiteral("ابپتٹثجچحخدڈذرڑزژسشصضطظعغفقکگلمنوہھءیے"))
-        widest = std::max(widest, NastaliqStyle::StartOverhang(QString(letter) + QStringLiteral("س"), font));
-    known.insert(font.key(), widest);
-    return widest;
-}
+// The farthest a word's first letter reaches past its start in this face: Noto Nastaliq's گ and ک,
+// 11 pixels at 12 pixels to the em (measured over every letter as a word's first).
+int widestOverhang(const QFont& font) { return (QFontInfo(font).pixelSize() * 11 + 11) / 12; }
 
 // The extra width a text needs beyond its measured width: the room Padded adds at its start and
 // its ink past its end.
@@ -82,14 +82,18 @@ QFont fontOf(const QWidget* widget) { return widget ? widget->font() : QApplicat
 
 NastaliqStyle::NastaliqStyle(QStyle* base) : QProxyStyle(base) {}
 
+// Only a text's first and last words reach past its ends: each is measured alone, which is quicker
+// and shared by many texts.
 int NastaliqStyle::StartOverhang(const QString& text, const QFont& font) {
-    const auto [left, right] = inkPast(text, font);
-    return shownText(text).isRightToLeft() ? right : left;
+    const QString shown = shownText(text);
+    const auto [left, right] = inkPast(shown.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty), font);
+    return shown.isRightToLeft() ? right : left;
 }
 
 int NastaliqStyle::EndOverhang(const QString& text, const QFont& font) {
-    const auto [left, right] = inkPast(text, font);
-    return shownText(text).isRightToLeft() ? left : right;
+    const QString shown = shownText(text);
+    const auto [left, right] = inkPast(shown.section(QLatin1Char(' '), -1, -1, QString::SectionSkipEmpty), font);
+    return shown.isRightToLeft() ? left : right;
 }
 
 QString NastaliqStyle::Padded(const QString& text, const QFont& font) {
