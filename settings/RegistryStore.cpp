@@ -16,6 +16,7 @@
 #include <iostream>
 #include <set>
 
+#include "Log.h"
 #include "Translate.h"
 #include "VbConv.h"
 
@@ -673,10 +674,11 @@ int32_t RegistryStore::writeLocked(const std::string& path) {
         }
         if (err != 0) return statusOf(err);
         //: %1 the settings file, %2 what was wrong in it ("line 12: ..."), %3 the copy of it that is kept.
-        std::cerr << FillIn(Translate("Settings", "Noorvale: the settings file %1 was damaged (%2); what could be "
-                                                    "read is kept, and the damaged file is kept as %3"),
-                              {path, report_.firstProblem, aside})
-                  << "\n";
+        qCWarning(lcSettings).noquote()
+            << QString::fromStdString(FillIn(Translate("Settings", "Noorvale: the settings file %1 was damaged (%2); "
+                                                                   "what could be read is kept, and the damaged file "
+                                                                   "is kept as %3"),
+                                             {path, report_.firstProblem, aside}));
         damagedOnDisk_ = false;
     }
 
