@@ -99,10 +99,15 @@ const char* levelName(QtMsgType type) {
     return "?";
 }
 
+// "<local time> <level> <category>: <text>\n"
+std::string logLine(const char* level, const char* category, const std::string& text) {
+    return QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toStdString() + " " + level + " " + category +
+           ": " + text + "\n";
+}
+
 void toFile(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    const QString when = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
     const char* category = context.category && *context.category ? context.category : "default";
-    writeLine(when.toStdString() + " " + levelName(type) + " " + category + ": " + message.toStdString() + "\n");
+    writeLine(logLine(levelName(type), category, message.toStdString()));
     if (previousHandler) previousHandler(type, context, message);
 }
 
@@ -160,7 +165,8 @@ bool installLogFile(const std::string& program, int64_t limit) {
     }
     QtMessageHandler before = qInstallMessageHandler(toFile);
     if (before != toFile) previousHandler = before;
-    qCInfo(lcCommon) << program.c_str() << "started, process" << ::getpid();
+    // Where one run's lines begin; in the file only.
+    writeLine(logLine("info", "noorvale.common", program + " started, process " + std::to_string(::getpid())));
     return true;
 }
 

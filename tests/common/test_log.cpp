@@ -64,9 +64,10 @@ TEST(Log, ASwallowedErrorIsLoggedOnceWithItsPlace) {
     EXPECT_EQ(count(log, " warning "), 2u) << log;
     EXPECT_EQ(log.find(" info noorvale.common: test started, process "), 23u) << log;
     EXPECT_NE(log.find(" warning noorvale.common: error 11 (Division by zero) from Noorvale.clsPrayTime skipped at " +
-                       division + "in virtual void Log_ASwallowedErrorIsLoggedOnceWithItsPlace_Test::TestBody()"),
+                       division + "in "),
               std::string::npos)
         << log;
+    EXPECT_NE(log.find("Log_ASwallowedErrorIsLoggedOnceWithItsPlace_Test::TestBody"), std::string::npos) << log;
     EXPECT_NE(log.find("error 5 (disk full) skipped at " + other), std::string::npos) << log;
 }
 
