@@ -1,12 +1,13 @@
 #include "MExceptionHandler.h"
 
 #include <signal.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <exception>
 
+#include "FaultReport.h"
+#include "Log.h"
 #include "Translate.h"
 #include "VbConv.h"
 #include "VbError.h"
@@ -16,8 +17,6 @@ namespace nv {
 namespace {
 
 bool installed = false;
-struct sigaction previous[4];
-constexpr int kSignals[4] = {SIGSEGV, SIGFPE, SIGILL, SIGBUS};
 std::terminate_handler previousTerminate = nullptr;
 
 // The faults by their Windows codes.
@@ -72,28 +71,30 @@ uint32_t faultCode(int sig, const siginfo_t* info) {
     }
 }
 
-void onFault(int sig, siginfo_t* info, void*) {
-    // The signal stays unblocked (SA_NODEFER), so later faults come here again. The throw
-    // leaves through the faulting instruction's frame, built with -fnon-call-exceptions.
-    EXCEPTION_RECORD record;
-    record.ExceptionCode = faultCode(sig, info);
-    EXCEPTION_POINTERS pointers;
-    pointers.ExceptionRecord = &record;
-    ExceptionHandler(pointers);
+// The fault's name for the report, looked up without allocating (the signal handler calls it).
+const char* faultName(int sig, const siginfo_t* info) {
+    if (sig == SIGABRT) return nullptr;
+    const uint32_t code = faultCode(sig, info);
+    for (const FaultName& f : kFaultNames)
+        if (f.code == code) return f.name;
+    return nullptr;
 }
 
-// A fault that nothing caught ends up here: name it and end the program instead of hanging.
+// An error that nothing caught ends up here: log it and abort, which leaves the backtrace and
+// the core dump.
 [[noreturn]] void onTerminate() {
     try {
         if (std::exception_ptr e = std::current_exception()) std::rethrow_exception(e);
+        qCCritical(lcApp) << "the program ended on std::terminate without an error";
     } catch (const VbError& e) {
-        const std::string text = "Noorvale: " + e.description() + " (error " + std::to_string(e.number()) + ", " +
-                                 e.source() + ")\n";
-        ssize_t ignored = write(STDERR_FILENO, text.data(), text.size());
-        (void)ignored;
+        qCCritical(lcApp).noquote() << QString::fromStdString("uncaught error " + std::to_string(e.number()) + " (" +
+                                                              e.description() + ") from " + e.source());
+    } catch (const std::exception& e) {
+        qCCritical(lcApp) << "uncaught exception:" << e.what();
     } catch (...) {
+        qCCritical(lcApp) << "uncaught exception of an unknown type";
     }
-    _exit(3);
+    std::abort();
 }
 
 }  // namespace
@@ -116,18 +117,14 @@ int32_t ExceptionHandler(const EXCEPTION_POINTERS& pointers) {
 
 void InstallExceptionHandler() {
     if (installed) return;
-    struct sigaction sa {};
-    sa.sa_sigaction = onFault;
-    sa.sa_flags = SA_SIGINFO | SA_NODEFER;
-    sigemptyset(&sa.sa_mask);
-    for (int i = 0; i < 4; ++i) sigaction(kSignals[i], &sa, &previous[i]);
+    installFaultReport("Noorvale", faultName);
     previousTerminate = std::set_terminate(onTerminate);
     installed = true;
 }
 
 void RemoveExceptionHandler() {
     if (!installed) return;
-    for (int i = 0; i < 4; ++i) sigaction(kSignals[i], &previous[i], nullptr);
+    removeFaultReport();
     std::set_terminate(previousTerminate);
     installed = false;
 }

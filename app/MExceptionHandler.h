@@ -1,8 +1,7 @@
 // The process-wide fault handler: a processor fault (access violation, division by zero, ...)
-// inside the program's own code becomes the run-time error 10000, source "ExceptionHandler",
-// described by the fault's name, and is then treated like any other error by the procedure it
-// happened in. A fault that no procedure can take ends the program with its name on standard
-// error.
+// is reported by its name with a backtrace in the log and on standard error, and then ends the
+// program by its signal, leaving the core dump. An error that nothing catches is logged and
+// aborts the program the same way.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +24,8 @@ void InstallExceptionHandler();
 void RemoveExceptionHandler();
 bool ExceptionHandlerInstalled();
 
-// Names the innermost fault of the chain and raises error 10000 with that name.
+// Names the innermost fault of the chain and raises error 10000 with that name (for a caller
+// that has the fault's record; the signal handler only reports).
 int32_t ExceptionHandler(const EXCEPTION_POINTERS& pointers);
 
 // The fault's name: "Access Violation", "Integer Divide By Zero", ... or "Unknown (&H" + the

@@ -3,12 +3,14 @@
 
 #include "App.h"
 #include "Language.h"
+#include "Log.h"
 #include "NoorvaleMain.h"
 #include "QtMsgBox.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Noorvale");
+    nv::installLogFile("Noorvale");
     nv::App::SetIdentity();
     nv::InstallLanguage();
     nv::installMessageBoxes();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <source_location>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -48,13 +49,19 @@ std::string runtimeErrorText(int32_t number);
 // as the closest run-time error. Call only inside a catch block.
 VbError currentError();
 
-// Mode 1: skip a failing statement. Returns false when the statement failed.
+// Logs, once per place and run, the error being handled (call inside a catch block) that the
+// statement at `where` dropped: in the log category of the place's subsystem.
+void logSwallowedError(const std::source_location& where) noexcept;
+
+// Mode 1: skip a failing statement. Returns false when the statement failed; the error is
+// logged with the caller's place.
 template <class F>
-bool resumeNext(F&& statement) noexcept {
+bool resumeNext(F&& statement, const std::source_location& where = std::source_location::current()) noexcept {
     try {
         statement();
         return true;
     } catch (...) {
+        logSwallowedError(where);
         return false;
     }
 }

@@ -6,6 +6,7 @@
 #include "DateLocale.h"
 #include "FormatDate.h"
 #include "VbConv.h"
+#include "VbError.h"
 #include "modHijri.h"
 
 namespace nv {
@@ -75,6 +76,7 @@ std::string FormatHijriDate(DateValue d, const std::string& format, const HijriC
         if (fmt == "BOTH DATE1") return FormatDate(d, "mmm d") + "/" + S + " " + ns + " - " + W();
         return W() + comma + ns + " " + name + " " + ys;
     } catch (...) {
+        logSwallowedError(std::source_location::current());
         return {};  // any other failure gives the empty string too
     }
 }

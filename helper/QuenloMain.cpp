@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "FaultReport.h"
 #include "Language.h"
+#include "Log.h"
 #include "MsgBox.h"
 #include "QtMsgBox.h"
 #include "UpdaterApp.h"
@@ -11,6 +13,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    nv::installLogFile("Quenlo");
+    nv::installFaultReport("Quenlo");
     nv::setAppTitle("Quenlo");
     nv::SetAppName("Quenlo");
     nv::InstallLanguage();

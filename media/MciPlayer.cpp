@@ -14,6 +14,8 @@
 #include <system_error>
 #include <vector>
 
+#include "Log.h"
+
 namespace nv {
 namespace {
 
@@ -160,9 +162,10 @@ MciAnswer MciPlayer::open(const std::vector<std::string>& words) {
     if (!std::filesystem::is_regular_file(file, ec)) return {kMciErrFileNotFound, {}};
     const uintmax_t size = std::filesystem::file_size(file, ec);
     if (ec || size > kMaxSoundFileBytes) {
-        std::cerr << "Noorvale: the sound file " << file << " is not played: "
-                  << (ec ? ec.message() : "it is larger than " + std::to_string(kMaxSoundFileBytes >> 20) + " MB")
-                  << "\n";
+        qCWarning(lcMedia).noquote()
+            << QString::fromStdString("Noorvale: the sound file " + file + " is not played: " +
+                                      (ec ? ec.message()
+                                          : "it is larger than " + std::to_string(kMaxSoundFileBytes >> 20) + " MB"));
         return {kMciErrInvalidFile, {}};
     }
 
@@ -187,7 +190,8 @@ MciAnswer MciPlayer::open(const std::vector<std::string>& words) {
     Mix_Chunk* sound = decoding.get();
     --opening_;
     if (!sound) {
-        std::cerr << "Noorvale: the sound file " << file << " could not be read as sound: " << problem << "\n";
+        qCWarning(lcMedia).noquote() << QString::fromStdString("Noorvale: the sound file " + file +
+                                                               " could not be read as sound: " + problem);
         if (devices_.empty() && opening_ == 0) closeAudio();
         return {kMciErrInvalidFile, {}};
     }

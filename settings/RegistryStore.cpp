@@ -18,6 +18,7 @@
 #include <iostream>
 #include <set>
 
+#include "Log.h"
 #include "MsgBox.h"
 #include "Translate.h"
 #include "VbConv.h"
@@ -800,10 +801,11 @@ int RegistryStore::writeFileLocked(const std::string& path) {
         }
         if (err != 0) return err;
         //: %1 the settings file, %2 what was wrong in it ("line 12: ..."), %3 the copy of it that is kept.
-        std::cerr << FillIn(Translate("Settings", "Noorvale: the settings file %1 was damaged (%2); what could be "
-                                                    "read is kept, and the damaged file is kept as %3"),
-                              {target, report_.firstProblem, aside})
-                  << "\n";
+        qCWarning(lcSettings).noquote()
+            << QString::fromStdString(FillIn(Translate("Settings", "Noorvale: the settings file %1 was damaged (%2); "
+                                                                   "what could be read is kept, and the damaged file "
+                                                                   "is kept as %3"),
+                                             {target, report_.firstProblem, aside}));
         damagedOnDisk_ = false;
     }
 

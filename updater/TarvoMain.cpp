@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "FaultReport.h"
 #include "Language.h"
+#include "Log.h"
 #include "MsgBox.h"
 #include "QtMsgBox.h"
 #include "UpdaterApp.h"
@@ -13,6 +15,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    nv::installLogFile("Tarvo");
+    nv::installFaultReport("Tarvo");
     nv::setAppTitle("Tarvo");
     nv::SetAppName("Tarvo");
     nv::InstallLanguage();

@@ -1,29 +1,44 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdlib>
+
+#include "FaultReport.h"
+#include "Log.h"
 #include "MExceptionHandler.h"
 #include "VbError.h"
+#include "support/TempDir.h"
 
 using namespace nv;
 
 namespace {
 volatile int zero = 0;
 
-// A procedure in the skipping mode with a division by zero in it: the fault arrives as error
-// 10000 and the procedure goes on with its next statement.
-__attribute__((no_sanitize("integer-divide-by-zero"))) int divideAndGoOn(VbError& seen) {
-    int result = 1;
-    try {
-        result = 10 / zero;
-    } catch (const VbError& e) {
-        seen = e;
-    }
-    return result + 1;
-}
+__attribute__((no_sanitize("integer-divide-by-zero"))) void divideByZero() { zero = 10 / zero; }
 
-// A fault where no procedure takes errors (as in the toolkit's own code).
-__attribute__((no_sanitize_undefined)) void writeNowhere() noexcept {
+__attribute__((no_sanitize_undefined)) void writeNowhere() {
     volatile int* nowhere = nullptr;
     *nowhere = 1;
+}
+
+void throwPastNoexcept() noexcept { raiseError(kErrOverflow, "Noorvale.frmMain"); }
+
+// The program as it starts (its log in `stateHome`, the fault handler), without a core file,
+// meeting `fault`.
+void faultLogged(const std::string& stateHome, void (*fault)()) {
+    ::setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
+    const struct rlimit noCore {0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    installLogFile("Noorvale");
+    InstallExceptionHandler();
+    try {
+        fault();
+    } catch (...) {
+        std::_Exit(7);  // a fault must not arrive as an exception
+    }
+    std::_Exit(0);
 }
 }  // namespace
 
@@ -50,25 +65,38 @@ TEST(ExceptionHandler, NamesTheInnermostRecordOfAChain) {
     }
 }
 
-TEST(ExceptionHandler, ADivisionByZeroBecomesErrorTenThousandAndTheProgramGoesOn) {
-    InstallExceptionHandler();
-    InstallExceptionHandler();  // twice is once
-    for (int i = 0; i < 3; ++i) {  // as often as faults come
-        VbError seen(0, "", "");
-        EXPECT_EQ(divideAndGoOn(seen), 2);
-        EXPECT_EQ(seen.number(), 10000);
-        EXPECT_EQ(seen.source(), "ExceptionHandler");
-        EXPECT_EQ(seen.description(), "Integer Divide By Zero");
+TEST(ExceptionHandler, AFaultLeavesItsBacktraceInTheLogAndEndsTheProgramByItsSignal) {
+    const struct {
+        void (*fault)();
+        int signal;
+        const char* reported;
+        const char* logged;
+    } cases[] = {
+        {writeNowhere, SIGSEGV, "Access Violation", "Noorvale ended by SIGSEGV (Access Violation) at address 0x0;"},
+        {divideByZero, SIGFPE, "Integer Divide By Zero", "Noorvale ended by SIGFPE (Integer Divide By Zero)"},
+        {throwPastNoexcept, SIGABRT, "uncaught error 6 \\(Overflow\\)",
+         "critical noorvale.app: uncaught error 6 (Overflow) from Noorvale.frmMain\n"},
+    };
+    for (const auto& c : cases) {
+        nv::test::TempDir state;
+        EXPECT_EXIT(faultLogged(state.path(), c.fault),
+            ::testing::KilledBySignal(c.signal), c.reported);
+        const std::string log = nv::test::readFile(state / "Noorvale/Noorvale.log");
+        EXPECT_NE(log.find(c.logged), std::string::npos) << log;
+        const size_t backtrace = log.find("; backtrace:\n");
+        ASSERT_NE(backtrace, std::string::npos) << log;
+        size_t frames = 0;
+        for (size_t at = log.find("test_app(", backtrace); at != std::string::npos; at = log.find("test_app(", at + 1))
+            ++frames;
+        EXPECT_GE(frames, 3u) << log;
     }
-    RemoveExceptionHandler();
-    EXPECT_FALSE(ExceptionHandlerInstalled());
 }
 
-TEST(ExceptionHandler, AFaultNothingTakesEndsTheProgramWithItsName) {
-    EXPECT_EXIT(
-        {
-            InstallExceptionHandler();
-            writeNowhere();
-        },
-        ::testing::ExitedWithCode(3), "Access Violation");
+TEST(ExceptionHandler, InstallsOnceAndRemoves) {
+    InstallExceptionHandler();
+    InstallExceptionHandler();
+    EXPECT_TRUE(faultReportInstalled());
+    RemoveExceptionHandler();
+    EXPECT_FALSE(ExceptionHandlerInstalled());
+    EXPECT_FALSE(faultReportInstalled());
 }

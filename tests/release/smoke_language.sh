@@ -38,7 +38,7 @@ start_display_with_tray
 
 # Starts Noorvale in language $1 with a fresh store that opens the main window.
 start() {
-  export HOME="$tmp/home-$1" XDG_CONFIG_HOME="$tmp/home-$1/.config" XDG_RUNTIME_DIR="$tmp/run-$1"
+  export HOME="$tmp/home-$1" XDG_CONFIG_HOME="$tmp/home-$1/.config" XDG_STATE_HOME="$tmp/home-$1/.local/state" XDG_RUNTIME_DIR="$tmp/run-$1"
   mkdir -p "$XDG_CONFIG_HOME/Noorvale" "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
   cat > "$XDG_CONFIG_HOME/Noorvale/registry.reg" <<'REG'

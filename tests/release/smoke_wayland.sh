@@ -17,7 +17,7 @@ fail() {
   exit 1
 }
 
-export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_RUNTIME_DIR="$tmp"
+export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_STATE_HOME="$tmp/home/.local/state" XDG_RUNTIME_DIR="$tmp"
 mkdir -p "$XDG_CONFIG_HOME/Noorvale"
 cat > "$XDG_CONFIG_HOME/Noorvale/registry.reg" <<'REG'
 REGEDIT4

@@ -24,7 +24,7 @@ shot() { import -display "$DISPLAY" -window root "$shots/smoke-$1.png"; }
 # The installed program, in a folder of its own.
 prefix="$tmp/Noorvale"
 cmake --install "$build" --prefix "$prefix" >/dev/null
-export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_RUNTIME_DIR="$tmp"
+export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_STATE_HOME="$tmp/home/.local/state" XDG_RUNTIME_DIR="$tmp"
 # The keys below choose English menu entries, whatever the session's language.
 export LANGUAGE= LC_ALL=C.UTF-8
 mkdir -p "$HOME"

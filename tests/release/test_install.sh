@@ -6,7 +6,7 @@ src=$1 build=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 export HOME="$tmp/home"
-unset XDG_DATA_HOME XDG_CONFIG_HOME
+unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_STATE_HOME
 mkdir -p "$HOME"
 prefix="$tmp/opt/Noorvale"
 fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -504,7 +504,7 @@ TEST(RegistryDamage, TheNoticeIsOneTranslatedSentence) {
     for (const auto& n : filesBeside(store))
         if (n.rfind("100%2 sure.reg.damaged-", 0) == 0) aside = home.dir() + "/" + n;
     ASSERT_FALSE(aside.empty());
-    EXPECT_EQ(notice, aside + " <- " + store + " (" + problem + ") %4\n");
+    EXPECT_EQ(notice, "noorvale.settings: " + aside + " <- " + store + " (" + problem + ") %4\n");
 }
 
 TEST(RegistryDamage, AFileThatIsNotTextAtAllReadsAsEmpty) {

@@ -12,6 +12,7 @@ inline QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home.path());
     env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
+    env.insert("XDG_STATE_HOME", home.path() + "/.local/state");
     env.insert("XDG_RUNTIME_DIR", home.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("SDL_AUDIODRIVER", "dummy");
