@@ -322,11 +322,12 @@ TEST_F(OptionsTest, MenuAndToolbarOpenItModally) {
     EXPECT_EQ(main().OptionsDialog(), nullptr);
 }
 
-// Pictures of every tab of both dialogs for the eye (written to the build's screenshots/ folder).
+// Pictures of every tab of both dialogs for the eye, on request: NOORVALE_SHOTS=<folder>.
 TEST_F(OptionsTest, ScreenshotsOfTheDialogs) {
-    const QString folder = QString(NOORVALE_BIN_DIR) + "/../screenshots";
+    const QString folder = qEnvironmentVariable("NOORVALE_SHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "pictures only on request (NOORVALE_SHOTS=<folder>)";
     QDir().mkpath(folder);
-    eachTab([&](QDialog& window, const QString& name) { EXPECT_TRUE(window.grab().save(folder + "/" + name + ".png")); });
+    eachTab([&](QDialog& window, const QString& name) { window.grab().save(folder + "/" + name + ".png"); });
 }
 
 // Every text of both dialogs stays whole in each language, those read from right to left and

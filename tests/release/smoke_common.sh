@@ -15,10 +15,11 @@ until_true() {
 }
 # A display of its own (DISPLAY) with a tray host docked at its top right, for the X smoke tests.
 start_display_with_tray() {
-  local display=:$((90 + RANDOM % 400))
-  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  # The server picks a free display number itself and writes it when it is ready.
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3> "$tmp/display" >/dev/null 2>&1 &
   pids+=($!)
-  export DISPLAY=$display
+  until_true 10 test -s "$tmp/display" || fail "Xvfb did not start"
+  export DISPLAY=:$(head -1 "$tmp/display")
   until_true 10 xdpyinfo || fail "Xvfb did not start"
   trayer --edge top --align right --widthtype pixel --width 120 --height 32 --transparent false >/dev/null 2>&1 &
   pids+=($!)
