@@ -81,8 +81,7 @@ TEST_F(AlertEngine, APrayersMinutePlaysItsSoundAndBlinks) {
     EXPECT_EQ(main().player()->Status(), "");
     tickAt(15, 44, 0);
     EXPECT_EQ(main().player()->Status(), "playing");
-    QTest::qWait(400);  // the alert sound is really heard
-    EXPECT_GT(test::Recording(heard).loudMs(), 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return test::Recording(heard).loudMs() > 100; }, 10000));  // really heard
     EXPECT_TRUE(tray().mnuSysTray(3)->isEnabled());  // Stop Playback
     EXPECT_EQ(beeps, 0);
     EXPECT_FALSE(DaySchedule[2].Pending);
@@ -206,7 +205,7 @@ TEST_F(AlertEngine, ASoundThatCannotPlayBeepsAndTheDeviceIsGivenBack) {
         EXPECT_EQ(main().player()->Status(), c.plays ? "playing" : "");
         EXPECT_EQ(MciPlayer::instance().audioOpen(), c.plays);
         if (c.plays) {
-            QTest::qWait(900);  // the sound ends
+            EXPECT_TRUE(QTest::qWaitFor([&] { return main().player()->Status() != "playing"; }, 10000));  // it ends
             tickAt(15, 44, 1);
             EXPECT_EQ(main().player()->Status(), "");
             EXPECT_FALSE(MciPlayer::instance().audioOpen());

@@ -28,10 +28,23 @@ protected:
     }
     int ms(const std::string& command) { return std::stoi(text(command)); }
 
-    // Waits (at most two seconds) until the device has played to its end.
+    // Waits (at most ten seconds) until `done` holds: a state of the device or of what was heard.
+    template <class Done>
+    bool waitFor(Done done) {
+        for (int i = 0; i < 2000 && !done(); ++i) std::this_thread::sleep_for(5ms);
+        return done();
+    }
+    // Waits until the device has played to its end.
     void waitUntilStopped(const std::string& alias) {
-        for (int i = 0; i < 400 && text("status " + alias + " mode") == "playing"; ++i)
-            std::this_thread::sleep_for(5ms);
+        waitFor([&] { return text("status " + alias + " mode") != "playing"; });
+    }
+    // Waits until the device has played `ms` milliseconds of its sound, and until the output has
+    // been silent for `ms` milliseconds.
+    bool played(const std::string& alias, int ms) {
+        return waitFor([&] { return std::stoi(text("Status " + alias + " position")) >= ms; });
+    }
+    bool silentFor(int ms) {
+        return waitFor([&] { return Recording(output).silentTailMs() >= ms; });
     }
 
     TempDir scratch;
@@ -51,13 +64,13 @@ TEST_F(MciPlayerTest, PlaysPausesResumesAndReportsAsMciDoes) {
 
     text("Play wav7");
     EXPECT_EQ(text("Status wav7 mode"), "playing");
-    std::this_thread::sleep_for(150ms);
+    ASSERT_TRUE(played("wav7", 150));
     text("Pause wav7");
     EXPECT_EQ(text("Status wav7 mode"), "paused");
     const int paused = ms("Status wav7 position");
     EXPECT_GT(paused, 0);
     EXPECT_LT(paused, 500);
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(silentFor(160));  // the pause is heard as silence
     EXPECT_EQ(ms("Status wav7 position"), paused);
 
     text("Play wav7");
@@ -68,7 +81,7 @@ TEST_F(MciPlayerTest, PlaysPausesResumesAndReportsAsMciDoes) {
     // At its end a device has nothing left to play.
     text("Play wav7");
     EXPECT_EQ(text("Status wav7 mode"), "stopped");
-    std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(silentFor(70));
     text("Close wav7");
     EXPECT_FALSE(MciPlayer::instance().audioOpen());
 
@@ -91,13 +104,13 @@ TEST_F(MciPlayerTest, SeekMovesThePositionAndStopSilences) {
 
     text("Seek snd to start");
     text("Play snd");
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(played("snd", 200));
     text("Stop snd");
     EXPECT_EQ(text("Status snd mode"), "stopped");
     const int stoppedAt = ms("Status snd position");
     EXPECT_GT(stoppedAt, 0);
     EXPECT_LT(stoppedAt, 1000);
-    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(silentFor(260));  // the stop is heard as silence
     EXPECT_EQ(ms("Status snd position"), stoppedAt);
 
     // A pause, then a stop, then a new play: the earlier pause must not hold the sound.
