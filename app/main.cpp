@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Noorvale");
     nv::App::SetIdentity();
+    nv::RecoverInterruptedUpdate();
     nv::InstallLanguage();
     nv::installMessageBoxes();
     nv::InstallMsgBoxTestHook();
