@@ -796,6 +796,7 @@ TEST(InstallRun, AnyByteInTheFolderNameAndAJournalCutAnywhere) {
     for (const auto& name : folders) {
         TempDir dir;
         const std::string prog = dir / name + "/", backup = prog + "Backup/";
+        const std::string shown = ::testing::PrintToString(name);  // escaped on the output
         writeFile(prog + "a", "old a");
         writeFile(prog + "sub\n\xff/b", "old b");
         writeFile(dir / "a", "new a");
@@ -809,7 +810,7 @@ TEST(InstallRun, AnyByteInTheFolderNameAndAJournalCutAnywhere) {
         ASSERT_TRUE(run.Commit(cause)) << cause;
         EXPECT_EQ(UpdateSite::snapshot(prog), (std::map<std::string, std::string>{
                       {"a", "new a"}, {"sub\n\xff/b", "new b"}, {"c", "new c"}, {"Backup/a", "old a"}, {"Backup/b", "old b"}}))
-            << name;
+            << shown;
         // A run killed with every new file in but before its end is finished; one killed before
         // that is undone. Both also remove what was staged.
         for (const bool committed : {false, true}) {
@@ -819,10 +820,10 @@ TEST(InstallRun, AnyByteInTheFolderNameAndAJournalCutAnywhere) {
             writeFile(prog + "d", "new d");
             writeFile(backup + "Tarvo.journal", InstallRun::JournalText(items, committed));
             InstallRun::Recover(prog, backup);
-            EXPECT_EQ(readFile(prog + "a"), committed ? "new a" : "older a") << name;
-            EXPECT_EQ(readFile(backup + "a"), committed ? "older a" : "old a") << name;
-            EXPECT_EQ(exists(prog + "d"), committed) << name;
-            EXPECT_FALSE(exists(backup + "Tarvo.staging") || exists(backup + "Tarvo.journal")) << name;
+            EXPECT_EQ(readFile(prog + "a"), committed ? "new a" : "older a") << shown;
+            EXPECT_EQ(readFile(backup + "a"), committed ? "older a" : "old a") << shown;
+            EXPECT_EQ(exists(prog + "d"), committed) << shown;
+            EXPECT_FALSE(exists(backup + "Tarvo.staging") || exists(backup + "Tarvo.journal")) << shown;
             writeFile(prog + "a", "new a");
         }
     }
