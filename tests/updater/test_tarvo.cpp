@@ -774,7 +774,7 @@ TEST(InstallRun, RecoverPutsBackWhatAKilledRunReplacedAndNothingElse) {
     };
     writeFile(InstallRun::JournalPath(backup), plan("1", "a", prog + "a") + plan("1", "b", prog + "b") + plan("0", "c", prog + "c") +
                                                    plan("1", "d", prog + "d") + plan("0", "e", prog + "e") +
-                                                   plan("1", "outside", dir / "outside") + "M\t0\n");
+                                                   plan("1", "outside", dir / "outside") + "M\t0\nM\t5\n");
     InstallRun::Recover(prog, backup);
     EXPECT_EQ(readFile(prog + "a"), "old a");
     EXPECT_EQ(readFile(prog + "b"), "old b");
@@ -814,9 +814,18 @@ TEST(InstallRun, AnyByteInTheFolderNameAndAJournalCutAnywhere) {
         // A run killed with every new file in but before its end is finished; one killed before
         // that is undone. Both also remove what was staged.
         for (const bool committed : {false, true}) {
-            const std::vector<InstallRun::Item> items = {{"a", "Backup/Tarvo.staging/0.new", "Backup/Tarvo.staging/0.old", "Backup/a", true},
-                                                         {"d", "Backup/Tarvo.staging/1.new", "Backup/Tarvo.staging/1.old", "Backup/d", false}};
+            // An entry with any path outside the program folder is never followed.
+            const std::string s = "Backup/Tarvo.staging/";
+            const std::vector<InstallRun::Item> items = {{"a", s + "0.new", s + "0.old", "Backup/a", true},
+                                                         {"d", s + "1.new", s + "1.old", "Backup/d", false},
+                                                         {"../outside", s + "2.new", s + "2.old", "Backup/x", true},
+                                                         {"y", s + "3.new", s + "3.old", "Backup/../../outside", true},
+                                                         {"e", "../outside", s + "4.old", "Backup/e", false},
+                                                         {"f", s + "5.new", "../outside", "Backup/f", true}};
             writeFile(backup + "Tarvo.staging/0.old", "older a");
+            writeFile(backup + "Tarvo.staging/2.old", "planted");
+            writeFile(backup + "Tarvo.staging/3.old", "planted");
+            writeFile(dir / "outside", "outside");
             writeFile(prog + "d", "new d");
             writeFile(backup + "Tarvo.journal", InstallRun::JournalText(items, committed));
             InstallRun::Recover(prog, backup);
@@ -824,6 +833,7 @@ TEST(InstallRun, AnyByteInTheFolderNameAndAJournalCutAnywhere) {
             EXPECT_EQ(readFile(backup + "a"), committed ? "older a" : "old a") << shown;
             EXPECT_EQ(exists(prog + "d"), committed) << shown;
             EXPECT_FALSE(exists(backup + "Tarvo.staging") || exists(backup + "Tarvo.journal")) << shown;
+            EXPECT_EQ(readFile(dir / "outside"), "outside") << shown;
             writeFile(prog + "a", "new a");
         }
     }
