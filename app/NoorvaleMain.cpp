@@ -1,6 +1,8 @@
 #include "NoorvaleMain.h"
 
 #include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -11,6 +13,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QTreeWidget>
+#include <cerrno>
 #include <cstdlib>
 #include <iostream>
 
@@ -27,6 +30,8 @@
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "modNoorvale.h"
+
+extern char** environ;
 
 namespace nv {
 
@@ -122,6 +127,18 @@ bool IsAlreadyRunning() {
     const std::string store = RegistryStore::instance().file();
     return InstanceLockHeldElsewhere("Noorvale-" + std::to_string(getuid()) + ".lock",
                                      store.substr(0, store.rfind('/')));
+}
+
+void RecoverInterruptedUpdate() {
+    // The folder's name as bytes: it may hold any byte a path may.
+    const std::string folder = ProgramFolder();
+    if (::access((folder + "/Backup/Tarvo.journal").c_str(), F_OK) != 0) return;
+    std::string tarvo = folder + "/Tarvo", argument = "--recover";
+    char* argv[] = {tarvo.data(), argument.data(), nullptr};
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, tarvo.c_str(), nullptr, nullptr, argv, environ) != 0) return;
+    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
 }
 
 frmMain* MainWindow() { return mainWindow; }

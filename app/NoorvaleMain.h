@@ -25,6 +25,11 @@ extern int32_t ViewMode;
 // that lasts until the process ends; a crashed copy leaves no lock behind.
 bool IsAlreadyRunning();
 
+// An update install cut short (its journal still in the program folder's Backup/) is finished
+// or undone by the update utility, started for that alone and waited for, before anything is
+// loaded from the program folder.
+void RecoverInterruptedUpdate();
+
 // The program's windows once Main has loaded them (null before, and in a refused second copy).
 frmMain* MainWindow();
 frmCompact* CompactWindow();

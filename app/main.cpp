@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Noorvale");
     nv::installLogFile("Noorvale");
     nv::App::SetIdentity();
+    nv::RecoverInterruptedUpdate();
     nv::InstallLanguage();
     nv::installMessageBoxes();
     nv::InstallMsgBoxTestHook();

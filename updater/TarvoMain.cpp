@@ -14,6 +14,11 @@
 #include "modTarvo.h"
 
 int main(int argc, char** argv) {
+    // Only the recovery of an install cut short: no window, no network.
+    if (argc == 2 && std::string(argv[1]) == nv::kRecoverArgument) {
+        nv::SetAppName("Tarvo");
+        return nv::RecoverOnly();
+    }
     QApplication app(argc, argv);
     nv::installLogFile("Tarvo");
     nv::installFaultReport("Tarvo");

@@ -534,9 +534,6 @@ bool frmTarvo::AnyUpdates(int i, int p) {
 
 bool frmTarvo::FilesToUpdate() {
     ErrorBoxTrap trap("Tarvo.frmTarvo.FilesToUpdate");
-    // A run that was ended in the middle of its installation is undone first, so the files are
-    // chosen against the program as it was.
-    trap(__LINE__, [&] { InstallRun::Recover(AppFolder, AppFolder + "Backup/"); });
     std::vector<std::string> keys;
     trap(__LINE__, [&] { IniFile.EnumerateAllKeys("FILES", keys); });
     for (const auto& key : keys) {

@@ -17,6 +17,7 @@
 #include "UpdaterApp.h"
 #include "VbConv.h"
 #include "VbError.h"
+#include "InstallRun.h"
 #include "frmTarvo.h"
 #include "mXOR.h"
 #include "modCallback.h"
@@ -91,6 +92,9 @@ frmTarvo* Main(const std::string& commandLine) {
         MsgBox(QCoreApplication::translate("modTarvo", "Program is already running").toStdString());
         return nullptr;
     }
+    // An install that a kill or a power failure cut short is finished or undone before anything
+    // else, whether or not the update server can be reached.
+    RecoverInstall(ExeFolder());
     if (!ReadCommandLine(commandLine, ExeFolder())) return nullptr;
     frmTarvo* form = nullptr;
     trap(__LINE__, [&] {
@@ -103,6 +107,17 @@ frmTarvo* Main(const std::string& commandLine) {
     Wait(2);
     trap(__LINE__, [&] { form->TarvoUpdate(); });
     return form;
+}
+
+void RecoverInstall(const std::string& appFolder) {
+    resumeNext([&] { InstallRun::Recover(appFolder, appFolder + "Backup/"); });
+}
+
+int RecoverOnly() {
+    // A running Tarvo is in the middle of its own install and finishes it itself.
+    if (Program_Is_Already_Running()) return 0;
+    RecoverInstall(ExeFolder());
+    return 0;
 }
 
 bool ReadCommandLine(const std::string& commandLine, const std::string& appFolder) {

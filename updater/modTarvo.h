@@ -52,6 +52,13 @@ int CompareVersions(const std::string& a, const std::string& b);
 // null when start-up ended with a message.
 frmTarvo* Main(const std::string& commandLine);
 
+// Finishes or undoes an install in the program folder that a killed run left (InstallRun).
+void RecoverInstall(const std::string& appFolder);
+// Tarvo started with kRecoverArgument, as Noorvale starts it when it finds an install cut short:
+// the recovery alone, unless another Tarvo of this folder is running. The exit status.
+inline constexpr char kRecoverArgument[] = "--recover";
+int RecoverOnly();
+
 // Steps 2 to 6 of the entry: unscrambles and checks the command line and sets the state above,
 // with `appFolder` as Tarvo's folder. False (after its message box) when Tarvo cannot run.
 bool ReadCommandLine(const std::string& commandLine, const std::string& appFolder);

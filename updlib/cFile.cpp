@@ -229,20 +229,23 @@ void cFile::Copy(const std::string& NewFileName) {
     if (!copied) raiseCheck(kErrCFileCopyFailed, NV_TRANSLATE_NOOP("cFile", "File copy failed"));
 }
 
-int StageBeside(const std::string& from, const std::string& to, std::string& staged) {
+namespace {
+
+// The permission bits a staged copy of `from` that is to replace `to` gets: the target's own
+// when it is there (an executable stays executable), else the source's. 0 or the error number.
+int stageMode(const std::string& from, const std::string& to, mode_t& mode) {
     struct stat src {}, dst {};
     if (::stat(from.c_str(), &src) != 0) return errno;
     if (!S_ISREG(src.st_mode)) return EINVAL;
-    // The target's own permission bits when it is there (an executable stays executable), else
-    // the source's.
     const bool replacing = ::stat(to.c_str(), &dst) == 0;
     if (replacing && !S_ISREG(dst.st_mode)) return EISDIR;
-    const mode_t mode = (replacing ? dst.st_mode : src.st_mode) & 07777;
-    const size_t slash = to.rfind('/');
-    std::string temp = (slash == std::string::npos ? std::string() : to.substr(0, slash + 1)) + ".";
-    temp += (slash == std::string::npos ? to : to.substr(slash + 1)) + ".new-XXXXXX";
-    const int out = ::mkstemp(temp.data());
-    if (out < 0) return errno;
+    mode = (replacing ? dst.st_mode : src.st_mode) & 07777;
+    return 0;
+}
+
+// Copies `from` into the open file `out` (then closed), with `mode`, flushed to the disk; on any
+// error the file `path` is removed. 0 or the error number.
+int copyInto(const std::string& from, int out, const std::string& path, mode_t mode) {
     int err = 0;
     const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) err = errno;
@@ -265,12 +268,32 @@ int StageBeside(const std::string& from, const std::string& to, std::string& sta
     if (!err && ::fchmod(out, mode) != 0) err = errno;
     if (!err && ::fsync(out) != 0) err = errno;
     if (::close(out) != 0 && !err) err = errno;
-    if (err) {
-        ::unlink(temp.c_str());
-        return err;
-    }
+    if (err) ::unlink(path.c_str());
+    return err;
+}
+
+}  // namespace
+
+int StageBeside(const std::string& from, const std::string& to, std::string& staged) {
+    mode_t mode = 0;
+    if (const int err = stageMode(from, to, mode)) return err;
+    const size_t slash = to.rfind('/');
+    std::string temp = (slash == std::string::npos ? std::string() : to.substr(0, slash + 1)) + ".";
+    temp += (slash == std::string::npos ? to : to.substr(slash + 1)) + ".new-XXXXXX";
+    const int out = ::mkstemp(temp.data());
+    if (out < 0) return errno;
+    if (const int err = copyInto(from, out, temp, mode)) return err;
     staged = temp;
     return 0;
+}
+
+int StageAt(const std::string& from, const std::string& to, const std::string& staged) {
+    mode_t mode = 0;
+    if (const int err = stageMode(from, to, mode)) return err;
+    ::unlink(staged.c_str());
+    const int out = ::open(staged.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (out < 0) return errno;
+    return copyInto(from, out, staged, mode);
 }
 
 void cFile::Install(const std::string& NewFileName) {

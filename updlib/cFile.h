@@ -37,6 +37,8 @@ inline constexpr int32_t kAttrNormal = 0x80;
 // with the permission bits of `to` when that is a file (else those of `from`). 0 with the
 // temporary name in `staged`, or the error number (ENOSPC for a full disk, ...) and no file left.
 int StageBeside(const std::string& from, const std::string& to, std::string& staged);
+// The same copy under the name `staged` (made anew) instead of beside `to`.
+int StageAt(const std::string& from, const std::string& to, const std::string& staged);
 
 // Whether the file or folder exists; false also when the question itself fails.
 bool FileExists(const std::string& path);

@@ -460,7 +460,7 @@ TEST_F(TarvoRun, AFullDiskIsNamedAndChangesNothing) {
     EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), old), "");
 }
 
-TEST_F(TarvoRun, AFailedSwapPutsBackEveryFileAlreadyReplaced) {
+TEST_F(TarvoRun, ABackupNameTakenByAFolderLeavesTheProgramAsItWas) {
     ASSERT_TRUE(site.publish());
     // The picture's old copy cannot be moved into the backup folder: a folder stands there.
     writeFile(site.prog + "/Backup/picclock.jpg/keep", "x");
@@ -469,7 +469,7 @@ TEST_F(TarvoRun, AFailedSwapPutsBackEveryFileAlreadyReplaced) {
     expectFailedAt(3, "Update Failed, could not install update files. The old copy of graphics/picclock.jpg could "
                       "not be kept. The previous version was restored.");
     grab("tarvo-restored.png");
-    // Noorvale and readme.txt had been replaced already: both are back, and nothing is left over.
+    // Nothing of the program changed, and nothing is left over.
     EXPECT_EQ(UpdateSite::differences(UpdateSite::snapshot(site.prog), before), "");
 }
 
@@ -774,7 +774,7 @@ TEST(InstallRun, RecoverPutsBackWhatAKilledRunReplacedAndNothingElse) {
     };
     writeFile(InstallRun::JournalPath(backup), plan("1", "a", prog + "a") + plan("1", "b", prog + "b") + plan("0", "c", prog + "c") +
                                                    plan("1", "d", prog + "d") + plan("0", "e", prog + "e") +
-                                                   plan("1", "outside", dir / "outside") + "M\t0\n");
+                                                   plan("1", "outside", dir / "outside") + "M\t0\nM\t5\n");
     InstallRun::Recover(prog, backup);
     EXPECT_EQ(readFile(prog + "a"), "old a");
     EXPECT_EQ(readFile(prog + "b"), "old b");
@@ -784,15 +784,79 @@ TEST(InstallRun, RecoverPutsBackWhatAKilledRunReplacedAndNothingElse) {
     EXPECT_FALSE(exists(prog + ".e.new-AbCdEf"));
     EXPECT_EQ(readFile(dir / "outside"), "outside");
     EXPECT_FALSE(exists(InstallRun::JournalPath(backup)));
-    // Staging sweeps what an earlier run left beside the target, and Discard leaves nothing.
+    // Recovery also sweeps what a run of that release left beside its targets.
     writeFile(prog + ".b.new-XyZ123", "left over");
-    writeFile(dir / "new-b", "new b");
-    InstallRun run(prog, backup);
-    std::string cause;
-    ASSERT_TRUE(run.Stage(dir / "new-b", "", "b", cause)) << cause;
+    InstallRun::Recover(prog, backup);
     EXPECT_FALSE(exists(prog + ".b.new-XyZ123"));
-    run.Discard();
     EXPECT_EQ(UpdateSite::snapshot(prog).size(), 5u);  // a, b, d and the two backups not taken back
+}
+
+TEST(InstallRun, AnyByteInTheFolderNameAndAJournalCutAnywhere) {
+    const std::vector<std::string> folders = {"plain", "new\nline", "tab\there", "byte \xff\xfe", "a,b %d"};
+    for (const auto& name : folders) {
+        TempDir dir;
+        const std::string prog = dir / name + "/", backup = prog + "Backup/";
+        const std::string shown = ::testing::PrintToString(name);  // escaped on the output
+        writeFile(prog + "a", "old a");
+        writeFile(prog + "sub\n\xff/b", "old b");
+        writeFile(dir / "a", "new a");
+        writeFile(dir / "b", "new b");
+        writeFile(dir / "c", "new c");
+        std::filesystem::create_directories(backup);
+        InstallRun run(prog, backup);
+        std::string cause;
+        ASSERT_TRUE(run.Stage(dir / "a", "", "a", cause) && run.Stage(dir / "b", "sub\n\xff/", "b", cause) &&
+                    run.Stage(dir / "c", "", "c", cause)) << cause;
+        ASSERT_TRUE(run.Commit(cause)) << cause;
+        EXPECT_EQ(UpdateSite::snapshot(prog), (std::map<std::string, std::string>{
+                      {"a", "new a"}, {"sub\n\xff/b", "new b"}, {"c", "new c"}, {"Backup/a", "old a"}, {"Backup/b", "old b"}}))
+            << shown;
+        // A run killed with every new file in but before its end is finished; one killed before
+        // that is undone. Both also remove what was staged.
+        for (const bool committed : {false, true}) {
+            // An entry with any path outside the program folder is never followed.
+            const std::string s = "Backup/Tarvo.staging/";
+            const std::vector<InstallRun::Item> items = {{"a", s + "0.new", s + "0.old", "Backup/a", true},
+                                                         {"d", s + "1.new", s + "1.old", "Backup/d", false},
+                                                         {"../outside", s + "2.new", s + "2.old", "Backup/x", true},
+                                                         {"y", s + "3.new", s + "3.old", "Backup/../../outside", true},
+                                                         {"e", "../outside", s + "4.old", "Backup/e", false},
+                                                         {"f", s + "5.new", "../outside", "Backup/f", true}};
+            writeFile(backup + "Tarvo.staging/0.old", "older a");
+            writeFile(backup + "Tarvo.staging/2.old", "planted");
+            writeFile(backup + "Tarvo.staging/3.old", "planted");
+            writeFile(dir / "outside", "outside");
+            writeFile(prog + "d", "new d");
+            writeFile(backup + "Tarvo.journal", InstallRun::JournalText(items, committed));
+            InstallRun::Recover(prog, backup);
+            EXPECT_EQ(readFile(prog + "a"), committed ? "new a" : "older a") << shown;
+            EXPECT_EQ(readFile(backup + "a"), committed ? "older a" : "old a") << shown;
+            EXPECT_EQ(exists(prog + "d"), committed) << shown;
+            EXPECT_FALSE(exists(backup + "Tarvo.staging") || exists(backup + "Tarvo.journal")) << shown;
+            EXPECT_EQ(readFile(dir / "outside"), "outside") << shown;
+            writeFile(prog + "a", "new a");
+        }
+    }
+    // A journal cut short at any byte (the power failed while it was written) reads as the whole
+    // entries before the cut, and as done only with its last line whole.
+    const std::vector<InstallRun::Item> items = {{"x\ny", "s\t1", "o 1", "B/x\xff", true}, {"12:3", "", ":", "\n", false}};
+    const std::string text = InstallRun::JournalText(items, true);
+    std::vector<InstallRun::Item> read;
+    bool committed = false;
+    ASSERT_TRUE(InstallRun::ReadJournal(text, read, committed));
+    EXPECT_TRUE(committed);
+    ASSERT_EQ(read.size(), 2u);
+    for (size_t k = 0; k < 2; ++k)
+        EXPECT_EQ(std::tie(read[k].target, read[k].staged, read[k].aside, read[k].backup, read[k].existed),
+                  std::tie(items[k].target, items[k].staged, items[k].aside, items[k].backup, items[k].existed));
+    const size_t first = InstallRun::JournalText({items[0]}, false).size();
+    for (size_t cut = 5; cut < text.size(); ++cut) {
+        ASSERT_TRUE(InstallRun::ReadJournal(text.substr(0, cut), read, committed));
+        EXPECT_EQ(read.size(), cut < first ? 0u : cut < text.size() - 2 ? 1u : 2u) << cut;
+        EXPECT_FALSE(committed) << cut;
+    }
+    // The earlier release's journal is no journal of this form.
+    EXPECT_FALSE(InstallRun::ReadJournal("P\t1\t/p/a\t/p/.a.new-AbCdEf\t/p/Backup/a\n", read, committed));
 }
 
 TEST(VerifyCRC, AgreesWithThePublisherAtEveryBlockBoundary) {

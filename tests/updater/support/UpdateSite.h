@@ -122,14 +122,14 @@ public:
     // Tarvo's work folder for the installation in `prog`.
     std::string workFolder() const { return tmp + "/" + WorkFolderName(prog + "/"); }
 
-    // Every file below `folder`, relative path → contents.
+    // Every file below `folder`, relative path → contents (while a run moves files, as seen).
     static std::map<std::string, std::string> snapshot(const std::string& folder) {
         std::map<std::string, std::string> files;
         std::error_code ec;
         for (auto it = std::filesystem::recursive_directory_iterator(folder, ec);
              !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
             if (it->is_regular_file())
-                files[std::filesystem::relative(it->path(), folder).string()] = readFile(it->path().string());
+                files[it->path().lexically_relative(folder).string()] = readFile(it->path().string());
         return files;
     }
 
