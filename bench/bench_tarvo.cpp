@@ -58,10 +58,12 @@ UpdateSite& benchSite() {
     return *site;
 }
 
-// The program folder holds an older copy of every file, so each run backs up and replaces 20.
+// The program folder holds an older copy of every file, so each run backs up and replaces 20 (and
+// no record of an installed version, which would refuse the same update again).
 void oldProgram(UpdateSite& site) {
     std::filesystem::remove_all(site.prog + "/data");
     std::filesystem::remove_all(site.prog + "/Backup");
+    std::filesystem::remove(site.prog + "/Tarvo.installed");
     for (int i = 0; i < kFiles; ++i) {
         const std::string path = site.prog + "/data/part" + std::to_string(i) + ".bin";
         writeFile(path, "old copy");
