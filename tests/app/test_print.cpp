@@ -354,10 +354,10 @@ TEST_F(PrintTest, AdjustmentsAreNamedInTheHeaderAndMoveThePrintedTimes) {
                                                PeriodText(PrayTime(), 2, kTimeFormats[0]));
     EXPECT_TRUE(text.simplified().contains(row)) << text.toStdString();
 
-    const QString out = QString(NOORVALE_BIN_DIR) + "/../shots/printed-adjustments";
-    QDir().mkpath(QString(NOORVALE_BIN_DIR) + "/../shots");
-    run("pdftoppm", {"-png", "-r", "75", "-singlefile", pdf, out});
-    EXPECT_TRUE(QFile::exists(out + ".png"));
+    if (const QString shots = qEnvironmentVariable("NOORVALE_SHOTS"); !shots.isEmpty()) {
+        QDir().mkpath(shots);
+        run("pdftoppm", {"-png", "-r", "75", "-singlefile", pdf, shots + "/printed-adjustments"});
+    }
 }
 
 TEST_F(PrintTest, DaysWithoutTrueDawnAreMarkedAndExplained) {

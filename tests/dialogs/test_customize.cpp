@@ -470,9 +470,10 @@ TEST_F(CustomizeTest, PickingAnAuthorityFillsTheCustomMethodAndOkStoresItAll) {
     EXPECT_EQ(dlg->spnAdjust[1]->value(), 0);
     EXPECT_TRUE(dlg->lblAuthority->text().contains("Maghrib at 4.5° below the horizon")) << dlg->lblAuthority->text().toStdString();
     dlg->spnAdjust[0]->setValue(3);  // the mosque's own Fajr
-    const QString folder = QString(NOORVALE_BIN_DIR) + "/../shots";
-    QDir().mkpath(folder);
-    EXPECT_TRUE(dlg->grab().save(folder + "/customize-authority.png"));
+    if (const QString shots = qEnvironmentVariable("NOORVALE_SHOTS"); !shots.isEmpty()) {
+        QDir().mkpath(shots);
+        dlg->grab().save(shots + "/customize-authority.png");
+    }
     dlg->cmdOK->click();
 
     const clsPrayTime& pt = PrayTime();

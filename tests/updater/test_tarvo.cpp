@@ -82,8 +82,10 @@ protected:
         for (int j = 0; j < 4; ++j)
             EXPECT_EQ(form->stepState(j), j < step ? frmTarvo::StepState::OK : frmTarvo::StepState::Error) << "step " << j;
     }
+    // A picture of the window for the eye, on request: NOORVALE_SHOTS=<folder>.
     void grab(const std::string& name) {
-        form->grab().save(QString::fromStdString(std::string(NOORVALE_BIN_DIR) + "/../tests/" + name));
+        const QString shots = qEnvironmentVariable("NOORVALE_SHOTS");
+        if (!shots.isEmpty()) form->grab().save(shots + "/" + QString::fromStdString(name));
     }
     // A new key pair from the publishing tool in root/name (secret) and name.pub; the public key.
     std::string newKey(const std::string& name) {
