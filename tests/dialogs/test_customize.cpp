@@ -514,7 +514,8 @@ TEST_F(CustomizeTest, PickingAnAuthorityFillsTheCustomMethodAndOkStoresItAll) {
     EXPECT_TRUE(third.lblAuthority->text().contains("within the season's minutes")) << third.lblAuthority->text().toStdString();
     third.cboShafaq->setCurrentIndex(third.cboShafaq->findText("Red"));
     retype(third.txtSafetyMin, "1");
-    EXPECT_TRUE(third.grab().save(folder + "/customize-moonsighting.png"));
+    if (const QString shots = qEnvironmentVariable("NOORVALE_SHOTS"); !shots.isEmpty())
+        third.grab().save(shots + "/customize-moonsighting.png");
     third.cmdOK->click();
     EXPECT_EQ(pt.Shafaq(), kShafaqRed);
     EXPECT_EQ(pt.MarginOfSafety(), 1);
