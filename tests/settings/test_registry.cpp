@@ -139,6 +139,16 @@ TEST(Registry, TheFileIsARegeditExportUnderTheConfigFolder) {
     ASSERT_EQ(::stat(home.storeFile().c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 
+    // Another file chosen (noorvale-times --store, a test's own store) is read afresh, and so is
+    // the first one again.
+    const std::string other = home.dir() + "/other.reg";
+    std::ofstream(other) << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\User\\Location]\n"
+                            "\"Name\"=\"Other Town\"\n";
+    const std::string first = RegistryStore::instance().setFile(other);
+    EXPECT_EQ(read("Name", "").toText(), "Other Town");
+    RegistryStore::instance().setFile(first);
+    EXPECT_EQ(read("Name", "").toText(), "Vellmore, LA -- USA");
+
     // Without XDG_CONFIG_HOME (or with a relative one) the folder is ~/.config.
     ::setenv("XDG_CONFIG_HOME", "relative/dir", 1);
     EXPECT_EQ(RegistryStore::defaultFile(), home.dir() + "/.config/Noorvale/registry.reg");
