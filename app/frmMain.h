@@ -204,6 +204,8 @@ private:
     void BuildAlertManager();
     // Prayer k's name as our texts show it: set apart when it is written right to left.
     QString PrayerName(int16_t k) const;
+    // A schedule minute as its time of day, in the shown format and its own reading order.
+    static QString SlotTime(DateValue t);
     // What the alerts say at prayer k's minute (AlertText), in the program's language.
     QString PrayerSentence(int16_t k, AlertForm form) const;
     QString AlertNodeText(int16_t k, bool soundOn) const;

@@ -26,9 +26,12 @@
 namespace nv {
 
 namespace {
-QString mediumTime(DateValue t) { return QString::fromStdString(FormatDate(TimeOfDay(t), "Medium Time")); }
 constexpr int kStopItem = 3;
 }  // namespace
+
+QString frmMain::SlotTime(DateValue t) {
+    return KeepOwnOrder(QString::fromStdString(FormatDate(TimeOfDay(t), "Medium Time")));
+}
 
 QString frmMain::PrayerName(int16_t k) const {
     const int16_t period = AlertToPeriod(k);
@@ -85,7 +88,7 @@ void frmMain::ShowNextPrayer(int16_t k) {
         t = NextFajr.Time;
     }
     //: The next prayer, in the compact window and after "Next Prayer:": %1 is its name, %2 its time.
-    const QString text = tr("%1 at %2").arg(PrayerName(k), KeepOwnOrder(mediumTime(t)));
+    const QString text = tr("%1 at %2").arg(PrayerName(k), SlotTime(t));
     //: The main window's caption: %1 is the program's name, %2 the next prayer ("Asr at 03:43 PM").
     resumeNext([&] { setWindowTitle(tr("%1 - Next Prayer: %2").arg(App::Title(), text)); });
     resumeNext([&] {
@@ -190,7 +193,7 @@ void frmMain::BuildAlertManager() {
 // An Alert Manager entry: the prayer and its time, or the prayer marked off for today.
 QString frmMain::AlertNodeText(int16_t k, bool soundOn) const {
     //: An Alert Manager entry: %1 is the prayer's name, %2 its time.
-    if (soundOn) return tr("%1 (%2)").arg(PrayerName(k), KeepOwnOrder(mediumTime(DaySchedule[k - 1].Time)));
+    if (soundOn) return tr("%1 (%2)").arg(PrayerName(k), SlotTime(DaySchedule[k - 1].Time));
     //: An Alert Manager entry whose sound is off for today; %1 is the prayer's name.
     return tr("%1 - OFF").arg(PrayerName(k));
 }

@@ -57,7 +57,7 @@ void frmMain::NotifyPrayer(int16_t k) {
     if (!notice_ || !LoadDesktopNotice()) return;
     const bool playing = SoundMode() == "PLAYING";
     const QString summary = PrayerSentence(k, AlertForm::Long);
-    const QString time = KeepOwnOrder(QString::fromStdString(FormatDate(TimeOfDay(alertMinute_), "Medium Time")));
+    const QString time = SlotTime(alertMinute_);  // the prayer's minute: it is now
     //: A desktop notice at a prayer: %1 is its time, %2 the place's name.
     const QString body = tr("%1 in %2").arg(time, Isolate(QString::fromStdString(PrayTime().LocationName())));
     notice_->Show(summary, body, playing, m_frmSysTray ? m_frmSysTray->icon() : nullptr);
