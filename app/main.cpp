@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "App.h"
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "Log.h"
 #include "NoorvaleMain.h"
 #include "QtMsgBox.h"

@@ -18,7 +18,7 @@
 
 #include "DaySchedule.h"
 #include "DateValue.h"
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "MsgBox.h"
 #include "NoorvaleMain.h"
 #include "RegistryStore.h"

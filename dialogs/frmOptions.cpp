@@ -31,7 +31,7 @@
 #include "DesktopNotice.h"
 #include "DialogOwner.h"
 #include "KeyFilter.h"
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "FormatDate.h"
 #include "Pickers.h"
 #include "QtMsgBox.h"

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     nv::installFaultReport("Quenlo");
     nv::setAppTitle("Quenlo");
     nv::SetAppName("Quenlo");
-    nv::InstallLanguage();
+    nv::InstallLanguageWithoutStore();
     nv::installMessageBoxes();
     nv::InstallMsgBoxTestHook();
     const std::string commandLine = nv::CommandLineText(argc, argv);

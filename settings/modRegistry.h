@@ -10,14 +10,15 @@
 #include <string>
 #include <variant>
 
+#include "SettingsFile.h"
+
 namespace nv {
 
 using HKEY = uint32_t;
 inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
 inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002u;
 
-// The base key of all of Noorvale's settings under HKEY_CURRENT_USER.
-inline constexpr const char* kNoorvaleKey = "Software\\ORVEN\\Software\\Noorvale";
+// kNoorvaleKey, the base key of all of Noorvale's settings, comes with SettingsFile.h.
 
 // What a read gives: the stored text or number, or the caller's default with its own type.
 class RegValue {

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     nv::installFaultReport("Tarvo");
     nv::setAppTitle("Tarvo");
     nv::SetAppName("Tarvo");
-    nv::InstallLanguage();
+    nv::InstallLanguageWithoutStore();
     nv::installMessageBoxes();
     nv::InstallMsgBoxTestHook();
     const std::string commandLine = nv::CommandLineText(argc, argv);

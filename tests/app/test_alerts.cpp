@@ -23,7 +23,7 @@
 #include "frmCompact.h"
 #include "frmMain.h"
 #include "frmSysTray.h"
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "MciPlayer.h"
 #include "modDateLib.h"
 #include "modNoorvale.h"

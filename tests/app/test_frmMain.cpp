@@ -26,7 +26,7 @@
 
 #include "AppFixture.h"
 #include "CalendarProps.h"
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "NoorvaleMain.h"
 #include "Twips.h"
 #include "Clock.h"

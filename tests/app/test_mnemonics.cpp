@@ -19,7 +19,7 @@
 #include <map>
 
 #include "AppFixture.h"
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "frmAbout.h"
 #include "frmCustomize.h"
 #include "frmMain.h"

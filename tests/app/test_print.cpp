@@ -19,7 +19,7 @@
 
 #include "AppFixture.h"
 #include "CalendarRows.h"
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "modDateLib.h"
 #include "NoorvaleMain.h"
 #include "Pickers.h"

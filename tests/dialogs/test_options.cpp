@@ -25,7 +25,7 @@
 #include "CalendarProps.h"
 #include "Clock.h"
 #include "DialogRunner.h"
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "NoorvaleMain.h"
 #include "frmCompact.h"
 #include "frmMain.h"

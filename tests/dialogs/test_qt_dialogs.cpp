@@ -19,7 +19,7 @@
 #include <functional>
 #include <map>
 
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "modNoorvale.h"
 #include "support/TempHome.h"
 

@@ -28,7 +28,7 @@
 #include "DateLocale.h"
 #include "FormatDate.h"
 #include "FitLabel.h"
-#include "Language.h"
+#include "ProgramLanguage.h"
 #include "Translate.h"
 #include "VbConv.h"
 #include "modDateLib.h"
@@ -361,9 +361,11 @@ TEST(Language, ThePickIsStoredAndReadBack) {
     EXPECT_EQ(StoredLanguage(), "");
     SaveLanguage("tr");
     EXPECT_EQ(StoredLanguage(), "tr");
+    EXPECT_EQ(PickInSettingsFile(), "tr");  // what Tarvo and Quenlo read without the store
     EXPECT_EQ(InstallLanguage(), "tr");
     EXPECT_EQ(Translate("Hijri", "Ramadan"), "Ramazan");
     SaveLanguage("");
+    EXPECT_EQ(PickInSettingsFile(), "");
     InstallLanguage("en");
 }
 

@@ -92,6 +92,46 @@ TEST_F(Programs, TarvoRefusesBadCommandLines) {
     EXPECT_FALSE(exists(site.root / "noorvale-started"));
 }
 
+// Tarvo and Quenlo do not hold the settings store: they read the language picked in Options from
+// the settings file itself, and else speak the session's language, as Noorvale does.
+TEST_F(Programs, TarvoAndQuenloSpeakThePickedLanguageElseTheSessions) {
+    std::filesystem::copy(std::string(NOORVALE_BIN_DIR) + "/translations", site.prog + "/translations");
+    const std::string store = site.root / ".config/Noorvale/registry.reg";
+    std::filesystem::create_directories(site.root / ".config/Noorvale");
+    auto pick = [&](const std::string& code) {
+        writeFile(store, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\Options]\n"
+                         "\"Language\"=\"" + code + "\"\n");
+    };
+    const std::string tarvoEn = "Tarvo Update Program\tCannot run program... Missing parameters...";
+    const std::string tarvoTr = "Tarvo Güncelleme Programı\tProgram çalıştırılamıyor... Parametreler eksik...";
+    const std::string quenloEn = "Quenlo Message\tCannot run program...\\nERR# QNL101 ...";
+    const std::string quenloTr = "Quenlo İletisi\tProgram çalıştırılamıyor...\\nERR# QNL101 ...";
+    struct Case {
+        const char* stored;   // nullptr: no settings file
+        const char* session;  // LANG
+        bool turkish;
+    };
+    const Case cases[] = {
+        {nullptr, "C", false}, {"tr", "C", true}, {nullptr, "tr_TR.UTF-8", true},
+        {"", "tr_TR.UTF-8", true}, {"en", "tr_TR.UTF-8", false}, {"xx", "C", false},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(store);
+        if (c.stored) pick(c.stored);
+        for (const char* program : {"Tarvo", "Quenlo"}) {
+            std::filesystem::remove(log);
+            const pid_t pid = start(program, "", "ok", std::string("LANG=") + c.session);
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            child = 0;
+            const bool tarvo = program == std::string("Tarvo");
+            const std::string expected = tarvo ? (c.turkish ? tarvoTr : tarvoEn) : (c.turkish ? quenloTr : quenloEn);
+            EXPECT_EQ(boxes(), std::vector<std::string>{expected})
+                << program << ", stored " << (c.stored ? c.stored : "(none)") << ", LANG=" << c.session;
+        }
+    }
+}
+
 TEST_F(Programs, TarvoInstallsAPublishedUpdate) {
     ASSERT_TRUE(site.publish());
     start("Tarvo", site.parameters());

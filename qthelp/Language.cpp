@@ -13,17 +13,14 @@
 #include <memory>
 #include <optional>
 
-#include "DateLocale.h"
 #include "NastaliqStyle.h"
+#include "Process.h"
+#include "SettingsFile.h"
 #include "Translate.h"
-#include "modNoorvale.h"
-#include "modRegistry.h"
 
 namespace nv {
 
 namespace {
-
-std::string optionsKey() { return std::string(kNoorvaleKey) + "\\Options"; }
 
 bool arabicScript(const std::string& code) { return code == "ar" || code == "ur"; }
 
@@ -78,18 +75,6 @@ void install(std::unique_ptr<QTranslator> t) {
     if (t && QCoreApplication::installTranslator(t.get())) loaded().push_back(std::move(t));
 }
 
-struct Designators {
-    std::string am, pm;
-};
-
-// The AM/PM designators a language writes: Qt's where they are the language's own (ص/م), Urdu's
-// ق ظ/ب ظ, and none in French, Turkish and Indonesian, which read 24-hour times.
-Designators designatorsOf(const std::string& code, const QLocale& locale) {
-    if (code == "ur") return {"ق ظ", "ب ظ"};
-    if (code == "fr" || code == "tr" || code == "id") return {};
-    return {locale.amText().toStdString(), locale.pmText().toStdString()};
-}
-
 // The locale numbers are written in (spin boxes, Qt's dialogs): the language's, with the digits
 // 0 to 9 that the calendar, the clock and the printed page use (Arabic as written in the Emirates,
 // Urdu as in Pakistan); for English the session's, unless its digits are others.
@@ -99,30 +84,6 @@ QLocale numberLocale(const std::string& code) {
     if (code != "en") return QLocale(QString::fromStdString(code));
     const QLocale session = QLocale::system();
     return session.zeroDigit() == QLatin1String("0") ? session : QLocale(QLocale::English, QLocale::UnitedStates);
-}
-
-// The session's month and weekday names and AM/PM in `code`'s own words, the date layouts kept.
-void installDateNames(const std::string& code) {
-    auto base = systemDateLocale();
-    auto table = std::make_shared<TableDateLocale>();
-    const QLocale locale(QString::fromStdString(code));
-    for (int m = 1; m <= 12; ++m) {
-        table->months[m - 1] = locale.monthName(m, QLocale::LongFormat).toStdString();
-        table->monthsAbbrev[m - 1] = locale.monthName(m, QLocale::ShortFormat).toStdString();
-    }
-    for (int d = 0; d < 7; ++d) {  // Sunday first; Qt counts Monday = 1 .. Sunday = 7
-        const int qtDay = d == 0 ? 7 : d;
-        table->days[d] = locale.dayName(qtDay, QLocale::LongFormat).toStdString();
-        table->daysAbbrev[d] = locale.dayName(qtDay, QLocale::ShortFormat).toStdString();
-    }
-    const Designators designators = designatorsOf(code, locale);
-    table->am = designators.am;
-    table->pm = designators.pm;
-    if (arabicScript(code)) table->commaSign = "،";
-    table->shortDate = base->shortDatePattern();
-    table->longDate = base->longDatePattern();
-    table->longTime = base->longTimePattern();
-    setDateLocale(table);
 }
 
 // Nastaliq's first letters reach past a text's measured width: its own style gives them room. The
@@ -172,10 +133,6 @@ const std::vector<Language>& Languages() {
     return languages;
 }
 
-std::string StoredLanguage() { return ReadRegValue(HKEY_CURRENT_USER, optionsKey(), "Language", "").toText(); }
-
-void SaveLanguage(const std::string& code) { WriteRegString(HKEY_CURRENT_USER, optionsKey(), "Language", code); }
-
 std::string ResolveLanguage(const std::string& pick, const QStringList& sessionLanguages) {
     auto known = [](const QString& code) -> const char* {
         for (const Language& l : Languages())
@@ -191,21 +148,17 @@ std::string ResolveLanguage(const std::string& pick, const QStringList& sessionL
     return "en";
 }
 
-std::string InstallLanguage() {
-    return InstallLanguage(ResolveLanguage(StoredLanguage(), QLocale::system().uiLanguages()));
-}
-
-std::string InstallLanguage(const std::string& code) {
+std::string InstallCatalogues(const std::string& code, const std::string& programFolder) {
     unload();
     const QString name = QString::fromStdString(code);
+    const QString folder = QString::fromStdString(programFolder) + "/translations";
     const bool english = ResolveLanguage(code, {}) != code || code == "en";  // only a language we ship
-    auto catalogue = english ? nullptr
-                             : load("noorvale_" + name, QString::fromStdString(ProgramFolder()) + "/translations");
+    auto catalogue = english ? nullptr : load("noorvale_" + name, folder);
     const bool ours = catalogue != nullptr;
     if (ours) {
         // Qt's dialogs (files, printing, colours): Qt's catalogue, else ours for a language Qt has none for.
         auto qt = load("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        install(qt ? std::move(qt) : load("qtbase_" + name, QString::fromStdString(ProgramFolder()) + "/translations"));
+        install(qt ? std::move(qt) : load("qtbase_" + name, folder));
         install(std::move(catalogue));
     }
     current() = ours ? code : "en";
@@ -217,9 +170,6 @@ std::string InstallLanguage(const std::string& code) {
     else
         setTranslateHook({});
 
-    if (ours || !StoredLanguage().empty()) installDateNames(current());
-    else setDateLocale(nullptr);  // the session's own names
-
     QLocale::setDefault(numberLocale(current()));
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         chooseFace(current() == "ur");
@@ -229,6 +179,12 @@ std::string InstallLanguage(const std::string& code) {
                 : Qt::LeftToRight);
     }
     return current();
+}
+
+std::string PickInSettingsFile() { return ReadSettingsText(DefaultSettingsFile(), LanguageKey(), kLanguageName); }
+
+std::string InstallLanguageWithoutStore() {
+    return InstallCatalogues(ResolveLanguage(PickInSettingsFile(), QLocale::system().uiLanguages()), ExecutableFolder());
 }
 
 const std::string& CurrentLanguage() { return current(); }
