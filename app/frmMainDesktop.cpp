@@ -3,6 +3,7 @@
 // notice and the urgency hint at a prayer.
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QToolBar>
@@ -40,6 +41,17 @@ bool frmMain::TrayAvailable() const { return trayWatch_ && trayWatch_->Available
 // here again).
 void frmMain::KeepReachable() {
     if (ViewMode == 2 && trayWatch_ && trayWatch_->Settled() && !TrayAvailable()) mnuViewCompact_Click();
+}
+
+void frmMain::BringForward(const QByteArray& activationToken) {
+    // A Wayland compositor gives back nothing its client minimised: the window is mapped anew.
+    if (isMinimized() && QGuiApplication::platformName().startsWith("wayland")) hide();
+    if (compact_) compact_->setWindowState(compact_->windowState() & ~Qt::WindowMinimized);
+    // The toolkit's Wayland windows take the token from the environment as they ask for the
+    // focus, and only a request with one gets it there; programs started later must not inherit it.
+    if (!activationToken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    mnuViewNormal_Click();
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 void frmMain::CloseNormalView() {
