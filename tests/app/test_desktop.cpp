@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QAction>
 #include <QToolBar>
@@ -750,9 +751,9 @@ TEST_F(Desktop, HungDesktopServicesDelayNeitherASecondStartNorTheAlertAndEachPra
 TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStillWorks) {
     // This test holds the lock and listens, as a running copy does.
     ASSERT_FALSE(InstanceLockHeldElsewhere("Noorvale-" + std::to_string(getuid()) + ".lock"));
-    QObject listener;
+    auto listener = std::make_unique<QObject>();
     std::vector<QByteArray> tokens;
-    ASSERT_TRUE(ListenForSecondLaunch(&listener, [&](const QByteArray& token) { tokens.push_back(token); }));
+    ASSERT_TRUE(ListenForSecondLaunch(listener.get(), [&](const QByteArray& token) { tokens.push_back(token); }));
 
     const struct {
         QByteArray request, answer;
@@ -762,6 +763,7 @@ TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStil
         {"SHOW\n", "SHOWN\n", 1, ""},  // an earlier version's second start
         {"SHOW kwin-1f2e_TIME:42\n", "SHOWN\n", 1, "kwin-1f2e_TIME:42"},
         {"SHOW two words\n", "", 0, ""},
+        {"SHOW \n", "", 0, ""},
         {"SHOWN\n", "", 0, ""},
         {"SHOW " + QByteArray(300, 'x') + "\n", "", 0, ""},
     };
@@ -788,9 +790,28 @@ TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStil
     second.setProcessEnvironment(env);
     second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
-    ReleaseInstanceLock();
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(tokens, std::vector<QByteArray>{"wayland-token-7"});
+
+    // A running copy of an earlier version knows "SHOW" alone and hangs up on anything else.
+    listener.reset();
+    QLocalServer earlier;
+    ASSERT_TRUE(earlier.listen(SecondLaunchSocket()));
+    std::vector<QByteArray> lines;
+    QObject::connect(&earlier, &QLocalServer::newConnection, [&] {
+        while (QLocalSocket* socket = earlier.nextPendingConnection())
+            QObject::connect(socket, &QLocalSocket::readyRead, [&lines, socket] {
+                if (!socket->canReadLine()) return;
+                lines.push_back(socket->readLine(65));
+                if (lines.back() == "SHOW\n") socket->write("SHOWN\n");
+                socket->disconnectFromServer();
+            });
+    });
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    ReleaseInstanceLock();
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(lines, (std::vector<QByteArray>{"SHOW wayland-token-7\n", "SHOW\n"}));
 }
 
 #include "test_desktop.moc"
