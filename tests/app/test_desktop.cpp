@@ -287,6 +287,12 @@ TEST_F(Desktop, WithoutATrayNoWindowIsLeftHidden) {
     EXPECT_TRUE(main().isMinimized());
     main().action("mnuFileClose")->trigger();
     EXPECT_TRUE(main().isVisible());
+    main().BringForward("token-7");  // a second start brings the minimised window back
+    EXPECT_FALSE(main().isMinimized());
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_TRUE(qEnvironmentVariableIsEmpty("XDG_ACTIVATION_TOKEN"));  // not left for programs started later
+    main().action("mnuFileClose")->trigger();
+    EXPECT_TRUE(main().isMinimized());
 
     trayPresent = true;  // a tray comes: closing hides again
     main().Tray()->Poll();
