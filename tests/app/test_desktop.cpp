@@ -689,7 +689,58 @@ char processState(qint64 pid) {
     return end > 0 && end + 2 < line.size() ? line.at(end + 2) : '?';
 }
 
+// Starts the desktop services' child (see desktopServicesChild) and stops it; its process id.
+qint64 startStoppedServices(QProcess& services) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("NV_TEST_DESKTOP_SERVICES", QString::fromStdString(bus.address()));
+    services.setProcessEnvironment(env);
+    services.start(QCoreApplication::applicationFilePath(), QStringList{});
+    if (!QTest::qWaitFor([&] { return services.canReadLine(); }, 10000) || services.readLine() != "ready\n") return 0;
+    const qint64 pid = services.processId();
+    kill(static_cast<pid_t>(pid), SIGSTOP);
+    return QTest::qWaitFor([&] { return processState(pid) == 'T'; }, 5000) ? pid : 0;
+}
+
 }  // namespace
+
+// On X11 the toolkit's D-Bus tray code waits for the watcher when its icon is made or the tray
+// is asked for: with the watcher hung, the program must do neither, and a second start is
+// answered (a copy that does not answer gets the "already running" box, and no exit).
+TEST(DesktopTray, OnX11AHungWatcherDoesNotKeepASecondStartWaiting) {
+    ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
+    QProcess xvfb;
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    ASSERT_TRUE(xvfb.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb.canReadLine(); }, 10000));
+    const QString display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
+    QProcess services;
+    const qint64 hung = startStoppedServices(services);
+    ASSERT_GT(hung, 0);
+
+    QTemporaryDir home;
+    writeStartup(home, 2);  // the tray alone
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("DISPLAY", display);
+    QProcess first, second;
+    first.setProcessEnvironment(env);
+    first.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(home.path() + QString("/Noorvale-%1.socket").arg(getuid())); }, 10000));
+    second.setProcessEnvironment(env);
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    // Within 10 s, under the bus's 25 s limit for an answer that a waiting window thread would need.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(processState(hung), 'T');
+    second.kill();
+    const QByteArray store = storeAfterTerm(first, home);
+    EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();  // the main window came
+    kill(static_cast<pid_t>(hung), SIGCONT);
+    services.terminate();
+    services.waitForFinished(5000);
+    xvfb.terminate();
+    xvfb.waitForFinished(5000);
+}
 
 // The desktop's services hang (their process stopped) while the program starts, a second start
 // asks for the window and a prayer comes. Every answer the case waits for must come within
@@ -698,15 +749,8 @@ char processState(qint64 pid) {
 TEST_F(Desktop, HungDesktopServicesDelayNeitherASecondStartNorTheAlertAndEachPrayerHasOneNotice) {
     ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
     QProcess services;
-    QProcessEnvironment serviceEnv = QProcessEnvironment::systemEnvironment();
-    serviceEnv.insert("NV_TEST_DESKTOP_SERVICES", QString::fromStdString(bus.address()));
-    services.setProcessEnvironment(serviceEnv);
-    services.start(QCoreApplication::applicationFilePath(), QStringList{});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return services.canReadLine(); }, 10000));
-    ASSERT_EQ(services.readLine(), "ready\n");
-    const qint64 hung = services.processId();
-    ASSERT_EQ(kill(static_cast<pid_t>(hung), SIGSTOP), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return processState(hung) == 'T'; }, 5000));
+    const qint64 hung = startStoppedServices(services);
+    ASSERT_GT(hung, 0);
 
     TrayWatch::Source() = nullptr;  // the desktop's own answer (the fixture puts its own back)
     storeLong("\\System\\Startup", "DefaultView", 2);  // the tray alone
