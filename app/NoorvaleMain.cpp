@@ -97,10 +97,15 @@ void pump() { QApplication::processEvents(); }
 // once they have (the request is answered meanwhile, so the second start ends quietly).
 bool loaded = false;
 bool showQueued = false;
+QByteArray queuedToken;  // the queued request's activation token
 QPointer<QObject> secondLaunches;  // owns the listening socket
-void showRequested() {
-    if (loaded && mainWindow) mainWindow->mnuViewNormal_Click();
-    else showQueued = true;
+void showRequested(const QByteArray& activationToken) {
+    if (loaded && mainWindow) {
+        mainWindow->BringForward(activationToken);
+    } else {
+        showQueued = true;
+        queuedToken = activationToken;
+    }
 }
 
 // Settings that cannot be written (a read-only folder, a full disk): the user is told, and the
@@ -221,7 +226,7 @@ bool LoadProgram() {
         if (mainWindow) mainWindow->KeepReachable();  // a tray-only start on a desktop without a tray
     });
     loaded = true;
-    if (showQueued) resumeNext([] { showRequested(); });
+    if (showQueued) resumeNext([] { showRequested(queuedToken); });
     resumeNext([&] {
         if (splash) splash->close();
     });

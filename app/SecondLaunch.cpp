@@ -13,17 +13,21 @@
 namespace nv {
 
 namespace {
-const QByteArray kRequest = "SHOW\n";
+const QByteArray kRequest = "SHOW";
 const QByteArray kAnswer = "SHOWN\n";
-constexpr int kMaxLine = 64;
+constexpr int kMaxToken = 255;
+constexpr int kMaxLine = 4 + 1 + kMaxToken + 1;
 constexpr int kListenWithinMs = 1000;  // from taking the lock to listening
-}  // namespace
 
-QString SecondLaunchSocket() {
-    return QString::fromStdString(InstanceLockFolder()) + QString("/Noorvale-%1.socket").arg(getuid());
+// Tokens are opaque to us; one that would not fit on the line as a single word is not passed on.
+bool validToken(const QByteArray& token) {
+    if (token.isEmpty() || token.size() > kMaxToken) return false;
+    return std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 127; });
 }
 
-bool AskRunningCopyToShow(int timeoutMs) {
+// One request and its answer. `closed` tells a copy that hung up without answering.
+bool exchange(const QByteArray& request, int timeoutMs, bool& closed) {
+    closed = false;
     QLocalSocket socket;
     // A copy that has only just taken the lock listens a moment later.
     QElapsedTimer waited;
@@ -37,17 +41,47 @@ bool AskRunningCopyToShow(int timeoutMs) {
         socket.abort();
         QThread::msleep(20);
     }
-    socket.write(kRequest);
+    socket.write(request);
     if (!socket.waitForBytesWritten(timeoutMs)) return false;
     QByteArray reply;
     while (!reply.contains('\n') && reply.size() < kMaxLine) {
-        if (!socket.waitForReadyRead(timeoutMs)) return false;
+        if (!socket.waitForReadyRead(timeoutMs)) {
+            reply += socket.readAll();
+            closed = reply.isEmpty() && socket.state() == QLocalSocket::UnconnectedState;
+            return false;
+        }
         reply += socket.readAll();
     }
     return reply == kAnswer;
 }
+}  // namespace
 
-bool ListenForSecondLaunch(QObject* parent, std::function<void()> show) {
+QString SecondLaunchSocket() {
+    return QString::fromStdString(InstanceLockFolder()) + QString("/Noorvale-%1.socket").arg(getuid());
+}
+
+bool AskRunningCopyToShow(int timeoutMs) {
+    const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    bool closed = false;
+    if (validToken(token)) {
+        if (exchange(kRequest + ' ' + token + '\n', timeoutMs, closed)) return true;
+        if (!closed) return false;  // an earlier version hangs up on the token: asked without it
+    }
+    return exchange(kRequest + '\n', timeoutMs, closed);
+}
+
+// "SHOW" or "SHOW <token>", with its line end; the token, if any, in `token`.
+static bool parseRequest(const QByteArray& line, QByteArray& token) {
+    token.clear();
+    if (!line.endsWith('\n')) return false;
+    const QByteArray body = line.chopped(1);
+    if (body == kRequest) return true;
+    if (!body.startsWith(kRequest + ' ')) return false;
+    token = body.mid(kRequest.size() + 1);
+    return validToken(token);
+}
+
+bool ListenForSecondLaunch(QObject* parent, std::function<void(const QByteArray&)> show) {
     auto* server = new QLocalServer(parent);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     const QString path = SecondLaunchSocket();
@@ -65,8 +99,9 @@ bool ListenForSecondLaunch(QObject* parent, std::function<void()> show) {
                     if (socket->bytesAvailable() > kMaxLine) socket->abort();
                     return;
                 }
-                if (socket->readLine(kMaxLine + 1) == kRequest) {
-                    show();
+                QByteArray token;
+                if (parseRequest(socket->readLine(kMaxLine + 1), token)) {
+                    show(token);
                     socket->write(kAnswer);
                 }
                 socket->disconnectFromServer();  // after the answer has been written

@@ -526,7 +526,7 @@ void frmMain::Form_Unload() {
     resumeNext([&] {
         // The icon leaves the tray first. The object goes once the event that led here is over:
         // Exit comes from its own menu, which must outlive the click.
-        m_frmSysTray->icon()->hide();
+        if (QSystemTrayIcon* icon = m_frmSysTray->icon()) icon->hide();  // made only where there is a tray
         m_frmSysTray->deleteLater();
         m_frmSysTray = nullptr;
     });

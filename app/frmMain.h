@@ -101,6 +101,9 @@ public:
     DesktopNotice* Notice() const { return notice_; }
     // Without a tray no view may be left hidden: the tray-only view opens the compact clock.
     void KeepReachable();
+    // A second start asked for the main window: it comes back, a minimised one restored, and is
+    // activated with the desktop's activation token when the second start had one.
+    void BringForward(const QByteArray& activationToken);
 
     // A menu entry or toolbar button by its control name ("mnuViewYear") or, for a toolbar
     // button, its key in upper case ("TLB:VIEWS").

@@ -3,6 +3,7 @@
 // notice and the urgency hint at a prayer.
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QToolBar>
@@ -29,14 +30,28 @@ void frmMain::CreateDesktopHelpers() {
     NameControls();
     trayWatch_ = new TrayWatch(this);
     connect(trayWatch_, &TrayWatch::changed, this, [this] { resumeNext([&] { KeepReachable(); }); });
+    if (m_frmSysTray) m_frmSysTray->Attach(trayWatch_);  // its icon is made once the tray is known
     notice_ = new DesktopNotice(this);
     connect(notice_, &DesktopNotice::stopRequested, this, [this] { resumeNext([&] { StopPlayback(); }); });
 }
 
 bool frmMain::TrayAvailable() const { return trayWatch_ && trayWatch_->Available(); }
 
+// Decided once the desktop has answered whether it has a tray (the watch's first answer calls
+// here again).
 void frmMain::KeepReachable() {
-    if (ViewMode == 2 && !TrayAvailable()) mnuViewCompact_Click();
+    if (ViewMode == 2 && trayWatch_ && trayWatch_->Settled() && !TrayAvailable()) mnuViewCompact_Click();
+}
+
+void frmMain::BringForward(const QByteArray& activationToken) {
+    // A Wayland compositor gives back nothing its client minimised: the window is mapped anew.
+    if (isMinimized() && QGuiApplication::platformName().startsWith("wayland")) hide();
+    if (compact_) compact_->setWindowState(compact_->windowState() & ~Qt::WindowMinimized);
+    // The toolkit's Wayland windows take the token from the environment as they ask for the
+    // focus, and only a request with one gets it there; programs started later must not inherit it.
+    if (!activationToken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    mnuViewNormal_Click();
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 void frmMain::CloseNormalView() {
@@ -60,7 +75,7 @@ void frmMain::NotifyPrayer(int16_t k) {
     const QString time = SlotTime(alertMinute_);  // the prayer's minute: it is now
     //: A desktop notice at a prayer: %1 is its time, %2 the place's name.
     const QString body = tr("%1 in %2").arg(time, Isolate(QString::fromStdString(PrayTime().LocationName())));
-    notice_->Show(summary, body, playing, m_frmSysTray ? m_frmSysTray->icon() : nullptr);
+    notice_->Show(summary, body, playing, m_frmSysTray);
 }
 
 // The usual keys, the same on every desktop: Ctrl+P print, F1 help, F5 refresh, Ctrl+Q quit (with

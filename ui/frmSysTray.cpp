@@ -2,11 +2,10 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <QFont>
 #include <QMenu>
+
+#include "TrayWatch.h"
 
 namespace nv {
 
@@ -16,30 +15,53 @@ frmSysTray::frmSysTray(QObject* parent) : QObject(parent) {
     menu_ = new QMenu(tr("&Popup"));
     menu_->setObjectName("mnuPopup");
     connect(menu_, &QMenu::aboutToShow, this, &frmSysTray::MenuAboutToShow);
-    dbusHost_ = StatusNotifierHostPresent();
-    icon_ = new QSystemTrayIcon(this);
-    icon_->setContextMenu(menu_);
-    connect(icon_, &QSystemTrayIcon::activated, this, &frmSysTray::activate);
 }
 
 frmSysTray::~frmSysTray() {
-    icon_->hide();  // the icon leaves the tray with its window
+    if (icon_) icon_->hide();  // the icon leaves the tray with its window
     delete menu_;
+}
+
+void frmSysTray::Attach(TrayWatch* watch) {
+    auto place = [this, watch] {
+        if (!icon_ && watch->IconPlaceable()) makeIcon(watch->DBusHost());
+    };
+    connect(watch, &TrayWatch::changed, this, place);
+    place();
+}
+
+// Making the toolkit's icon settles, once a run, whether it goes to a D-Bus host or to the
+// XEmbed tray; the toolkit asks the watcher for that and waits for the answer, which is why the
+// icon is made only when the watcher has just answered or is not there at all. On desktops other
+// than X11 it is made for a D-Bus host only: the toolkit's other tray is X11's.
+void frmSysTray::makeIcon(bool dbusHost) {
+    dbusHost_ = dbusHost;
+    icon_ = new QSystemTrayIcon(this);
+    icon_->setContextMenu(menu_);
+    connect(icon_, &QSystemTrayIcon::activated, this, &frmSysTray::activate);
+    if (!tip_.isEmpty()) icon_->setToolTip(tip_);
+    if (!picture_.isNull()) {
+        icon_->setIcon(picture_);
+        icon_->show();
+    }
 }
 
 void frmSysTray::ToolTip(const QString& text) {
     const QString tip = text.left(kTipLength);
     if (tip == tip_) return;
     tip_ = tip;
-    icon_->setToolTip(tip_);
+    if (icon_) icon_->setToolTip(tip_);
     ++tipChanges_;
 }
 
 void frmSysTray::IconHandle(const QIcon& icon) {
     if (icon.cacheKey() == iconKey_) return;
     iconKey_ = icon.cacheKey();
-    icon_->setIcon(icon);
-    if (!icon_->isVisible()) icon_->show();  // into the tray with its first icon, never without one
+    picture_ = icon;
+    if (icon_) {
+        icon_->setIcon(icon);
+        if (!icon_->isVisible()) icon_->show();  // into the tray with its first icon, never without one
+    }
     ++iconChanges_;
 }
 
@@ -72,21 +94,6 @@ int32_t frmSysTray::ShowMenu() {
     // A D-Bus host draws the menu itself, and the XEmbed tray may already have opened it.
     if (!dbusHost_ && !menu_->isVisible()) menu_->popup(QCursor::pos());
     return 0;
-}
-
-bool frmSysTray::StatusNotifierHostPresent() {
-    // Asked once a run, as the toolkit does when it chooses between the D-Bus and the X11 tray.
-    static const bool present = [] {
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        if (!bus.isConnected()) return false;
-        QDBusMessage ask = QDBusMessage::createMethodCall("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
-                                                          "org.freedesktop.DBus.Properties", "Get");
-        ask << QString("org.kde.StatusNotifierWatcher") << QString("IsStatusNotifierHostRegistered");
-        const QDBusMessage reply = bus.call(ask, QDBus::Block, 2000);
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
-        return qvariant_cast<QDBusVariant>(reply.arguments().first()).variant().toBool();
-    }();
-    return present;
 }
 
 void frmSysTray::activate(QSystemTrayIcon::ActivationReason reason) {

@@ -21,6 +21,8 @@ class QMenu;
 
 namespace nv {
 
+class TrayWatch;
+
 class frmSysTray : public QObject {
     Q_OBJECT
 
@@ -47,16 +49,16 @@ public:
 
     QMenu* mnuPopup() const { return menu_; }
     QAction* mnuSysTray(int32_t index) const;
+    // The toolkit's icon; null until the tray watch let it be made.
     QSystemTrayIcon* icon() const { return icon_; }
+    // Follows `watch`: the icon is made as soon as it can be (now, or when the watch changes).
+    void Attach(TrayWatch* watch);
 
     // The desktop reports an activation of the icon (also how tests click it).
     void activate(QSystemTrayIcon::ActivationReason reason);
-    // True when the tray is a StatusNotifierItem host on the session bus (it was asked when the
-    // icon was made; the toolkit chooses the same way).
+    // True when the tray is a StatusNotifierItem host on the session bus (as the watch said when
+    // the icon was made; the toolkit chooses the same way, once a run).
     bool DBusHost() const { return dbusHost_; }
-
-    // Whether the session bus has a StatusNotifierItem host (asked at the first call of a run).
-    static bool StatusNotifierHostPresent();
 
 signals:
     void SysTrayMouseDown(int button);
@@ -68,7 +70,10 @@ signals:
     void MenuAboutToShow();
 
 private:
+    void makeIcon(bool dbusHost);
+
     QSystemTrayIcon* icon_ = nullptr;
+    QIcon picture_;
     QMenu* menu_ = nullptr;
     std::vector<QAction*> items_;
     QString tip_;

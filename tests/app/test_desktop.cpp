@@ -3,16 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <stdio.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QAction>
 #include <QToolBar>
 #include <QToolButton>
 #include <QDBusAbstractAdaptor>
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusVariant>
@@ -28,6 +34,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextLayout>
 #include <QTreeWidget>
@@ -42,6 +49,7 @@
 #include "NoorvaleMain.h"
 #include "Pickers.h"
 #include "Process.h"
+#include "SecondLaunch.h"
 #include "TrayWatch.h"
 #include "clsMMedia.h"
 #include "frmCompact.h"
@@ -54,14 +62,9 @@
 using namespace nv;
 using nv::test::AppFixture;
 
-namespace {
-
-nv::test::PrivateBus bus;  // the session bus of every case here, and of the programs they start
-
-}  // namespace
-
-// A notification service that records every Notify and can report an action as chosen.
-class NoticeServer : public QObject {
+// A notification service that records every Notify and can report an action as chosen; with
+// `failWith` it answers each Notify with that error.
+class NoticeServer : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 
@@ -74,6 +77,8 @@ public:
     };
     std::vector<Call> calls;
     uint lastId = 0;
+    std::function<void(const Call&)> onNotify;
+    QString failWith;
 
     explicit NoticeServer(QDBusConnection connection) : connection_(connection) {
         connection_.registerObject("/org/freedesktop/Notifications", this, QDBusConnection::ExportAllSlots);
@@ -96,6 +101,11 @@ public slots:
     uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary, const QString& body,
                 const QStringList& actions, const QVariantMap& hints, int) {
         calls.push_back({app, icon, summary, body, replaces, actions, hints});
+        if (onNotify) onNotify(calls.back());
+        if (!failWith.isEmpty()) {
+            sendErrorReply(failWith, "not now");
+            return 0;
+        }
         lastId = replaces != 0 ? replaces : lastId + 41;
         return lastId;
     }
@@ -105,7 +115,7 @@ private:
     QDBusConnection connection_;
 };
 
-// A StatusNotifierWatcher with a host: it records the items that register.
+// A StatusNotifierWatcher, with a host unless told otherwise: it records the items that register.
 class Watcher : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
@@ -126,7 +136,18 @@ public:
         connection_.unregisterService("org.kde.StatusNotifierWatcher");
         connection_.unregisterObject("/StatusNotifierWatcher");
     }
-    bool hostRegistered() const { return true; }
+    bool hostRegistered() const {
+        ++asked;
+        return host;
+    }
+    // A host comes or goes, as the watcher tells its listeners.
+    void setHost(bool on) {
+        host = on;
+        connection_.send(QDBusMessage::createSignal("/StatusNotifierWatcher", "org.kde.StatusNotifierWatcher",
+                                                    on ? "StatusNotifierHostRegistered" : "StatusNotifierHostUnregistered"));
+    }
+    bool host = true;
+    mutable int asked = 0;  // how often IsStatusNotifierHostRegistered was read
     int protocolVersion() const { return 0; }
     QStringList registeredItems() const { return items; }
 
@@ -139,6 +160,32 @@ private:
 };
 
 namespace {
+
+// Run as a child of a case below (NV_TEST_DESKTOP_SERVICES=<bus address>), before anything else of
+// this program: a tray watcher with a host and a notification service in a process of their own,
+// which the case stops (SIGSTOP) as a desktop service that hangs. It writes "ready", then
+// "notify <summary>" for each Notify.
+[[maybe_unused]] const bool desktopServicesChild = [] {
+    const QByteArray address = qgetenv("NV_TEST_DESKTOP_SERVICES");
+    if (address.isEmpty()) return false;
+    int argc = 1;
+    char name[] = "desktop-services";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    QDBusConnection connection = QDBusConnection::connectToBus(QString::fromUtf8(address), "services");
+    Watcher watcher(connection);
+    NoticeServer notices(connection);
+    notices.onNotify = [](const NoticeServer::Call& call) {
+        std::printf("notify %s\n", qPrintable(call.summary));
+        std::fflush(stdout);
+    };
+    std::printf(watcher.registered && notices.registered ? "ready\n" : "failed\n");
+    std::fflush(stdout);
+    app.exec();  // until SIGTERM
+    std::_Exit(0);
+}();
+
+nv::test::PrivateBus bus;  // the session bus of every case here, and of the programs they start
 
 QDBusConnection testConnection(const QString& name) {
     return QDBusConnection::connectToBus(QString::fromStdString(bus.address()), name);
@@ -240,6 +287,12 @@ TEST_F(Desktop, WithoutATrayNoWindowIsLeftHidden) {
     EXPECT_TRUE(main().isMinimized());
     main().action("mnuFileClose")->trigger();
     EXPECT_TRUE(main().isVisible());
+    main().BringForward("token-7");  // a second start brings the minimised window back
+    EXPECT_FALSE(main().isMinimized());
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_TRUE(qEnvironmentVariableIsEmpty("XDG_ACTIVATION_TOKEN"));  // not left for programs started later
+    main().action("mnuFileClose")->trigger();
+    EXPECT_TRUE(main().isMinimized());
 
     trayPresent = true;  // a tray comes: closing hides again
     main().Tray()->Poll();
@@ -306,6 +359,23 @@ TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
     tickAt(20, 30, 0);
     QTest::qWait(300);
     EXPECT_EQ(server.calls.size(), 2u);
+
+    // The tray's balloon only where the bus has no notification service: a service that fails
+    // may have shown the notice all the same, and a prayer gets one.
+    QSignalSpy shown(main().Notice(), &DesktopNotice::shown);
+    QDBusConnection session = QDBusConnection::sessionBus();
+    const QDBusMessage ping = QDBusMessage::createMethodCall("org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+                                                             "org.freedesktop.Notifications", "GetCapabilities");
+    server.failWith = "org.freedesktop.Notifications.Error.Failed";
+    main().Notice()->Show("It is time for Isha prayer.", "", false, main().m_frmSysTray);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 3; }, 5000));
+    callAndWait(session, ping);  // answered after the failure, on the same connection
+    EXPECT_TRUE(shown.isEmpty());
+    testConnection("notices").unregisterService("org.freedesktop.Notifications");  // no service at all
+    main().Notice()->Show("It is time for Isha prayer.", "", false, main().m_frmSysTray);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 5000));
+    EXPECT_EQ(shown.takeFirst().at(0).toBool(), false);  // the balloon instead
+    EXPECT_EQ(server.calls.size(), 3u);
 }
 
 TEST_F(Desktop, KeysWorkAndEveryMenuHasOneLetterPerEntry) {
@@ -579,6 +649,226 @@ TEST(DesktopTray, AStatusNotifierHostShowsTheMenuAndItsClickOpensTheMainWindow) 
     EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();
     xvfb.terminate();
     xvfb.waitForFinished(5000);
+}
+
+TEST(DesktopTray, TheTrayIsLearntFromTheWatchersSignalsAndAnswers) {
+    ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
+    TrayWatch watch;  // the desktop's own answer: there is no watcher on the bus yet
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.Settled(); }, 5000));
+    EXPECT_FALSE(watch.Available());
+    EXPECT_FALSE(watch.IconPlaceable());  // offscreen, so no XEmbed tray either: no icon
+    std::vector<bool> changes;
+    QObject::connect(&watch, &TrayWatch::changed, [&](bool available) { changes.push_back(available); });
+    {
+        QDBusConnection connection = testConnection("watcher-comes-and-goes");
+        Watcher watcher(connection);
+        watcher.host = false;  // a watcher without a host: asked as it comes, still no tray
+        ASSERT_TRUE(watcher.registered);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.asked > 0; }, 5000));
+        watcher.setHost(true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watch.Available(); }, 5000));
+        EXPECT_TRUE(watch.DBusHost());
+        EXPECT_TRUE(watch.IconPlaceable());
+        watcher.setHost(false);  // the host leaves: asked again, and the answer is no
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.Available(); }, 5000));
+        watcher.setHost(true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watch.Available(); }, 5000));
+    }  // the watcher's name leaves the bus
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.Available(); }, 5000));
+    EXPECT_EQ(changes, (std::vector<bool>{true, false, true, false}));
+}
+
+namespace {
+
+// A process's state letter from /proc ('T' while stopped).
+char processState(qint64 pid) {
+    QFile stat(QString("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return '?';
+    const QByteArray line = stat.readAll();
+    const int end = line.lastIndexOf(')');
+    return end > 0 && end + 2 < line.size() ? line.at(end + 2) : '?';
+}
+
+// Starts the desktop services' child (see desktopServicesChild) and stops it; its process id.
+qint64 startStoppedServices(QProcess& services) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("NV_TEST_DESKTOP_SERVICES", QString::fromStdString(bus.address()));
+    services.setProcessEnvironment(env);
+    services.start(QCoreApplication::applicationFilePath(), QStringList{});
+    if (!QTest::qWaitFor([&] { return services.canReadLine(); }, 10000) || services.readLine() != "ready\n") return 0;
+    const qint64 pid = services.processId();
+    kill(static_cast<pid_t>(pid), SIGSTOP);
+    return QTest::qWaitFor([&] { return processState(pid) == 'T'; }, 5000) ? pid : 0;
+}
+
+}  // namespace
+
+// On X11 the toolkit's D-Bus tray code waits for the watcher when its icon is made or the tray
+// is asked for: with the watcher hung, the program must do neither, and a second start is
+// answered (a copy that does not answer gets the "already running" box, and no exit).
+TEST(DesktopTray, OnX11AHungWatcherDoesNotKeepASecondStartWaiting) {
+    ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
+    QProcess xvfb;
+    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    ASSERT_TRUE(xvfb.waitForStarted(5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb.canReadLine(); }, 10000));
+    const QString display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
+    QProcess services;
+    const qint64 hung = startStoppedServices(services);
+    ASSERT_GT(hung, 0);
+
+    QTemporaryDir home;
+    writeStartup(home, 2);  // the tray alone
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("DISPLAY", display);
+    QProcess first, second;
+    first.setProcessEnvironment(env);
+    first.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    second.setProcessEnvironment(env);
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    // Within 10 s, under the bus's 25 s limit for an answer that a waiting window thread would need.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(processState(hung), 'T');
+    second.kill();
+    auto mainWindowShown = [&] {  // a copy still loading shows it once loaded
+        QProcess search;
+        search.setProcessEnvironment(env);
+        search.start("xdotool", {"search", "--onlyvisible", "--name", "^Noorvale - "});
+        return search.waitForFinished(5000) && search.exitCode() == 0;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(mainWindowShown, 15000));
+    EXPECT_EQ(processState(hung), 'T');
+    kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    EXPECT_TRUE(first.waitForFinished(10000));
+    kill(static_cast<pid_t>(hung), SIGCONT);
+    services.terminate();
+    services.waitForFinished(5000);
+    xvfb.terminate();
+    xvfb.waitForFinished(5000);
+}
+
+// The desktop's services hang (their process stopped) while the program starts, a second start
+// asks for the window and a prayer comes. Every answer the case waits for must come within
+// 10 s, under the bus's own 25 s limit: a window thread that waited for the stopped process
+// could answer nothing before that limit.
+TEST_F(Desktop, HungDesktopServicesDelayNeitherASecondStartNorTheAlertAndEachPrayerHasOneNotice) {
+    ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
+    QProcess services;
+    const qint64 hung = startStoppedServices(services);
+    ASSERT_GT(hung, 0);
+
+    TrayWatch::Source() = nullptr;  // the desktop's own answer (the fixture puts its own back)
+    storeLong("\\System\\Startup", "DefaultView", 2);  // the tray alone
+    setClock(2002, 6, 21, 15, 43);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(load());
+    // The watcher says nothing: no tray until it does, so the compact clock keeps the program reachable.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main().Tray()->Settled(); }, 10000));
+    EXPECT_FALSE(main().Tray()->Available());
+    EXPECT_EQ(main().m_frmSysTray->icon(), nullptr);  // the toolkit's icon would wait for the watcher
+    EXPECT_TRUE(compact().isVisible());
+
+    QProcess second;  // a second start, with the desktop's activation token
+    const QTemporaryDir home;
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("XDG_RUNTIME_DIR", dir.path());
+    env.insert("XDG_ACTIVATION_TOKEN", "token-of-the-second-start");
+    second.setProcessEnvironment(env);
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    EXPECT_EQ(second.exitCode(), 0) << "the running copy did not answer: " << second.readAll().constData();
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_EQ(ViewMode, 0);
+
+    tickAt(15, 44, 0);  // Asr: the sound starts in this very tick
+    EXPECT_EQ(main().player()->Status(), "playing");
+    EXPECT_EQ(processState(hung), 'T');
+    EXPECT_LT(clock.elapsed(), 25000);
+
+    ASSERT_EQ(kill(static_cast<pid_t>(hung), SIGCONT), 0);  // the services wake: the tray is there
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main().Tray()->Available(); }, 30000));
+    ASSERT_NE(main().m_frmSysTray->icon(), nullptr);
+    EXPECT_TRUE(main().m_frmSysTray->DBusHost());
+    QByteArray notices;  // what the notification service was asked to show
+    auto noticeOf = [&](const char* prayer) {
+        return QTest::qWaitFor([&] { return (notices += services.readAll()).contains(prayer); }, 10000);
+    };
+    ASSERT_TRUE(noticeOf("Asr"));  // asked while the service was stopped, shown as it woke
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main().Notice()->LastId() != 0; }, 10000));
+    tickAt(19, 11, 0);  // Maghrib, now with a tray on D-Bus
+    ASSERT_TRUE(noticeOf("Maghrib"));
+    services.terminate();
+    ASSERT_TRUE(services.waitForFinished(5000));
+    EXPECT_EQ(notices + services.readAll(), "notify It is time for Asr prayer.\nnotify It is time for Maghrib prayer.\n");
+}
+
+TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStillWorks) {
+    // This test holds the lock and listens, as a running copy does.
+    ASSERT_FALSE(InstanceLockHeldElsewhere("Noorvale-" + std::to_string(getuid()) + ".lock"));
+    auto listener = std::make_unique<QObject>();
+    std::vector<QByteArray> tokens;
+    ASSERT_TRUE(ListenForSecondLaunch(listener.get(), [&](const QByteArray& token) { tokens.push_back(token); }));
+
+    const struct {
+        QByteArray request, answer;
+        int shows;
+        QByteArray token;
+    } cases[] = {
+        {"SHOW\n", "SHOWN\n", 1, ""},  // an earlier version's second start
+        {"SHOW kwin-1f2e_TIME:42\n", "SHOWN\n", 1, "kwin-1f2e_TIME:42"},
+        {"SHOW two words\n", "", 0, ""},
+        {"SHOW \n", "", 0, ""},
+        {"SHOWN\n", "", 0, ""},
+        {"SHOW " + QByteArray(300, 'x') + "\n", "", 0, ""},
+    };
+    for (const auto& c : cases) {
+        tokens.clear();
+        QLocalSocket socket;
+        socket.connectToServer(SecondLaunchSocket());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return socket.state() == QLocalSocket::ConnectedState; }, 5000));
+        socket.write(c.request);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 5000));
+        EXPECT_EQ(socket.readAll(), c.answer) << c.request.left(40).constData();
+        ASSERT_EQ(static_cast<int>(tokens.size()), c.shows) << c.request.left(40).constData();
+        if (c.shows) {
+            EXPECT_EQ(tokens[0], c.token);
+        }
+    }
+
+    tokens.clear();  // the program itself, started with a token
+    QProcess second;
+    const QTemporaryDir home;
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("XDG_RUNTIME_DIR", dir.path());
+    env.insert("XDG_ACTIVATION_TOKEN", "wayland-token-7");
+    second.setProcessEnvironment(env);
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(tokens, std::vector<QByteArray>{"wayland-token-7"});
+
+    // A running copy of an earlier version knows "SHOW" alone and hangs up on anything else.
+    listener.reset();
+    QLocalServer earlier;
+    ASSERT_TRUE(earlier.listen(SecondLaunchSocket()));
+    std::vector<QByteArray> lines;
+    QObject::connect(&earlier, &QLocalServer::newConnection, [&] {
+        while (QLocalSocket* socket = earlier.nextPendingConnection())
+            QObject::connect(socket, &QLocalSocket::readyRead, [&lines, socket] {
+                if (!socket->canReadLine()) return;
+                lines.push_back(socket->readLine(65));
+                if (lines.back() == "SHOW\n") socket->write("SHOWN\n");
+                socket->disconnectFromServer();
+            });
+    });
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    ReleaseInstanceLock();
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(lines, (std::vector<QByteArray>{"SHOW wayland-token-7\n", "SHOW\n"}));
 }
 
 #include "test_desktop.moc"

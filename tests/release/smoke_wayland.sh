@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Noorvale on Wayland: a headless Weston compositor (it has no tray), the built program in tray-only
 # mode with the update reminder off:
-#   with no tray the compact clock opens, its window is mapped; a second start brings the main
-#   window forward and ends; the session's end (SIGTERM) saves the settings and ends cleanly.
+#   with no tray the compact clock opens, its window is mapped; a second start (with an activation
+#   token, as a launcher gives it) brings the main window forward and ends; the session's end
+#   (SIGTERM) saves the settings and ends cleanly; X11's tray code is never reached (it warns of a
+#   missing systemTrayWindowChanged signal when it is).
 # The program's side of the protocol (WAYLAND_DEBUG) shows which windows it made.
 #   smoke_wayland.sh <build folder>
 set -euo pipefail
@@ -45,7 +47,7 @@ mapped() { grep -q "$1" "$tmp/noorvale.log"; }
 until_true 20 mapped 'xdg_toplevel@[0-9]*\.set_title("Noorvale")' || fail "the compact clock did not appear"
 until_true 10 mapped 'xdg_surface@[0-9]*\.configure' || fail "the compositor did not map a window"
 
-"$build/Noorvale/Noorvale" >"$tmp/second.log" 2>&1 &
+XDG_ACTIVATION_TOKEN=smoke-token "$build/Noorvale/Noorvale" >"$tmp/second.log" 2>&1 &
 second=$!
 until_true 15 bash -c "! kill -0 $second 2>/dev/null" || fail "the second start did not end"
 wait "$second" || fail "the second start failed"
@@ -58,4 +60,5 @@ wait "$noorvale" || status=$?
 [ "$status" = 0 ] || fail "Noorvale ended with status $status"
 grep -q '"ViewMode"=dword:00000000' "$XDG_CONFIG_HOME/Noorvale/registry.reg" || fail "the settings were not saved"
 grep -q 'set_app_id("noorvale")' "$tmp/noorvale.log" || fail "the windows do not name the desktop entry"
+! grep -q 'systemTrayWindowChanged' "$tmp/noorvale.log" || fail "X11's tray code was reached on Wayland"
 echo "Wayland smoke test passed"
