@@ -4,12 +4,14 @@
 # the start to the main window being mapped (bench/map_timer waits for the server's map event),
 # the resident memory 2 s after (VmRSS), and the share of one core each uses while idle over
 # the same window of SECONDS at the end (utime + stime), all programs left running until then.
-# Usage: bench/measure-bare.sh [build folder] [rounds] [seconds]
-# Needs the targets Noorvale, bare_window and map_timer built.
+# Usage: bench/measure-bare.sh [build folder] [rounds] [seconds] [Noorvale program]
+# Needs the targets Noorvale, bare_window and map_timer built; another Noorvale (an older build's
+# build/Noorvale/Noorvale, with its program folder) may be measured in place of this build's.
 set -euo pipefail
 build=${1:-build}
 rounds=${2:-10}
 seconds=${3:-60}
+noorvale=${4:-$build/Noorvale/Noorvale}
 tmp=$(mktemp -d)
 pids=()
 cleanup() {
@@ -59,7 +61,7 @@ ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
 for r in $(seq "$rounds"); do
   launch bare "$r" "$build/bench/bare_window"
-  launch noorvale "$r" "$build/Noorvale/Noorvale"
+  launch noorvale "$r" "$noorvale"
 done > "$tmp/starts"
 while read -r _ _ pid _; do pids+=("$pid"); done < "$tmp/starts"
 declare -A before
