@@ -426,6 +426,9 @@ void frmMain::Form_Load() {
         action("mnuViewGrego")->setChecked(CalProp().dateStyle != 2);
     });
     resumeNext([&] { tmrAlert->start(); });
+    // The first tick at once: the caption, tray tip and compact clock name the next prayer as
+    // the window shows, not a second later.
+    resumeNext([&] { tmrAlert_Timer(); });
 }
 
 void frmMain::LoadSystemValues() {

@@ -2,6 +2,7 @@
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cctype>
@@ -65,6 +66,40 @@ bool parseMs(const std::string& word, double& ms) {
 // Flags any command may carry; this layer always completes a command before it answers.
 bool isFlag(const std::string& word) {
     return word == "wait" || word == "notify";
+}
+
+// SDL and its mixer, with the sound libraries they bring (PulseAudio, ALSA, JACK, FluidSynth,
+// the decoders: some forty libraries), are loaded when a sound is first opened or a device
+// looked for, not at every start of a program that may never play one.
+struct SoundLibrary {
+#define NV_SOUND_FUNCTIONS(F) F(SDL_RWFromFile) F(SDL_RWclose) F(Mix_LoadWAV_RW) F(SDL_GetError) F(SDL_TLSCleanup) F(Mix_FreeChunk) F(Mix_AllocateChannels) F(Mix_Resume) F(Mix_QuickLoad_RAW) F(Mix_UnregisterAllEffects) F(Mix_RegisterEffect) F(Mix_PlayChannel) F(Mix_Playing) F(Mix_Paused) F(SDL_Delay) F(Mix_Pause) F(Mix_HaltChannel) F(SDL_InitSubSystem) F(Mix_OpenAudio) F(SDL_QuitSubSystem) F(Mix_QuerySpec) F(Mix_CloseAudio) F(SDL_GetNumAudioDevices)
+#define NV_SOUND_POINTER(name) decltype(&::name) name = nullptr;
+    NV_SOUND_FUNCTIONS(NV_SOUND_POINTER)
+#undef NV_SOUND_POINTER
+};
+
+// The loaded library, or null (with the reason logged once) when it cannot be loaded: then
+// there is no sound device.
+const SoundLibrary* sdl() {
+    static const SoundLibrary* const loaded = []() -> const SoundLibrary* {
+        void* handle = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        static SoundLibrary library;
+        bool complete = handle != nullptr;
+#define NV_SOUND_LOOKUP(name)                                                             \
+        if (complete) {                                                                    \
+            library.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));     \
+            complete = library.name != nullptr;                                            \
+        }
+        NV_SOUND_FUNCTIONS(NV_SOUND_LOOKUP)
+#undef NV_SOUND_LOOKUP
+        if (!complete) {
+            const char* why = dlerror();
+            std::cerr << "No sound: " << (why ? why : "SDL2_mixer cannot be loaded") << std::endl;
+            return nullptr;
+        }
+        return &library;
+    }();
+    return loaded;
 }
 
 // The mixer calls this for every block of a playing device's sound it mixes: the count of bytes
@@ -177,12 +212,12 @@ MciAnswer MciPlayer::open(const std::vector<std::string>& words) {
     std::string problem;  // SDL's error text is per thread: the decoder's is kept here
     std::future<Mix_Chunk*> decoding = std::async(std::launch::async, [&file, &problem]() -> Mix_Chunk* {
         Mix_Chunk* chunk = nullptr;
-        if (SDL_RWops* in = SDL_RWFromFile(file.c_str(), "rb")) {
-            chunk = Mix_LoadWAV_RW(in, 0);
-            SDL_RWclose(in);
+        if (SDL_RWops* in = sdl()->SDL_RWFromFile(file.c_str(), "rb")) {
+            chunk = sdl()->Mix_LoadWAV_RW(in, 0);
+            sdl()->SDL_RWclose(in);
         }
-        if (!chunk) problem = Mix_GetError();
-        SDL_TLSCleanup();  // SDL keeps its error text per thread; this thread ends here
+        if (!chunk) problem = sdl()->SDL_GetError();
+        sdl()->SDL_TLSCleanup();  // SDL keeps its error text per thread; this thread ends here
         return chunk;
     });
     while (decoding.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
@@ -196,7 +231,7 @@ MciAnswer MciPlayer::open(const std::vector<std::string>& words) {
         return {kMciErrInvalidFile, {}};
     }
     if (devices_.count(key)) {  // opened again under this alias while this one was decoding
-        Mix_FreeChunk(sound);
+        sdl()->Mix_FreeChunk(sound);
         return {kMciErrDuplicateAlias, {}};
     }
     // Each device plays on a mixer channel of its own: the lowest one no other device uses.
@@ -206,7 +241,7 @@ MciAnswer MciPlayer::open(const std::vector<std::string>& words) {
         for (const auto& [name, other] : devices_) used = used || other.channel == channel;
         if (used) ++channel;
     }
-    if (channel >= Mix_AllocateChannels(-1)) Mix_AllocateChannels(channel + 1);
+    if (channel >= sdl()->Mix_AllocateChannels(-1)) sdl()->Mix_AllocateChannels(channel + 1);
 
     Device& device = devices_[key];
     device.file = file;
@@ -237,25 +272,25 @@ MciAnswer MciPlayer::play(Device& device, const std::vector<std::string>& words)
         device.startFrame = toFrames(from);
     }
     if (device.mode == Mode::Paused) {
-        Mix_Resume(device.channel);
+        sdl()->Mix_Resume(device.channel);
         device.mode = Mode::Playing;
     } else if (device.mode == Mode::Stopped) {
         // Like MCI, a device that stands at its end has nothing left to play.
         if (device.startFrame >= device.frames) return {};
-        if (device.playing) Mix_FreeChunk(device.playing);
+        if (device.playing) sdl()->Mix_FreeChunk(device.playing);
         const uint32_t offset = device.startFrame * frameBytes_;
-        device.playing = Mix_QuickLoad_RAW(device.sound->abuf + offset, device.sound->alen - offset);
+        device.playing = sdl()->Mix_QuickLoad_RAW(device.sound->abuf + offset, device.sound->alen - offset);
         device.bytesMixed = 0;
-        Mix_UnregisterAllEffects(device.channel);
-        Mix_RegisterEffect(device.channel, countMixed, nullptr, &device.bytesMixed);
-        if (!device.playing || Mix_PlayChannel(device.channel, device.playing, 0) < 0) {
-            Mix_UnregisterAllEffects(device.channel);
+        sdl()->Mix_UnregisterAllEffects(device.channel);
+        sdl()->Mix_RegisterEffect(device.channel, countMixed, nullptr, &device.bytesMixed);
+        if (!device.playing || sdl()->Mix_PlayChannel(device.channel, device.playing, 0) < 0) {
+            sdl()->Mix_UnregisterAllEffects(device.channel);
             return {kMciErrHardware, {}};
         }
         device.mode = Mode::Playing;
     }
     if (wait) {
-        while (Mix_Playing(device.channel) && !Mix_Paused(device.channel)) SDL_Delay(5);
+        while (sdl()->Mix_Playing(device.channel) && !sdl()->Mix_Paused(device.channel)) sdl()->SDL_Delay(5);
         refresh(device);
     }
     return {};
@@ -303,7 +338,7 @@ MciAnswer MciPlayer::status(Device& device, const std::vector<std::string>& word
 void MciPlayer::pause(Device& device) {
     refresh(device);
     if (device.mode != Mode::Playing) return;
-    Mix_Pause(device.channel);
+    sdl()->Mix_Pause(device.channel);
     device.mode = Mode::Paused;
 }
 
@@ -312,23 +347,23 @@ void MciPlayer::stop(Device& device) {
     if (device.mode == Mode::Stopped) return;
     device.startFrame = currentFrame(device);
     device.mode = Mode::Stopped;
-    Mix_HaltChannel(device.channel);
+    sdl()->Mix_HaltChannel(device.channel);
 }
 
 void MciPlayer::close(const std::string& key) {
     const auto found = devices_.find(key);
     if (found == devices_.end()) return;
     Device& device = found->second;
-    Mix_HaltChannel(device.channel);
-    if (device.playing) Mix_FreeChunk(device.playing);
-    Mix_FreeChunk(device.sound);
+    sdl()->Mix_HaltChannel(device.channel);
+    if (device.playing) sdl()->Mix_FreeChunk(device.playing);
+    sdl()->Mix_FreeChunk(device.sound);
     devices_.erase(found);
     if (devices_.empty() && opening_ == 0) closeAudio();
 }
 
 // A playing device whose sound has run out stands at its end, stopped.
 void MciPlayer::refresh(Device& device) {
-    if (device.mode == Mode::Playing && !Mix_Playing(device.channel)) {
+    if (device.mode == Mode::Playing && !sdl()->Mix_Playing(device.channel)) {
         device.startFrame = currentFrame(device);
         device.mode = Mode::Stopped;
     }
@@ -350,15 +385,16 @@ uint32_t MciPlayer::toFrames(double ms) const {
 
 int MciPlayer::openAudio() {
     if (audioOpen_) return kMciOk;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return kMciErrHardware;
-    if (Mix_OpenAudio(kRate, AUDIO_S16SYS, kChannels, kBufferFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (!sdl()) return kMciErrHardware;
+    if (sdl()->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return kMciErrHardware;
+    if (sdl()->Mix_OpenAudio(kRate, AUDIO_S16SYS, kChannels, kBufferFrames) != 0) {
+        sdl()->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return kMciErrHardware;
     }
     // The device may have given a different rate or channel count than asked for.
     Uint16 format = 0;
     int channels = 0;
-    Mix_QuerySpec(&rate_, &format, &channels);
+    sdl()->Mix_QuerySpec(&rate_, &format, &channels);
     frameBytes_ = std::max(1, int(SDL_AUDIO_BITSIZE(format)) / 8 * channels);
     audioOpen_ = true;
     return kMciOk;
@@ -366,8 +402,8 @@ int MciPlayer::openAudio() {
 
 void MciPlayer::closeAudio() {
     if (!audioOpen_) return;
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl()->Mix_CloseAudio();
+    sdl()->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     audioOpen_ = false;
 }
 
@@ -376,9 +412,10 @@ MciAnswer mciSendString(std::string_view command) {
 }
 
 bool HasSoundDevice() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    const int devices = SDL_GetNumAudioDevices(0);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (!sdl()) return false;
+    if (sdl()->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    const int devices = sdl()->SDL_GetNumAudioDevices(0);
+    sdl()->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return devices >= 1;
 }
 

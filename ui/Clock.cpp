@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 #include <QTimer>
 #include <cmath>
 
@@ -268,9 +269,18 @@ void Clock::tmrClock_Timer() {
     resumeNext([&] { t = currentTimeText(); });
     if (t.isEmpty() || t == lastDrawnText_) return;
     timeText_ = t;
+    const std::array<QLine, 3> before = hands_;
     resumeNext([&] { DrawHands(t); });
     lastDrawnText_ = t;
-    update();
+    // Only where a hand was and is now is painted again (most seconds, the second hand alone):
+    // the picture, face and numbers elsewhere stay as they were.
+    QRegion moved;
+    for (size_t i = 0; i < hands_.size(); ++i) {
+        if (hands_[i] == before[i]) continue;
+        for (const QLine& line : {before[i], hands_[i]})
+            moved += QRect(line.p1(), line.p2()).normalized().adjusted(-4, -4, 5, 5).translated(inset(), inset());
+    }
+    update(moved);
 }
 
 // Paint runs from the event loop, where nothing may be thrown: a failing step is skipped.
