@@ -28,8 +28,10 @@
 #include <cmath>
 #include <span>
 
+#include "AlertEngine.h"
 #include "App.h"
 #include "Bidi.h"
+#include "CalendarModel.h"
 #include "CalendarProps.h"
 #include "CalendarRows.h"
 #include "DaySchedule.h"
@@ -44,9 +46,7 @@
 #include "VbError.h"
 #include "WindowPlacement.h"
 #include "frmAbout.h"
-#include "MciPlayer.h"
 #include "RegistryStore.h"
-#include "clsMMedia.h"
 #include "frmCompact.h"
 #include "frmSysTray.h"
 #include "PrintCalLVW.h"
@@ -166,10 +166,6 @@ int32_t LastUpdateDay(int32_t updateLast, int32_t todayNumber, int32_t daysLastY
 frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     setObjectName("frmMain");
     setWindowTitle(App::Title());
-    beep = [] { QApplication::beep(); };
-    player_ = std::make_unique<clsMMedia>();
-    // A sound file decodes on a thread of its own; meanwhile the windows go on.
-    MciPlayer::instance().setWaitHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
     mainOn_ = picture("Main_ON");
     mainOff_ = picture("Main_OFF");
     buildMenus();
@@ -180,10 +176,8 @@ frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     buildToolbar();
     buildClientArea();
     buildStatusBar();
-    tmrAlert = new QTimer(this);
-    tmrAlert->setObjectName("tmrAlert");
-    tmrAlert->setInterval(1000);
-    connect(tmrAlert, &QTimer::timeout, this, [this] { resumeNext([this] { tmrAlert_Timer(); }); });
+    alerts_ = new AlertEngine(this);
+    ObserveAlerts();
     AttachCompact(compact);
 }
 
@@ -194,7 +188,7 @@ void frmMain::AttachCompact(frmCompact* compact) {
     connect(compact_, &frmCompact::normalViewRequested, this, [this] { mnuViewNormal_Click(); });
 }
 
-frmMain::~frmMain() { MciPlayer::instance().setWaitHook({}); }
+frmMain::~frmMain() = default;
 
 QAction* frmMain::addEntry(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)()) {
     auto* a = menu->addAction(caption);
@@ -346,8 +340,10 @@ void frmMain::buildClientArea() {
     auto* page = new QWidget;
     tabPrayerCal->addTab(page, tr("Prayer Calendar"));
     page->installEventFilter(this);  // the calendar keeps the page's leading corner
-    lvwCalendar = new QTreeWidget(page);
+    lvwCalendar = new QTreeView(page);
     lvwCalendar->setObjectName("lvwCalendar");
+    calendar_ = new CalendarModel(lvwCalendar);
+    lvwCalendar->setModel(calendar_);
     lvwCalendar->setRootIsDecorated(false);
     lvwCalendar->setUniformRowHeights(true);
     lvwCalendar->setItemsExpandable(false);
@@ -419,13 +415,14 @@ void frmMain::Form_Load() {
         for (const ToolButton& b : kButtons) action("TLB:" + QString(b.key).toUpper())->setIcon(picture(b.key));
         ArrangeControls();
     });
+    resumeNext([&] { alerts_->Build(); });
     resumeNext([&] { RedisplayCalendar(); });
     resumeNext([&] { BuildAlertManager(); });
     resumeNext([&] {
         action("mnuViewHijri")->setChecked(CalProp().dateStyle == 2);
         action("mnuViewGrego")->setChecked(CalProp().dateStyle != 2);
     });
-    resumeNext([&] { tmrAlert->start(); });
+    resumeNext([&] { alerts_->Start(); });
 }
 
 void frmMain::LoadSystemValues() {
@@ -518,7 +515,7 @@ void frmMain::LoadClockProp() {
 void frmMain::Form_Unload() {
     if (unloading_) return;
     unloading_ = true;
-    resumeNext([&] { tmrAlert->stop(); });
+    resumeNext([&] { alerts_->Stop(); });
     resumeNext([&] {
         if (options_) options_->reject();
         if (customize_) customize_->reject();
@@ -530,7 +527,6 @@ void frmMain::Form_Unload() {
         m_frmSysTray->deleteLater();
         m_frmSysTray = nullptr;
     });
-    resumeNext([&] { player_->mmClose(); });
     {
         // Everything the window keeps reaches the store in one write.
         RegBatch batch;
@@ -581,7 +577,7 @@ void frmMain::SaveClockProp() {
 void frmMain::SaveCalProp() {
     std::array<int32_t, kCalendarColumns> widths{};
     for (int c = 0; c < kCalendarColumns; ++c)
-        widths[c] = c < lvwCalendar->columnCount()
+        widths[c] = c < lvwCalendar->header()->count()
                         ? static_cast<int32_t>(std::lround(twipsX(lvwCalendar->header()->sectionSize(c))))
                         : kDefaultColumnWidth;
     nv::SaveCalProp(CalProp(), lvwCalendar->property("Gridlines").toBool(), widths);
@@ -591,24 +587,18 @@ void frmMain::SaveCalProp() {
 // The calendar
 
 void frmMain::SetupColumns() {
-    lvwCalendar->clear();
-    QStringList headers{QStringLiteral("ID"), tr("Day")};  // the ID column stays hidden
-    for (int p = 0; p < 6; ++p) headers << QString::fromStdString(PeriodNames[p]);
-    lvwCalendar->setColumnCount(kCalendarColumns);
-    lvwCalendar->setHeaderLabels(headers);
+    calendar_->Clear();
+    calendar_->SetHeaders();
     lvwCalendar->header()->setSectionResizeMode(QHeaderView::Interactive);
     lvwCalendar->header()->setMinimumSectionSize(0);
-    for (int c = 0; c < kCalendarColumns; ++c) {
-        lvwCalendar->headerItem()->setTextAlignment(c, c < 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        lvwCalendar->setColumnWidth(c, c == 0 ? 0 : pixelsX(LoadColumnWidth(c + 1)));
-    }
+    for (int c = 0; c < kCalendarColumns; ++c) lvwCalendar->setColumnWidth(c, c == 0 ? 0 : pixelsX(LoadColumnWidth(c + 1)));
     lvwCalendar->setColumnHidden(0, true);
 }
 
 void frmMain::ShowCalendar(int view) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     panel("Status")->setText(tr("Updating Calendar, Please wait..."));
-    lvwCalendar->clear();
+    calendar_->Clear();
     DateValue first = StartDate, last = StartDate;
     CalendarRange(view, StartDate, first, last);
     clsPrayTime& calculator = PrayTime();
@@ -616,7 +606,7 @@ void frmMain::ShowCalendar(int view) {
     for (DateValue d = first; d <= last; d += 1) {
         resumeNext([&] { calculator.PrayerDate(d); });
         resumeNext([&] { calculator.Calculate(); });
-        DispCalendarLine();
+        calendar_->AddDay(calculator);
         if (std::fmod(std::trunc(d), 20.0) == 0) {  // let the list show its progress
             lvwCalendar->setUpdatesEnabled(true);
             lvwCalendar->viewport()->repaint();
@@ -633,61 +623,11 @@ void frmMain::ShowCalendar(int view) {
     panel("Status")->clear();
 }
 
-void frmMain::DispCalendarLine() {
-    ErrorBoxTrap trap("Noorvale.frmMain.DispCalendarLine");
-    const clsPrayTime& calculator = PrayTime();
-    const DateValue d = calculator.PrayerDate();
-    QTreeWidgetItem* item = nullptr;
-    trap(1, [&] {
-        item = new QTreeWidgetItem(lvwCalendar);
-        item->setText(0, QString::number(DayOfYear(d)));
-    });
-    if (!item) return;
-    trap(2, [&] {
-        const CalendarProps& p = CalProp();
-        item->setText(1, KeepOwnOrder(QString::fromStdString(
-                             DayText(d, p.dateStyle, p.dateFormat, p.hijriFormat, p.hijriCalendar))));
-    });
-    for (int period = 1; period <= 6; ++period) {
-        trap(2 + period, [&] {
-            item->setText(1 + period,
-                          KeepOwnOrder(QString::fromStdString(PeriodText(calculator, period, CalProp().timeFormat))));
-            item->setTextAlignment(1 + period, Qt::AlignCenter);
-        });
-    }
-    // A day whose times cannot be right stands out, and its tool tip says why.
-    trap(9, [&] {
-        item->setData(0, kDayOffsetRole, calculator.DayOffsetMinutes());
-        const QString note = QString::fromStdString(DayNote(calculator));
-        if (note.isEmpty()) return;
-        item->setData(0, kDayNoteRole, note);
-        const QString tip = note + '\n' +
-                            tr("A high-latitude rule (Tools > Customize > Calculation Method) keeps Fajr and "
-                               "Isha within the night.");
-        for (int c = 1; c < kCalendarColumns; ++c) {
-            QFont f = item->font(c);
-            f.setItalic(true);
-            item->setFont(c, f);
-            item->setBackground(c, QColor(0xFF, 0xEC, 0xB3));
-            item->setToolTip(c, tip);
-        }
-    });
-}
-
-// Today's row is the one whose date is today; the day number alone would also match a row of
-// another year in views that cross a new year.
 void frmMain::MarkToday() {
-    const QString today = QString::number(DayOfYear(StartDate));
     DateValue first = StartDate, last = StartDate;
     CalendarRange(CalProp().view, StartDate, first, last);
-    for (int row = 0; row < lvwCalendar->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = lvwCalendar->topLevelItem(row);
-        if (item->text(0) != today || first + row != StartDate) continue;
-        const QColor mark = colorFromRef(CalProp().markColor);
-        for (int c = 1; c < kCalendarColumns; ++c) item->setForeground(c, mark);
-        lvwCalendar->scrollToItem(item);
-        return;
-    }
+    const int row = calendar_->MarkToday(first, StartDate, colorFromRef(CalProp().markColor));
+    if (row >= 0) lvwCalendar->scrollTo(calendar_->index(row, 0));
 }
 
 void frmMain::AutoSizeColumns() { nv::AutoSizeColumns(*lvwCalendar); }
@@ -720,15 +660,7 @@ void frmMain::SelectDateStyle(int style) {
     MarkToday();
 }
 
-void frmMain::RefreshAll() {
-    resumeNext([&] { StartDate = today(); });
-    resumeNext([&] { BuildDaySchedule(StartDate); });
-    resumeNext([&] { ShowNextPrayer(FindNextPrayer(TruncToMinute(now()))); });
-    resumeNext([&] { RedisplayCalendar(); });
-    resumeNext([&] { BuildAlertManager(); });
-}
-
-void frmMain::mnuViewRefresh_Click() { RefreshAll(); }
+void frmMain::mnuViewRefresh_Click() { alerts_->Refresh(); }
 
 // ---------------------------------------------------------------------------------------------
 // Views
@@ -832,7 +764,7 @@ void frmMain::mnuFilePrint_Click() {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     panel("Status")->setText(tr("Printing Calendar, Please wait..."));
     const QFont font = PrintFont();  // Arial 10, or the closest installed face
-    resumeNext([&] { PrintCalLVW(printer, font, *lvwCalendar, panel("Status"), CalProp().view == 4); });
+    resumeNext([&] { PrintCalLVW(printer, font, *calendar_, panel("Status"), CalProp().view == 4); });
     panel("Status")->clear();
     QApplication::restoreOverrideCursor();
 }
