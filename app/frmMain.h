@@ -1,7 +1,8 @@
 // frmMain: Noorvale's main window. It shows the prayer calendar as a report list (one row per
 // day, one column per prayer period), the Alert Manager tree, the analog clock picClock, a
-// toolbar, the menus and a status bar, and it owns the alert timer. It is loaded once at
-// start-up and lives until the program ends; closing it only hides it.
+// toolbar, the menus and a status bar. It owns the AlertEngine and shows what it decides, in
+// itself, the compact window and the tray. It is loaded once at start-up and lives until the
+// program ends; closing it only hides it.
 //
 // Every control carries its name as its objectName (tlbMain, tvwAlertMngr, picHSplit, picClock,
 // picVSplit, tabPrayerCal, lvwCalendar, stbMain; the menu entries mnuFile ... mnuHelpAbout).
@@ -178,6 +179,7 @@ private:
     void LoadUpdateProp();
     void LoadClockProp();
     void ApplyToolbarText();
+    void ShowToolbarPictures();
 
     void ShowCalendar(int view);
     void MarkToday();
