@@ -31,7 +31,6 @@ class QMenu;
 class QPalette;
 class QStatusBar;
 class QTabWidget;
-class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeView;

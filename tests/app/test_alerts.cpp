@@ -157,6 +157,16 @@ TEST_F(AlertEngineTest, APrayersMinutePlaysItsSoundAndBlinks) {
     EXPECT_EQ(heard(), (Events{"sound off"}));
     engine->StopPlayback();  // nothing plays: nothing to say
     EXPECT_TRUE(heard().empty());
+
+    // The program's end stops the tick and gives the sound device back, even mid-sound.
+    for (PrayerSlot& s : engine->Schedule().Prayers) s.Pending = true;
+    engine->Start();
+    tickAt(15, 44, 0);
+    ASSERT_EQ(status(), "playing");
+    engine->Stop();
+    EXPECT_FALSE(engine->Running());
+    EXPECT_EQ(status(), "");
+    EXPECT_FALSE(MciPlayer::instance().audioOpen());
 }
 
 // Whatever the file holds, an alert is heard: the sound, or the bell when there is no device, no
