@@ -86,8 +86,8 @@ void AlertEngine::Tick() {
     emit ticked();
 }
 
+// k as FindNextPrayer gives it: 1..5, or 6 for the next day's Fajr.
 void AlertEngine::ShowNextPrayer(int16_t k) {
-    if (k < 1 || k > 6) return;
     if (k == 6) emit nextPrayer(1, schedule_.NextFajr.Time);
     else emit nextPrayer(k, schedule_[k - 1].Time);
 }
