@@ -13,7 +13,6 @@
 namespace nv {
 
 AlertEngine::AlertEngine(QObject* parent) : QObject(parent) {
-    setObjectName("AlertEngine");
     beep = [] { QApplication::beep(); };
     player_ = std::make_unique<clsMMedia>();
     // A sound file decodes on a thread of its own; meanwhile the windows go on.

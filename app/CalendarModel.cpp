@@ -14,11 +14,6 @@
 
 namespace nv {
 
-namespace {
-// The main window's texts: their translations are the window's.
-QString windowText(const char* text) { return QCoreApplication::translate("nv::frmMain", text); }
-}  // namespace
-
 CalendarModel::CalendarModel(QObject* parent) : QAbstractTableModel(parent) { setObjectName("CalendarModel"); }
 
 int CalendarModel::rowCount(const QModelIndex& parent) const {
@@ -49,8 +44,10 @@ QVariant CalendarModel::data(const QModelIndex& index, int role) const {
         return marked ? QVariant(QColor(0xFF, 0xEC, 0xB3)) : QVariant();
     case Qt::ToolTipRole:
         return marked ? QVariant(row.note + '\n' +
-                                 windowText("A high-latitude rule (Tools > Customize > Calculation Method) keeps "
-                                            "Fajr and Isha within the night."))
+                                 // The main window's texts: their translations are the window's.
+                                 QCoreApplication::translate("nv::frmMain",
+                                                             "A high-latitude rule (Tools > Customize > Calculation "
+                                                             "Method) keeps Fajr and Isha within the night."))
                       : QVariant();
     case kDayOffsetRole:
         return c == 0 ? row.offset : QVariant();
@@ -70,7 +67,7 @@ QVariant CalendarModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 void CalendarModel::SetHeaders() {
-    headers_ = QStringList{QStringLiteral("ID"), windowText("Day")};  // the ID column stays hidden
+    headers_ = QStringList{QStringLiteral("ID"), QCoreApplication::translate("nv::frmMain", "Day")};  // the ID column stays hidden
     for (int p = 0; p < 6; ++p) headers_ << QString::fromStdString(PeriodNames[p]);
     emit headerDataChanged(Qt::Horizontal, 0, kCalendarColumns - 1);
 }
