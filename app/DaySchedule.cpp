@@ -9,9 +9,6 @@
 
 namespace nv {
 
-std::array<PrayerSlot, 5> DaySchedule{};
-PrayerSlot NextFajr{};
-
 namespace {
 
 // The date's five shown minutes, each on the date's own clock. Dhuhr, the sun's transit, anchors
@@ -39,13 +36,13 @@ DateValue TruncToMinute(DateValue t) {
 
 DateValue TimeOfDay(DateValue slotTime) { return slotTime - std::floor(slotTime); }
 
-void BuildDaySchedule(DateValue date) {
+void DaySchedule::Build(DateValue date) {
     clsPrayTime& calculator = PrayTime();
     const DateValue nextFajr = PrayerMinutes(calculator, date + 1)[0] + 1;
     const std::array<DateValue, 5> minutes = PrayerMinutes(calculator, date);
     const DateValue current = ScheduleClock(date);
     for (int16_t k = 1; k <= 5; ++k) {
-        PrayerSlot& slot = DaySchedule[k - 1];
+        PrayerSlot& slot = Prayers[k - 1];
         slot.Index = k;
         slot.Time = minutes[k - 1];
         slot.Pending = slot.Time >= current;
@@ -57,15 +54,15 @@ void BuildDaySchedule(DateValue date) {
 
 DateValue ScheduleClock(DateValue scheduleDate) { return TruncToMinute(now()) + (dateOnly(now()) - scheduleDate); }
 
-bool EveningPending(DateValue clock) {
-    for (const PrayerSlot& slot : DaySchedule)
+bool DaySchedule::EveningPending(DateValue clock) const {
+    for (const PrayerSlot& slot : Prayers)
         if (slot.Pending && slot.Time >= clock) return true;
     return false;
 }
 
-int16_t FindNextPrayer(DateValue t) {
+int16_t DaySchedule::FindNextPrayer(DateValue t) const {
     for (int16_t k = 1; k <= 5; ++k) {
-        const DateValue time = DaySchedule[k - 1].Time;
+        const DateValue time = Prayers[k - 1].Time;
         if (time >= t) return NextFajr.Time >= t && NextFajr.Time < time ? int16_t{6} : k;
     }
     return 6;

@@ -1,9 +1,10 @@
 // The five prayers (Fajr, Dhuhr, Asr, Maghrib, Isha) of the day the alerts follow, with their
 // minutes, whether each one's alert is still to come, and whether its sound is on. The alert
-// engine of the main window watches it every second.
+// engine owns one and watches it every second.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "DateValue.h"
@@ -19,11 +20,29 @@ struct PrayerSlot {
     bool SoundAlert = false;
 };
 
-// [k - 1] is prayer k.
-extern std::array<PrayerSlot, 5> DaySchedule;
-// The next day's Fajr on the schedule's clock: far north in summer it may fall before midnight,
-// even before this day's Isha, and alerts then. Its sound is Fajr's.
-extern PrayerSlot NextFajr;
+class DaySchedule {
+public:
+    // [k - 1] is prayer k.
+    std::array<PrayerSlot, 5> Prayers{};
+    // The next day's Fajr on the schedule's clock: far north in summer it may fall before midnight,
+    // even before this day's Isha, and alerts then. Its sound is Fajr's.
+    PrayerSlot NextFajr{};
+
+    PrayerSlot& operator[](size_t i) { return Prayers[i]; }
+    const PrayerSlot& operator[](size_t i) const { return Prayers[i]; }
+
+    // Computes the date's prayers and the next day's Fajr with the shared calculator; a prayer whose
+    // minute has passed is not pending. The sound switches keep their values.
+    void Build(DateValue date);
+
+    // Whether a prayer is still to come at `clock`, such as an Isha past midnight: the schedule
+    // then stays until it has come.
+    bool EveningPending(DateValue clock) const;
+
+    // The first prayer whose minute is at or after `t` (on the schedule's clock); 6 when that is
+    // the next day's Fajr, as it is once all are earlier.
+    int16_t FindNextPrayer(DateValue t) const;
+};
 
 // The time of day of `t` without its seconds.
 DateValue TruncToMinute(DateValue t);
@@ -32,20 +51,8 @@ DateValue TruncToMinute(DateValue t);
 // midnights).
 DateValue TimeOfDay(DateValue slotTime);
 
-// Computes the date's prayers and the next day's Fajr with the shared calculator; a prayer whose
-// minute has passed is not pending. The sound switches keep their values.
-void BuildDaySchedule(DateValue date);
-
 // The time now, truncated to the minute, counted from the midnight that begins `scheduleDate`
 // (after the next midnight it is 1 and more, before it below 0).
 DateValue ScheduleClock(DateValue scheduleDate);
-
-// Whether a prayer of the schedule is still to come at `clock`, such as an Isha past midnight:
-// the schedule then stays until it has come.
-bool EveningPending(DateValue clock);
-
-// The first prayer whose minute is at or after `t` (on the schedule's clock); 6 when that is
-// the next day's Fajr, as it is once all are earlier.
-int16_t FindNextPrayer(DateValue t);
 
 }  // namespace nv

@@ -19,7 +19,6 @@
 
 #include "App.h"
 #include "Clock.h"
-#include "DaySchedule.h"
 #include "MExceptionHandler.h"
 #include "Process.h"
 #include "QtMsgBox.h"
@@ -190,7 +189,6 @@ bool LoadProgram() {
     resumeNext([&] {
         if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth / 2);
     });
-    resumeNext([] { BuildDaySchedule(StartDate); });
     resumeNext([] { compactWindow = new frmCompact; });
     pump();
     resumeNext([&] {
@@ -260,8 +258,8 @@ void UnloadProgram() {
     ReleaseInstanceLock();  // the program has ended: another copy may start
 }
 
-void AutoSizeColumns(QTreeWidget& list) {
-    const int count = list.columnCount();
+void AutoSizeColumns(QTreeView& list) {
+    const int count = list.header()->count();
     for (int c = 1; c < count; ++c)
         if (!list.isColumnHidden(c)) list.resizeColumnToContents(c);  // contents and header
     if (count > 1)  // the last one: contents only

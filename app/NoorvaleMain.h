@@ -8,7 +8,7 @@
 
 #include "DateValue.h"
 
-class QTreeWidget;
+class QTreeView;
 
 namespace nv {
 
@@ -47,6 +47,6 @@ void UnloadProgram();
 
 // Fits each visible column of a report list to its contents and header; the last one to its
 // contents only. The hidden first column keeps width 0.
-void AutoSizeColumns(QTreeWidget& list);
+void AutoSizeColumns(QTreeView& list);
 
 }  // namespace nv

@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QTreeWidget>
+#include <QAbstractItemModel>
 #include <cmath>
 #include <vector>
 
 #include "Bidi.h"
+#include "CalendarModel.h"
 #include "TwipsPrinter.h"
 #include "frmMain.h"
 #include "VbConv.h"
@@ -43,16 +44,26 @@ QString offsetText(int32_t minutes) {
     return minutes % 60 == 0 ? QString::number(minutes / 60) : QString::fromStdString(OffsetText(minutes));
 }
 
-const QTreeWidgetItem& row(const QTreeWidget& list, int n) {
-    const QTreeWidgetItem* item = n >= 1 ? list.topLevelItem(n - 1) : nullptr;
-    if (!item)
+// A row of the calendar: its texts and what its first column carries.
+struct CalendarRow {
+    const QAbstractItemModel& list;
+    int r;
+    QString text(int c) const { return list.index(r, c).data().toString(); }
+    QVariant data(int c, int role) const { return list.index(r, c).data(role); }
+};
+
+// Row n, the first being 1.
+CalendarRow row(const QAbstractItemModel& list, int n) {
+    if (n < 1 || n > list.rowCount())
         raiseError(9, "Noorvale", QCoreApplication::translate("PrintCalLVW", "Subscript out of range").toStdString());
-    return *item;
+    return {list, n - 1};
 }
+
+QString headerText(const QAbstractItemModel& list, int c) { return list.headerData(c, Qt::Horizontal).toString(); }
 
 }  // namespace
 
-void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& list, QLabel* statusPanel,
+void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QAbstractItemModel& list, QLabel* statusPanel,
                  bool wholeYear) {
     TwipsPrinter printer(printerDevice, font, QGuiApplication::layoutDirection());
     const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
@@ -67,11 +78,10 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
         const double lineH = printer.TextHeight("X");
 
         line = 3;
-        const QTreeWidgetItem* header = list.headerItem();
-        for (int c = 2; c <= nCols; ++c) colW[c] = std::max(colW[c], printer.TextWidth(header->text(c - 1)));
-        for (int n = 0; n < list.topLevelItemCount(); ++n) {
-            const QTreeWidgetItem* item = list.topLevelItem(n);
-            for (int i = 1; i <= nCols - 1; ++i) colW[i + 1] = std::max(colW[i + 1], printer.TextWidth(item->text(i)));
+        for (int c = 2; c <= nCols; ++c) colW[c] = std::max(colW[c], printer.TextWidth(headerText(list, c - 1)));
+        for (int n = 1; n <= list.rowCount(); ++n) {
+            const CalendarRow item = row(list, n);
+            for (int i = 1; i <= nCols - 1; ++i) colW[i + 1] = std::max(colW[i + 1], printer.TextWidth(item.text(i)));
         }
 
         line = 4;
@@ -108,7 +118,7 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
                                       QString::number(pt.LonDegree()), QString::number(pt.LonMinute()), longitudeSide) +
                              ' ');
             line = 7;  // the rows of this page
-            int first = 1, last = list.topLevelItemCount();
+            int first = 1, last = list.rowCount();
             if (wholeYear) {
                 const DateValue d = dateSerial(year(today()), p, 1);
                 first = DayOfYear(FirstDayOfMonth(d));
@@ -117,8 +127,8 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
             // The page's zone offsets (two where daylight saving starts or ends on it).
             QStringList offsets;
             QStringList notes;
-            for (int n = first; n <= last && n <= list.topLevelItemCount(); ++n) {
-                const QTreeWidgetItem& item = row(list, n);
+            for (int n = first; n <= last && n <= list.rowCount(); ++n) {
+                const CalendarRow item = row(list, n);
                 const QVariant offset = item.data(0, kDayOffsetRole);
                 const QString o = offset.isValid() ? offsetText(offset.toInt()) : offsetText(pt.GMTOffsetMinutes());
                 if (!offsets.contains(o)) offsets << o;
@@ -147,7 +157,7 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
             double x = left + kColumnGap;
             for (int c = 2; c <= nCols; ++c) {
                 printer.CurrentX = x;
-                printer.Print(fit(printer, header->text(c - 1), colW[c]), false);
+                printer.Print(fit(printer, headerText(list, c - 1), colW[c]), false);
                 x += colW[c];
             }
             const double right = x + kColumnGap;
@@ -161,7 +171,7 @@ void PrintCalLVW(QPrinter& printerDevice, const QFont& font, const QTreeWidget& 
 
             line = 11;
             for (int n = first; n <= last; ++n) {
-                const QTreeWidgetItem& item = row(list, n);
+                const CalendarRow item = row(list, n);
                 x = left + kColumnGap;
                 printer.CurrentY = yRow;
                 if (!item.data(0, kDayNoteRole).toString().isEmpty()) {

@@ -3,38 +3,27 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColor>
-#include <QFont>
-#include <QCursor>
 #include <QFile>
 #include <QFrame>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QMoveEvent>
-#include <QPrinter>
-#include <QProcess>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
-#include <cmath>
-#include <span>
 
+#include "AlertEngine.h"
 #include "App.h"
 #include "Bidi.h"
+#include "CalendarModel.h"
 #include "CalendarProps.h"
-#include "CalendarRows.h"
-#include "DaySchedule.h"
 #include "Clock.h"
-#include "ColorRef.h"
 #include "FormatDate.h"
 #include "Language.h"
 #include "NoorvaleMain.h"
@@ -44,20 +33,13 @@
 #include "VbError.h"
 #include "WindowPlacement.h"
 #include "frmAbout.h"
-#include "MciPlayer.h"
 #include "RegistryStore.h"
-#include "clsMMedia.h"
 #include "frmCompact.h"
 #include "frmSysTray.h"
-#include "PrintCalLVW.h"
-#include "Pickers.h"
 #include "frmCustomize.h"
 #include "frmOptions.h"
-#include "modDateLib.h"
 #include "modHelp.h"
-#include "modInternet.h"
 #include "modNoorvale.h"
-#include "mXOR.h"
 #include "modRegistry.h"
 
 namespace nv {
@@ -65,6 +47,7 @@ namespace nv {
 namespace {
 
 std::string systemKey(const char* control) { return std::string(kNoorvaleKey) + "\\System\\" + control; }
+
 std::string optionsKey(const char* control) { return std::string(kNoorvaleKey) + "\\Options\\" + control; }
 
 int32_t readLong(const std::string& key, const char* name, int32_t fallback) {
@@ -78,61 +61,6 @@ bool readSwitch(const std::string& key, const char* name) {
     const int32_t v = readLong(key, name, 1);
     return v == 0 ? false : true;
 }
-
-// A toolbar button: its key (the picture's name and what a click does), the caption shown under
-// its picture and its tool tip.
-struct ToolButton {
-    const char* key;
-    const char* caption;
-    const char* toolTip;
-};
-constexpr ToolButton kButtons[] = {
-    {"Print", QT_TRANSLATE_NOOP("nv::frmMain", "Print"), QT_TRANSLATE_NOOP("nv::frmMain", "Print Calendar")},
-    {"Compact", QT_TRANSLATE_NOOP("nv::frmMain", "Compact"), QT_TRANSLATE_NOOP("nv::frmMain", "View Compact Mode")},
-    {"Date", QT_TRANSLATE_NOOP("nv::frmMain", "Date"), QT_TRANSLATE_NOOP("nv::frmMain", "Change Date Style")},
-    {"Views", QT_TRANSLATE_NOOP("nv::frmMain", "Views"), QT_TRANSLATE_NOOP("nv::frmMain", "Change View Type")},
-    {"Customize", QT_TRANSLATE_NOOP("nv::frmMain", "Customize"), QT_TRANSLATE_NOOP("nv::frmMain", "Customize")},
-    {"Options", QT_TRANSLATE_NOOP("nv::frmMain", "Options"), QT_TRANSLATE_NOOP("nv::frmMain", "Options")},
-    {"Update", QT_TRANSLATE_NOOP("nv::frmMain", "Update"), QT_TRANSLATE_NOOP("nv::frmMain", "Check for Program Updates")},
-    {"Help", QT_TRANSLATE_NOOP("nv::frmMain", "Help"), QT_TRANSLATE_NOOP("nv::frmMain", "Display Help")},
-};
-
-// The entries of the toolbar's drop-down menus: key and caption.
-struct ToolMenuItem {
-    const char* key;
-    const char* caption;
-};
-constexpr ToolMenuItem kDateItems[] = {
-    {"Gregorian", QT_TRANSLATE_NOOP("nv::frmMain", "Gregorian")},
-    {"Hijri", QT_TRANSLATE_NOOP("nv::frmMain", "Hijri")},
-};
-constexpr ToolMenuItem kViewItems[] = {
-    {"Today", QT_TRANSLATE_NOOP("nv::frmMain", "Today")},
-    {"Week", QT_TRANSLATE_NOOP("nv::frmMain", "Week")},
-    {"Month", QT_TRANSLATE_NOOP("nv::frmMain", "Month")},
-    {"Year", QT_TRANSLATE_NOOP("nv::frmMain", "Year")},
-};
-
-// Scrambled when the program is built, so the clear text never stands in the executable.
-template <size_t N>
-struct ScrambledText {
-    char bytes[N]{};
-    constexpr ScrambledText(const char (&clear)[N]) {
-        for (size_t i = 0; i + 1 < N; ++i) bytes[i] = static_cast<char>(clear[i] ^ kScrambleKey);
-    }
-};
-// The update information file's address is the maker's, given when the program is built.
-constexpr ScrambledText kUpdateParameters(NOORVALE_UPDATE_URL ",Noorvale,Noorvale,4");
-
-struct HelpLink {
-    const char* entry;
-    const char* address;
-};
-constexpr HelpLink kHelpPages[] = {
-    {"mnuHelpHome", NOORVALE_PRODUCT_PAGE}, {"mnuHelpNews", NOORVALE_NEWS_PAGE},
-    {"mnuHelpLibrary", NOORVALE_LIBRARY_PAGE}, {"mnuHelpFAQ", NOORVALE_FAQ_PAGE},
-    {"mnuHelpSupport", NOORVALE_SUPPORT_PAGE}, {"mnuHelpORVEN", NOORVALE_HOME_PAGE},
-};
 
 }  // namespace
 
@@ -151,25 +79,9 @@ QString& ClockPicturePath() {
     return path;
 }
 
-std::string UpdateParameters() { return std::string(kUpdateParameters.bytes, sizeof kUpdateParameters.bytes - 1); }
-
-QString HelpPage(const QString& entry) {
-    for (const HelpLink& link : kHelpPages)
-        if (entry == link.entry) return link.address;
-    return {};
-}
-
-int32_t LastUpdateDay(int32_t updateLast, int32_t todayNumber, int32_t daysLastYear) {
-    return updateLast > todayNumber ? updateLast - daysLastYear : updateLast;
-}
-
 frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     setObjectName("frmMain");
     setWindowTitle(App::Title());
-    beep = [] { QApplication::beep(); };
-    player_ = std::make_unique<clsMMedia>();
-    // A sound file decodes on a thread of its own; meanwhile the windows go on.
-    MciPlayer::instance().setWaitHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
     mainOn_ = picture("Main_ON");
     mainOff_ = picture("Main_OFF");
     buildMenus();
@@ -180,10 +92,8 @@ frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     buildToolbar();
     buildClientArea();
     buildStatusBar();
-    tmrAlert = new QTimer(this);
-    tmrAlert->setObjectName("tmrAlert");
-    tmrAlert->setInterval(1000);
-    connect(tmrAlert, &QTimer::timeout, this, [this] { resumeNext([this] { tmrAlert_Timer(); }); });
+    alerts_ = new AlertEngine(this);
+    ObserveAlerts();
     AttachCompact(compact);
 }
 
@@ -194,122 +104,7 @@ void frmMain::AttachCompact(frmCompact* compact) {
     connect(compact_, &frmCompact::normalViewRequested, this, [this] { mnuViewNormal_Click(); });
 }
 
-frmMain::~frmMain() { MciPlayer::instance().setWaitHook({}); }
-
-QAction* frmMain::addEntry(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)()) {
-    auto* a = menu->addAction(caption);
-    a->setObjectName(name);
-    actions_[name] = a;
-    if (handler) connect(a, &QAction::triggered, this, [this, handler] { resumeNext([&] { (this->*handler)(); }); });
-    return a;
-}
-
-void frmMain::buildMenus() {
-    auto menu = [this](const char* name, const QString& caption) {
-        QMenu* m = menuBar()->addMenu(caption);
-        m->setObjectName(name);
-        m->menuAction()->setObjectName(name);
-        actions_[name] = m->menuAction();
-        return m;
-    };
-    auto separator = [this](QMenu* m, const char* name = nullptr) {
-        QAction* s = m->addSeparator();
-        if (name) {
-            s->setObjectName(name);
-            actions_[name] = s;
-        }
-    };
-
-    QMenu* file = menu("mnuFile", tr("&File"));
-    addEntry(file, "mnuFilePrint", tr("&Print Calendar..."), &frmMain::mnuFilePrint_Click);
-    separator(file, "mnuFileBar4");
-    addEntry(file, "mnuFileClose", tr("&Close"), &frmMain::mnuFileClose_Click);
-
-    QMenu* view = menu("mnuView", tr("&View"));
-    addEntry(view, "mnuViewCompact", tr("Com&pact"), &frmMain::mnuViewCompact_Click)->setCheckable(true);
-    addEntry(view, "mnuViewNormal", tr("&Normal"), &frmMain::mnuViewNormal_Click)->setCheckable(true);
-    separator(view);
-    addEntry(view, "mnuViewToolbar", tr("&Toolbar"), &frmMain::mnuViewToolbar_Click)->setCheckable(true);
-    addEntry(view, "mnuViewText", tr("Toolbar Te&xt"), &frmMain::mnuViewText_Click)->setCheckable(true);
-    addEntry(view, "mnuViewStatusBar", tr("Status &Bar"), &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
-    separator(view);
-    addEntry(view, "mnuViewToday", tr("To&day"), &frmMain::mnuViewToday_Click)->setCheckable(true);
-    addEntry(view, "mnuViewWeek", tr("&Week"), &frmMain::mnuViewWeek_Click)->setCheckable(true);
-    addEntry(view, "mnuViewMonth", tr("&Month"), &frmMain::mnuViewMonth_Click)->setCheckable(true);
-    addEntry(view, "mnuViewYear", tr("&Year"), &frmMain::mnuViewYear_Click)->setCheckable(true);
-    separator(view);
-    addEntry(view, "mnuViewGrego", tr("&Gregorian Date"), &frmMain::mnuViewGrego_Click)->setCheckable(true);
-    addEntry(view, "mnuViewHijri", tr("&Hijri Date"), &frmMain::mnuViewHijri_Click)->setCheckable(true);
-    separator(view);
-    addEntry(view, "mnuViewRefresh", tr("&Refresh"), &frmMain::mnuViewRefresh_Click);
-
-    QMenu* tools = menu("mnuTools", tr("&Tools"));
-    addEntry(tools, "mnuToolsUpdates", tr("Check for &Updates..."), &frmMain::mnuToolsUpdates_Click);
-    separator(tools, "mnuToolsBar1");
-    addEntry(tools, "mnuToolsCustomize", tr("&Customize..."), &frmMain::mnuToolsCustomize_Click);
-    addEntry(tools, "mnuToolsOptions", tr("&Options..."), &frmMain::mnuToolsOptions_Click);
-
-    QMenu* help = menu("mnuHelp", tr("&Help"));
-    addEntry(help, "mnuHelpContents", tr("&Contents and Index..."), &frmMain::mnuHelpContents_Click);
-    separator(help);
-    QMenu* online = help->addMenu(tr("Noorvale &Online"));
-    online->setObjectName("mnuHelpNV");
-    online->menuAction()->setObjectName("mnuHelpNV");
-    actions_["mnuHelpNV"] = online->menuAction();
-    addEntry(online, "mnuHelpHome", tr("&Noorvale Home Page..."), nullptr);
-    separator(online);
-    addEntry(online, "mnuHelpNews", tr("&Product News..."), nullptr);
-    addEntry(online, "mnuHelpLibrary", tr("&Download Library..."), nullptr);
-    separator(online);
-    addEntry(online, "mnuHelpFAQ", tr("Frequently Asked &Questions..."), nullptr);
-    addEntry(online, "mnuHelpSupport", tr("Online &Support..."), nullptr);
-    separator(online);
-    addEntry(online, "mnuHelpORVEN", tr("&ORVEN Home Page..."), nullptr);
-    separator(help);
-    addEntry(help, "mnuHelpAbout", tr("&About Noorvale..."), &frmMain::mnuHelpAbout_Click);
-    for (const HelpLink& link : kHelpPages) {
-        const QString entry = link.entry;
-        connect(action(entry), &QAction::triggered, this, [this, entry] { resumeNext([&] { mnuHelpPage_Click(entry); }); });
-    }
-}
-
-void frmMain::buildToolbar() {
-    tlbMain = new QToolBar(client_);
-    tlbMain->setObjectName("tlbMain");
-    tlbMain->setMovable(false);
-    tlbMain->setIconSize(QSize(24, 24));
-    for (const ToolButton& b : kButtons) {
-        const QString key = b.key;
-        auto* a = new QAction(this);
-        a->setObjectName(QString("tlbMain") + key);
-        a->setData(key);
-        a->setToolTip(tr(b.toolTip));
-        actions_["TLB:" + key.toUpper()] = a;
-        connect(a, &QAction::triggered, this, [this, key] { resumeNext([&] { tlbMain_ButtonClick(key); }); });
-        if (key == "Date" || key == "Views") {
-            auto* m = new QMenu(this);
-            const auto items = key == "Date" ? std::span<const ToolMenuItem>(kDateItems)
-                                             : std::span<const ToolMenuItem>(kViewItems);
-            for (const ToolMenuItem& entry : items) {
-                const QString item = entry.key;
-                QAction* sub = m->addAction(tr(entry.caption));
-                sub->setData(item);
-                sub->setObjectName(QString("tlbMain") + key + item);
-                actions_["TLB:" + item.toUpper()] = sub;
-                connect(sub, &QAction::triggered, this,
-                        [this, item] { resumeNext([&] { tlbMain_ButtonMenuClick(item); }); });
-            }
-            a->setMenu(m);
-        }
-        tlbMain->addAction(a);
-        if (auto* button = qobject_cast<QToolButton*>(tlbMain->widgetForAction(a))) {
-            if (a->menu()) button->setPopupMode(QToolButton::MenuButtonPopup);
-            // Named for screen readers even while the bar shows pictures only.
-            button->setAccessibleName(tr(b.caption));
-            button->setAccessibleDescription(a->toolTip());
-        }
-    }
-}
+frmMain::~frmMain() = default;
 
 void frmMain::buildClientArea() {
     tvwAlertMngr = new QTreeWidget(client_);
@@ -346,8 +141,10 @@ void frmMain::buildClientArea() {
     auto* page = new QWidget;
     tabPrayerCal->addTab(page, tr("Prayer Calendar"));
     page->installEventFilter(this);  // the calendar keeps the page's leading corner
-    lvwCalendar = new QTreeWidget(page);
+    lvwCalendar = new QTreeView(page);
     lvwCalendar->setObjectName("lvwCalendar");
+    calendar_ = new CalendarModel(lvwCalendar);
+    lvwCalendar->setModel(calendar_);
     lvwCalendar->setRootIsDecorated(false);
     lvwCalendar->setUniformRowHeights(true);
     lvwCalendar->setItemsExpandable(false);
@@ -387,11 +184,6 @@ QLabel* frmMain::panel(const QString& key) const {
     return it == panels_.end() ? nullptr : it->second;
 }
 
-double frmMain::twipsX(int pixels) const { return pixelsToTwips(pixels, this); }
-double frmMain::twipsY(int pixels) const { return pixelsToTwipsY(pixels, this); }
-int frmMain::pixelsX(double twips) const { return twipsToPixels(twips, this); }
-int frmMain::pixelsY(double twips) const { return twipsToPixelsY(twips, this); }
-
 // ---------------------------------------------------------------------------------------------
 // Load and unload
 
@@ -416,19 +208,20 @@ void frmMain::Form_Load() {
         Gridlines(LoadGridlines());
     });
     resumeNext([&] {
-        for (const ToolButton& b : kButtons) action("TLB:" + QString(b.key).toUpper())->setIcon(picture(b.key));
+        ShowToolbarPictures();
         ArrangeControls();
     });
+    resumeNext([&] { alerts_->Build(); });
     resumeNext([&] { RedisplayCalendar(); });
     resumeNext([&] { BuildAlertManager(); });
     resumeNext([&] {
         action("mnuViewHijri")->setChecked(CalProp().dateStyle == 2);
         action("mnuViewGrego")->setChecked(CalProp().dateStyle != 2);
     });
-    resumeNext([&] { tmrAlert->start(); });
+    resumeNext([&] { alerts_->Start(); });
     // The first tick at once: the caption, tray tip and compact clock name the next prayer as
     // the window shows, not a second later.
-    resumeNext([&] { tmrAlert_Timer(); });
+    resumeNext([&] { alerts_->Tick(); });
 }
 
 void frmMain::LoadSystemValues() {
@@ -470,20 +263,6 @@ void frmMain::LoadSystemValues() {
     }
 }
 
-// A stored tree size leaves room for the splitters' limits in the window as it opens: the
-// vertical splitter at least 1000 twips from the right edge, the horizontal one at least 1000
-// above the status bar, so the calendar and the clock never vanish for good.
-void frmMain::FitTree() {
-    const double w = twipsX(width()), h = twipsY(height());
-    const double chrome = twipsY(menuBar()->sizeHint().height() + tlbMain->sizeHint().height() +
-                                 stbMain->sizeHint().height()) + 60;
-    const double maxWidth = std::max(kMinTreeSide, w - 1000 - 25);
-    const double maxHeight = std::max(kMinTreeSide, h - chrome - 1000 - 5);
-    const double treeW = twipsX(tvwAlertMngr->width()), treeH = twipsY(tvwAlertMngr->height());
-    if (treeW > maxWidth) tvwAlertMngr->resize(pixelsX(maxWidth), tvwAlertMngr->height());
-    if (treeH > maxHeight) tvwAlertMngr->resize(tvwAlertMngr->width(), pixelsY(maxHeight));
-}
-
 void frmMain::LoadUpdateProp() {
     const std::string startup = systemKey("Startup");
     UpdateMode = readLong(startup, "UpdateMode", 14);
@@ -521,7 +300,7 @@ void frmMain::LoadClockProp() {
 void frmMain::Form_Unload() {
     if (unloading_) return;
     unloading_ = true;
-    resumeNext([&] { tmrAlert->stop(); });
+    resumeNext([&] { alerts_->Stop(); });
     resumeNext([&] {
         if (options_) options_->reject();
         if (customize_) customize_->reject();
@@ -533,7 +312,6 @@ void frmMain::Form_Unload() {
         m_frmSysTray->deleteLater();
         m_frmSysTray = nullptr;
     });
-    resumeNext([&] { player_->mmClose(); });
     {
         // Everything the window keeps reaches the store in one write.
         RegBatch batch;
@@ -581,160 +359,10 @@ void frmMain::SaveClockProp() {
     WriteRegLong(HKEY_CURRENT_USER, key, "ColorBorder", picClock->ColorBorder());
 }
 
-void frmMain::SaveCalProp() {
-    std::array<int32_t, kCalendarColumns> widths{};
-    for (int c = 0; c < kCalendarColumns; ++c)
-        widths[c] = c < lvwCalendar->columnCount()
-                        ? static_cast<int32_t>(std::lround(twipsX(lvwCalendar->header()->sectionSize(c))))
-                        : kDefaultColumnWidth;
-    nv::SaveCalProp(CalProp(), lvwCalendar->property("Gridlines").toBool(), widths);
-}
-
-// ---------------------------------------------------------------------------------------------
-// The calendar
-
-void frmMain::SetupColumns() {
-    lvwCalendar->clear();
-    QStringList headers{QStringLiteral("ID"), tr("Day")};  // the ID column stays hidden
-    for (int p = 0; p < 6; ++p) headers << QString::fromStdString(PeriodNames[p]);
-    lvwCalendar->setColumnCount(kCalendarColumns);
-    lvwCalendar->setHeaderLabels(headers);
-    lvwCalendar->header()->setSectionResizeMode(QHeaderView::Interactive);
-    lvwCalendar->header()->setMinimumSectionSize(0);
-    for (int c = 0; c < kCalendarColumns; ++c) {
-        lvwCalendar->headerItem()->setTextAlignment(c, c < 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
-        lvwCalendar->setColumnWidth(c, c == 0 ? 0 : pixelsX(LoadColumnWidth(c + 1)));
-    }
-    lvwCalendar->setColumnHidden(0, true);
-}
-
-void frmMain::ShowCalendar(int view) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    panel("Status")->setText(tr("Updating Calendar, Please wait..."));
-    lvwCalendar->clear();
-    DateValue first = StartDate, last = StartDate;
-    CalendarRange(view, StartDate, first, last);
-    clsPrayTime& calculator = PrayTime();
-    lvwCalendar->setUpdatesEnabled(false);
-    for (DateValue d = first; d <= last; d += 1) {
-        resumeNext([&] { calculator.PrayerDate(d); });
-        resumeNext([&] { calculator.Calculate(); });
-        DispCalendarLine();
-        if (std::fmod(std::trunc(d), 20.0) == 0) {  // let the list show its progress
-            lvwCalendar->setUpdatesEnabled(true);
-            lvwCalendar->viewport()->repaint();
-            lvwCalendar->setUpdatesEnabled(false);
-            ++calendarRepaints_;
-        }
-    }
-    lvwCalendar->setUpdatesEnabled(true);
-    lvwCalendar->viewport()->update();
-    if (CalProp().autoResize) AutoSizeColumns();
-    resumeNext([&] { calculator.PrayerDate(StartDate); });
-    resumeNext([&] { calculator.Calculate(); });
-    QApplication::restoreOverrideCursor();
-    panel("Status")->clear();
-}
-
-void frmMain::DispCalendarLine() {
-    ErrorBoxTrap trap("Noorvale.frmMain.DispCalendarLine");
-    const clsPrayTime& calculator = PrayTime();
-    const DateValue d = calculator.PrayerDate();
-    QTreeWidgetItem* item = nullptr;
-    trap(1, [&] {
-        item = new QTreeWidgetItem(lvwCalendar);
-        item->setText(0, QString::number(DayOfYear(d)));
-    });
-    if (!item) return;
-    trap(2, [&] {
-        const CalendarProps& p = CalProp();
-        item->setText(1, KeepOwnOrder(QString::fromStdString(
-                             DayText(d, p.dateStyle, p.dateFormat, p.hijriFormat, p.hijriCalendar))));
-    });
-    for (int period = 1; period <= 6; ++period) {
-        trap(2 + period, [&] {
-            item->setText(1 + period,
-                          KeepOwnOrder(QString::fromStdString(PeriodText(calculator, period, CalProp().timeFormat))));
-            item->setTextAlignment(1 + period, Qt::AlignCenter);
-        });
-    }
-    // A day whose times cannot be right stands out, and its tool tip says why.
-    trap(9, [&] {
-        item->setData(0, kDayOffsetRole, calculator.DayOffsetMinutes());
-        const QString note = QString::fromStdString(DayNote(calculator));
-        if (note.isEmpty()) return;
-        item->setData(0, kDayNoteRole, note);
-        const QString tip = note + '\n' +
-                            tr("A high-latitude rule (Tools > Customize > Calculation Method) keeps Fajr and "
-                               "Isha within the night.");
-        for (int c = 1; c < kCalendarColumns; ++c) {
-            QFont f = item->font(c);
-            f.setItalic(true);
-            item->setFont(c, f);
-            item->setBackground(c, QColor(0xFF, 0xEC, 0xB3));
-            item->setToolTip(c, tip);
-        }
-    });
-}
-
-// Today's row is the one whose date is today; the day number alone would also match a row of
-// another year in views that cross a new year.
-void frmMain::MarkToday() {
-    const QString today = QString::number(DayOfYear(StartDate));
-    DateValue first = StartDate, last = StartDate;
-    CalendarRange(CalProp().view, StartDate, first, last);
-    for (int row = 0; row < lvwCalendar->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = lvwCalendar->topLevelItem(row);
-        if (item->text(0) != today || first + row != StartDate) continue;
-        const QColor mark = colorFromRef(CalProp().markColor);
-        for (int c = 1; c < kCalendarColumns; ++c) item->setForeground(c, mark);
-        lvwCalendar->scrollToItem(item);
-        return;
-    }
-}
-
-void frmMain::AutoSizeColumns() { nv::AutoSizeColumns(*lvwCalendar); }
-
-void frmMain::RedisplayCalendar() {
-    SetupColumns();
-    switch (CalProp().view) {
-    case 1: mnuViewToday_Click(); break;
-    case 3: mnuViewMonth_Click(); break;
-    case 4: mnuViewYear_Click(); break;
-    default: mnuViewWeek_Click(); break;
-    }
-}
-
-void frmMain::SelectView(int view) {
-    static const char* names[] = {"mnuViewToday", "mnuViewWeek", "mnuViewMonth", "mnuViewYear"};
-    for (const char* n : names) action(n)->setChecked(false);
-    action(names[view - 1])->setChecked(true);
-    CalProp().view = static_cast<int16_t>(view);  // MarkToday looks for today in this view's range
-    ShowCalendar(view);
-    MarkToday();
-}
-
-void frmMain::SelectDateStyle(int style) {
-    CalProp().dateStyle = static_cast<int16_t>(style);
-    action("mnuViewGrego")->setChecked(false);
-    action("mnuViewHijri")->setChecked(false);
-    action(style == 2 ? "mnuViewHijri" : "mnuViewGrego")->setChecked(true);
-    ShowCalendar(CalProp().view);
-    MarkToday();
-}
-
-void frmMain::RefreshAll() {
-    resumeNext([&] { StartDate = today(); });
-    resumeNext([&] { BuildDaySchedule(StartDate); });
-    resumeNext([&] { ShowNextPrayer(FindNextPrayer(TruncToMinute(now()))); });
-    resumeNext([&] { RedisplayCalendar(); });
-    resumeNext([&] { BuildAlertManager(); });
-}
-
-void frmMain::mnuViewRefresh_Click() { RefreshAll(); }
-
 // ---------------------------------------------------------------------------------------------
 // Views
+
+void frmMain::mnuViewRefresh_Click() { alerts_->Refresh(); }
 
 void frmMain::SelNormalView(bool show) {
     ViewMode = show ? 0 : 2;
@@ -769,77 +397,6 @@ void frmMain::mnuViewCompact_Click() {
 
 void frmMain::mnuFileClose_Click() { CloseNormalView(); }
 
-void frmMain::mnuViewToolbar_Click() {
-    const bool on = action("mnuViewToolbar")->isChecked();  // already inverted by the click
-    tlbMain->setVisible(on);
-    action("mnuViewText")->setEnabled(on);
-    ArrangeControls();
-}
-
-void frmMain::mnuViewText_Click() {
-    ApplyToolbarText();
-    ArrangeControls();  // the toolbar's height changed: the controls below it follow
-}
-
-void frmMain::ApplyToolbarText() {
-    const bool text = action("mnuViewText")->isChecked();
-    for (const ToolButton& b : kButtons)
-        action("TLB:" + QString(b.key).toUpper())->setText(text ? tr(b.caption) : QString());
-    tlbMain->setToolButtonStyle(text ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
-    tlbMain->adjustSize();
-}
-
-void frmMain::mnuViewStatusBar_Click() {
-    stbMain->setVisible(action("mnuViewStatusBar")->isChecked());
-    ArrangeControls();
-}
-
-void frmMain::tlbMain_ButtonClick(const QString& key) {
-    const QString k = key.toUpper();
-    if (k == "PRINT") action("mnuFilePrint")->trigger();
-    else if (k == "COMPACT") mnuViewCompact_Click();
-    else if (k == "DATE") SelectDateStyle(CalProp().dateStyle != 1 ? 1 : 2);
-    else if (k == "VIEWS") {
-        const int v = CalProp().view;
-        SelectView(v >= 1 && v <= 3 ? v + 1 : v == 4 ? 1 : 2);
-    } else if (k == "CUSTOMIZE") action("mnuToolsCustomize")->trigger();
-    else if (k == "OPTIONS") action("mnuToolsOptions")->trigger();
-    else if (k == "UPDATE") mnuToolsUpdates_Click();
-    else if (k == "HELP") action("mnuHelpContents")->trigger();
-}
-
-void frmMain::tlbMain_ButtonMenuClick(const QString& key) {
-    const QString k = key.toUpper();
-    if (k == "GREGORIAN") SelectDateStyle(1);
-    else if (k == "HIJRI") SelectDateStyle(2);
-    else if (k == "TODAY") SelectView(1);
-    else if (k == "MONTH") SelectView(3);
-    else if (k == "YEAR") SelectView(4);
-    else SelectView(2);
-}
-
-bool frmMain::Gridlines() const { return lvwCalendar->property("Gridlines").toBool(); }
-
-void frmMain::Gridlines(bool on) {
-    lvwCalendar->setProperty("Gridlines", on);
-    lvwCalendar->setStyleSheet(on ? "QTreeView::item { border-right: 1px solid palette(mid); "
-                                    "border-bottom: 1px solid palette(mid); }"
-                                  : QString());
-}
-
-void frmMain::mnuFilePrint_Click() {
-    QPrinter printer(QPrinter::HighResolution);
-    bool accepted = false;
-    resumeNext([&] { accepted = ShowPrinter(this, printer); });
-    if (!accepted) return;  // Cancel prints nothing
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    panel("Status")->setText(tr("Printing Calendar, Please wait..."));
-    const QFont font = PrintFont();  // Arial 10, or the closest installed face
-    resumeNext([&] { PrintCalLVW(printer, font, *lvwCalendar, panel("Status"), CalProp().view == 4); });
-    panel("Status")->clear();
-    QApplication::restoreOverrideCursor();
-}
-
 void frmMain::mnuToolsCustomize_Click() {
     if (customize_) return;  // one at a time
     frmCustomize dialog(*this);
@@ -857,8 +414,6 @@ void frmMain::mnuToolsOptions_Click() {
 void frmMain::mnuHelpContents_Click() {
     if (!helpFile_.isEmpty() && QFile::exists(helpFile_)) ShowHelp(helpFile_, QString());
 }
-
-void frmMain::mnuHelpPage_Click(const QString& entry) { OpenURL(this, HelpPage(entry), SW_SHOW); }
 
 frmCompact* frmMain::Compact() { return compact_; }
 frmCustomize* frmMain::CustomizeDialog() const { return customize_; }
@@ -880,92 +435,12 @@ void frmMain::mnuHelpAbout_Click() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Updates
-
-void frmMain::mnuToolsUpdates_Click() {
-    const QString path = QString::fromStdString(ProgramFolder()) + "/Tarvo";
-    if (!QFile::exists(path)) return;
-    UpdateLast = DayOfYear(today());
-    resumeNext([&] { QProcess::startDetached(path, QStringList{QString::fromStdString(UpdateParameters())}); });
-    Form_Unload();
-}
-
-// A reminder due just after a new year counts the last start in the old year's days.
-void frmMain::Check4Updates() {
-    if (UpdateMode == 0) return;
-    const int32_t day = DayOfYear(today());
-    const int32_t last = LastUpdateDay(UpdateLast, day, IsLeapYear(static_cast<int16_t>(year(today()) - 1)) ? 366 : 365);
-    if (last + UpdateMode > day) return;
-    //: %n is the number of days between two reminders.
-    const QString text = tr("%n days update reminder\n\n"
-                            "Using your Internet connections Tarvo can connects to the\n"
-                            "ORVEN site, checks for available updates, then downloads and\n"
-                            "installs them automatically. This is the most efficient method\n"
-                            "to update your Noorvale files,\n\n"
-                            "Would you like to run Tarvo now?",
-                            nullptr, UpdateMode)
-                             .replace('\n', QStringLiteral("\r\n"));  // the box's line ends, as it always had
-    if (MsgBox(text, vbYesNo | vbQuestion, tr("Noorvale message")) == vbYes) mnuToolsUpdates_Click();
-}
-
-// ---------------------------------------------------------------------------------------------
 // The status bar's clock
 
 void frmMain::UpdateStatusClock() {
     const DateValue t = now();
     if (QLabel* d = panel("Date")) d->setText(KeepOwnOrder(QString::fromStdString(FormatDate(t, "Short Date"))));
     if (QLabel* l = panel("Time")) l->setText(KeepOwnOrder(QString::fromStdString(FormatDate(t, "Medium Time"))));
-}
-
-// ---------------------------------------------------------------------------------------------
-// Layout
-
-void frmMain::ArrangeControls() {
-    if (isMinimized()) return;
-    const double clientWidth = twipsX(client_->width()), clientHeight = twipsY(client_->height());
-    const bool toolbar = !tlbMain->isHidden(), status = !stbMain->isHidden();
-    if (toolbar) tlbMain->setGeometry(0, 0, client_->width(), tlbMain->sizeHint().height());
-    if (status) {
-        const int h = stbMain->sizeHint().height();
-        stbMain->setGeometry(0, client_->height() - h, client_->width(), h);
-    }
-    const double toolbarHeight = toolbar ? twipsY(tlbMain->height()) : 0;
-    const double statusHeight = status ? twipsY(stbMain->height()) : 0;
-
-    // Left column: the tree, the horizontal splitter and the clock.
-    const double top = toolbar ? toolbarHeight + 60 : 60;
-    const double bottom = status ? clientHeight - statusHeight - 50 : clientHeight - 50;
-    const double treeWidth = twipsX(tvwAlertMngr->width()), treeHeight = twipsY(tvwAlertMngr->height());
-    PlaceMirrored(tvwAlertMngr, QRect(QPoint(pixelsX(20), pixelsY(top)), tvwAlertMngr->size()));
-    const double splitTop = top + treeHeight;
-    PlaceMirrored(picHSplit, QRect(pixelsX(20), pixelsY(splitTop), pixelsX(treeWidth), picHSplit->height()));
-    const double clockTop = splitTop + twipsY(picHSplit->height());
-    // The clock: the largest square of the room under the splitter, centred in it, so that it stays round.
-    const int roomWidth = pixelsX(treeWidth), roomHeight = std::max(0, pixelsY(bottom - clockTop));
-    const int side = std::min(roomWidth, roomHeight);
-    PlaceMirrored(picClock, QRect(pixelsX(3) + (roomWidth - side) / 2, pixelsY(clockTop) + (roomHeight - side) / 2,
-                                  side, side));
-
-    // Right side: the tab control with the list, and the vertical splitter.
-    const double rightBottom = status ? clientHeight - statusHeight + 12 : clientHeight + 12;
-    const double tabTop = top + 100, tabLeft = treeWidth + 100;
-    const double tabWidth = clientWidth - tabLeft - 25, tabHeight = rightBottom - tabTop;
-    PlaceMirrored(tabPrayerCal, QRect(pixelsX(tabLeft), pixelsY(tabTop), std::max(0, pixelsX(tabWidth)),
-                              std::max(0, pixelsY(tabHeight))));
-    PlaceMirrored(picVSplit, QRect(pixelsX(20 + treeWidth), pixelsY(top), picVSplit->width(),
-                           std::max(0, pixelsY(rightBottom - top))));
-    lvwCalendar->resize(std::max(0, pixelsX(tabWidth - 250)), std::max(0, pixelsY(tabHeight - 600)));
-    PlaceCalendar();
-    if (toolbar) tlbMain->raise();
-    if (status) stbMain->raise();
-}
-
-// The calendar keeps its size in the tab's page, at the page's leading corner.
-void frmMain::PlaceCalendar() { PlaceMirrored(lvwCalendar, QRect(QPoint(0, 0), lvwCalendar->size())); }
-
-void frmMain::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    resumeNext([&] { ArrangeControls(); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -993,73 +468,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
     }
     event->ignore();  // the close box only hides the window; the program stays in the tray
     resumeNext([&] { CloseNormalView(); });
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (lvwCalendar && watched == lvwCalendar->parentWidget() && event->type() == QEvent::Resize &&
-        layoutDirection() == Qt::RightToLeft)
-        PlaceCalendar();
-    if (watched == panel("Location") && event->type() == QEvent::MouseButtonDblClick) {
-        action("mnuToolsCustomize")->trigger();
-        return true;
-    }
-    auto* splitter = qobject_cast<QFrame*>(watched);
-    const QEvent::Type type = event->type();
-    const bool mouseEvent =
-        type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
-    if (splitter && (splitter == picHSplit || splitter == picVSplit) && mouseEvent) {
-        auto* mouse = static_cast<QMouseEvent*>(event);  // only mouse events come this far
-        switch (type) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton) {
-                dragging_ = true;
-                dragStart_ = mouse->position().toPoint();
-                splitterPressed(splitter);
-            }
-            return true;
-        case QEvent::MouseMove:
-            if (dragging_ && (mouse->buttons() & Qt::LeftButton))
-                splitterMoved(splitter, mouse->position().toPoint() - dragStart_);
-            return true;
-        case QEvent::MouseButtonRelease:
-            if (dragging_ && mouse->button() == Qt::LeftButton) {
-                dragging_ = false;
-                splitterReleased(splitter);
-            }
-            return true;
-        default: break;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void frmMain::splitterPressed(QFrame* splitter) {
-    QPalette p = splitter->palette();
-    p.setColor(QPalette::Window, Qt::black);
-    splitter->setPalette(p);
-}
-
-void frmMain::splitterMoved(QFrame* splitter, const QPoint& offset) {
-    if (splitter == picHSplit) splitter->move(splitter->x(), splitter->y() + offset.y());
-    else splitter->move(splitter->x() + offset.x(), splitter->y());
-}
-
-void frmMain::splitterReleased(QFrame* splitter) {
-    splitter->setPalette(QPalette());
-    const double clientWidth = twipsX(client_->width()), clientHeight = twipsY(client_->height());
-    if (splitter == picHSplit) {
-        const double limit = (!stbMain->isHidden() ? clientHeight - twipsY(stbMain->height()) : clientHeight) - 1000;
-        double t = twipsY(splitter->y());
-        t = std::max(1000.0, std::min(t, limit));
-        const double treeHeight = t - twipsY(tvwAlertMngr->y()) - 5;
-        if (treeHeight > 0) tvwAlertMngr->resize(tvwAlertMngr->width(), pixelsY(treeHeight));
-    } else {
-        double l = twipsX(LeftToRightPlace(splitter).x());
-        l = std::max(1000.0, std::min(l, clientWidth - 1000));
-        const double treeWidth = l - twipsX(LeftToRightPlace(tvwAlertMngr).x()) - 5;
-        if (treeWidth > 0) tvwAlertMngr->resize(pixelsX(treeWidth), tvwAlertMngr->height());
-    }
-    ArrangeControls();
 }
 
 }  // namespace nv

@@ -1,7 +1,8 @@
 // frmMain: Noorvale's main window. It shows the prayer calendar as a report list (one row per
 // day, one column per prayer period), the Alert Manager tree, the analog clock picClock, a
-// toolbar, the menus and a status bar, and it owns the alert timer. It is loaded once at
-// start-up and lives until the program ends; closing it only hides it.
+// toolbar, the menus and a status bar. It owns the AlertEngine and shows what it decides, in
+// itself, the compact window and the tray. It is loaded once at start-up and lives until the
+// program ends; closing it only hides it.
 //
 // Every control carries its name as its objectName (tlbMain, tvwAlertMngr, picHSplit, picClock,
 // picVSplit, tabPrayerCal, lvwCalendar, stbMain; the menu entries mnuFile ... mnuHelpAbout).
@@ -30,16 +31,17 @@ class QMenu;
 class QPalette;
 class QStatusBar;
 class QTabWidget;
-class QTimer;
 class QToolBar;
 class QToolButton;
+class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace nv {
 
+class AlertEngine;
+class CalendarModel;
 class Clock;
-class clsMMedia;
 class frmCompact;
 class frmCustomize;
 class frmOptions;
@@ -117,24 +119,18 @@ public:
     Clock* picClock = nullptr;
     QFrame* picVSplit = nullptr;
     QTabWidget* tabPrayerCal = nullptr;
-    QTreeWidget* lvwCalendar = nullptr;
+    // The calendar: a list view of a CalendarModel, one row a day.
+    QTreeView* lvwCalendar = nullptr;
     QStatusBar* stbMain = nullptr;
-    QTimer* tmrAlert = nullptr;
     frmSysTray* m_frmSysTray = nullptr;
-    clsMMedia* player() const { return player_.get(); }
-    // The player's mode in upper case ("PLAYING", "PAUSED", "STOPPED", ...).
-    QString SoundMode() const;
+    // The alerts: the day's schedule, the tick, the sound. The window shows what it decides.
+    AlertEngine& Alerts() const { return *alerts_; }
 
     // The update reminder's values: days between reminders (0 = none) and the day of the year
     // the update utility was last started.
     int32_t UpdateMode = 14;
     int32_t UpdateLast = 0;
 
-    // The desktop's bell, rung for an alert when there is no sound device or no sound file.
-    std::function<void()> beep;
-
-    // The alert timer's tick (every second while the program runs).
-    void tmrAlert_Timer();
     // Double click in the Alert Manager: switches the selected prayer's sound for today.
     void ToggleAlertNode();
 
@@ -185,25 +181,22 @@ private:
     void LoadUpdateProp();
     void LoadClockProp();
     void ApplyToolbarText();
+    void ShowToolbarPictures();
 
     void ShowCalendar(int view);
-    void DispCalendarLine();
     void MarkToday();
     void SetupColumns();
     void RedisplayCalendar();
-    void RefreshAll();
     void ArrangeControls();
     void SelectView(int view);
     void SelectDateStyle(int style);
     void AutoSizeColumns();
     void UpdateStatusClock();
 
-    // The alert engine: what it shows and plays.
-    void ShowNextPrayer(int16_t k);
-    void BlinkAlert(int16_t k);
-    void FireAlert(int16_t k);
-    void PlayAlertSound(int16_t k);
-    void CloseEndedSound();
+    // What the window, the compact window and the tray show of the alert engine.
+    void ObserveAlerts();
+    void ShowNextPrayer(int16_t k, DateValue minute);
+    void BlinkAlert(int16_t k, bool shown);
     void BuildAlertManager();
     // Prayer k's name as our texts show it: set apart when it is written right to left.
     QString PrayerName(int16_t k) const;
@@ -221,7 +214,6 @@ private:
     void CloseNormalView();
     void CloseCompactView();
     void NotifyPrayer(int16_t k);
-    void StopPlayback();
     void m_frmSysTray_SysTrayDoubleClick(int button);
     void m_frmSysTray_SysTrayMouseDown(int button);
     void m_frmSysTray_MenuClick(int32_t index, const QString& key);
@@ -273,20 +265,15 @@ private:
     DesktopNotice* notice_ = nullptr;
     DateValue describedMinute_ = -1;
     QString describedMessage_;
-    std::unique_ptr<clsMMedia> player_;
+    AlertEngine* alerts_ = nullptr;
+    CalendarModel* calendar_ = nullptr;
     QIcon mainOn_, mainOff_;
-    bool blinkPhase_ = false;
-    DateValue lastTick_ = 0;
-    int16_t currentPrayer_ = 0;
-    int16_t alerting_ = 0;       // the prayer whose minute it is, blinking; 0 for none
-    DateValue alertMinute_ = 0;  // its minute, on the schedule's clock
     QWidget* client_ = nullptr;
     std::map<QString, QAction*> actions_;
     std::map<QString, QLabel*> panels_;
     QString helpFile_;
     bool unloading_ = false;
     bool framePending_ = false;  // shown, and not yet seen with its frame
-    bool openingSound_ = false;
     bool dragging_ = false;
     QPoint dragStart_;
     int calendarRepaints_ = 0;

@@ -1,12 +1,11 @@
-// The main window's alert engine: every second it shows which prayer comes next, and when a
-// prayer's minute arrives it plays that prayer's sound and makes the caption, the tray icon and
-// the compact window's message blink for the minute. Also the tray icon's menu and the Alert
-// Manager tree.
+// What the main window shows of the alert engine: which prayer comes next, and at a prayer's
+// minute the caption, the tray icon and the compact window's message blinking for the minute.
+// Also the tray icon's menu and the Alert Manager tree.
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QTreeWidget>
 
+#include "AlertEngine.h"
 #include "AlertTexts.h"
 #include "App.h"
 #include "Bidi.h"
@@ -16,11 +15,9 @@
 #include "NoorvaleMain.h"
 #include "QtMsgBox.h"
 #include "VbError.h"
-#include "clsMMedia.h"
 #include "frmCompact.h"
 #include "frmMain.h"
 #include "frmSysTray.h"
-#include "MciPlayer.h"
 #include "modNoorvale.h"
 
 namespace nv {
@@ -42,51 +39,27 @@ QString frmMain::PrayerSentence(int16_t k, AlertForm form) const {
     return QString::fromStdString(AlertText(AlertToPeriod(k), form, PrayerName(k).toStdString()));
 }
 
-QString frmMain::SoundMode() const { return QString::fromStdString(player_->Status()).toUpper(); }
-
-void frmMain::tmrAlert_Timer() {
-    // The day's schedule holds until its last prayer, an Isha past midnight included, has come.
-    DateValue current = ScheduleClock(StartDate);
-    if (current < lastTick_ || (dateOnly(now()) != StartDate && !EveningPending(current))) {
-        resumeNext([&] { RefreshAll(); });
-        current = ScheduleClock(StartDate);
-    }
-    lastTick_ = current;
-    const int16_t next = FindNextPrayer(current);
-    const bool alertOver = alerting_ != 0 && alertMinute_ != current;
-    if (alertOver) alerting_ = 0;
-    if (alerting_ == 0 && (alertOver || windowTitle().trimmed().isEmpty() || next != currentPrayer_))
-        resumeNext([&] { ShowNextPrayer(next); });
-    currentPrayer_ = next;
-
-    // Of prayers that share a minute, the later one plays and blinks: the next day's Fajr last.
-    int16_t fired = 0;
-    for (PrayerSlot* slot : {&DaySchedule[0], &DaySchedule[1], &DaySchedule[2], &DaySchedule[3], &DaySchedule[4], &NextFajr}) {
-        if (slot->Pending && slot->Time == current) {
-            slot->Pending = false;
-            fired = slot->Index;
-        }
-    }
-    if (fired != 0) {
-        alerting_ = fired;
-        alertMinute_ = current;
-        resumeNext([&] { FireAlert(fired); });
-        resumeNext([&] { NotifyPrayer(fired); });
-    }
-    if (alerting_ != 0) resumeNext([&] { BlinkAlert(alerting_); });
-    resumeNext([&] { CloseEndedSound(); });
-    resumeNext([&] { UpdateStatusClock(); });
-    resumeNext([&] { DescribeClocks(); });
+// The engine's decisions, shown in the main window, the compact window and the tray.
+void frmMain::ObserveAlerts() {
+    connect(alerts_, &AlertEngine::nextPrayer, this,
+            [this](int16_t k, DateValue t) { resumeNext([&] { ShowNextPrayer(k, t); }); });
+    connect(alerts_, &AlertEngine::alertStarted, this, [this](int16_t k) { resumeNext([&] { NotifyPrayer(k); }); });
+    connect(alerts_, &AlertEngine::blink, this,
+            [this](int16_t k, bool shown) { resumeNext([&] { BlinkAlert(k, shown); }); });
+    connect(alerts_, &AlertEngine::soundChanged, this, [this](bool playing) {
+        if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, playing);
+    });
+    connect(alerts_, &AlertEngine::dayChanged, this, [this] {
+        resumeNext([&] { RedisplayCalendar(); });
+        resumeNext([&] { BuildAlertManager(); });
+    });
+    connect(alerts_, &AlertEngine::ticked, this, [this] {
+        resumeNext([&] { UpdateStatusClock(); });
+        resumeNext([&] { DescribeClocks(); });
+    });
 }
 
-void frmMain::ShowNextPrayer(int16_t k) {
-    if (k < 1 || k > 6) return;
-    DateValue t = 0;
-    if (k <= 5) t = DaySchedule[k - 1].Time;
-    if (k == 6) {  // the next day's Fajr
-        k = 1;
-        t = NextFajr.Time;
-    }
+void frmMain::ShowNextPrayer(int16_t k, DateValue t) {
     //: The next prayer, in the compact window and after "Next Prayer:": %1 is its name, %2 its time.
     const QString text = tr("%1 at %2").arg(PrayerName(k), SlotTime(t));
     //: The main window's caption: %1 is the program's name, %2 the next prayer ("Asr at 03:43 PM").
@@ -106,10 +79,10 @@ void frmMain::ShowNextPrayer(int16_t k) {
     });
 }
 
-void frmMain::BlinkAlert(int16_t k) {
+void frmMain::BlinkAlert(int16_t k, bool shown) {
     const QString longText = UpperCase(PrayerSentence(k, AlertForm::Long));
     const QString shortText = UpperCase(PrayerSentence(k, AlertForm::Short));
-    if (blinkPhase_) {
+    if (shown) {
         resumeNext([&] { setWindowTitle(isMinimized() ? shortText : longText); });
         resumeNext([&] {
             if (m_frmSysTray) {
@@ -130,50 +103,9 @@ void frmMain::BlinkAlert(int16_t k) {
             if (compact_) compact_->lblMessage->setText(QString());
         });
     }
-    blinkPhase_ = !blinkPhase_;
-}
-
-void frmMain::FireAlert(int16_t k) {
-    if (DaySchedule[k - 1].SoundAlert) PlayAlertSound(k);
-}
-
-void frmMain::PlayAlertSound(int16_t k) {
-    if (!HasSoundDevice()) {
-        beep();
-        return;
-    }
-    const std::string file = GetSoundFile(AlertToPeriod(k));
-    if (!QFile::exists(QString::fromStdString(file))) {
-        beep();
-        return;
-    }
-    openingSound_ = true;  // the file decodes while events go on
-    player_->Filename(file);
-    openingSound_ = false;
-    player_->Wait(false);
-    player_->mmPlay();
-    if (SoundMode() != "PLAYING") {
-        // Not a sound the player can play (or too large): the alert is never silent.
-        player_->mmClose();
-        beep();
-        return;
-    }
-    if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, true);
-}
-
-// A sound that has ended gives the sound device back at once.
-void frmMain::CloseEndedSound() {
-    if (openingSound_ || player_->Filename().empty()) return;
-    const QString mode = SoundMode();
-    if (mode == "PLAYING" || mode == "PAUSED") return;
-    player_->mmClose();
-    if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, false);
 }
 
 void frmMain::BuildAlertManager() {
-    AlertRecords switches{};
-    resumeNext([&] { LoadAlertSwitches(switches); });
-    for (int k = 0; k < 5; ++k) DaySchedule[k].SoundAlert = switches[k].sound;
     tvwAlertMngr->clear();
     auto* root = new QTreeWidgetItem(tvwAlertMngr, QStringList{tr("Alert Manager")});
     root->setIcon(0, picture("BELL"));
@@ -181,7 +113,7 @@ void frmMain::BuildAlertManager() {
     auto* kind = new QTreeWidgetItem(root, QStringList{QString::fromStdString(AlertKinds[0].name)});
     kind->setIcon(0, picture(QString::fromStdString(AlertKinds[0].imageKey)));
     for (int16_t k = 1; k <= 5; ++k) {
-        const PrayerSlot& slot = DaySchedule[k - 1];
+        const PrayerSlot& slot = alerts_->Schedule()[k - 1];
         auto* node = new QTreeWidgetItem(kind, QStringList{AlertNodeText(k, true)});
         node->setToolTip(0, node->text(0));
         node->setIcon(0, picture(slot.SoundAlert ? "GREEN" : "RED"));
@@ -193,7 +125,7 @@ void frmMain::BuildAlertManager() {
 // An Alert Manager entry: the prayer and its time, or the prayer marked off for today.
 QString frmMain::AlertNodeText(int16_t k, bool soundOn) const {
     //: An Alert Manager entry: %1 is the prayer's name, %2 its time.
-    if (soundOn) return tr("%1 (%2)").arg(PrayerName(k), SlotTime(DaySchedule[k - 1].Time));
+    if (soundOn) return tr("%1 (%2)").arg(PrayerName(k), SlotTime(alerts_->Schedule()[k - 1].Time));
     //: An Alert Manager entry whose sound is off for today; %1 is the prayer's name.
     return tr("%1 - OFF").arg(PrayerName(k));
 }
@@ -204,10 +136,9 @@ void frmMain::ToggleAlertNode() {
     const int k = node->data(0, Qt::UserRole).toInt();
     if (k < 1 || k > 5 || !node->parent()) return;
     if (node->parent()->text(0) != QString::fromStdString(AlertKinds[0].name)) return;
-    PrayerSlot& slot = DaySchedule[k - 1];
-    slot.SoundAlert = !slot.SoundAlert;
-    node->setIcon(0, picture(slot.SoundAlert ? "GREEN" : "RED"));
-    node->setText(0, AlertNodeText(static_cast<int16_t>(k), slot.SoundAlert));
+    const bool on = alerts_->ToggleSound(static_cast<int16_t>(k));
+    node->setIcon(0, picture(on ? "GREEN" : "RED"));
+    node->setText(0, AlertNodeText(static_cast<int16_t>(k), on));
     tvwAlertMngr->scrollToItem(node);
 }
 
@@ -230,7 +161,7 @@ void frmMain::CreateSysTray() {
     connect(m_frmSysTray, &frmSysTray::SysTrayDoubleClick, this,
             [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayDoubleClick(b); }); });
     connect(m_frmSysTray, &frmSysTray::MenuAboutToShow, this, [this] {
-        resumeNext([&] { m_frmSysTray->EnableMenuItem(kStopItem, SoundMode() == "PLAYING"); });
+        resumeNext([&] { m_frmSysTray->EnableMenuItem(kStopItem, alerts_->SoundMode() == "PLAYING"); });
     });
     connect(m_frmSysTray, &frmSysTray::SysTrayMouseDown, this,
             [this](int b) { resumeNext([&] { m_frmSysTray_SysTrayMouseDown(b); }); });
@@ -241,7 +172,7 @@ void frmMain::CreateSysTray() {
 void frmMain::m_frmSysTray_SysTrayDoubleClick(int) { mnuViewNormal_Click(); }
 
 void frmMain::m_frmSysTray_SysTrayMouseDown(int button) {
-    const bool playing = SoundMode() == "PLAYING";
+    const bool playing = alerts_->SoundMode() == "PLAYING";
     m_frmSysTray->EnableMenuItem(kStopItem, playing);
     if (button == 2) m_frmSysTray->ShowMenu();
 }
@@ -250,16 +181,9 @@ void frmMain::m_frmSysTray_MenuClick(int32_t, const QString& key) {
     const QString k = key.toUpper();
     if (k == "NORMAL") mnuViewNormal_Click();
     else if (k == "COMPACT") mnuViewCompact_Click();
-    else if (k == "STOP") StopPlayback();
+    else if (k == "STOP") alerts_->StopPlayback();
     else if (k == "UPDATE") mnuToolsUpdates_Click();
     else if (k == "EXIT") Exit();
-}
-
-void frmMain::StopPlayback() {
-    if (SoundMode() == "PLAYING") {
-        player_->mmClose();
-        if (m_frmSysTray) m_frmSysTray->EnableMenuItem(kStopItem, false);
-    }
 }
 
 void frmMain::Exit() {

@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "AlertEngine.h"
 #include "Bidi.h"
 #include "DaySchedule.h"
 #include "DesktopNotice.h"
@@ -32,7 +33,7 @@ void frmMain::CreateDesktopHelpers() {
     connect(trayWatch_, &TrayWatch::changed, this, [this] { resumeNext([&] { KeepReachable(); }); });
     if (m_frmSysTray) m_frmSysTray->Attach(trayWatch_);  // its icon is made once the tray is known
     notice_ = new DesktopNotice(this);
-    connect(notice_, &DesktopNotice::stopRequested, this, [this] { resumeNext([&] { StopPlayback(); }); });
+    connect(notice_, &DesktopNotice::stopRequested, this, [this] { resumeNext([&] { alerts_->StopPlayback(); }); });
 }
 
 bool frmMain::TrayAvailable() const { return trayWatch_ && trayWatch_->Available(); }
@@ -70,9 +71,9 @@ void frmMain::NotifyPrayer(int16_t k) {
         if (compact_ && compact_->isVisible()) QApplication::alert(compact_);
     });
     if (!notice_ || !LoadDesktopNotice()) return;
-    const bool playing = SoundMode() == "PLAYING";
+    const bool playing = alerts_->SoundMode() == "PLAYING";
     const QString summary = PrayerSentence(k, AlertForm::Long);
-    const QString time = SlotTime(alertMinute_);  // the prayer's minute: it is now
+    const QString time = SlotTime(alerts_->AlertMinute());  // the prayer's minute: it is now
     //: A desktop notice at a prayer: %1 is its time, %2 the place's name.
     const QString body = tr("%1 in %2").arg(time, Isolate(QString::fromStdString(PrayTime().LocationName())));
     notice_->Show(summary, body, playing, m_frmSysTray);

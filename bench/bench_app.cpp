@@ -16,6 +16,7 @@
 #include <fstream>
 #include <string>
 
+#include "AlertEngine.h"
 #include "DaySchedule.h"
 #include "DateValue.h"
 #include "ProgramLanguage.h"
@@ -91,8 +92,8 @@ static void BM_AlertTickNothingFires(benchmark::State& state) {
     Program program;
     LoadProgram();
     frmMain* main = MainWindow();
-    main->tmrAlert_Timer();
-    for (auto _ : state) main->tmrAlert_Timer();
+    main->Alerts().Tick();
+    for (auto _ : state) main->Alerts().Tick();
     UnloadProgram();
 }
 BENCHMARK(BM_AlertTickNothingFires)->Unit(benchmark::kMicrosecond);
@@ -118,7 +119,7 @@ static void BM_AlertWithASoundFile(benchmark::State& state) {
     LoadProgram();
     frmMain* main = MainWindow();
     int beeps = 0;
-    main->beep = [&] { ++beeps; };
+    main->Alerts().beep = [&] { ++beeps; };
     QElapsedTimer sinceProbe;
     double longest = 0;
     bool measuring = false;  // only the tick is measured
@@ -131,14 +132,15 @@ static void BM_AlertWithASoundFile(benchmark::State& state) {
     probe.start();
     for (auto _ : state) {
         state.PauseTiming();
-        main->player()->mmClose();
-        DaySchedule[1].Time = TruncToMinute(now());
-        DaySchedule[1].Pending = DaySchedule[1].SoundAlert = true;
+        main->Alerts().player()->mmClose();
+        PrayerSlot& dhuhr = main->Alerts().Schedule()[1];
+        dhuhr.Time = TruncToMinute(now());
+        dhuhr.Pending = dhuhr.SoundAlert = true;
         QApplication::processEvents();
         state.ResumeTiming();
         measuring = true;
         sinceProbe.start();
-        main->tmrAlert_Timer();
+        main->Alerts().Tick();
         longest = std::max(longest, double(sinceProbe.nsecsElapsed()) / 1e6);
         measuring = false;
     }

@@ -53,7 +53,7 @@ void BM_PrintYearToPdf(benchmark::State& state) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(out.path() + "/year.pdf");
-        nv::PrintCalLVW(printer, font, *main.lvwCalendar, &status, true);
+        nv::PrintCalLVW(printer, font, *main.lvwCalendar->model(), &status, true);
     }
     state.counters["pages"] = 12;
 }

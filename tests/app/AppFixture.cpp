@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include <QApplication>
+#include <QTreeView>
 
 #include <cstdlib>
 
@@ -86,5 +87,12 @@ void AppFixture::unload() {
 
 frmMain& AppFixture::main() { return *MainWindow(); }
 frmCompact& AppFixture::compact() { return *CompactWindow(); }
+
+int AppFixture::calendarRows() { return main().lvwCalendar->model()->rowCount(); }
+QString AppFixture::cell(int row, int column) { return cell(row, column, Qt::DisplayRole).toString(); }
+QVariant AppFixture::cell(int row, int column, int role) {
+    const QAbstractItemModel* model = main().lvwCalendar->model();
+    return model->index(row, column).data(role);
+}
 
 }  // namespace nv::test

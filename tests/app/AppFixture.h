@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <QVariant>
 #include <functional>
 #include <string>
 #include <vector>
@@ -43,6 +44,10 @@ protected:
     void unload();
     frmMain& main();
     frmCompact& compact();
+    // The main window's calendar: its rows, and a cell's text or its value in `role`.
+    int calendarRows();
+    QString cell(int row, int column);
+    QVariant cell(int row, int column, int role);
 
     struct Box {
         std::string text;

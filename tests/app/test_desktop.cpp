@@ -41,6 +41,7 @@
 #include <map>
 
 #include "App.h"
+#include "AlertEngine.h"
 #include "AppFixture.h"
 #include "CalendarProps.h"
 #include "Clock.h"
@@ -267,7 +268,7 @@ protected:
     }
     void tickAt(int hh, int mm, int ss = 0) {
         setClock(2002, 6, 21, hh, mm, ss);
-        main().tmrAlert_Timer();
+        main().Alerts().Tick();
     }
 };
 
@@ -347,12 +348,12 @@ TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.calls.size() == 2; }, 5000));
     EXPECT_EQ(server.calls[1].replaces, server.lastId);
     EXPECT_EQ(server.calls[1].summary, QString("It is time for Maghrib prayer."));
-    ASSERT_EQ(main().player()->Status(), "playing");
+    ASSERT_EQ(main().Alerts().player()->Status(), "playing");
     server.invoke(server.lastId + 1, "stop");  // another program's notice: not ours
     QTest::qWait(200);
-    EXPECT_EQ(main().player()->Status(), "playing");
+    EXPECT_EQ(main().Alerts().player()->Status(), "playing");
     server.invoke(server.lastId, "stop");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return main().player()->Status() != "playing"; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main().Alerts().player()->Status() != "playing"; }, 5000));
     EXPECT_FALSE(main().m_frmSysTray->mnuSysTray(3)->isEnabled());
 
     SaveDesktopNotice(false);  // switched off in Options
@@ -395,7 +396,7 @@ TEST_F(Desktop, KeysWorkAndEveryMenuHasOneLetterPerEntry) {
         EXPECT_EQ(CalProp().view, k.view);
         EXPECT_EQ(CalProp().dateStyle, k.style);
     }
-    EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 7);
+    EXPECT_EQ(calendarRows(), 7);
     int printDialogs = 0;
     const PrinterPicker previousPicker = setPrinterPicker([&](QWidget*, QPrinter&) {
         ++printDialogs;
@@ -442,7 +443,7 @@ TEST_F(Desktop, KeysWorkAndEveryMenuHasOneLetterPerEntry) {
         EXPECT_FALSE(reader->text(QAccessible::Name).isEmpty()) << w->metaObject()->className() << " " << w->objectName().toStdString();
     }
     setClock(2002, 6, 21, 10, 15);
-    main().tmrAlert_Timer();
+    main().Alerts().Tick();
     EXPECT_EQ(main().picClock->accessibleDescription(), "The time is 10:15 AM. Dhuhr at 12:08 PM");
 }
 
@@ -452,7 +453,7 @@ TEST_F(Desktop, AnArabicPrayerNameKeepsOurSentencesInOrder) {
     setClock(2002, 6, 21, 10, 0);
     ASSERT_TRUE(load());
     const QString name = QString("⁨الظهر⁩");
-    main().tmrAlert_Timer();
+    main().Alerts().Tick();
     EXPECT_EQ(compact().lblMessage->text(), name + " at 12:08 PM");
     EXPECT_EQ(main().windowTitle(), "Noorvale - Next Prayer: " + name + " at 12:08 PM");
     EXPECT_EQ(compact().lblMessage->layoutDirection(), Qt::LeftToRight);
@@ -469,10 +470,10 @@ TEST_F(Desktop, AnArabicPrayerNameKeepsOurSentencesInOrder) {
     EXPECT_LT(xOf(message, 1), xOf(message, message.indexOf("at")));
     EXPECT_LT(xOf(message, message.indexOf("at")), xOf(message, message.indexOf("PM")));
     setClock(2002, 6, 21, 12, 8, 0);
-    main().tmrAlert_Timer();
+    main().Alerts().Tick();
     setClock(2002, 6, 21, 12, 8, 1);
-    main().tmrAlert_Timer();
-    const QString now = compact().lblMessage->text().isEmpty() ? (main().tmrAlert_Timer(), compact().lblMessage->text())
+    main().Alerts().Tick();
+    const QString now = compact().lblMessage->text().isEmpty() ? (main().Alerts().Tick(), compact().lblMessage->text())
                                                                : compact().lblMessage->text();
     EXPECT_EQ(now, name + " NOW.");
     EXPECT_GT(xOf(now, now.size()), xOf(now, now.indexOf("NOW")));
@@ -784,7 +785,7 @@ TEST_F(Desktop, HungDesktopServicesDelayNeitherASecondStartNorTheAlertAndEachPra
     EXPECT_EQ(ViewMode, 0);
 
     tickAt(15, 44, 0);  // Asr: the sound starts in this very tick
-    EXPECT_EQ(main().player()->Status(), "playing");
+    EXPECT_EQ(main().Alerts().player()->Status(), "playing");
     EXPECT_EQ(processState(hung), 'T');
     EXPECT_LT(clock.elapsed(), 25000);
 

@@ -24,6 +24,7 @@
 #include <QTreeWidget>
 #include <cmath>
 
+#include "AlertEngine.h"
 #include "AppFixture.h"
 #include "CalendarProps.h"
 #include "ProgramLanguage.h"
@@ -40,9 +41,9 @@ using nv::test::AppFixture;
 
 namespace {
 
-QStringList column(QTreeWidget* list, int c) {
+QStringList column(const QAbstractItemModel* list, int c) {
     QStringList out;
-    for (int r = 0; r < list->topLevelItemCount(); ++r) out << list->topLevelItem(r)->text(c);
+    for (int r = 0; r < list->rowCount(); ++r) out << list->index(r, c).data().toString();
     return out;
 }
 
@@ -65,13 +66,13 @@ TEST_F(MainWindowTest, FirstStartOnAnEmptyStoreOpensTheCompactWeekView) {
     EXPECT_EQ(main().action("TLB:PRINT")->text(), "Print");
     EXPECT_FALSE(main().stbMain->isHidden());
     // Friday 21 June 2002: Sunday 16 to Saturday 22, today's row in red.
-    EXPECT_EQ(column(main().lvwCalendar, 1),
+    EXPECT_EQ(column(main().lvwCalendar->model(), 1),
               QStringList({"Jun 16 Sun", "Jun 17 Mon", "Jun 18 Tue", "Jun 19 Wed", "Jun 20 Thu", "Jun 21 Fri",
                            "Jun 22 Sat"}));
-    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(2), "03:42");
-    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->foreground(2).color(), QColor(255, 0, 0));
-    EXPECT_NE(main().lvwCalendar->topLevelItem(4)->foreground(2).color(), QColor(255, 0, 0));
-    EXPECT_EQ(main().lvwCalendar->headerItem()->text(2), "Fajr");
+    EXPECT_EQ(cell(5, 2), "03:42");
+    EXPECT_EQ(cell(5, 2, Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+    EXPECT_NE(cell(4, 2, Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+    EXPECT_EQ(main().lvwCalendar->model()->headerData(2, Qt::Horizontal).toString(), "Fajr");
     EXPECT_TRUE(main().lvwCalendar->isColumnHidden(0));
     // Nothing has started the update utility yet, so the reminder asks once.
     ASSERT_EQ(boxes.size(), 1u);
@@ -98,8 +99,8 @@ TEST_F(MainWindowTest, YearViewOfALeapYearHas366Rows) {
     ASSERT_TRUE(load());
     const int before = main().CalendarRepaints();
     main().action("mnuViewYear")->trigger();
-    EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 366);
-    EXPECT_EQ(main().lvwCalendar->topLevelItem(365)->text(0), "366");
+    EXPECT_EQ(calendarRows(), 366);
+    EXPECT_EQ(cell(365, 0), "366");
     int twentieths = 0;
     for (int d = static_cast<int>(dateSerial(2004, 1, 1)); d <= static_cast<int>(dateSerial(2004, 12, 31)); ++d)
         twentieths += d % 20 == 0;
@@ -111,11 +112,11 @@ TEST_F(MainWindowTest, YearViewOfALeapYearHas366Rows) {
 TEST_F(MainWindowTest, WeekViewRunsSundayToSaturday) {
     setClock(2002, 6, 16);  // a Sunday
     ASSERT_TRUE(load());
-    EXPECT_EQ(column(main().lvwCalendar, 0).join(","), "167,168,169,170,171,172,173");
+    EXPECT_EQ(column(main().lvwCalendar->model(), 0).join(","), "167,168,169,170,171,172,173");
     unload();
     setClock(2002, 6, 22);  // a Saturday
     ASSERT_TRUE(load());
-    EXPECT_EQ(column(main().lvwCalendar, 0).join(","), "167,168,169,170,171,172,173");
+    EXPECT_EQ(column(main().lvwCalendar->model(), 0).join(","), "167,168,169,170,171,172,173");
 }
 
 TEST_F(MainWindowTest, HijriDatesInTheChosenLayout) {
@@ -123,11 +124,11 @@ TEST_F(MainWindowTest, HijriDatesInTheChosenLayout) {
     storeText("\\Options\\PrayCalendar", "HijriFormat", "d-m-yyyy");
     ASSERT_TRUE(load());
     EXPECT_TRUE(main().action("mnuViewHijri")->isChecked());
-    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(1), "10-4-1423");
+    EXPECT_EQ(cell(5, 1), "10-4-1423");
     main().action("mnuViewGrego")->trigger();
-    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(1), "Jun 21 Fri");
+    EXPECT_EQ(cell(5, 1), "Jun 21 Fri");
     main().action("TLB:DATE")->trigger();  // the Date button switches to the other style
-    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(1), "10-4-1423");
+    EXPECT_EQ(cell(5, 1), "10-4-1423");
 }
 
 TEST_F(MainWindowTest, StoredValuesOutOfRangeTakeTheirDefaults) {
@@ -154,7 +155,7 @@ TEST_F(MainWindowTest, AnUnchosenTimeFormatFollowsTheLanguageAndIsNotStored) {
     auto friday = [&](const char* language) {  // Asr on Friday 21 June, as the calendar shows it
         InstallLanguage(language);
         EXPECT_TRUE(load());
-        const QString asr = main().lvwCalendar->topLevelItem(5)->text(5);
+        const QString asr = cell(5, 5);
         unload();
         return asr;
     };
@@ -204,7 +205,7 @@ TEST_F(MainWindowTest, SettingsWrittenAtUnloadComeBackAtTheNextLoad) {
 
     ASSERT_TRUE(load());
     EXPECT_EQ(ViewMode, 0);
-    EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 30);  // June
+    EXPECT_EQ(calendarRows(), 30);  // June
     EXPECT_TRUE(main().action("mnuViewMonth")->isChecked());
     EXPECT_FALSE(main().action("mnuViewText")->isChecked());
     EXPECT_EQ(main().action("TLB:PRINT")->text(), "");
@@ -215,11 +216,10 @@ TEST_F(MainWindowTest, SettingsWrittenAtUnloadComeBackAtTheNextLoad) {
 TEST_F(MainWindowTest, TodayIsMarkedByItsDateNotByItsDayNumberPrefix) {
     setClock(2003, 1, 3);  // day 3; the week starts on day 363 of 2002
     ASSERT_TRUE(load());
-    QTreeWidget* list = main().lvwCalendar;
-    ASSERT_EQ(list->topLevelItem(0)->text(0), "363");
-    EXPECT_NE(list->topLevelItem(0)->foreground(2).color(), QColor(255, 0, 0));
-    EXPECT_EQ(list->topLevelItem(5)->text(0), "3");
-    EXPECT_EQ(list->topLevelItem(5)->foreground(2).color(), QColor(255, 0, 0));
+    ASSERT_EQ(cell(0, 0), "363");
+    EXPECT_NE(cell(0, 2, Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+    EXPECT_EQ(cell(5, 0), "3");
+    EXPECT_EQ(cell(5, 2, Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
 }
 
 // Stored sizes no screen can show: the window opens within the screen, the tree leaves room for
@@ -263,7 +263,6 @@ TEST_F(MainWindowTest, AlertManagerEntriesShowWhole) {
 
 TEST_F(MainWindowTest, TodayStaysMarkedAcrossViewSwitches) {
     ASSERT_TRUE(load());  // Friday 21 June 2002, day 172, in the Week view
-    QTreeWidget* list = main().lvwCalendar;
     const std::vector<std::pair<const char*, int>> switches = {
         {"mnuViewMonth", 20}, {"mnuViewWeek", 5}, {"mnuViewYear", 171}, {"mnuViewToday", 0}, {"mnuViewYear", 171},
         {"mnuViewMonth", 20}};
@@ -271,10 +270,10 @@ TEST_F(MainWindowTest, TodayStaysMarkedAcrossViewSwitches) {
         SCOPED_TRACE(entry);
         main().action(entry)->trigger();
         std::vector<int> marked;
-        for (int r = 0; r < list->topLevelItemCount(); ++r)
-            if (list->topLevelItem(r)->foreground(2).color() == QColor(255, 0, 0)) marked.push_back(r);
+        for (int r = 0; r < calendarRows(); ++r)
+            if (cell(r, 2, Qt::ForegroundRole).value<QColor>() == QColor(255, 0, 0)) marked.push_back(r);
         EXPECT_EQ(marked, std::vector<int>{row});
-        EXPECT_EQ(list->topLevelItem(row)->text(0), "172");
+        EXPECT_EQ(cell(row, 0), "172");
     }
 }
 
@@ -284,7 +283,7 @@ TEST_F(MainWindowTest, ViewsButtonCyclesAndCloseBoxOnlyHides) {
     ASSERT_TRUE(load());
     main().action("TLB:VIEWS")->trigger();
     EXPECT_EQ(CalProp().view, 1);
-    EXPECT_EQ(main().lvwCalendar->topLevelItemCount(), 1);
+    EXPECT_EQ(calendarRows(), 1);
     main().action("TLB:VIEWS")->trigger();
     EXPECT_EQ(CalProp().view, 2);
     main().action("TLB:MONTH")->trigger();
@@ -294,7 +293,7 @@ TEST_F(MainWindowTest, ViewsButtonCyclesAndCloseBoxOnlyHides) {
     EXPECT_FALSE(main().close());  // the close box is refused ...
     EXPECT_FALSE(main().isVisible());  // ... and the window hides
     EXPECT_EQ(ViewMode, 2);
-    EXPECT_TRUE(main().tmrAlert->isActive());  // the alerts go on
+    EXPECT_TRUE(main().Alerts().Running());  // the alerts go on
 }
 
 TEST_F(MainWindowTest, UpdateReminderAfterItsDays) {
@@ -382,7 +381,7 @@ TEST_F(MainWindowTest, ScreenshotsOfTheMainWindow) {
     setClock(2002, 6, 21, 13, 0);
     ASSERT_TRUE(load());
     main().resize(1000, 560);
-    main().tmrAlert_Timer();
+    main().Alerts().Tick();
     QDir().mkpath(folder);
     QApplication::processEvents();
     main().grab().save(folder + "/main-week.png");
@@ -501,10 +500,9 @@ TEST_F(MainWindowTest, RightToLeftMirrorsTheClientAreaAndKeepsTimesInTheirOrder)
     EXPECT_NEAR(twips(&w, clientWidth - tree->x() - tree->width()), 20, 15);
 
     const QString isolate(QChar(0x2068)), pop(QChar(0x2069));
-    const QTreeWidgetItem* row = w.lvwCalendar->topLevelItem(0);
-    ASSERT_NE(row, nullptr);
+    ASSERT_GT(calendarRows(), 0);
     for (int c = 1; c <= 7; ++c) {
-        const QString text = row->text(c);
+        const QString text = cell(0, c);
         EXPECT_TRUE(text.startsWith(isolate) && text.endsWith(pop) && text.size() > 2) << c << text.toStdString();
     }
     EXPECT_TRUE(w.panel("Time")->text().startsWith(isolate) && w.panel("Time")->text().endsWith(pop));

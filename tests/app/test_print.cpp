@@ -151,10 +151,9 @@ TEST_F(PrintTest, WeekViewPrintsOnePageWithTheHeaderBlockAndTheRows) {
     EXPECT_TRUE(text.contains("Time Zone = GMT " + QString::number(pt.GMTOffset())));
     EXPECT_TRUE(QRegularExpression(R"(Day\s+Fajr\s+Shurooq\s+Dhuhr\s+Asr\s+Maghrib\s+Isha)").match(text).hasMatch());
     // Each row as the list shows it, the day number left out.
-    QTreeWidget* list = main().lvwCalendar;
-    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+    for (int r = 0; r < calendarRows(); ++r) {
         QStringList cells;
-        for (int c = 1; c < 8; ++c) cells << QRegularExpression::escape(list->topLevelItem(r)->text(c));
+        for (int c = 1; c < 8; ++c) cells << QRegularExpression::escape(cell(r, c));
         EXPECT_TRUE(QRegularExpression(cells.join(R"(\s+)")).match(text).hasMatch()) << r;
     }
     EXPECT_FALSE(text.contains(" 167 "));
@@ -210,7 +209,7 @@ TEST_F(PrintTest, AOneColumnListPrintsTheHeaderAndAnEmptyFrame) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     QLabel status;
-    PrintCalLVW(printer, QFont("Arial", 10), list, &status, false);
+    PrintCalLVW(printer, QFont("Arial", 10), *list.model(), &status, false);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(pageCount(pdf), 1);
     const QString text = pageText(pdf, 1);
@@ -247,10 +246,9 @@ TEST_F(PrintTest, APagePrintedInArabicHasTheCataloguesHeaderAndTheSameTimes) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(name))) << name;
     EXPECT_FALSE(text.contains("Prayer Schedule")) << text.toStdString();
     // The times in every row as the list shows them.
-    QTreeWidget* list = main().lvwCalendar;
-    for (int r = 0; r < list->topLevelItemCount(); ++r)
+    for (int r = 0; r < calendarRows(); ++r)
         for (int c = 2; c < 8; ++c) {
-            const QString time = list->topLevelItem(r)->text(c).remove(QChar(0x2068)).remove(QChar(0x2069));
+            const QString time = cell(r, c).remove(QChar(0x2068)).remove(QChar(0x2069));
             EXPECT_TRUE(text.contains(time.left(5))) << r << " " << c;
         }
 }
@@ -282,7 +280,7 @@ TEST_F(PrintTest, ArabicAndUrduPagesRunFromTheRightWithWholeWords) {
         main().action("mnuFilePrint")->trigger();
         QStringList firstRow;  // the first row's six times, Fajr to Isha
         for (int col = 2; col < 8; ++col)
-            firstRow << main().lvwCalendar->topLevelItem(0)->text(col).remove(QChar(0x2068)).remove(QChar(0x2069));
+            firstRow << cell(0, col).remove(QChar(0x2068)).remove(QChar(0x2069));
         const QFont font = PrintFont();
         unload();
         const std::vector<Word> words = pageWords(pdf, 1);

@@ -340,7 +340,7 @@ TEST_F(CustomizeTest, AlertTreeSwitchesAndSounds) {
 }
 
 TEST_F(CustomizeTest, OkStoresEverythingAndTheCalendarShowsTheNewTimes) {
-    const QString fajrBefore = main().lvwCalendar->topLevelItem(5)->text(2);
+    const QString fajrBefore = cell(5, 2);
     dlg->lstPeriods->setCurrentRow(0);
     EXPECT_TRUE(dlg->txtPeriodName->isEnabled());
     EXPECT_EQ(dlg->txtPeriodName->text(), "Fajr");
@@ -379,18 +379,16 @@ TEST_F(CustomizeTest, OkStoresEverythingAndTheCalendarShowsTheNewTimes) {
     EXPECT_EQ(storedLong("\\User\\Location", "LatDegree"), 21);
 
     // The calendar: renamed column, Isha 90 minutes after Maghrib, another Fajr.
-    QTreeWidget* list = main().lvwCalendar;
-    EXPECT_EQ(list->headerItem()->text(2), "Subh");
-    QTreeWidgetItem* today = list->topLevelItem(5);
-    EXPECT_EQ(minutesOf(today->text(7)) - minutesOf(today->text(6)), 90);
-    EXPECT_NE(today->text(2), fajrBefore);
+    EXPECT_EQ(main().lvwCalendar->model()->headerData(2, Qt::Horizontal).toString(), "Subh");
+    EXPECT_EQ(minutesOf(cell(5, 7)) - minutesOf(cell(5, 6)), 90);
+    EXPECT_NE(cell(5, 2), fajrBefore);
 }
 
 TEST_F(CustomizeTest, CancelAfterEditsChangesNothing) {
     const QByteArray before = store();
     const std::string place = PrayTime().LocationName();
     const int16_t method = CalcMethod;
-    const QString fajr = main().lvwCalendar->topLevelItem(5)->text(2);
+    const QString fajr = cell(5, 2);
     retype(dlg->txtLocName, "Elsewhere");
     retype(dlg->txtLatDegree, "60");
     dlg->cboCalcMethod->setCurrentIndex(method == 0 ? 1 : 0);
@@ -403,7 +401,7 @@ TEST_F(CustomizeTest, CancelAfterEditsChangesNothing) {
     EXPECT_EQ(CalcMethod, method);
     EXPECT_EQ(PeriodNames[2], "Dhuhr");
     EXPECT_EQ(store(), before);
-    EXPECT_EQ(main().lvwCalendar->topLevelItem(5)->text(2), fajr);
+    EXPECT_EQ(cell(5, 2), fajr);
 }
 
 TEST_F(CustomizeTest, UnconvertibleTextsLeaveTheirValuesAndTheRestIsApplied) {

@@ -394,9 +394,8 @@ TEST_F(OptionsTest, TheHijriCalendarShowsAtOnceAndOkGivesItToTheDatesAndTheRamad
         storeLong("\\User\\Method", name, value);
     // The Month view's 30 and 31 March: the Day text and Isha's minutes after Maghrib.
     auto row = [&](int day) {
-        const QTreeWidgetItem* item = main().lvwCalendar->topLevelItem(day - 1);
-        const QTime maghrib = QTime::fromString(item->text(6), "HH:mm");
-        return std::pair{item->text(1), maghrib.secsTo(QTime::fromString(item->text(7), "HH:mm")) / 60};
+        const QTime maghrib = QTime::fromString(cell(day - 1, 6), "HH:mm");
+        return std::pair{cell(day - 1, 1), maghrib.secsTo(QTime::fromString(cell(day - 1, 7), "HH:mm")) / 60};
     };
     frmOptions& d = open();
     EXPECT_EQ(row(30), (std::pair{QString("30-9-1446"), 120}));  // the tabular 30 Ramadan
