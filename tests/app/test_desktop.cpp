@@ -62,6 +62,7 @@
 
 using namespace nv;
 using nv::test::AppFixture;
+using nv::test::signalProgram;
 
 // A notification service that records every Notify and can report an action as chosen; with
 // `failWith` it answers each Notify with that error.
@@ -250,7 +251,7 @@ void writeStartup(const QTemporaryDir& home, int defaultView) {
 }
 
 QByteArray storeAfterTerm(QProcess& program, const QTemporaryDir& home) {
-    kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    signalProgram(program, SIGTERM);
     EXPECT_TRUE(program.waitForFinished(10000));
     QFile f(home.path() + "/.config/Noorvale/registry.reg");
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -741,7 +742,7 @@ TEST(DesktopTray, OnX11AHungWatcherDoesNotKeepASecondStartWaiting) {
     };
     EXPECT_TRUE(QTest::qWaitFor(mainWindowShown, 15000));
     EXPECT_EQ(processState(hung), 'T');
-    kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    signalProgram(first, SIGTERM);
     EXPECT_TRUE(first.waitForFinished(10000));
     kill(static_cast<pid_t>(hung), SIGCONT);
     services.terminate();

@@ -23,6 +23,7 @@
 namespace {
 
 using nv::test::programEnvironment;
+using nv::test::signalProgram;
 
 void writeStore(const QTemporaryDir& home, const QByteArray& text) {
     QDir().mkpath(home.path() + "/.config/Noorvale");
@@ -140,7 +141,7 @@ TEST(Program, SigtermEndsTheProgramWithTheReminderOpenOrWhileLoading) {
         } else {
             QTest::qWait(c.afterMs);
         }
-        kill(static_cast<pid_t>(noorvale.processId()), SIGTERM);
+        signalProgram(noorvale, SIGTERM);
         const bool ended = noorvale.waitForFinished(10000);
         if (!ended) noorvale.kill();
         ASSERT_TRUE(ended) << "Noorvale lives on after SIGTERM";
@@ -168,7 +169,7 @@ TEST(Program, TheSessionEndingSavesTheSettingsAndEndsCleanly) {
         program.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
         ASSERT_TRUE(program.waitForStarted(5000));
         ASSERT_TRUE(waitForText(home.path() + "/boxes.log", "update reminder")) << "never loaded";
-        kill(static_cast<pid_t>(program.processId()), signal);
+        signalProgram(program, signal);
         ASSERT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 0);
@@ -203,7 +204,7 @@ TEST(Program, OneCopyAtATimeWithoutAWritableRuntimeFolder) {
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_FALSE(readFile(home.path() + "/boxes.log").contains("already running"));
-    kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    signalProgram(first, SIGTERM);
     EXPECT_TRUE(first.waitForFinished(10000));
 }
 
@@ -236,7 +237,7 @@ TEST(Program, ASecondStartDuringStartUpIsHonouredOnceTheWindowExists) {
     EXPECT_EQ(second.exitCode(), 0);
     ASSERT_TRUE(waitForText(home.path() + "/boxes.log", "update reminder")) << "the first never loaded";
     EXPECT_FALSE(readFile(home.path() + "/boxes.log").contains("already running"));
-    kill(static_cast<pid_t>(first->processId()), SIGTERM);
+    signalProgram(*first, SIGTERM);
     ASSERT_TRUE(first->waitForFinished(10000));
     EXPECT_TRUE(readStore(home).contains("\"ViewMode\"=dword:00000000")) << readStore(home).constData();
 }
@@ -260,7 +261,7 @@ TEST(Program, SettingsThatCannotBeSavedAtTheEndAreNamed) {
         program.kill();
         GTEST_SKIP() << "no read-only folder can be made here";
     }
-    kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    signalProgram(program, SIGTERM);
     ASSERT_TRUE(program.waitForFinished(10000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);

@@ -3,8 +3,11 @@
 // English whatever the session's language (the tests read its texts).
 #pragma once
 
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+
+#include <csignal>
 
 namespace nv::test {
 
@@ -19,6 +22,12 @@ inline QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
     env.insert("LANGUAGE", "");
     env.insert("LC_ALL", "C.UTF-8");
     return env;
+}
+
+// Sends `signal` to a started program, and to nothing when it has already ended (a process id of
+// 0 would reach the whole process group: the test runner too).
+inline void signalProgram(const QProcess& program, int signal) {
+    if (program.processId() > 0) ::kill(static_cast<pid_t>(program.processId()), signal);
 }
 
 }  // namespace nv::test
