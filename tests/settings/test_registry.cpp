@@ -191,7 +191,7 @@ TEST(Registry, ReadsTheOtherTypesOfAHandWrittenFile) {
     // Written again, every value keeps its type and bytes.
     WriteRegLong(HKEY_CURRENT_USER, kKey, "New", 1);
     RegTree tree;
-    EXPECT_FALSE(RegistryStore::parse(readFile(home.storeFile()), tree).damaged);
+    EXPECT_FALSE(parseRegText(readFile(home.storeFile()), tree).damaged);
     const RegKey& key = tree.keys.begin()->second;
     EXPECT_EQ(*key.find("Binary"), (RegData{REG_BINARY, "\x01\x02"}));
     EXPECT_EQ(*key.find("Multi"), (RegData{7, std::string("a\0\0", 3)}));
