@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -64,6 +65,18 @@ std::string linkTarget(std::string path) {
         path = next[0] == '/' ? next : folderOf(path) + "/" + next;
     }
     return path;
+}
+
+// The test hook of the kill test: with NOORVALE_TEST_STORE_STOP_AFTER=N in its environment, the
+// process ends itself with SIGKILL right after the store's Nth write step: the writers' lock
+// taken, the temporary file made, the text written in it, flushed, and renamed over the store.
+void writeStepDone() {
+    static const long stopAfter = [] {
+        const char* v = std::getenv("NOORVALE_TEST_STORE_STOP_AFTER");
+        return v ? std::strtol(v, nullptr, 10) : 0L;
+    }();
+    static long steps = 0;
+    if (stopAfter > 0 && ++steps == stopAfter) ::raise(SIGKILL);
 }
 
 bool makeFolders(const std::string& folder) {
@@ -237,6 +250,7 @@ void RegistryStore::takeLockLocked() {
         while (::flock(lockFd_, LOCK_EX) != 0 && errno == EINTR) {
         }
     holding_ = true;
+    writeStepDone();
     refreshLocked();
 }
 
@@ -429,10 +443,14 @@ int RegistryStore::writeFileLocked(const std::string& path) {
     const std::string temp = target + "." + std::to_string(::getpid()) + ".tmp";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) return errno;
+    writeStepDone();
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
-    bool ok = writeAll(fd, regText(tree_)) && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, regText(tree_));
+    if (ok) writeStepDone();
+    ok = ok && ::fsync(fd) == 0;
     int err = errno;
+    if (ok) writeStepDone();
     if (::close(fd) != 0 && ok) {
         ok = false;
         err = errno;
@@ -442,6 +460,7 @@ int RegistryStore::writeFileLocked(const std::string& path) {
         ::unlink(temp.c_str());
         return err != 0 ? err : EIO;
     }
+    writeStepDone();
     loadedPath_ = path;
     loadedStamp_ = stampOf(path);
     report_ = RegLoadReport{true, false, 0, {}};
