@@ -77,6 +77,21 @@ TEST(Registry, MissingValuesGiveTheDefaultWithItsType) {
     EXPECT_FALSE(fs::exists(home.storeFile() + ".damaged"));
 }
 
+// A program that runs for weeks reads the file again each time another program wrote it, and
+// keeps no file open for it.
+TEST(Registry, ReadingTheFileAgainAfterEachOutsideChangeKeepsNoFileOpen) {
+    test::TempHome home;
+    auto openFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{}); };
+    const auto before = openFiles();
+    for (int i = 1; i <= 50; ++i) {
+        // Each text is longer than the last, so each change shows in the file's size.
+        writeFile(home.storeFile(), kGoodHeader + "[HKEY_CURRENT_USER\\" + kKey + "]\n\"Name\"=\"" +
+                                        std::string(static_cast<size_t>(i), 'x') + "\"\n");
+        ASSERT_EQ(read("Name", RegValue("")).toText().size(), static_cast<size_t>(i));
+    }
+    EXPECT_EQ(openFiles(), before);
+}
+
 TEST(Registry, AWriteCreatesTheWholePathAndReadsBackWithTheStoredType) {
     test::TempHome home;
     const std::string deep = std::string(kNoorvaleKey) + "\\Options\\Compact";
