@@ -34,7 +34,7 @@ public:
                                                       : RegData{REG_SZ, "text of " + name + " in key " + std::to_string(k)});
             }
         }
-        const std::string text = RegistryStore::serialize(tree);
+        const std::string text = regText(tree);
         FILE* f = std::fopen((dir_ + "/registry.reg").c_str(), "w");
         std::fwrite(text.data(), 1, text.size(), f);
         std::fclose(f);

@@ -1,11 +1,5 @@
 // The settings store behind modRegistry: keys (a root plus a "\"-separated subkey path) holding
-// typed values, kept per user in one text file in the regedit export style:
-//
-//   REGEDIT4
-//
-//   [HKEY_CURRENT_USER\Software\ORVEN\Software\Noorvale\User\Location]
-//   "Name"="Vellmore, LA -- USA"
-//   "TZMode"=dword:00000000
+// typed values, kept per user in one text file in the regedit export style (RegistryText.h).
 //
 // The file is $XDG_CONFIG_HOME/Noorvale/registry.reg ($HOME/.config when XDG_CONFIG_HOME is not
 // set). It is read once and kept in memory; a read notices when the file changed on disk
@@ -30,81 +24,21 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "RegistryText.h"
 #include "modRegistry.h"
 
 namespace nv {
-
-// The value types of the registry.
-enum RegType : uint32_t {
-    REG_NONE = 0,
-    REG_SZ = 1,
-    REG_EXPAND_SZ = 2,
-    REG_BINARY = 3,
-    REG_DWORD = 4,
-};
 
 // Status codes of a write (the platform's numbers).
 inline constexpr int32_t ERROR_SUCCESS = 0;
 inline constexpr int32_t ERROR_ACCESS_DENIED = 5;
 inline constexpr int32_t ERROR_INVALID_HANDLE = 6;
 inline constexpr int32_t ERROR_WRITE_FAULT = 29;
-
-// A stored value: its type and its bytes (text without any terminating zero unless one was
-// stored; a REG_DWORD is four bytes, least significant first).
-struct RegData {
-    uint32_t type = REG_NONE;
-    std::string bytes;
-    bool operator==(const RegData&) const = default;
-
-    static RegData dword(uint32_t value) {
-        RegData d{REG_DWORD, std::string(4, '\0')};
-        for (size_t i = 0; i < 4; ++i) d.bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-        return d;
-    }
-    // A REG_DWORD of exactly four bytes.
-    bool isDword() const { return type == REG_DWORD && bytes.size() == 4; }
-    uint32_t dwordValue() const {
-        uint32_t v = 0;
-        for (size_t i = bytes.size(); i-- > 0;) v = (v << 8) | static_cast<unsigned char>(bytes[i]);
-        return v;
-    }
-};
-
-// Key paths and value names compare without regard to ASCII case, as in the registry.
-struct RegNameLess {
-    bool operator()(const std::string& a, const std::string& b) const;
-};
-bool sameRegName(const std::string& a, const std::string& b);
-
-// One key: its full path as first written ("HKEY_CURRENT_USER\Software\...") and its values
-// in the order they were first set.
-struct RegKey {
-    std::string path;
-    std::vector<std::pair<std::string, RegData>> values;
-    const RegData* find(const std::string& name) const;
-    // Sets a value, new or replaced; false when it already held just that.
-    bool set(const std::string& name, const RegData& data);
-};
-
-// Every key of the store by full path.
-struct RegTree {
-    std::map<std::string, RegKey, RegNameLess> keys;
-};
-
-// What reading the file found.
-struct RegLoadReport {
-    bool exists = false;     // the file was there and could be opened
-    bool damaged = false;    // some of it did not parse
-    int badLines = 0;        // lines (or wrapped values) that were passed over
-    std::string firstProblem;  // "line 12: ..." for the first of them
-};
 
 // A write of the store that failed: the file and why (an errno value).
 struct SaveFailure {
@@ -157,10 +91,6 @@ public:
     SaveFailureHandler setSaveFailureHandler(SaveFailureHandler handler);
     // The sentence that tells it, in the program's language.
     static std::string saveFailureText(const SaveFailure& failure);
-
-    // The file's text for a tree, and a tree from a file's text (what parses of it).
-    static std::string serialize(const RegTree& tree);
-    static RegLoadReport parse(const std::string& text, RegTree& tree);
 
     RegistryStore(const RegistryStore&) = delete;
     RegistryStore& operator=(const RegistryStore&) = delete;

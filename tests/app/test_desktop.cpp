@@ -92,6 +92,8 @@ public:
     }
     bool registered = false;
 
+    QDBusConnection& connection() { return connection_; }
+
     void invoke(uint id, const QString& key) {
         QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/Notifications",
                                                          "org.freedesktop.Notifications", "ActionInvoked");
@@ -159,6 +161,15 @@ public slots:
 
 private:
     QDBusConnection connection_;
+};
+
+// A method the test calls on the program's own bus connection, to know what it has handled.
+class SyncPoint : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.noorvale.TestSync")
+
+public slots:
+    void Sync() {}
 };
 
 namespace {
@@ -232,6 +243,27 @@ QDBusMessage callAndWait(QDBusConnection& connection, const QDBusMessage& call) 
     if (!QTest::qWaitFor([&] { return pending.isFinished(); }, 6000))
         return QDBusMessage::createError("org.freedesktop.DBus.Error.NoReply", "no answer");
     return pending.reply();
+}
+
+// Returns once the program has handled all that `from` sent it before: a bus connection hands
+// what comes in to the main thread in the order it came.
+bool programCaughtUp(QDBusConnection& from) {
+    SyncPoint point;
+    QDBusConnection program = QDBusConnection::sessionBus();
+    if (!program.registerObject("/TestSync", &point, QDBusConnection::ExportAllSlots)) return false;
+    const QDBusMessage reply = callAndWait(
+        from, QDBusMessage::createMethodCall(program.baseService(), "/TestSync", "org.noorvale.TestSync", "Sync"));
+    program.unregisterObject("/TestSync");
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+// Returns once the notification service has handled all that the program sent it before.
+bool serviceCaughtUp() {
+    QDBusConnection program = QDBusConnection::sessionBus();
+    const QDBusMessage reply =
+        callAndWait(program, QDBusMessage::createMethodCall("org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+                                                            "org.freedesktop.Notifications", "GetCapabilities"));
+    return reply.type() == QDBusMessage::ReplyMessage;
 }
 
 QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
@@ -351,7 +383,7 @@ TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
     EXPECT_EQ(server.calls[1].summary, QString("It is time for Maghrib prayer."));
     ASSERT_EQ(main().Alerts().player()->Status(), "playing");
     server.invoke(server.lastId + 1, "stop");  // another program's notice: not ours
-    QTest::qWait(200);
+    ASSERT_TRUE(programCaughtUp(server.connection()));
     EXPECT_EQ(main().Alerts().player()->Status(), "playing");
     server.invoke(server.lastId, "stop");
     EXPECT_TRUE(QTest::qWaitFor([&] { return main().Alerts().player()->Status() != "playing"; }, 5000));
@@ -359,7 +391,7 @@ TEST_F(Desktop, EachPrayerRaisesOneReplacingNoticeThatCanStopTheSound) {
 
     SaveDesktopNotice(false);  // switched off in Options
     tickAt(20, 30, 0);
-    QTest::qWait(300);
+    ASSERT_TRUE(serviceCaughtUp());
     EXPECT_EQ(server.calls.size(), 2u);
 
     // The tray's balloon only where the bus has no notification service: a service that fails
@@ -643,10 +675,9 @@ TEST(DesktopTray, AStatusNotifierHostShowsTheMenuAndItsClickOpensTheMainWindow) 
 
     QDBusMessage activate = QDBusMessage::createMethodCall(item, "/StatusNotifierItem", "org.kde.StatusNotifierItem",
                                                            "Activate");
-    activate << 10 << 10;  // a single click
+    activate << 10 << 10;  // a single click: answered once the click has been handled
     const QDBusMessage activated = callAndWait(connection, activate);
     EXPECT_EQ(activated.type(), QDBusMessage::ReplyMessage) << activated.errorMessage().toStdString();
-    QTest::qWait(500);
     const QByteArray store = storeAfterTerm(program, home);
     EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();
     xvfb.terminate();

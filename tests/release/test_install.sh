@@ -52,8 +52,10 @@ params=$(python3 -c "import sys; print(''.join(chr(ord(c) ^ 0x1F) for c in sys.a
 NOORVALE_MSGBOX_LOG="$tmp/boxes.log" NOORVALE_MSGBOX_ANSWERS=ok QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tmp" \
   "$prefix/Tarvo" "$params" >"$tmp/tarvo.log" 2>&1 &
 tarvo=$!
+# The old copies reach their backup names last, after the new files are in.
 for _ in $(seq 100); do
-  cmp -s "$prefix/Media/Nv_001.wav" "$product/Media/Nv_001.wav" && [ -f "$prefix/NEWS.txt" ] && break
+  cmp -s "$prefix/Media/Nv_001.wav" "$product/Media/Nv_001.wav" && [ -f "$prefix/NEWS.txt" ] &&
+    cmp -s "$prefix/Backup/Nv_001.wav" "$build/Noorvale/Media/Nv_001.wav" && break
   sleep 0.2
 done
 kill "$tarvo" 2>/dev/null || true  # it waits on its Finish button

@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <random>
+#include <string>
+#include <vector>
 
 #include "KillTestValues.h"
 #include "RegistryStore.h"
@@ -21,61 +22,41 @@ using namespace nv;
 
 namespace {
 
-// Starts the writer on `file` and waits until it says it is writing; its pid, or -1.
-pid_t startWriter(const std::string& file) {
-    int out[2];
-    if (::pipe(out) != 0) return -1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addclose(&actions, out[1]);
+// Runs the writer on `file` until it ends; its wait status, or -1. `stopAfter` > 0 has it
+// kill itself right after that many write steps of the store.
+int runWriter(const std::string& file, const char* mode, int stopAfter, pid_t& pid) {
     std::string program = REGISTRY_WRITER;
-    char* argv[] = {program.data(), const_cast<char*>(file.c_str()), nullptr};
-    pid_t pid = -1;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) != 0) pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    std::string said;
-    char c = 0;
-    while (pid > 0 && said != "ready\n" && ::read(out[0], &c, 1) == 1) said.push_back(c);
-    ::close(out[0]);
-    if (pid > 0 && said != "ready\n") {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-        return -1;
-    }
-    return pid;
-}
-
-bool temporaryFileBeside(const std::string& file) {
-    for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(file).parent_path()))
-        if (e.path().extension() == ".tmp") return true;
-    return false;
+    std::vector<char*> argv = {program.data(), const_cast<char*>(file.c_str())};
+    if (mode) argv.push_back(const_cast<char*>(mode));
+    argv.push_back(nullptr);
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) env.emplace_back(*e);
+    if (stopAfter > 0) env.push_back("NOORVALE_TEST_STORE_STOP_AFTER=" + std::to_string(stopAfter));
+    std::vector<char*> envp;
+    for (std::string& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) return -1;
+    int status = 0;
+    return ::waitpid(pid, &status, 0) == pid ? status : -1;
 }
 
 }  // namespace
 
-TEST(RegistryKill, AWriterKilledAtAnyMomentLeavesTheStoreWhole) {
+// The writer is killed after each of its write steps in turn (the lock taken, the temporary file
+// made, written, flushed, renamed over the store), at a later write each time.
+TEST(RegistryKill, AWriterKilledAtAnyStepLeavesTheStoreWhole) {
     test::TempHome home;
     const std::string file = home.storeFile();
-    std::random_device seed;
-    const unsigned s = seed();
-    std::mt19937 rng(s);
-    std::uniform_int_distribution<int> pause(0, 25000);  // microseconds
+    pid_t pid = 0;
+    ASSERT_EQ(runWriter(file, "fill", 0, pid), 0);
     int killedMidWrite = 0, lastRound = -1;
 
     for (int kill = 0; kill < 50; ++kill) {
-        SCOPED_TRACE("kill " + std::to_string(kill) + ", seed " + std::to_string(s));
-        const pid_t pid = startWriter(file);
-        ASSERT_GT(pid, 0);
-        ::usleep(static_cast<useconds_t>(pause(rng)));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        ASSERT_TRUE(WIFSIGNALED(status));
-        killedMidWrite += temporaryFileBeside(file);
-
+        const int stopAfter = 3 * kill + 1;  // 3 and the 5 steps of a write share no factor
+        SCOPED_TRACE("kill " + std::to_string(kill) + ", after step " + std::to_string(stopAfter));
+        const int status = runWriter(file, nullptr, stopAfter, pid);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+        killedMidWrite += std::filesystem::exists(file + "." + std::to_string(pid) + ".tmp");
         // Read again from the disk: the file parses whole, and every write is either all there
         // or not at all, in the order they were made.
         RegistryStore::instance().setFile(file);
@@ -103,6 +84,6 @@ TEST(RegistryKill, AWriterKilledAtAnyMomentLeavesTheStoreWhole) {
     }
     EXPECT_GT(lastRound, 0);
     EXPECT_GT(killedMidWrite, 0);  // some kills did land between a write's start and its rename
-    std::printf("50 kills, %d of them while a temporary file was being written; %d rounds written\n",
+    std::printf("50 kills, %d of them while a temporary file was being written; %d rounds begun\n",
                 killedMidWrite, lastRound);
 }

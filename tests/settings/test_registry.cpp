@@ -77,6 +77,21 @@ TEST(Registry, MissingValuesGiveTheDefaultWithItsType) {
     EXPECT_FALSE(fs::exists(home.storeFile() + ".damaged"));
 }
 
+// A program that runs for weeks reads the file again each time another program wrote it, and
+// keeps no file open for it.
+TEST(Registry, ReadingTheFileAgainAfterEachOutsideChangeKeepsNoFileOpen) {
+    test::TempHome home;
+    auto openFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{}); };
+    const auto before = openFiles();
+    for (int i = 1; i <= 50; ++i) {
+        // Each text is longer than the last, so each change shows in the file's size.
+        writeFile(home.storeFile(), kGoodHeader + "[HKEY_CURRENT_USER\\" + kKey + "]\n\"Name\"=\"" +
+                                        std::string(static_cast<size_t>(i), 'x') + "\"\n");
+        ASSERT_EQ(read("Name", RegValue("")).toText().size(), static_cast<size_t>(i));
+    }
+    EXPECT_EQ(openFiles(), before);
+}
+
 TEST(Registry, AWriteCreatesTheWholePathAndReadsBackWithTheStoredType) {
     test::TempHome home;
     const std::string deep = std::string(kNoorvaleKey) + "\\Options\\Compact";
@@ -191,7 +206,7 @@ TEST(Registry, ReadsTheOtherTypesOfAHandWrittenFile) {
     // Written again, every value keeps its type and bytes.
     WriteRegLong(HKEY_CURRENT_USER, kKey, "New", 1);
     RegTree tree;
-    EXPECT_FALSE(RegistryStore::parse(readFile(home.storeFile()), tree).damaged);
+    EXPECT_FALSE(parseRegText(readFile(home.storeFile()), tree).damaged);
     const RegKey& key = tree.keys.begin()->second;
     EXPECT_EQ(*key.find("Binary"), (RegData{REG_BINARY, "\x01\x02"}));
     EXPECT_EQ(*key.find("Multi"), (RegData{7, std::string("a\0\0", 3)}));
@@ -426,6 +441,7 @@ constexpr char kGarbage[] = "\x89PNG\r\n\x1a\n\0\0\xff\xfe garbage";
 struct Damage {
     const char* what;
     std::string text;
+    std::string firstProblem;  // as the notice names it; empty: not compared
 };
 
 std::vector<std::string> damagedCopies(const std::string& store) {
@@ -439,25 +455,28 @@ std::vector<std::string> damagedCopies(const std::string& store) {
 
 TEST(RegistryDamage, WhatParsesIsUsedAndTheDamagedFileIsKeptBeforeAWrite) {
     const std::vector<Damage> damages = {
-        {"garbage bytes", kGood + std::string(kGarbage, sizeof kGarbage - 1) + "\n\"Altitude\"=dword:00000064\n"},
-        {"a cut line", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=dwo"},
-        {"a cut text", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=\"12"},
-        {"an unknown type", kGood + "\"LonDegree\"=qword:0000000000000001\n\"Altitude\"=dword:00000064\n"},
-        {"a cut key", kGood + "\"Altitude\"=dword:00000064\n[HKEY_CURRENT_USER\\Software\\ORV"},
-        {"a huge line", kGood + "\"LonDegree\"=\"" + std::string(3u << 20, 'x') + "\"\n\"Altitude\"=dword:00000064\n"},
-        {"a bad dword", kGood + "\"LonDegree\"=dword:123456789\n\"Altitude\"=dword:00000064\n"},
-        {"a broken hex value", kGood + "\"LonDegree\"=hex(4):1z,00\n\"Altitude\"=dword:00000064\n"},
-        {"a line of prose", kGood + "These are my settings, do not touch.\n\"Altitude\"=dword:00000064\n"},
+        {"garbage bytes", kGood + std::string(kGarbage, sizeof kGarbage - 1) + "\n\"Altitude\"=dword:00000064\n", ""},
+        {"a cut line", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=dwo", "line 7: unknown value type"},
+        {"a cut text", kGood + "\"Altitude\"=dword:00000064\n\"LonDegree\"=\"12", "line 7: the text has no closing quote"},
+        {"an unknown type", kGood + "\"LonDegree\"=qword:0000000000000001\n\"Altitude\"=dword:00000064\n", "line 6: unknown value type"},
+        {"a cut key", kGood + "\"Altitude\"=dword:00000064\n[HKEY_CURRENT_USER\\Software\\ORV", "line 7: a key line without its closing ']'"},
+        {"a huge line", kGood + "\"LonDegree\"=\"" + std::string(3u << 20, 'x') + "\"\n\"Altitude\"=dword:00000064\n", "line 6: a line longer than 1048576 characters"},
+        {"a bad dword", kGood + "\"LonDegree\"=dword:123456789\n\"Altitude\"=dword:00000064\n", "line 6: a dword needs 1 to 8 hex digits"},
+        {"a broken hex value", kGood + "\"LonDegree\"=hex(4):1z,00\n\"Altitude\"=dword:00000064\n", "line 6: bad hex bytes"},
+        {"a line of prose", kGood + "These are my settings, do not touch.\n\"Altitude\"=dword:00000064\n", "line 6: not a key, a value or a comment"},
         {"a key of another root", kGood + "[HKEY_LOCAL_MACHINE\\Software]\n\"LonDegree\"=dword:00000001\n"
                                           "[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\User\\Location]\n"
-                                          "\"Altitude\"=dword:00000064\n"},
+                                          "\"Altitude\"=dword:00000064\n",
+         "line 6: a key outside HKEY_CURRENT_USER"},
         // Damage of any size costs nothing that parses after it.
         {"20 MB of junk lines first", [] {
              std::string junk;
              while (junk.size() < (20u << 20)) junk += "junk, not a value at all\n";
              return junk + kGood + "\"LonDegree\"=dwo\n\"Altitude\"=dword:00000064\n";
-         }()},
-        {"a 20 MB line first", std::string(20u << 20, 'x') + "\n" + kGood + "\"LonDegree\"=\"12\n\"Altitude\"=dword:00000064\n"},
+         }(),
+         "line 1: not a key, a value or a comment"},
+        {"a 20 MB line first", std::string(20u << 20, 'x') + "\n" + kGood + "\"LonDegree\"=\"12\n\"Altitude\"=dword:00000064\n",
+         "line 1: a line longer than 1048576 characters"},
     };
     for (const Damage& d : damages) {
         SCOPED_TRACE(d.what);
@@ -469,6 +488,9 @@ TEST(RegistryDamage, WhatParsesIsUsedAndTheDamagedFileIsKeptBeforeAWrite) {
         const RegLoadReport report = RegistryStore::instance().lastLoad();
         EXPECT_TRUE(report.damaged);
         EXPECT_FALSE(report.firstProblem.empty());
+        if (!d.firstProblem.empty()) {
+            EXPECT_EQ(report.firstProblem, d.firstProblem);
+        }
         EXPECT_EQ(read("Altitude", RegValue(0)), RegValue(100));  // after the damage, or before a cut
         EXPECT_TRUE(damagedCopies(home.storeFile()).empty());  // reading alone changes nothing
 
