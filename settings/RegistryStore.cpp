@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <pwd.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -17,6 +16,7 @@
 
 #include "Log.h"
 #include "MsgBox.h"
+#include "SettingsFile.h"
 #include "Translate.h"
 #include "VbConv.h"
 
@@ -98,22 +98,7 @@ RegistryStore& RegistryStore::instance() {
     return store;
 }
 
-std::string RegistryStore::defaultFile() {
-    std::string base;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && xdg[0] == '/') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || !*home) {
-            const passwd* pw = ::getpwuid(::getuid());
-            home = pw ? pw->pw_dir : nullptr;
-        }
-        base = std::string(home && *home ? home : ".") + "/.config";
-    }
-    while (base.size() > 1 && base.back() == '/') base.pop_back();
-    return base + "/Noorvale/registry.reg";
-}
+std::string RegistryStore::defaultFile() { return DefaultSettingsFile(); }
 
 std::string RegistryStore::setFile(const std::string& path) {
     std::lock_guard<std::mutex> lock(mutex_);
