@@ -20,16 +20,8 @@ cleanup() {
   rm -rf "$tmp"
 }
 trap cleanup EXIT
-xvfb=
-for _ in 1 2 3; do  # another server may take the number it picked in the meantime: try again
-  : > "$tmp/display"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3> "$tmp/display" >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
-  export DISPLAY=:$(head -1 "$tmp/display")
-  xdpyinfo >/dev/null 2>&1 && break
-  kill $xvfb 2>/dev/null || true
-done
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb
 
 # A private home with Noorvale's settings: the main window at start, no update reminder.
 home() {
