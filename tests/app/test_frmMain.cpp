@@ -324,7 +324,8 @@ TEST_F(MainWindowTest, UpdateStartRunsTarvoWithTheScrambledParametersAndEnds) {
     const QString record = dir.path() + "/tarvo-args";
     QFile tarvo(folder + "/Tarvo");
     ASSERT_TRUE(tarvo.open(QIODevice::WriteOnly));
-    tarvo.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + record + "'\n").toLocal8Bit());
+    tarvo.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + record + ".part' && mv '" + record + ".part' '" + record + "'\n")
+                    .toLocal8Bit());  // whole when it appears
     tarvo.close();
     tarvo.setPermissions(tarvo.permissions() | QFileDevice::ExeOwner);
     setProgramFolder(folder.toStdString());
@@ -334,7 +335,7 @@ TEST_F(MainWindowTest, UpdateStartRunsTarvoWithTheScrambledParametersAndEnds) {
     main().action("mnuToolsUpdates")->trigger();
     EXPECT_TRUE(ended);
     EXPECT_EQ(storedLong("\\System\\Startup", "UpdateLast"), 172);
-    for (int i = 0; i < 100 && !QFile::exists(record); ++i) QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(record); }, 10000)) << "Tarvo was not started";
     QFile got(record);
     ASSERT_TRUE(got.open(QIODevice::ReadOnly));
     const std::string args = got.readAll().toStdString();
@@ -358,8 +359,7 @@ TEST_F(MainWindowTest, ASecondCopyIsRefusedWithoutTouchingTheStore) {
         close(fd);
         return taken;
     };
-    for (int i = 0; i < 500 && !held(); ++i) QTest::qWait(10);
-    ASSERT_TRUE(held());
+    ASSERT_TRUE(QTest::qWaitFor(held, 10000));
     EXPECT_FALSE(load());
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Program is already running");
