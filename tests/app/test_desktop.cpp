@@ -200,6 +200,26 @@ namespace {
 
 nv::test::PrivateBus bus;  // the session bus of every case here, and of the programs they start
 
+// An X server of a case's own (Xvfb), on the display number it picks itself; ended with the case.
+class XServer {
+public:
+    XServer() {
+        process_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        if (process_.waitForStarted(5000) && QTest::qWaitFor([&] { return process_.canReadLine(); }, 10000))
+            display_ = ":" + QString::fromLatin1(process_.readLine()).trimmed();
+    }
+    ~XServer() {
+        process_.terminate();
+        process_.waitForFinished(5000);
+    }
+    // ":<n>", or empty when the server did not start.
+    const QString& display() const { return display_; }
+
+private:
+    QProcess process_;
+    QString display_;
+};
+
 QDBusConnection testConnection(const QString& name) {
     return QDBusConnection::connectToBus(QString::fromStdString(bus.address()), name);
 }
@@ -650,11 +670,9 @@ TEST(SecondLaunch, BringsTheRunningCopyForwardAndEnds) {
 
 TEST(DesktopTray, AStatusNotifierHostShowsTheMenuAndItsClickOpensTheMainWindow) {
     ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
-    QProcess xvfb;
-    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    ASSERT_TRUE(xvfb.waitForStarted(5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb.canReadLine(); }, 10000));
-    const QString display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
+    XServer xvfb;
+    const QString display = xvfb.display();
+    ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
 
     QDBusConnection connection = testConnection("watcher");
     Watcher watcher(connection);
@@ -694,8 +712,6 @@ TEST(DesktopTray, AStatusNotifierHostShowsTheMenuAndItsClickOpensTheMainWindow) 
     EXPECT_EQ(activated.type(), QDBusMessage::ReplyMessage) << activated.errorMessage().toStdString();
     const QByteArray store = storeAfterTerm(program, home);
     EXPECT_TRUE(store.contains("\"ViewMode\"=dword:00000000")) << store.constData();
-    xvfb.terminate();
-    xvfb.waitForFinished(5000);
 }
 
 TEST(DesktopTray, TheTrayIsLearntFromTheWatchersSignalsAndAnswers) {
@@ -755,11 +771,9 @@ qint64 startStoppedServices(QProcess& services) {
 // answered (a copy that does not answer gets the "already running" box, and no exit).
 TEST(DesktopTray, OnX11AHungWatcherDoesNotKeepASecondStartWaiting) {
     ASSERT_FALSE(bus.address().empty()) << "dbus-daemon did not start";
-    QProcess xvfb;
-    xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    ASSERT_TRUE(xvfb.waitForStarted(5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return xvfb.canReadLine(); }, 10000));
-    const QString display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
+    XServer xvfb;
+    const QString display = xvfb.display();
+    ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
     QProcess services;
     const qint64 hung = startStoppedServices(services);
     ASSERT_GT(hung, 0);
@@ -795,8 +809,6 @@ TEST(DesktopTray, OnX11AHungWatcherDoesNotKeepASecondStartWaiting) {
     kill(static_cast<pid_t>(hung), SIGCONT);
     services.terminate();
     services.waitForFinished(5000);
-    xvfb.terminate();
-    xvfb.waitForFinished(5000);
 }
 
 // The desktop's services hang (their process stopped) while the program starts, a second start
