@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 
 namespace nv {
@@ -73,6 +74,15 @@ std::string InstanceLockFolder() { return lockFolder().empty() ? InstanceFolder(
 void ReleaseInstanceLock() {
     if (lockFd >= 0) ::close(lockFd);
     lockFd = -1;
+}
+
+KillPoint::KillPoint(const char* variable) {
+    const char* v = std::getenv(variable);
+    stopAfter_ = v ? std::strtol(v, nullptr, 10) : 0L;
+}
+
+void KillPoint::Passed() {
+    if (stopAfter_ > 0 && ++passed_ == stopAfter_) ::raise(SIGKILL);
 }
 
 }  // namespace nv

@@ -24,4 +24,16 @@ std::string InstanceLockFolder();
 // Lets the lock go before the process ends.
 void ReleaseInstanceLock();
 
+// A kill test's hook: with `variable`=N in the environment, the process ends itself with SIGKILL
+// as it passes this point for the Nth time; without it, passing costs nothing.
+class KillPoint {
+public:
+    explicit KillPoint(const char* variable);
+    void Passed();
+
+private:
+    long stopAfter_ = 0;
+    long passed_ = 0;
+};
+
 }  // namespace nv

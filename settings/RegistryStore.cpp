@@ -16,6 +16,7 @@
 
 #include "Log.h"
 #include "MsgBox.h"
+#include "Process.h"
 #include "SettingsFile.h"
 #include "Translate.h"
 #include "VbConv.h"
@@ -71,12 +72,8 @@ std::string linkTarget(std::string path) {
 // process ends itself with SIGKILL right after the store's Nth write step: the writers' lock
 // taken, the temporary file made, the text written in it, flushed, and renamed over the store.
 void writeStepDone() {
-    static const long stopAfter = [] {
-        const char* v = std::getenv("NOORVALE_TEST_STORE_STOP_AFTER");
-        return v ? std::strtol(v, nullptr, 10) : 0L;
-    }();
-    static long steps = 0;
-    if (stopAfter > 0 && ++steps == stopAfter) ::raise(SIGKILL);
+    static KillPoint point("NOORVALE_TEST_STORE_STOP_AFTER");
+    point.Passed();
 }
 
 bool makeFolders(const std::string& folder) {

@@ -14,6 +14,7 @@
 #include <set>
 #include <sstream>
 
+#include "Process.h"
 #include "Translate.h"
 #include "UpdaterApp.h"
 #include "VbConv.h"
@@ -52,12 +53,8 @@ bool sameContents(const std::string& a, const std::string& b) {
 // The test hook of the kill test: with NOORVALE_TEST_STOP_AFTER_RENAME=N in its environment,
 // Tarvo ends itself with SIGKILL right after the Nth rename or journal write.
 void stepDone() {
-    static const long stopAfter = [] {
-        const char* v = std::getenv("NOORVALE_TEST_STOP_AFTER_RENAME");
-        return v ? std::strtol(v, nullptr, 10) : 0L;
-    }();
-    static long steps = 0;
-    if (stopAfter > 0 && ++steps == stopAfter) ::raise(SIGKILL);
+    static KillPoint point("NOORVALE_TEST_STOP_AFTER_RENAME");
+    point.Passed();
 }
 
 bool renameStep(const std::string& from, const std::string& to) {
