@@ -292,6 +292,18 @@ QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
     return env;
 }
 
+// A second start of the real program, whose running copy listens in `runtime`, carrying the
+// desktop's activation token; true once it has ended.
+bool startSecondCopy(QProcess& second, const QString& runtime, const QString& token) {
+    const QTemporaryDir home;
+    QProcessEnvironment env = programEnvironment(home);
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    env.insert("XDG_ACTIVATION_TOKEN", token);
+    second.setProcessEnvironment(env);
+    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
+    return QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000);
+}
+
 void writeStartup(const QTemporaryDir& home, int defaultView) {
     QDir().mkpath(home.path() + "/.config/Noorvale");
     QFile f(home.path() + "/.config/Noorvale/registry.reg");
@@ -834,13 +846,7 @@ TEST_F(Desktop, HungDesktopServicesDelayNeitherASecondStartNorTheAlertAndEachPra
     EXPECT_TRUE(compact().isVisible());
 
     QProcess second;  // a second start, with the desktop's activation token
-    const QTemporaryDir home;
-    QProcessEnvironment env = programEnvironment(home);
-    env.insert("XDG_RUNTIME_DIR", dir.path());
-    env.insert("XDG_ACTIVATION_TOKEN", "token-of-the-second-start");
-    second.setProcessEnvironment(env);
-    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    ASSERT_TRUE(startSecondCopy(second, dir.path(), "token-of-the-second-start"));
     EXPECT_EQ(second.exitCode(), 0) << "the running copy did not answer: " << second.readAll().constData();
     EXPECT_TRUE(main().isVisible());
     EXPECT_EQ(ViewMode, 0);
@@ -902,13 +908,7 @@ TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStil
 
     tokens.clear();  // the program itself, started with a token
     QProcess second;
-    const QTemporaryDir home;
-    QProcessEnvironment env = programEnvironment(home);
-    env.insert("XDG_RUNTIME_DIR", dir.path());
-    env.insert("XDG_ACTIVATION_TOKEN", "wayland-token-7");
-    second.setProcessEnvironment(env);
-    second.start(QString(NOORVALE_BIN_DIR) + "/Noorvale", QStringList{});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    ASSERT_TRUE(startSecondCopy(second, dir.path(), "wayland-token-7"));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(tokens, std::vector<QByteArray>{"wayland-token-7"});
 
