@@ -19,6 +19,7 @@ TEST(SettingsFile, OneTextValueOfOneKey) {
     const Case cases[] = {
         {head + "\"Language\"=\"ar\"\n", "ar"},
         {head + "\"Time\"=\"hh:mm\"\n\"Language\"=\"ur\"\n", "ur"},
+        {head + "\"Language\"=\"ar\"\n\"Langwage\"=\"de\"\n", "ar"},  // another name of its length
         {"REGEDIT4\r\n\r\n[hkey_current_user\\software\\orven\\software\\noorvale\\OPTIONS]\r\n\"LANGUAGE\" = \"tr\"\r\n", "tr"},
         {head + "\"Language\"=\"a\\\\b\\\"c\"\n", "a\\b\"c"},
         {head + "\"Language\"=\"fr\"\n" + head + "\"Language\"=\"id\"\n", "id"},  // the last one holds
