@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <stdio.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAccessible>
@@ -879,6 +880,12 @@ TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStil
     auto listener = std::make_unique<QObject>();
     std::vector<QByteArray> tokens;
     ASSERT_TRUE(ListenForSecondLaunch(listener.get(), [&](const QByteArray& token) { tokens.push_back(token); }));
+    struct stat socketFile {};
+    ASSERT_EQ(stat(SecondLaunchSocket().toLocal8Bit().constData(), &socketFile), 0);
+    EXPECT_EQ(socketFile.st_mode & 077, 0u) << "other users may connect";
+    QLocalSocket stalled;  // connected and silent throughout: nobody waits for it
+    stalled.connectToServer(SecondLaunchSocket());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stalled.state() == QLocalSocket::ConnectedState; }, 5000));
 
     const struct {
         QByteArray request, answer;
