@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -30,6 +31,20 @@ TEST(Splash, ShowsTheVersionAndGrowsItsProgressBar) {
     }
     splash->StatusBarWidth(99999);
     EXPECT_EQ(splash->StatusBarWidth(), frmSplash::kStatusBarFullWidth);
+
+    // What shows: the bar in its gold, the track still lighter than the ground past a half bar,
+    // the title in white.
+    splash->StatusBarWidth(frmSplash::kStatusBarFullWidth / 2);
+    const QImage shot = splash->grab().toImage();
+    const QRect bar = splash->rctStatusBar->geometry();
+    EXPECT_EQ(shot.pixelColor(bar.center()), QColor(0xf2, 0xc9, 0x4c));
+    const QPoint track(bar.right() + bar.width() / 2, bar.center().y()), ground(track.x(), bar.top() - 4);
+    EXPECT_GT(shot.pixelColor(track).lightness(), shot.pixelColor(ground).lightness() + 20);
+    int white = 0;
+    const QRect title = splash->lblTitle->geometry();
+    for (int y = title.top(); y <= title.bottom(); ++y)
+        for (int x = title.left(); x <= title.right(); ++x) white += shot.pixelColor(x, y) == Qt::white;
+    EXPECT_GT(white, 20);
 
     // A double click anywhere, even on a label, closes it at once.
     const QPoint at = splash->lblVersion->rect().center();
