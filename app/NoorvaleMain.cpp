@@ -40,7 +40,6 @@ int32_t ViewMode = 0;
 namespace {
 
 QPointer<frmMain> mainWindow;
-QPointer<frmCompact> compactWindow;
 int termPipe[2] = {-1, -1};
 // The program is ending: the main window was unloaded (or never loaded and SIGTERM came). Set
 // before the event loop runs, it keeps the loop from starting at all.
@@ -146,7 +145,7 @@ void RecoverInterruptedUpdate() {
 }
 
 frmMain* MainWindow() { return mainWindow; }
-frmCompact* CompactWindow() { return compactWindow; }
+frmCompact* CompactWindow() { return mainWindow ? mainWindow->Compact() : nullptr; }
 
 bool LoadProgram() {
     resumeNext([] { InstallExceptionHandler(); });
@@ -189,17 +188,8 @@ bool LoadProgram() {
     resumeNext([&] {
         if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth / 2);
     });
-    resumeNext([] { compactWindow = new frmCompact; });
-    pump();
-    resumeNext([&] {
-        if (splash) splash->StatusBarWidth(frmSplash::kStatusBarFullWidth * 3 / 4);
-    });
     resumeNext([] {
-        mainWindow = new frmMain(compactWindow);
-        QObject::connect(mainWindow, &frmMain::compactReloaded, qApp, [](frmCompact* old, frmCompact* fresh) {
-            compactWindow = fresh;
-            old->deleteLater();
-        });
+        mainWindow = new frmMain;
         QObject::connect(mainWindow, &frmMain::unloaded, qApp, [] { endProgram(); });
         mainWindow->Form_Load();
     });
@@ -216,7 +206,7 @@ bool LoadProgram() {
         if (ViewMode == 0 && mainWindow) {
             mainWindow->picClock->Enabled(true);
             mainWindow->SelNormalView(true);
-        } else if (ViewMode == 1 && compactWindow && mainWindow) {
+        } else if (ViewMode == 1 && mainWindow) {
             mainWindow->SelCompactView(true);
         }
     });
@@ -252,8 +242,7 @@ int Main() {
 
 void UnloadProgram() {
     if (mainWindow) mainWindow->Form_Unload();
-    delete mainWindow;
-    delete compactWindow;
+    delete mainWindow;  // and its compact window
     delete secondLaunches;
     ReleaseInstanceLock();  // the program has ended: another copy may start
 }

@@ -32,6 +32,7 @@ void RecoverInterruptedUpdate();
 
 // The program's windows once Main has loaded them (null before, and in a refused second copy).
 frmMain* MainWindow();
+// The compact window is made the first time it is asked for.
 frmCompact* CompactWindow();
 
 // Everything Main does before the event loop: false when the program must end at once (a second

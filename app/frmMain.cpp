@@ -79,7 +79,7 @@ QString& ClockPicturePath() {
     return path;
 }
 
-frmMain::frmMain(frmCompact* compact) : compact_(compact) {
+frmMain::frmMain() {
     setObjectName("frmMain");
     setWindowTitle(App::Title());
     mainOn_ = picture("Main_ON");
@@ -94,17 +94,25 @@ frmMain::frmMain(frmCompact* compact) : compact_(compact) {
     buildStatusBar();
     alerts_ = new AlertEngine(this);
     ObserveAlerts();
-    AttachCompact(compact);
 }
 
-void frmMain::AttachCompact(frmCompact* compact) {
-    compact_ = compact;
-    if (!compact_) return;
+frmMain::~frmMain() { delete compact_.data(); }
+
+// Most starts never show the compact view: its window (and its picture) are made on first use.
+frmCompact* frmMain::Compact() {
+    if (compact_) return compact_;
+    compact_ = new frmCompact;
     connect(compact_, &frmCompact::closeRequested, this, [this] { CloseCompactView(); });
     connect(compact_, &frmCompact::normalViewRequested, this, [this] { mnuViewNormal_Click(); });
+    compact_->lblMessage->setText(compactMessage_);
+    compact_->picSmClock->setAccessibleDescription(picClock->accessibleDescription());
+    return compact_;
 }
 
-frmMain::~frmMain() = default;
+void frmMain::CompactMessage(const QString& text) {
+    compactMessage_ = text;
+    if (compact_) compact_->lblMessage->setText(text);
+}
 
 void frmMain::buildClientArea() {
     tvwAlertMngr = new QTreeWidget(client_);
@@ -377,8 +385,8 @@ void frmMain::SelNormalView(bool show) {
 void frmMain::SelCompactView(bool show) {
     ViewMode = show ? 1 : 2;
     action("mnuViewCompact")->setChecked(show);
-    if (!compact_) return;
-    compact_->picSmClock->Enabled(show);
+    if (!show && !compact_) return;
+    Compact()->picSmClock->Enabled(show);
     compact_->setVisible(show);
 }
 
@@ -415,17 +423,15 @@ void frmMain::mnuHelpContents_Click() {
     if (!helpFile_.isEmpty() && QFile::exists(helpFile_)) ShowHelp(helpFile_, QString());
 }
 
-frmCompact* frmMain::Compact() { return compact_; }
 frmCustomize* frmMain::CustomizeDialog() const { return customize_; }
 frmOptions* frmMain::OptionsDialog() const { return options_; }
 
 void frmMain::ReloadCompact() {
     frmCompact* old = compact_;
-    if (!old) return;
+    if (!old) return;  // not made yet: it loads the saved values when it is
     old->Unload();
-    auto* fresh = new frmCompact;
-    AttachCompact(fresh);
-    emit compactReloaded(old, fresh);
+    compact_ = nullptr;
+    old->deleteLater();
     if (ViewMode == 1) SelCompactView(true);
 }
 

@@ -77,7 +77,7 @@ class frmMain : public QMainWindow, public DialogOwner {
 
 public:
     // `compact` is the compact window the view commands switch to (it may be null).
-    explicit frmMain(frmCompact* compact = nullptr);
+    frmMain();
     ~frmMain() override;
 
     // The window's load: settings, tray, clock, calendar, Alert Manager, timer.
@@ -156,8 +156,6 @@ public:
 signals:
     // The program ends after this (Exit, the update start, the session ending).
     void unloaded();
-    // The compact window was unloaded and loaded again as `fresh`; `old` is to be deleted.
-    void compactReloaded(frmCompact* old, frmCompact* fresh);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -238,7 +236,9 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpPage_Click(const QString& entry);
     void mnuHelpAbout_Click();
-    void AttachCompact(frmCompact* compact);
+    // The compact window's message (the next prayer, or the blinking alert), kept while it has
+    // no window yet.
+    void CompactMessage(const QString& text);
 
     // Splitter dragging.
     void splitterPressed(QFrame* splitter);
@@ -258,7 +258,8 @@ private:
     int pixelsX(double twips) const;
     int pixelsY(double twips) const;
 
-    QPointer<frmCompact> compact_;
+    QPointer<frmCompact> compact_;  // made the first time it is needed; the main window owns it
+    QString compactMessage_;
     QPointer<frmCustomize> customize_;
     QPointer<frmOptions> options_;
     TrayWatch* trayWatch_ = nullptr;

@@ -70,9 +70,7 @@ void frmMain::ShowNextPrayer(int16_t k, DateValue t) {
             m_frmSysTray->IconHandle(mainOn_);
         }
     });
-    resumeNext([&] {
-        if (compact_) compact_->lblMessage->setText(text);
-    });
+    resumeNext([&] { CompactMessage(text); });
     resumeNext([&] {
         const QString place = Isolate(QString::fromStdString(PrayTime().LocationName()));
         panel("Location")->setText(tr("Current Location: %1").arg(place));
@@ -90,18 +88,14 @@ void frmMain::BlinkAlert(int16_t k, bool shown) {
                 m_frmSysTray->IconHandle(mainOn_);
             }
         });
-        resumeNext([&] {
-            if (compact_) compact_->lblMessage->setText(shortText);
-        });
+        resumeNext([&] { CompactMessage(shortText); });
     } else {
         // A blank, not an empty title: the desktop shows the program's name for an empty one.
         resumeNext([&] { setWindowTitle(QStringLiteral(" ")); });
         resumeNext([&] {
             if (m_frmSysTray) m_frmSysTray->IconHandle(mainOff_);
         });
-        resumeNext([&] {
-            if (compact_) compact_->lblMessage->setText(QString());
-        });
+        resumeNext([&] { CompactMessage(QString()); });
     }
 }
 

@@ -109,7 +109,7 @@ void frmMain::NameControls() {
 
 void frmMain::DescribeClocks() {
     const DateValue minute = TruncToMinute(now());
-    const QString message = compact_ ? compact_->lblMessage->text() : QString();
+    const QString& message = compactMessage_;
     if (minute == describedMinute_ && message == describedMessage_) return;  // once a minute, or as the message changes
     describedMinute_ = minute;
     describedMessage_ = message;

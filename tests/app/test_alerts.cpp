@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -399,6 +401,9 @@ TEST_F(AlertWindows, TheNextPrayerAndItsMinuteInEveryWindow) {
     tickAt(15, 43, 59);
     EXPECT_EQ(caption(), "Noorvale - Next Prayer: Asr at 03:44 PM");
     EXPECT_EQ(tray().ToolTip(), "Next Prayer: Asr at 03:44 PM");
+    // A start in the main window makes no compact window; made later, it has the message.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<frmCompact*>(w); }));
     EXPECT_EQ(compact().lblMessage->text(), "Asr at 03:44 PM");
     EXPECT_EQ(main().panel("Location")->text(), "Current Location: Vellmore, LA -- USA");
     EXPECT_FALSE(tray().mnuSysTray(3)->isEnabled());  // Stop Playback
