@@ -216,15 +216,20 @@ void Clock::PlaceNumbers() {
         const int targetHeight = toInt16(sh * 0.12);
         const int marginX = toInt16(sw * 0.035), marginY = toInt16(sh * 0.02);
 
-        // The largest size at which "3" stays below the target height.
+        // The largest size (up to 1637 points) at which "3" stays below the target height, else 1.
+        // A font's height grows in step with its size, so one measure at a large size puts the
+        // search within a point or two; every size measured loads the font anew.
         QFont font = numberFont_;
-        int size = 1;
+        const auto height = [&](int size) {
+            font.setPointSize(size);
+            return QFontMetrics(font, this).height();
+        };
+        constexpr int kLargest = 1637, kMeasure = 100;
+        int size = std::clamp(static_cast<int>(double(kMeasure) * targetHeight / std::max(1, height(kMeasure))), 1,
+                              kLargest);
+        while (size > 1 && height(size) >= targetHeight) --size;
+        while (size < kLargest && height(size + 1) < targetHeight) ++size;
         font.setPointSize(size);
-        while (QFontMetrics(font, this).height() < targetHeight && size < 1638) {
-            font.setPointSize(size + 1);
-            size = font.pointSize();
-        }
-        font.setPointSize(std::max(1, size - 1));
         numberFont_ = font;
 
         const QFontMetrics metrics(font, this);

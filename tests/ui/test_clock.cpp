@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QTimer>
 #include <cstdlib>
@@ -41,6 +42,29 @@ protected:
 
     test::FixedClock clock;
 };
+
+// The numbers take the largest size that stays below 12 % of the clock's height, at any size.
+TEST_F(ClockTest, TheNumbersAreAsLargeAsFitsAtEverySize) {
+    Clock c;
+    plain(c);
+    c.ShowNumbers(true);
+    for (int side : {25, 60, 100, 200, 400, 1000, 3000}) {
+        c.resize(side, side);
+        const int target = side * 12 / 100;  // whole for these sides
+        QFont font;
+        font.setFamilies({"Tahoma", "DejaVu Sans", "Liberation Sans"});
+        const auto height = [&](int size) {
+            font.setPointSize(size);
+            return QFontMetrics(font, &c).height();
+        };
+        const int size = c.NumberFontSize();
+        EXPECT_EQ(c.lblNumber(1).height(), height(size)) << side;
+        if (size > 1) {
+            EXPECT_LT(height(size), target) << side;
+        }
+        EXPECT_GE(height(size + 1), target) << side;
+    }
+}
 
 TEST_F(ClockTest, HandsPointAtTheirPositions) {
     Clock c;
