@@ -82,11 +82,13 @@ bool exchange(const QByteArray& request, int timeoutMs, bool& closed) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     // A copy that has only just taken the lock listens a moment later.
     const auto listenBy = Clock::now() + std::chrono::milliseconds(std::min(timeoutMs, kListenWithinMs));
-    Fd socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    // Never blocking: a running copy that hangs, its queue of connections full, costs the timeout.
+    Fd socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.get() < 0) return false;
     while (::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         if (errno == EINTR) continue;
-        if ((errno != ENOENT && errno != ECONNREFUSED) || Clock::now() >= listenBy) return false;
+        const bool notListening = errno == ENOENT || errno == ECONNREFUSED;
+        if (!(notListening || errno == EAGAIN) || Clock::now() >= (notListening ? listenBy : deadline)) return false;
         const timespec pause{0, 20 * 1000 * 1000};
         ::nanosleep(&pause, nullptr);
     }
@@ -101,7 +103,7 @@ bool exchange(const QByteArray& request, int timeoutMs, bool& closed) {
         if (!await(socket.get(), POLLIN, deadline)) return false;
         char buffer[kMaxLine];
         const ssize_t n = ::recv(socket.get(), buffer, sizeof buffer, 0);
-        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
         if (n <= 0) {  // hung up (or failed) before a whole answer
             closed = reply.isEmpty();
             return false;

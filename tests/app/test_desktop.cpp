@@ -5,7 +5,9 @@
 #include <signal.h>
 #include <stdio.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QAccessible>
@@ -938,6 +940,28 @@ TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStil
     ReleaseInstanceLock();
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(lines, (std::vector<QByteArray>{"SHOW wayland-token-7\n", "SHOW\n"}));
+}
+
+// A running copy that hangs: its queue of connections full, a second start still ends in time.
+TEST_F(Desktop, ASecondStartGivesUpOnARunningCopyThatHangs) {
+    const QByteArray path = SecondLaunchSocket().toLocal8Bit();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<size_t>(path.size()), sizeof address.sun_path);
+    std::copy(path.begin(), path.end(), address.sun_path);
+    const auto at = reinterpret_cast<const sockaddr*>(&address);
+    std::vector<int> fds{::socket(AF_UNIX, SOCK_STREAM, 0)};
+    ::unlink(address.sun_path);
+    ASSERT_EQ(::bind(fds[0], at, sizeof address), 0);
+    ASSERT_EQ(::listen(fds[0], 0), 0);  // and never accepts
+    for (bool full = false; !full && fds.size() < 100;) {
+        fds.push_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0));
+        full = ::connect(fds.back(), at, sizeof address) != 0 && errno == EAGAIN;
+    }
+    ASSERT_LT(fds.size(), 100u) << "the queue never filled";
+    EXPECT_FALSE(AskRunningCopyToShow(300));
+    for (int fd : fds) ::close(fd);
+    ::unlink(address.sun_path);
 }
 
 #include "test_desktop.moc"
