@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Noorvale against a bare Qt window (bench/bare_window) on one Xvfb server: rounds of one start
+# Noorvale against a bare Qt window (bench/bare_window) and a bare one with a menu bar and a label
+# (bare_window --text: what any window with text costs) on one Xvfb server: rounds of one start
 # each, interleaved, every start with a private HOME and XDG folders. Per start: the time from
 # the start to the main window being mapped (bench/map_timer waits for the server's map event),
 # the resident memory 2 s after (VmRSS), and the share of one core each uses while idle over
@@ -38,21 +39,23 @@ REG
   echo "$home"
 }
 
-launch() {  # name, run number, program: prints "name ms pid rss_kB"
-  local h out ms pid
-  h=$(home "$1$2")
+launch() {  # name, run number, program and its arguments: prints "name ms pid rss_kB"
+  local h out ms pid name=$1 run=$2
+  shift 2
+  h=$(home "$name$run")
   out=$(HOME=$h XDG_CONFIG_HOME=$h/.config XDG_DATA_HOME=$h/data XDG_CACHE_HOME=$h/cache XDG_RUNTIME_DIR=$h/run \
-        QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$build/bench/map_timer" ' - ' "$3" 2>"$tmp/$1$2.log") \
-    || { echo "$1 did not show its window:" >&2; cat "$tmp/$1$2.log" >&2; exit 1; }
+        QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$build/bench/map_timer" ' - ' "$@" 2>"$tmp/$name$run.log") \
+    || { echo "$name did not show its window:" >&2; cat "$tmp/$name$run.log" >&2; exit 1; }
   read -r ms pid <<< "$out"
   sleep 2  # the event loop settles after the first paint
-  echo "$1 $ms $pid $(awk '/VmRSS/ {print $2}' /proc/$pid/status)"
+  echo "$name $ms $pid $(awk '/VmRSS/ {print $2}' /proc/$pid/status)"
 }
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
 for r in $(seq "$rounds"); do
   launch bare "$r" "$build/bench/bare_window"
+  launch text "$r" "$build/bench/bare_window" --text
   launch noorvale "$r" "$noorvale"
 done > "$tmp/starts"
 while read -r _ _ pid _; do pids+=("$pid"); done < "$tmp/starts"
@@ -75,7 +78,8 @@ for line in sys.stdin:
 med = {n: [statistics.median(c) for c in zip(*r)] for n, r in rows.items()}
 for n, m in med.items():
     print(f"median {n:>9}: start {m[0]:.0f} ms, RSS {m[1]:.1f} MB, idle CPU {m[2]:.3f} %")
-if "bare" in med and "noorvale" in med:
-    b, n = med["bare"], med["noorvale"]
-    print(f"noorvale / bare: start {n[0] / b[0]:.2f}x, RSS {n[1] / b[1]:.2f}x")
+for yardstick in ("bare", "text"):
+    if yardstick in med and "noorvale" in med:
+        b, n = med[yardstick], med["noorvale"]
+        print(f"noorvale / {yardstick}: start {n[0] / b[0]:.2f}x, RSS {n[1] / b[1]:.2f}x")
 ' "$hz" "$seconds"
