@@ -76,7 +76,7 @@ class frmMain : public QMainWindow, public DialogOwner {
     Q_OBJECT
 
 public:
-    // `compact` is the compact window the view commands switch to (it may be null).
+    // The compact window the view commands switch to is made when first needed (Compact()).
     frmMain();
     ~frmMain() override;
 
