@@ -41,7 +41,9 @@
 #include <QTest>
 #include <QTextLayout>
 #include <QTreeWidget>
+#include <chrono>
 #include <map>
+#include <thread>
 
 #include "App.h"
 #include "AlertEngine.h"
@@ -899,6 +901,8 @@ TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStil
         {"SHOW two words\n", "", 0, ""},
         {"SHOW \n", "", 0, ""},
         {"SHOWN\n", "", 0, ""},
+        {"SHOW " + QByteArray(255, 'x') + "\n", "SHOWN\n", 1, QByteArray(255, 'x')},  // the longest token
+        {"SHOW " + QByteArray(256, 'x') + "\n", "", 0, ""},
         {"SHOW " + QByteArray(300, 'x') + "\n", "", 0, ""},
     };
     for (const auto& c : cases) {
@@ -940,6 +944,31 @@ TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStil
     ReleaseInstanceLock();
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(lines, (std::vector<QByteArray>{"SHOW wayland-token-7\n", "SHOW\n"}));
+}
+
+// A second start that comes as the first copy has taken the lock but is not yet listening (a
+// double click) is answered once it listens.
+TEST_F(Desktop, ASecondStartWaitsForACopyAboutToListen) {
+    const QByteArray path = SecondLaunchSocket().toLocal8Bit();
+    ::unlink(path.constData());
+    std::thread first([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));  // the start before it listens
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::copy(path.begin(), path.end(), address.sun_path);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 && ::listen(fd, 1) == 0) {
+            const int client = ::accept(fd, nullptr, nullptr);
+            char line[64] = {};
+            if (::recv(client, line, sizeof line - 1, 0) > 0 && QByteArray(line) == "SHOW\n")
+                ::send(client, "SHOWN\n", 6, MSG_NOSIGNAL);
+            ::close(client);
+        }
+        ::close(fd);
+    });
+    EXPECT_TRUE(AskRunningCopyToShow(3000));
+    first.join();
+    ::unlink(path.constData());
 }
 
 // A running copy that hangs: its queue of connections full, a second start still ends in time.
