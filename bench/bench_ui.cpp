@@ -1,4 +1,4 @@
-// The analog clock: one full paint and one timer tick.
+// The analog clock: one full paint, one timer tick and one new size (its numbers fitted anew).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -47,6 +47,16 @@ void BM_ClockPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClockPaint)->Arg(150)->Arg(400)->Unit(benchmark::kMicrosecond);
+
+void BM_ClockResize(benchmark::State& state) {
+    app();
+    nv::Clock clock;
+    const int size = static_cast<int>(state.range(0));
+    setUp(clock, size);
+    int step = 0;
+    for (auto _ : state) clock.resize(size + (++step & 1), size);  // laid out again each time
+}
+BENCHMARK(BM_ClockResize)->Arg(150)->Arg(800)->Unit(benchmark::kMicrosecond);
 
 void BM_ClockTick(benchmark::State& state) {
     app();
