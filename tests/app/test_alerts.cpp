@@ -21,6 +21,7 @@
 
 #include "AlertEngine.h"
 #include "AppFixture.h"
+#include "Clock.h"
 #include "support/DiskAudio.h"
 #include "DaySchedule.h"
 #include "FormatDate.h"
@@ -405,6 +406,7 @@ TEST_F(AlertWindows, TheNextPrayerAndItsMinuteInEveryWindow) {
     const QWidgetList windows = QApplication::topLevelWidgets();
     EXPECT_TRUE(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<frmCompact*>(w); }));
     EXPECT_EQ(compact().lblMessage->text(), "Asr at 03:44 PM");
+    EXPECT_EQ(compact().picSmClock->accessibleDescription(), "The time is 03:43 PM. Asr at 03:44 PM");
     EXPECT_EQ(main().panel("Location")->text(), "Current Location: Vellmore, LA -- USA");
     EXPECT_FALSE(tray().mnuSysTray(3)->isEnabled());  // Stop Playback
 
