@@ -22,27 +22,14 @@ cleanup() {
 }
 trap cleanup EXIT
 source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/home.sh"
 start_xvfb
-
-# A private home with Noorvale's settings: the main window at start, no update reminder.
-home() {
-  local home="$tmp/home-$1"
-  mkdir -p "$home/.config/Noorvale" "$home/run" "$home/data" "$home/cache"
-  chmod 700 "$home/run"
-  cat > "$home/.config/Noorvale/registry.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\ORVEN\Software\Noorvale\System\Startup]
-"DefaultView"=dword:00000000
-"UpdateMode"=dword:00000000
-REG
-  echo "$home"
-}
 
 launch() {  # name, run number, program and its arguments: prints "name ms pid rss_kB"
   local h out ms pid name=$1 run=$2
   shift 2
-  h=$(home "$name$run")
+  h=$tmp/home-$name$run
+  noorvale_home "$h"
   out=$(HOME=$h XDG_CONFIG_HOME=$h/.config XDG_DATA_HOME=$h/data XDG_CACHE_HOME=$h/cache XDG_RUNTIME_DIR=$h/run \
         QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$build/bench/map_timer" ' - ' "$@" 2>"$tmp/$name$run.log") \
     || { echo "$name did not show its window:" >&2; cat "$tmp/$name$run.log" >&2; exit 1; }

@@ -8,15 +8,9 @@ build=${1:-build}
 seconds=${2:-60}
 home=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
-mkdir -p "$home/.config/Noorvale"
-cat > "$home/.config/Noorvale/registry.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\ORVEN\Software\Noorvale\System\Startup]
-"DefaultView"=dword:00000000
-"UpdateMode"=dword:00000000
-REG
-HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+source "$(dirname "$0")/home.sh"
+noorvale_home "$home"
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
   "$build/Noorvale/Noorvale" >/dev/null 2>&1 &
 pid=$!
 sleep 3

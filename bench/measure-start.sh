@@ -12,22 +12,12 @@ read -r -a languages <<< "${languages[*]}"
 tmp=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT
 source "$(dirname "$0")/xvfb.sh"
+source "$(dirname "$0")/home.sh"
 start_xvfb
 
 launch() {  # language; prints milliseconds to the mapped main window
   local home="$tmp/home-$RANDOM$RANDOM"
-  mkdir -p "$home/.config/Noorvale" "$home/run"
-  chmod 700 "$home/run"
-  cat > "$home/.config/Noorvale/registry.reg" <<REG
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\System\\Startup]
-"DefaultView"=dword:00000000
-"UpdateMode"=dword:00000000
-
-[HKEY_CURRENT_USER\\Software\\ORVEN\\Software\\Noorvale\\Options]
-"Language"="$1"
-REG
+  noorvale_home "$home" "$1"
   local start end pid
   start=$(date +%s%N)
   HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
