@@ -1,4 +1,5 @@
-// The analog clock: one full paint, one timer tick and one new size (its numbers fitted anew).
+// The analog clock: one full paint, the repaint of a new second, one timer tick and one new size
+// (its numbers fitted anew).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -47,6 +48,20 @@ void BM_ClockPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClockPaint)->Arg(150)->Arg(400)->Unit(benchmark::kMicrosecond);
+
+// What a new second repaints: the strip around the second hand (here from 12 to 3).
+void BM_ClockSecondPaint(benchmark::State& state) {
+    app();
+    nv::Clock clock;
+    setUp(clock, static_cast<int>(state.range(0)));
+    const QRegion strip(QRect(clock.lSecond().p1(), clock.lSecond().p2()).normalized().adjusted(-4, -4, 5, 5));
+    QImage target(clock.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        clock.render(&target, QPoint(), strip);
+        benchmark::DoNotOptimize(target.bits());
+    }
+}
+BENCHMARK(BM_ClockSecondPaint)->Arg(150)->Arg(400)->Unit(benchmark::kMicrosecond);
 
 void BM_ClockResize(benchmark::State& state) {
     app();

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainterPath>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <QRegion>
@@ -299,7 +300,7 @@ QColor Clock::BackgroundColor() const {
     return followWindow_ && colorBack_ == 0xFFFFFF ? palette().color(QPalette::Window) : colorFromRef(colorBack_);
 }
 
-void Clock::paintEvent(QPaintEvent*) {
+void Clock::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QColor ink = colorFromRef(colorBorder_);
     if (backMode_ != 0) p.fillRect(rect(), BackgroundColor());
@@ -338,7 +339,11 @@ void Clock::paintEvent(QPaintEvent*) {
     if (showNumbers_) {
         p.setFont(numberFont_);
         p.setPen(ink);
-        for (int i = 0; i < 4; ++i) p.drawText(numbers_[static_cast<size_t>(i)], Qt::AlignCenter, QLatin1String(kNumberTexts[i]));
+        // Only those the paint reaches: a second's repaint is the hands' strips alone, and laying
+        // out text that would be clipped away is most of its cost.
+        for (size_t i = 0; i < numbers_.size(); ++i)
+            if (event->region().intersects(numbers_[i].translated(inset(), inset())))
+                p.drawText(numbers_[i], Qt::AlignCenter, QLatin1String(kNumberTexts[i]));
     }
 
     // Hands on pixel centres, so a hand along an axis covers whole pixels.

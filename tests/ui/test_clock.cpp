@@ -231,6 +231,15 @@ TEST_F(ClockTest, NumbersAreLaidOutWhenShown) {
     for (int y = n3.top(); y <= n3.bottom(); ++y)
         for (int x = n3.left(); x <= n3.right(); ++x) inked += dark(img, x, y);
     EXPECT_GT(inked, 5);
+    // A repaint that reaches only part of it (a hand passing) draws that part again.
+    QImage part(c.size(), QImage::Format_RGB32);
+    part.fill(Qt::white);
+    const QRect lower = n3.adjusted(0, n3.height() / 2, 0, 0);
+    c.render(&part, lower.topLeft(), QRegion(lower));
+    inked = 0;
+    for (int y = lower.top(); y <= lower.bottom(); ++y)
+        for (int x = lower.left(); x <= lower.right(); ++x) inked += dark(part, x, y);
+    EXPECT_GT(inked, 2);
 
     c.ShowNumbers(false);
     EXPECT_TRUE(c.lblNumber(1).isEmpty());
