@@ -947,28 +947,38 @@ TEST_F(Desktop, ASecondStartHandsOnItsActivationTokenAndAnEarlierOnesRequestStil
 }
 
 // A second start that comes as the first copy has taken the lock but is not yet listening (a
-// double click) is answered once it listens.
+// double click) is answered once it listens, whether or not a crashed copy left its socket.
 TEST_F(Desktop, ASecondStartWaitsForACopyAboutToListen) {
     const QByteArray path = SecondLaunchSocket().toLocal8Bit();
-    ::unlink(path.constData());
-    std::thread first([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));  // the start before it listens
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::copy(path.begin(), path.end(), address.sun_path);
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 && ::listen(fd, 1) == 0) {
-            const int client = ::accept(fd, nullptr, nullptr);
-            char line[64] = {};
-            if (::recv(client, line, sizeof line - 1, 0) > 0 && QByteArray(line) == "SHOW\n")
-                ::send(client, "SHOWN\n", 6, MSG_NOSIGNAL);
-            ::close(client);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<size_t>(path.size()), sizeof address.sun_path);
+    std::copy(path.begin(), path.end(), address.sun_path);
+    const auto at = reinterpret_cast<const sockaddr*>(&address);
+    for (bool leftByACrash : {false, true}) {
+        ::unlink(address.sun_path);
+        if (leftByACrash) {  // a socket file that nobody listens on: connections are refused
+            const int crashed = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            ASSERT_EQ(::bind(crashed, at, sizeof address), 0);
+            ::close(crashed);
         }
-        ::close(fd);
-    });
-    EXPECT_TRUE(AskRunningCopyToShow(3000));
-    first.join();
-    ::unlink(path.constData());
+        std::thread first([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));  // the start before it listens
+            ::unlink(address.sun_path);
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            if (::bind(fd, at, sizeof address) == 0 && ::listen(fd, 1) == 0) {
+                const int client = ::accept(fd, nullptr, nullptr);
+                char line[64] = {};
+                if (::recv(client, line, sizeof line - 1, 0) > 0 && QByteArray(line) == "SHOW\n")
+                    ::send(client, "SHOWN\n", 6, MSG_NOSIGNAL);
+                ::close(client);
+            }
+            ::close(fd);
+        });
+        EXPECT_TRUE(AskRunningCopyToShow(3000)) << leftByACrash;
+        first.join();
+    }
+    ::unlink(address.sun_path);
 }
 
 // A running copy that hangs: its queue of connections full, a second start still ends in time.

@@ -48,7 +48,7 @@ TEST_F(ClockTest, TheNumbersAreAsLargeAsFitsAtEverySize) {
     Clock c;
     plain(c);
     c.ShowNumbers(true);
-    for (int side : {25, 60, 100, 200, 400, 1000, 3000}) {
+    for (int side : {10, 25, 60, 100, 200, 400, 1000, 3000}) {
         c.resize(side, side);
         const int target = side * 12 / 100;  // whole for these sides
         QFont font;
@@ -210,7 +210,7 @@ TEST_F(ClockTest, TimerRunsExactlyWhenEnabled) {
 
 TEST_F(ClockTest, NumbersAreLaidOutWhenShown) {
     Clock c;
-    clock.set(9, 0, 0);  // hands away from the "3"
+    clock.set(10, 8, 38);  // hands away from every number
     plain(c, 400, 200);
     EXPECT_TRUE(c.lblNumber(0).isEmpty());
     c.ShowNumbers(true);  // lays out at once
@@ -225,12 +225,15 @@ TEST_F(ClockTest, NumbersAreLaidOutWhenShown) {
     EXPECT_EQ(n9.left(), 14);
     EXPECT_EQ(n9.top(), 100 - n9.height() / 2);
 
-    // The "3" is really drawn in the hands' colour.
+    // Each number is really drawn in the hands' colour.
     const QImage img = c.grab().toImage();
     int inked = 0;
-    for (int y = n3.top(); y <= n3.bottom(); ++y)
-        for (int x = n3.left(); x <= n3.right(); ++x) inked += dark(img, x, y);
-    EXPECT_GT(inked, 5);
+    for (const QRect& n : {n12, n3, n6, n9}) {
+        inked = 0;
+        for (int y = n.top(); y <= n.bottom(); ++y)
+            for (int x = n.left(); x <= n.right(); ++x) inked += dark(img, x, y);
+        EXPECT_GT(inked, 5) << n.x() << "," << n.y();
+    }
     // A repaint that reaches only part of it (a hand passing) draws that part again.
     QImage part(c.size(), QImage::Format_RGB32);
     part.fill(Qt::white);
