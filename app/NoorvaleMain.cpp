@@ -25,7 +25,6 @@
 #include "RegistryStore.h"
 #include "SecondLaunch.h"
 #include "VbError.h"
-#include "frmCompact.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "modNoorvale.h"
