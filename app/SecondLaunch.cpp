@@ -57,15 +57,15 @@ private:
     int fd_;
 };
 
-using Clock = std::chrono::steady_clock;
+using Steady = std::chrono::steady_clock;
 
-int msLeft(Clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+int msLeft(Steady::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Steady::now()).count();
     return static_cast<int>(std::max<long long>(left, 0));
 }
 
 // Waits for `events` on `fd` until the deadline; false on a timeout or an error.
-bool await(int fd, short events, Clock::time_point deadline) {
+bool await(int fd, short events, Steady::time_point deadline) {
     for (;;) {
         pollfd p{fd, events, 0};
         const int n = ::poll(&p, 1, msLeft(deadline));
@@ -79,16 +79,16 @@ bool exchange(const QByteArray& request, int timeoutMs, bool& closed) {
     closed = false;
     sockaddr_un address;
     if (!socketAddress(address)) return false;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto deadline = Steady::now() + std::chrono::milliseconds(timeoutMs);
     // A copy that has only just taken the lock listens a moment later.
-    const auto listenBy = Clock::now() + std::chrono::milliseconds(std::min(timeoutMs, kListenWithinMs));
+    const auto listenBy = Steady::now() + std::chrono::milliseconds(std::min(timeoutMs, kListenWithinMs));
     // Never blocking: a running copy that hangs, its queue of connections full, costs the timeout.
     Fd socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.get() < 0) return false;
     while (::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         if (errno == EINTR) continue;
         const bool notListening = errno == ENOENT || errno == ECONNREFUSED;
-        if (!(notListening || errno == EAGAIN) || Clock::now() >= (notListening ? listenBy : deadline)) return false;
+        if (!(notListening || errno == EAGAIN) || Steady::now() >= (notListening ? listenBy : deadline)) return false;
         const timespec pause{0, 20 * 1000 * 1000};
         ::nanosleep(&pause, nullptr);
     }
